@@ -1,0 +1,69 @@
+// Speed of whole generation runs: three years computed, one file written.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/generation_run.h"
+#include "app/run_state.h"
+#include "data/data_files.h"
+#include "platform/recording.h"
+
+namespace {
+
+using namespace ventorel;
+
+// A program folder with the shipped data files, made once per process.
+std::string benchFolder() {
+  static const std::string folder = [] {
+    const auto path = std::filesystem::temp_directory_path() / "ventorel-bench";
+    std::filesystem::create_directories(path);
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(VENTOREL_SOURCE_DIR) + "/data"))
+      if (entry.path().extension() == ".dat")
+        std::filesystem::copy_file(entry.path(), path / entry.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+    return path.string();
+  }();
+  return folder;
+}
+
+void wholeRun(benchmark::State& bench, const std::string& year, const std::string& format) {
+  auto state = std::make_unique<RunState>();
+  state->programFolder = benchFolder();
+  RecordingMessageBox messages;
+  loadDataFiles(*state, messages);
+  RecordingSurface surface;
+  RecordingLauncher launcher;
+  RunContext context{surface, messages, launcher};
+  for (auto _ : bench) {
+    std::string combo = format;
+    const RunReport report = runGeneration(*state, year, combo, context);
+    benchmark::DoNotOptimize(report);
+  }
+}
+
+void BM_RunTable2024Html(benchmark::State& s) { wholeRun(s, "2024", "htm形式"); }
+void BM_RunComputed2150Html(benchmark::State& s) { wholeRun(s, "2150", "htm形式"); }
+void BM_RunComputed2150Csv(benchmark::State& s) { wholeRun(s, "2150", "csv形式"); }
+BENCHMARK(BM_RunTable2024Html)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunComputed2150Html)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunComputed2150Csv)->Unit(benchmark::kMillisecond);
+
+// 1000 consecutive years through the command line, in one call.
+void BM_CommandLineThousandYears(benchmark::State& bench) {
+  const std::string folder = benchFolder();
+  std::string command = std::string("cd '") + folder + "' && '" + VENTOREL_CLI + "' --format csv";
+  for (int y = 2100; y < 3100; ++y) command += " " + std::to_string(y);
+  command += " > /dev/null";
+  for (auto _ : bench) {
+    const int rc = std::system(command.c_str());
+    benchmark::DoNotOptimize(rc);
+  }
+}
+BENCHMARK(BM_CommandLineThousandYears)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,157 @@
+#include "app/cli.h"
+
+#include <memory>
+
+#include "app/generation_run.h"
+#include "app/run_state.h"
+#include "data/data_files.h"
+#include "data/numbers.h"
+#include "platform/file_io.h"
+#include "platform/recording.h"
+
+namespace ventorel {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--transcript] [--open] YEAR...\n"
+    "\n"
+    "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
+    "with that year and format: the data files are read from DIR (default: the\n"
+    "current directory) and \" 2024年カレンダー.htm\" or \".csv\" is written there.\n"
+    "\n"
+    "  --folder DIR   the program folder (data files in, calendar files out)\n"
+    "  --format F     htm or csv; default: the format saved in ini.dat\n"
+    "  --transcript   print every line the run prints on the window, as the\n"
+    "                 design-grid x of the line, a tab, and the text\n"
+    "  --open         open the file in the browser or spreadsheet afterwards\n"
+    "  --help         this text\n"
+    "\n"
+    "Years are taken as typed into the year box: negative for BC (-1 is 1 BC),\n"
+    "year 0 does not exist. Message boxes are printed to standard error as\n"
+    "\"message: TEXT\".\n"
+    "\n"
+    "Exit status: 0 done; 2 usage error; 3 year text not a number; 4 year 0;\n"
+    "5 the run ended on an error; 6 the output file could not be written.\n";
+
+struct Options {
+  std::string folder;
+  std::string format;  // "" = as saved
+  bool transcript = false;
+  bool open = false;
+  bool help = false;
+  std::vector<std::string> years;
+};
+
+bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
+  bool yearsOnly = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    // A negative year looks like an option; anything that is not one of ours is a year.
+    if (yearsOnly || a.empty() || a[0] != '-' || a == "-" || (a.size() > 1 && a[1] != '-')) {
+      options.years.push_back(a);
+    } else if (a == "--") {
+      yearsOnly = true;
+    } else if (a == "--help") {
+      options.help = true;
+    } else if (a == "--transcript") {
+      options.transcript = true;
+    } else if (a == "--open") {
+      options.open = true;
+    } else if (a == "--folder" || a == "--format") {
+      if (i + 1 >= args.size()) {
+        error = a + " needs a value";
+        return false;
+      }
+      (a == "--folder" ? options.folder : options.format) = args[++i];
+    } else {
+      error = "unknown option " + a;
+      return false;
+    }
+  }
+  if (!options.format.empty() && options.format != "htm" && options.format != "csv") {
+    error = "--format takes htm or csv";
+    return false;
+  }
+  return true;
+}
+
+// The launcher of the command line: records unless --open asks for the real one.
+class CliLauncher : public Launcher {
+ public:
+  explicit CliLauncher(bool open) : open_(open) {}
+  bool openInBrowser(const std::string& path, std::string& error) override {
+    return open_ ? real_.openInBrowser(path, error) : true;
+  }
+  void openInSpreadsheet(const std::string& path) override {
+    if (open_) real_.openInSpreadsheet(path);
+  }
+
+ private:
+  bool open_;
+  XdgLauncher real_;
+};
+
+int exitStatusOf(RunStatus status) {
+  switch (status) {
+    case RunStatus::Done: return ExitDone;
+    case RunStatus::NotANumber: return ExitNotANumber;
+    case RunStatus::YearZero: return ExitYearZero;
+    case RunStatus::RunError: return ExitRunError;
+    case RunStatus::WriteFailed: return ExitWriteFailed;
+  }
+  return ExitRunError;
+}
+
+}  // namespace
+
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options options;
+  std::string error;
+  if (!parseOptions(args, options, error)) {
+    err << "ventorel-cli: " << error << "\n" << Usage;
+    return ExitUsage;
+  }
+  if (options.help) {
+    out << Usage;
+    return ExitDone;
+  }
+  if (options.years.empty()) {
+    err << "ventorel-cli: no YEAR given\n" << Usage;
+    return ExitUsage;
+  }
+
+  RecordingMessageBox messages;
+  messages.onShow = [&err](const std::string& text) { err << "message: " << text << "\n"; };
+  RecordingSurface surface;
+  if (options.transcript) {
+    surface.onPrint = [&out](const RecordingSurface::PrintedLine& line) {
+      out << toIndex(line.x) << "\t" << line.text << "\n";
+    };
+  }
+  CliLauncher launcher(options.open);
+
+  auto state = std::make_unique<RunState>();
+  state->programFolder = options.folder.empty() ? currentDirectory() : options.folder;
+  loadDataFiles(*state, messages);
+
+  // The format list shows the saved format, as the window would (anything but 1 is htm).
+  std::string comboText = state->names.formatName[state->outputFormat.equals(1) ? 1 : 0];
+  if (options.format == "htm") comboText = state->names.formatName[0];
+  if (options.format == "csv") comboText = state->names.formatName[1];
+
+  RunContext context{surface, messages, launcher};
+  int status = ExitDone;
+  for (const std::string& yearText : options.years) {
+    const RunReport report = runGeneration(*state, yearText, comboText, context);
+    if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
+      err << "ventorel-cli: " << report.message << "\n";
+    else if (report.status != RunStatus::Done && !report.message.empty())
+      err << "ventorel-cli: " << report.message << "\n";
+    if (status == ExitDone) status = exitStatusOf(report.status);
+  }
+  out.flush();
+  return status;
+}
+
+}  // namespace ventorel

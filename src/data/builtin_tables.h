@@ -1,0 +1,61 @@
+// The vocabulary the calendar carries with it: term, month, weekday, stem and
+// branch names, the six-day cycle, the link fragments, and the orbit elements
+// the sky computations start from.
+#pragma once
+
+#include <string>
+
+#include "data/checked_table.h"
+
+namespace ventorel {
+
+// Base address of the encyclopedia articles every link of the page points into.
+inline constexpr const char* ArticleBaseUrl = "https://ja.wikipedia.org/wiki/";
+
+// The calendar's time zone, UTC+9.
+inline constexpr int TzHours = 9;
+inline constexpr int TzMinutes = 0;
+
+// Names and link fragments, filled once and read-only afterwards.
+struct BuiltinTables {
+  BuiltinTables();
+
+  // (column, term k): column 1 the plain name "春分(2月中気)", column 0 the same with
+  // the two-character term name linked.
+  Table2D<std::string, 2, 24> solarTermName{"solarTermName"};
+  Table<std::string, 13> monthName{"monthName"};            // 1..12: "1月".."12月"
+  Table2D<std::string, 2, 7> weekdayName{"weekdayName"};    // (0, w): 日..土; (1, w): "Sun".."Sat"
+  Table<std::string, 11> stemName{"stemName"};              // 1..10: 甲..癸
+  Table<std::string, 13> branchName{"branchName"};          // 1..12: 子..亥
+  Table<std::string, 13> zodiacAnimal{"zodiacAnimal"};      // 1..12: "（ねずみ）".."（いのしし）"
+  Table<std::string, 11> stemUrlPart{"stemUrlPart"};        // percent-encoded stem followed by "%"
+  Table<std::string, 13> branchUrlPart{"branchUrlPart"};    // percent-encoded branch without its first "%"
+  Table<std::string, 7> rokuyoName{"rokuyoName"};           // 1..6: 先勝..赤口
+  Table<int, 13> rokuyoMonthOffset{"rokuyoMonthOffset"};    // 1..12
+  Table<int, 13> sanrinboBranch{"sanrinboBranch"};          // 1..12
+  Table<std::string, 2> formatName{"formatName"};           // 0: "htm形式", 1: "csv形式"
+};
+
+// The link form every article link of the page takes:
+// "<a href=" + ArticleBaseUrl + percent-encoded title + ">" + label + closing tag.
+std::string articleLink(const std::string& title, const std::string& label, const char* closingTag = "</a>");
+
+// Orbit elements per body, slots 1..10 (3 = the Earth's orbit, giving the Sun;
+// 10 = the Moon). The sky computations overwrite some of them every day.
+struct OrbitTables {
+  OrbitTables();
+
+  Table<double, 11> orbitA{"orbitA"};
+  Table<double, 11> orbitE{"orbitE"};
+  Table<double, 11> orbitI{"orbitI"};
+  Table<double, 11> orbitPeri{"orbitPeri"};
+  Table<double, 11> orbitNode{"orbitNode"};
+  Table<double, 11> orbitPeriod{"orbitPeriod"};
+  Table<double, 11> epochAnomaly{"epochAnomaly"};
+  Table<double, 11> perihelionOffset{"perihelionOffset"};
+  Table<double, 11> eccentricAnomaly{"eccentricAnomaly"};
+  Table<double, 11> eclipticLongitude{"eclipticLongitude"};
+  Table<double, 11> eclipticLongitudeRad{"eclipticLongitudeRad"};
+};
+
+}  // namespace ventorel

@@ -1,0 +1,54 @@
+// The number rules every part of the calendar computes with.
+//
+// The calendar's results depend on these rules to the last day: a floor that
+// rounds the wrong way, or a remainder taken on unrounded operands, moves a term
+// or a new moon. They live here, once, and every phase uses them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ventorel {
+
+// The circle constant as the calendar uses it: eleven decimals, not the full double.
+inline constexpr double PI = 3.14159265359;
+// Days in a tropical year.
+inline constexpr double TropicalYear = 365.24219029;
+
+// Int(x): the floor, toward minus infinity (Int(-0.25) = -1).
+double Int(double x);
+
+// Round to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double roundHalfEven(double x);
+
+// Conversion of a number to an integer or a table index: round half to even.
+// Values outside the 64-bit range saturate, so the bounds check that follows
+// always sees an out-of-range index rather than undefined behaviour.
+std::int64_t toIndex(double x);
+
+// x Mod n: both operands are first rounded half to even; the result has the sign
+// of the dividend (-7 Mod 3 = -1). A divisor that rounds to 0 throws
+// std::domain_error (division by zero ends the run with a message).
+double Mod(double x, double n);
+
+// The numeric value of a text: leading blanks skipped, an optional sign, then the
+// digits (with one decimal point and an exponent) up to the first character that
+// cannot continue a number. A text without digits is 0 ("12x" -> 12, "x" -> 0).
+double numericValue(std::string_view text);
+
+// Plain decimal text of a number: no exponent for ordinary magnitudes, no
+// trailing ".0", up to 15 significant digits (2024 -> "2024", -0.5 -> "-0.5").
+std::string plainDecimal(double x);
+
+// The two number texts the outputs use:
+// numberText: a leading blank for zero and positive values, a minus sign for
+// negative ones (" 2024", "-660"); trimmedNumber: the same without blanks.
+std::string numberText(double x);
+std::string trimmedNumber(double x);
+
+// A number as the window's print command writes it inside a line: a blank in front
+// of a non-negative number and a blank after every number (" 5 ", "-3 ").
+std::string printedNumber(double x);
+
+}  // namespace ventorel

@@ -1,0 +1,56 @@
+#include "support/test_support.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace ventorel::testing {
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "ventorel-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void TempFolder::write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(file(name), std::ios::binary);
+  out << bytes;
+}
+
+std::string TempFolder::read(const std::string& name) const {
+  std::ifstream in(file(name), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::string shippedDataFolder() { return std::string(VENTOREL_SOURCE_DIR) + "/data"; }
+
+void copyShippedData(const TempFolder& folder) {
+  for (const auto& entry : std::filesystem::directory_iterator(shippedDataFolder()))
+    if (entry.path().extension() == ".dat")
+      std::filesystem::copy_file(entry.path(), folder.path() + "/" + entry.path().filename().string(),
+                                 std::filesystem::copy_options::overwrite_existing);
+}
+
+RecordedRun::RecordedRun() : state(std::make_unique<RunState>()) { comboText = state->names.formatName[0]; }
+
+RunReport RecordedRun::run(const std::string& yearText) {
+  RunContext context{surface, messages, launcher};
+  return runGeneration(*state, yearText, comboText, context);
+}
+
+RunReport RecordedRun::run(const std::string& yearText, const std::string& format) {
+  comboText = format;
+  return run(yearText);
+}
+
+}  // namespace ventorel::testing

@@ -1,0 +1,47 @@
+// Helpers shared by the tests: temporary program folders and whole runs.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/generation_run.h"
+#include "app/run_state.h"
+#include "platform/recording.h"
+
+namespace ventorel::testing {
+
+// A fresh, empty folder under the system's temporary folder, removed with the object.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  void write(const std::string& name, const std::string& bytes) const;
+  std::string read(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// The folder of the shipped data files in the source tree.
+std::string shippedDataFolder();
+
+// A program folder holding copies of the shipped data files.
+void copyShippedData(const TempFolder& folder);
+
+// One run as the window makes it, with recording platform objects.
+struct RecordedRun {
+  RecordedRun();
+  std::unique_ptr<RunState> state;
+  RecordingSurface surface;
+  RecordingMessageBox messages;
+  RecordingLauncher launcher;
+  std::string comboText;
+  RunReport run(const std::string& yearText);
+  RunReport run(const std::string& yearText, const std::string& format);  // "htm形式" or "csv形式"
+};
+
+}  // namespace ventorel::testing
