@@ -1,9 +1,78 @@
 #include "astro/sun_terms.h"
 
+#include "astro/orbit.h"
+#include "data/numbers.h"
+
 namespace ventorel {
 
-void SunTerms::beginPass() {}
-void SunTerms::sunPosition() {}
-void SunTerms::placeTerm(int) {}
+namespace {
+
+// Just above the Sun's daily motion near the equinox in most centuries: the first
+// longitude after the wrap through 0 lies below it.
+constexpr double WrapThreshold = 0.992;
+
+}  // namespace
+
+void SunTerms::beginPass() {
+  OrbitTables& orbit = state_.orbit;
+  const double t0 = state_.tYears;
+  orbit.epochAnomaly[SunBody] = SunEpochAnomaly;
+  orbit.perihelionOffset[SunBody] = sunPerihelionOffset(sunEccentricity(t0));
+  // The node at the pass start is the equinox of the whole pass, although the
+  // node keeps moving during the year.
+  equinoxReference_ = equinoxNode(t0);
+  equinoxSeen_ = 0;
+}
+
+void SunTerms::sunPosition() {
+  bodyPosition(state_.orbit, SunBody, state_.tYears);
+  takeSunLongitude();
+}
+
+void SunTerms::takeSunLongitude() {
+  previousTermLongitude_ = termLongitude_;
+  termLongitude_ = state_.orbit.eclipticLongitude[SunBody] - equinoxReference_;
+  if (termLongitude_ < 0) termLongitude_ = termLongitude_ + 360;
+  if (termLongitude_ > 360) termLongitude_ = termLongitude_ - 360;
+}
+
+void SunTerms::recogniseWrap(int b) {
+  if (equinoxSeen_ != 0) return;
+  // The first longitude after the wrap is normally below the threshold. Where the
+  // Sun moves faster than that (from the middle of the 21st century on) and the
+  // wrap falls just after midnight, the first value after it is above; the fall
+  // against the day before still shows the wrap, so term 0 and every term after it
+  // are placed in those years too.
+  const bool belowThreshold = termLongitude_ < WrapThreshold;
+  const bool fellSinceYesterday = b >= 1 && termLongitude_ < previousTermLongitude_;
+  if (belowThreshold || fellSinceYesterday) {
+    state_.nextTerm = 0;
+    equinoxSeen_ = 1;
+  }
+}
+
+void SunTerms::placeTerm(int b) {
+  recogniseWrap(b);
+  // Day 0 only sets the term to wait for: the one after the current longitude.
+  if (b == 0) state_.nextTerm = static_cast<int>(toIndex(Int(termLongitude_ / 15) + 1));
+  if (state_.nextTerm > 24) state_.nextTerm = state_.nextTerm - 24;
+  if (termLongitude_ > 15 * state_.nextTerm) placeTermOnDay(b, state_.nextTerm);
+  markSummerDays(b);
+}
+
+void SunTerms::placeTermOnDay(int b, int k) {
+  const int slot = state_.yearSlot();
+  state_.dayTermIndex(slot, b) = k;
+  state_.dayNoteHtml(slot, b) = state_.dayNotePlain(slot, b) + state_.names.solarTermName(0, k);
+  state_.dayNotePlain(slot, b) = state_.dayNotePlain(slot, b) + state_.names.solarTermName(1, k);
+  state_.termDay(slot, k) = b;
+  state_.nextTerm = k + 1;
+}
+
+void SunTerms::markSummerDays(int b) {
+  if (state_.yearOffset != 0) return;
+  if (state_.nyubaiDay == 0 && termLongitude_ > 80 && termLongitude_ < 81) state_.nyubaiDay = b;
+  if (state_.hangeshoDay == 0 && termLongitude_ > 100 && termLongitude_ < 101) state_.hangeshoDay = b;
+}
 
 }  // namespace ventorel

@@ -1,0 +1,196 @@
+#include "astro/sun_terms.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "astro/orbit.h"
+#include "sky_runs.h"
+
+namespace ventorel {
+namespace {
+
+using testing::MonthAndDay;
+using testing::SkyRun;
+
+constexpr double KeplerStep = 180.0 / (1 << 18);
+
+enum Term { Shunbun = 0, Geshi = 6, Shubun = 12, Toji = 18, Shokan = 19, Risshun = 21 };
+
+TEST(SolveKepler, ZeroMeanAnomalyMovesDownEveryStep) {
+  for (double e : {0.0, 0.01671, 0.0548799, 0.3}) {
+    EXPECT_EQ(solveKepler(0, e), KeplerStep) << e;
+  }
+}
+
+TEST(SolveKepler, ResultsAreOddMultiplesOfTheLastStepAndSolveTheEquation) {
+  for (double e : {0.0, 0.01671, 0.0548799}) {
+    for (double g = 0; g < 1; g += 1.0 / 997) {
+      const double anomaly = solveKepler(g, e);
+      const double multiple = anomaly / KeplerStep;
+      ASSERT_EQ(multiple, std::floor(multiple)) << g << " " << e;
+      ASSERT_EQ(std::fmod(multiple, 2.0), 1.0) << g << " " << e;
+      ASSERT_GT(anomaly, 0);
+      ASSERT_LT(anomaly, 360);
+      if (e == 0) {
+        ASSERT_LE(std::fabs(anomaly - 360 * g), KeplerStep) << g;
+      }
+      // Kepler's equation holds to the bisection's resolution.
+      const double radians = anomaly / degPerRad;
+      const double mean = (radians - e * std::sin(radians)) / (2 * PI);
+      ASSERT_NEAR(mean, g, 2 * KeplerStep / 360) << g << " " << e;
+    }
+  }
+}
+
+TEST(SunLongitude, OnlyTheSunAndTheMoonAreModelled) {
+  OrbitTables orbit;
+  EXPECT_THROW(bodyPosition(orbit, 4, 0), std::invalid_argument);
+  orbit.perihelionOffset[SunBody] = sunPerihelionOffset(sunEccentricity(0));
+  EXPECT_NO_THROW(bodyPosition(orbit, SunBody, 0));
+  // 1982-08-19 00:00 local time: the Sun stands near 145 degrees.
+  EXPECT_NEAR(orbit.eclipticLongitude[SunBody], 145.5, 1.0);
+  EXPECT_NEAR(orbit.eclipticLongitudeRad[SunBody] * degPerRad, orbit.eclipticLongitude[SunBody], 1e-9);
+}
+
+// The day and name of every term are consistent, and the 24 terms of the year
+// follow each other in the order 小寒 .. 冬至.
+void expectTwentyFourTermsInOrder(const SkyRun& run, int slot) {
+  const RunState& s = *run.state;
+  int previous = 0;
+  for (int i = 0; i < 24; ++i) {
+    const int k = (Shokan + i) % 24;
+    const int b = s.termDay(slot, k);
+    ASSERT_GT(b, previous) << "year " << run.yearOf(slot) << " term " << k;
+    ASSERT_LE(b, run.lastDay(slot));
+    EXPECT_EQ(s.dayTermIndex(slot, b), k);
+    EXPECT_EQ(s.dayNotePlain(slot, b), s.names.solarTermName(1, k));
+    EXPECT_EQ(s.dayNoteHtml(slot, b), s.names.solarTermName(0, k));
+    previous = b;
+  }
+}
+
+TEST(SolarTerms, ChosenYear2024) {
+  SkyRun run;
+  run.run(2024);
+  const std::map<int, MonthAndDay> expected{
+      {Shokan, {1, 6}}, {Risshun, {2, 4}}, {Shunbun, {3, 20}}, {Geshi, {6, 21}}, {Shubun, {9, 22}}, {Toji, {12, 21}}};
+  for (const auto& [k, date] : expected) EXPECT_EQ(run.termDate(1, k), date) << k;
+  for (int slot = 0; slot < 3; ++slot) expectTwentyFourTermsInOrder(run, slot);
+  // After the last pass the walk waits for the term after 冬至 of the year after.
+  EXPECT_EQ(run.state->nextTerm, Shokan);
+  // 80 and 100 degrees: 入梅 on 10 June, 半夏生 on 1 July 2024.
+  EXPECT_EQ(run.dateOf(1, run.state->nyubaiDay), (MonthAndDay{6, 10}));
+  EXPECT_EQ(run.dateOf(1, run.state->hangeshoDay), (MonthAndDay{7, 1}));
+}
+
+TEST(SolarTerms, ComputedYear2150) {
+  SkyRun run;
+  run.run(2150);
+  const std::map<int, MonthAndDay> expected{{Shokan, {1, 5}},   {Risshun, {2, 4}}, {Shunbun, {3, 21}},
+                                            {Geshi, {6, 21}},   {Shubun, {9, 23}}, {Toji, {12, 22}}};
+  for (const auto& [k, date] : expected) EXPECT_EQ(run.termDate(1, k), date) << k;
+  expectTwentyFourTermsInOrder(run, 1);
+}
+
+// In these years the first longitude after the wrap through 0 is 0.992 or more.
+TEST(SolarTerms, YearsWithAFastWrapStillPlaceAllTerms) {
+  for (double year : {2092.0, 2702.0}) {
+    SkyRun run;
+    run.run(year);
+    expectTwentyFourTermsInOrder(run, 1);
+    const MonthAndDay equinox = run.termDate(1, Shunbun);
+    EXPECT_EQ(equinox.month, 3) << year;
+    EXPECT_GE(equinox.day, 19) << year;
+    EXPECT_LE(equinox.day, 22) << year;
+  }
+}
+
+// Term placement on a made-up sequence of term longitudes, one per day from day 0.
+class TermPlacement : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state->tYears = 0;
+    state->yearOffset = 0;
+    state->termDay.fill(0);
+    state->dayTermIndex.fill(-1);
+    sun.beginPass();
+  }
+
+  // Sets the Sun's longitude so that the term longitude is `wanted` to the last bit.
+  void feed(int b, double wanted) {
+    const double reference = sun.equinoxReference();
+    double longitude = wanted + reference;
+    if (longitude >= 360) longitude -= 360;
+    for (int i = 0; i < 64; ++i) {
+      state->orbit.eclipticLongitude[SunBody] = longitude;
+      double got = longitude - reference;
+      if (got < 0) got += 360;
+      if (got == wanted) break;
+      longitude = std::nextafter(longitude, got < wanted ? 1e9 : -1e9);
+    }
+    sun.takeSunLongitude();
+    ASSERT_EQ(sun.termLongitude(), wanted);
+    sun.placeTerm(b);
+  }
+
+  std::map<int, int> placed() const {  // term -> day
+    std::map<int, int> result;
+    for (int b = 0; b < DaysPerSlot; ++b)
+      if (state->dayTermIndex(1, b) >= 0) result[state->dayTermIndex(1, b)] = b;
+    return result;
+  }
+
+  std::unique_ptr<RunState> state = std::make_unique<RunState>();
+  SunTerms sun{*state};
+};
+
+TEST_F(TermPlacement, StrictOnePerDayNeverOnDayZeroAndRestartedAtTheWrap) {
+  struct Case {
+    const char* what;
+    std::vector<double> longitudes;  // day 0, 1, 2, ...
+    std::map<int, int> expected;     // term -> day
+  };
+  const std::vector<Case> cases{
+      {"exactly 15 k is not yet past", {20, 30, 30.5}, {{2, 2}}},
+      {"two terms passed in one day: one a day", {10, 44, 44.5, 45.5}, {{1, 1}, {2, 2}, {3, 3}}},
+      {"day 0 past a term waits for the next", {15.5, 16, 30.1}, {{2, 2}}},
+      {"wrap below 0.992", {344, 345.5, 359.5, 0.5, 1.5, 15.2}, {{23, 1}, {0, 3}, {1, 5}}},
+      {"wrap landing exactly on 0", {344, 345.5, 359.5, 0, 0.9}, {{23, 1}, {0, 4}}},
+      {"wrap landing at 0.992 or above", {344, 345.5, 359.99, 0.995, 15.5}, {{23, 1}, {0, 3}, {1, 4}}},
+      {"fast wrap long after 啓蟄", {350, 359.5, 1.2, 2.2, 16}, {{0, 2}, {1, 4}}},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    for (std::size_t b = 0; b < c.longitudes.size(); ++b) feed(static_cast<int>(b), c.longitudes[b]);
+    EXPECT_EQ(placed(), c.expected) << c.what;
+    for (const auto& [k, b] : c.expected) EXPECT_EQ(state->termDay(1, k), b) << c.what;
+  }
+}
+
+TEST_F(TermPlacement, SummerDaysOnlyStrictlyInsideAndOnlyInTheChosenYear) {
+  feed(0, 79);
+  feed(1, 80);   // not above 80
+  feed(2, 80.7);
+  feed(3, 80.9);  // already found
+  feed(4, 101);   // not below 101
+  feed(5, 101.5);
+  EXPECT_EQ(state->nyubaiDay, 2);
+  EXPECT_EQ(state->hangeshoDay, 0);
+
+  for (int offset : {-1, 1}) {
+    state->yearOffset = offset;
+    state->nyubaiDay = 0;
+    sun.beginPass();
+    feed(0, 79);
+    feed(1, 80.5);
+    feed(2, 100.5);
+    EXPECT_EQ(state->nyubaiDay, 0) << offset;
+    EXPECT_EQ(state->hangeshoDay, 0) << offset;
+  }
+}
+
+}  // namespace
+}  // namespace ventorel
