@@ -1,0 +1,109 @@
+#include "output/era_names.h"
+
+#include "data/numbers.h"
+#include "output/html_escape.h"
+
+namespace ventorel {
+
+namespace {
+
+// Before this year the tables hold no era; the period comes from the ranges.
+constexpr double LastYearWithoutEra = 644;
+// The years of the two rival courts, in which the second era table applies too.
+constexpr double FirstTwoCourtYear = 1331;
+constexpr double LastTwoCourtYear = 1392;
+
+struct PeriodRange {
+  double after;   // exclusive
+  double upTo;    // inclusive
+  const char* name;
+  const char* article;
+};
+
+// Tested on the year as typed (no year 0), in this order.
+constexpr PeriodRange PeriodRanges[] = {
+    {-65000000, -300000, "新生代", "新生代"},
+    {-300000, -1450, "旧石器時代", "旧石器時代"},
+    {-1450, -1000, "縄文時代", "縄文時代"},
+    {-1000, 250, "弥生時代", "弥生時代"},
+    {250, 600, "古墳時代", "古墳時代"},
+    {600, 709, "飛鳥", "飛鳥時代"},
+};
+
+struct KnownPeriod {
+  const char* name;    // as the era file writes it
+  const char* label;   // the link text
+  const char* target;  // the article title, already percent-encoded
+};
+
+constexpr KnownPeriod KnownPeriods[] = {
+    {"奈良", "奈良", "%E5%A5%88%E8%89%AF%E6%99%82%E4%BB%A3"},
+    {"平安", "平安", "%E5%B9%B3%E5%AE%89%E6%99%82%E4%BB%A3"},
+    {"鎌倉", "鎌倉", "%E9%8E%8C%E5%80%89%E6%99%82%E4%BB%A3"},
+    {"建武", "建武の新政", "%E5%BB%BA%E6%AD%A6%E3%81%AE%E6%96%B0%E6%94%BF"},
+    {"室町（中期）", "室町（中期）", "%E5%AE%A4%E7%94%BA%E6%99%82%E4%BB%A3"},
+    {"南北朝", "南北朝", "%E5%8D%97%E5%8C%97%E6%9C%9D%E6%99%82%E4%BB%A3_(%E6%97%A5%E6%9C%AC)"},
+    {"戦国", "戦国", "%E6%88%A6%E5%9B%BD%E6%99%82%E4%BB%A3_(%E6%97%A5%E6%9C%AC)"},
+    {"安土桃山", "安土桃山", "%E5%AE%89%E5%9C%9F%E6%A1%83%E5%B1%B1%E6%99%82%E4%BB%A3"},
+    {"江戸", "江戸", "%E6%B1%9F%E6%88%B8%E6%99%82%E4%BB%A3"},
+    {"明治", "明治", "%E6%98%8E%E6%B2%BB"},
+    {"大正", "大正", "%E5%A4%A7%E6%AD%A3"},
+    {"昭和", "昭和", "%E6%98%AD%E5%92%8C"},
+    {"平成", "平成", "%E5%B9%B3%E6%88%90"},
+    {"令和", "令和", "%E4%BB%A4%E5%92%8C"},
+};
+
+std::optional<int> eraRowOfYear(const RunState& state) {
+  if (!(state.year > LastYearWithoutEra)) return std::nullopt;
+  return eraRowFor(state.eraTable, state.eraRowCount, state.year);
+}
+
+bool isTwoCourtYear(double year) { return year >= FirstTwoCourtYear && year <= LastTwoCourtYear; }
+
+// Era + year of era + "年(" + period + ")" + emperor + "天皇", data texts escaped.
+std::string htmlEraText(const EraTable& table, int row, double year, const std::string& period) {
+  return htmlEscape(table(row, 3)) + trimmedNumber(yearOfEra(table, row, year)) + "年(" + period + ")" +
+         htmlEscape(table(row, 5)) + "天皇";
+}
+
+}  // namespace
+
+std::string periodText(const RunState& state, std::optional<int> eraRow) {
+  std::string text;
+  for (const PeriodRange& range : PeriodRanges)
+    if (state.enteredYear > range.after && state.enteredYear <= range.upTo)
+      text = articleLink(range.article, range.name);
+  if (!eraRow) return text;
+  const std::string& period = state.eraTable(*eraRow, 4);
+  for (const KnownPeriod& known : KnownPeriods)
+    if (period == known.name)
+      text = std::string("<a href=") + ArticleBaseUrl + known.target + ">" + known.label + "</a>";
+  if (text.empty()) text = htmlEscape(period);
+  return text;
+}
+
+std::string eraLine(const RunState& state) {
+  std::string line;
+  const std::optional<int> row = eraRowOfYear(state);
+  if (!(state.year > LastYearWithoutEra))
+    line = periodText(state, std::nullopt);
+  else if (row)
+    line = htmlEraText(state.eraTable, *row, state.year, periodText(state, row));
+  if (isTwoCourtYear(state.year)) {
+    if (const std::optional<int> court = eraRowFor(state.periodTable, state.periodRowCount, state.year))
+      line += htmlEraText(state.periodTable, *court, state.year, htmlEscape(state.periodTable(*court, 4)));
+  }
+  return line;
+}
+
+std::vector<std::string> eraRecords(const RunState& state) {
+  std::vector<std::string> records;
+  if (const std::optional<int> row = eraRowOfYear(state)) records.push_back(plainEraText(state.eraTable, *row, state.year));
+  if (isTwoCourtYear(state.year)) {
+    if (const std::optional<int> court = eraRowFor(state.periodTable, state.periodRowCount, state.year))
+      records.push_back(plainEraText(state.periodTable, *court, state.year));
+  }
+  return records;
+}
+
+}  // namespace ventorel

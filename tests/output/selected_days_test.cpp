@@ -1,0 +1,145 @@
+#include "output/selected_days.h"
+
+#include <gtest/gtest.h>
+
+#include "output_fixture.h"
+
+namespace ventorel {
+namespace {
+
+using testing::dayIndex;
+using testing::fillChosenYear;
+
+const std::string A = std::string("<a href=") + ArticleBaseUrl;
+const std::string Tensha = A + "%E5%A4%A9%E8%B5%A6%E6%97%A5>天赦日</A>　";
+const std::string Ichiryu = A + "%E4%B8%80%E7%B2%92%E4%B8%87%E5%80%8D%E6%97%A5>一粒万倍日</A>　";
+const std::string Fujoju = A + "%E4%B8%8D%E6%88%90%E5%B0%B1%E6%97%A5>不成就日</A>　";
+const std::string Sanrinbo = A + "%E4%B8%89%E9%9A%A3%E4%BA%A1>さんりんぽう</A>";
+
+TEST(SelectedDays, SexagenaryDaysFromTheDayNumber) {
+  struct Case { double epochDays; int stem; int branch; };
+  for (const Case c : {Case{0, 1, 11}, {15110, 1, 1}, {15111, 2, 2}, {-1, 10, 10}, {-60, 1, 11}, {59, 10, 10},
+                       {15170, 1, 1}})
+    EXPECT_EQ((std::pair{daySexagenary(c.epochDays).stem, daySexagenary(c.epochDays).branch}),
+              (std::pair{c.stem, c.branch}))
+        << c.epochDays;
+}
+
+TEST(SelectedDays, LunarMonthNumberDropsTheLeapMark) {
+  struct Case { const char* text; int month; };
+  for (const Case c : {Case{"11月", 11}, {"1月", 1}, {"閏4月", 4}, {"閏12月", 12}, {"", 0}})
+    EXPECT_EQ(lunarMonthNumber(c.text), c.month) << c.text;
+}
+
+// The selected-day texts of a walk over 2024 from 1 January, keyed by day.
+std::vector<std::string> walk2024(RunState& state, bool html, int lastDay) {
+  fillChosenYear(state, 2024);
+  SolarMonth solarMonth;
+  std::vector<std::string> texts(1);
+  for (int d = 1; d <= lastDay; ++d) {
+    const MonthDay md = monthDayOf(d, state.monthStart);
+    texts.push_back(senjitsuOf(state, solarMonth, d, epochDays(2024, md.month, md.day, state.monthStart), html));
+  }
+  return texts;
+}
+
+TEST(SelectedDays, TheFirstOfJanuary2024IsTenshaAndIchiryuManbai) {
+  RunState state;
+  EXPECT_EQ(walk2024(state, true, 1)[1], Tensha + Ichiryu);
+  RunState plain;
+  EXPECT_EQ(walk2024(plain, false, 1)[1], "天赦日　一粒万倍日　");
+}
+
+TEST(SelectedDays, TextsOfAWalkThroughTheSolarMonths) {
+  // 2024 with the fixture: 1 January is 甲子 and day 20 of old month 11, month 12
+  // starts on 12 January; 小寒 (6 January) starts solar month 12, 立春 (4 February)
+  // solar month 1, and 大寒 (a 中気) changes nothing.
+  RunState state;
+  const std::vector<std::string> texts = walk2024(state, true, 60);
+  struct Case { int m; int d; std::string expected; };
+  const Case cases[] = {
+      {1, 1, Tensha + Ichiryu},   // 甲子, solar month 11, winter
+      {1, 2, Fujoju},             // old 11/21
+      {1, 3, Sanrinbo},           // 丙寅 in solar month 11
+      {1, 6, ""},                 // 己巳 on 小寒
+      {1, 7, Sanrinbo},           // 庚午 in solar month 12
+      {1, 10, Fujoju},            // old 11/29
+      {1, 13, Ichiryu},           // 丙子
+      {1, 15, ""},                // 戊寅: 三隣亡 only in month 11, 天赦日 only in spring
+      {1, 16, Ichiryu},           // 己卯
+      {1, 17, Fujoju},            // old 12/6
+      {1, 25, Ichiryu + Fujoju},  // 戊子, old 12/14
+      {2, 5, Sanrinbo},           // 己亥 in solar month 1
+      {2, 6, ""},                 // 庚子: no longer 一粒万倍日
+      {2, 7, Ichiryu},            // 辛丑
+      {2, 12, Ichiryu},           // 丙午
+      {2, 29, Fujoju + Sanrinbo}, // 乙亥, old 1/19
+  };
+  for (const Case& c : cases) EXPECT_EQ(texts[dayIndex(state, c.m, c.d)], c.expected) << c.m << "/" << c.d;
+}
+
+TEST(SelectedDays, ItemsStandInTheirFixedOrder) {
+  RunState state;
+  fillChosenYear(state, 2024);
+  state.dayMoonAge(1, 1) = 21;  // old 11/21: also 不成就日
+  SolarMonth solarMonth;
+  EXPECT_EQ(senjitsuOf(state, solarMonth, 1, epochDays(2024, 1, 1, state.monthStart), true), Tensha + Ichiryu + Fujoju);
+  solarMonth = SolarMonth{};
+  EXPECT_EQ(senjitsuOf(state, solarMonth, 1, epochDays(2024, 1, 1, state.monthStart), false),
+            "天赦日　一粒万倍日　不成就日　");
+}
+
+TEST(SelectedDays, TheSolarMonthBeforeTheFirstTermOfTheYear) {
+  struct Case { const char* firstTerm; int expectedMonth; };
+  const Case cases[] = {
+      {"小寒(12月節気)", 11},
+      {"小寒(12月節気)(土用丑（うし）)", 11},  // a note after the term does not hide it
+      {"大寒(12月中気)", 12},
+      {"", 0},                                   // no term within 20 days
+  };
+  for (const Case& c : cases) {
+    RunState state;
+    fillChosenYear(state, 2024);
+    for (int d = 1; d <= 20; ++d) state.dayNotePlain(1, d).clear();
+    state.dayNotePlain(1, 6) = c.firstTerm;
+    SolarMonth solarMonth;
+    senjitsuOf(state, solarMonth, 1, epochDays(2024, 1, 1, state.monthStart), false);
+    EXPECT_EQ(solarMonth.value, c.expectedMonth) << c.firstTerm;
+    // Without a solar month only 不成就日 can be found.
+    if (c.expectedMonth == 0) {
+      state.dayMoonAge(1, 1) = 21;
+      EXPECT_EQ(senjitsuOf(state, solarMonth, 1, epochDays(2024, 1, 1, state.monthStart), false), "不成就日　");
+    }
+  }
+}
+
+TEST(SelectedDays, FestivalNotesGoAfterTheDaysNotes) {
+  struct Case { int m; int d; std::string html; std::string plain; };
+  const Case cases[] = {
+      {1, 7, "(" + A + "%E4%BA%BA%E6%97%A5>七草</a>)", "(七草)"},
+      {3, 3, "(" + A + "%E4%B8%8A%E5%B7%B3>桃の節句</a>)", "(桃の節句)"},
+      {5, 5, "(" + A + "%E7%AB%AF%E5%8D%88>端午</a>の節句)", "(端午の節句)"},
+      {7, 7, "(" + A + "%E4%B8%83%E5%A4%95>七夕</a>)", "(七夕)"},
+      {7, 15, "(" + A + "%E3%81%8A%E7%9B%86>お盆</a>)", "(お盆)"},
+      {8, 15, "(月遅れの" + A + "%E3%81%8A%E7%9B%86>盆</a>)", "(月遅れの盆)"},
+      {8, 7, "(月遅れの" + A + "%E4%B8%83%E5%A4%95>七夕</a>)", "(月遅れの七夕)"},
+      {9, 9, "(" + A + "%E9%87%8D%E9%99%BD>菊の節句</a>)", "(菊の節句)"},
+      {1, 8, "", ""},
+      {12, 25, "", ""},
+  };
+  for (const Case& c : cases) {
+    RunState state;
+    fillChosenYear(state, 2024);
+    const int d = dayIndex(state, c.m, c.d);
+    state.dayNoteHtml(1, d) = "<b>";
+    state.dayNotePlain(1, d) = "[";
+    addFestivals(state, d, c.m, c.d, true);
+    EXPECT_EQ(state.dayNoteHtml(1, d), "<b>" + c.html) << c.m << "/" << c.d;
+    EXPECT_EQ(state.dayNotePlain(1, d), "[") << "the page run leaves the plain note alone";
+    addFestivals(state, d, c.m, c.d, false);
+    EXPECT_EQ(state.dayNotePlain(1, d), "[" + c.plain) << c.m << "/" << c.d;
+  }
+}
+
+}  // namespace
+}  // namespace ventorel
