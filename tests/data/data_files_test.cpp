@@ -1,0 +1,300 @@
+#include "data/data_files.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/era_lookup.h"
+#include "data/text_encoding.h"
+#include "platform/recording.h"
+#include "support/test_support.h"
+
+namespace ventorel {
+namespace {
+
+using testing::TempFolder;
+
+const std::string Holidays =
+    "1,1,\"元日\"\r\n2,11,\"建国記念の日\"\r\n2,23,\"天皇誕生日\"\r\n4,29,\"昭和の日\"\r\n5,3,\"憲法記念日\"\r\n"
+    "5,4,\"みどりの日\"\r\n5,5,\"こどもの日\"\r\n8,11,\"山の日\"\r\n11,3,\"文化の日\"\r\n11,23,\"勤労感謝の日\"\r\n"
+    ",,\"\"\r\n"
+    "\"01月第2月曜日\",\"成人の日\"\r\n\"07月第3月曜日\",\"海の日\"\r\n\"09月第3月曜日\",\"敬老の日\"\r\n"
+    "\"10月第2月曜日\",\"スポーツの日\"\r\n\"\",\"\"\r\n";
+
+// Era rows with first years 1000, 1001, ...
+std::string eraRows(int count, int firstYear = 1000) {
+  std::string text;
+  for (int i = 1; i <= count; ++i)
+    text += std::to_string(i) + "," + std::to_string(firstYear + i - 1) + ",\"元" + std::to_string(i) +
+            "\",\"平安\",\"帝" + std::to_string(i) + "\",\"げん\"\r\n";
+  return text;
+}
+
+// New moons every 30 days of a year of twelve 30-day months, as plain rows.
+std::string newMoonRows(int count) {
+  std::string text;
+  for (int r = 0; r < count; ++r)
+    text += std::to_string(1901 + r / 12) + "," + std::to_string(r % 12 + 1) + "," + std::to_string(r % 28 + 1) + "\r\n";
+  return text;
+}
+
+struct Loaded {
+  std::unique_ptr<RunState> state = std::make_unique<RunState>();
+  RecordingMessageBox messages;
+};
+
+std::unique_ptr<Loaded> loadFrom(const TempFolder& folder) {
+  auto loaded = std::make_unique<Loaded>();
+  loaded->state->programFolder = folder.path();
+  loadDataFiles(*loaded->state, loaded->messages);
+  return loaded;
+}
+
+void writeAll(const TempFolder& folder) {
+  folder.write("shuku.dat", Holidays);
+  folder.write("gen1.dat", eraRows(239));
+  folder.write("gen2.dat", eraRows(10, 1331));
+  folder.write("singetu.dat", newMoonRows(NewMoonRows));
+  folder.write("ini.dat", "1\r\n");
+}
+
+TEST(DataFiles, AFolderWithAllFiveFillsEveryTableWithoutAMessage) {
+  TempFolder folder;
+  writeAll(folder);
+  const auto loaded = loadFrom(folder);
+  const RunState& s = *loaded->state;
+  EXPECT_TRUE(loaded->messages.texts.empty());
+  EXPECT_TRUE(s.holidayDate(1, 1).equals(1));
+  EXPECT_EQ(s.holidayName[10], "勤労感謝の日");
+  EXPECT_EQ(s.holidayName[11], "");
+  EXPECT_EQ(s.holidayRule[12], "01月第2月曜日");
+  EXPECT_EQ(s.holidayName[15], "スポーツの日");
+  EXPECT_EQ(s.eraRowCount, 239);
+  EXPECT_EQ(s.periodRowCount, 10);
+  EXPECT_EQ(s.eraTable(239, 3), "元239");
+  EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(1901 + (NewMoonRows - 1) / 12));
+  EXPECT_TRUE(s.outputFormat.equals(1));
+}
+
+TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
+  struct Case {
+    const char* removed;
+    const char* storedAs;  // nullptr: not stored at all
+  };
+  for (const Case c : {Case{"shuku.dat", "SHUKU.DAT"}, {"gen1.dat", nullptr}, {"gen2.dat", nullptr},
+                       {"singetu.dat", "Singetu.dat"}, {"ini.dat", nullptr}}) {
+    TempFolder folder;
+    writeAll(folder);
+    if (c.storedAs)
+      std::filesystem::rename(folder.file(c.removed), folder.file(c.storedAs));
+    else
+      std::filesystem::remove(folder.file(c.removed));
+    const auto loaded = loadFrom(folder);
+    const RunState& s = *loaded->state;
+    EXPECT_EQ(loaded->messages.texts, std::vector<std::string>{MissingFileMessage}) << c.removed;
+    const std::string removed = c.removed;
+    EXPECT_EQ(s.holidayName[1].empty(), removed == "shuku.dat");
+    EXPECT_EQ(s.eraRowCount, removed == "gen1.dat" ? 0 : 239);
+    EXPECT_EQ(s.periodRowCount, removed == "gen2.dat" ? 0 : 10);
+    EXPECT_EQ(s.newMoonTable(1, 1).isUnset(), removed == "singetu.dat");
+    EXPECT_EQ(s.outputFormat.isUnset(), removed == "ini.dat");
+  }
+  TempFolder empty;
+  EXPECT_EQ(loadFrom(empty)->messages.texts.size(), 5u);
+}
+
+TEST(DataFiles, ShiftJisAndUtf8WithMarkReadAlike) {
+  const auto cp932 = utf8ToCp932(Holidays);
+  ASSERT_TRUE(cp932);
+  for (const std::string& bytes : {*cp932, "\xEF\xBB\xBF" + Holidays}) {
+    RunState s;
+    ASSERT_TRUE(readDataFile(DataFile::Holidays, bytes, s));
+    EXPECT_EQ(s.holidayName[1], "元日");
+    EXPECT_EQ(s.holidayRule[14], "09月第3月曜日");
+    EXPECT_EQ(s.holidayName[14], "敬老の日");
+  }
+  const auto eras = utf8ToCp932(eraRows(3));
+  ASSERT_TRUE(eras);
+  RunState s;
+  ASSERT_TRUE(readDataFile(DataFile::Eras, *eras, s));
+  EXPECT_EQ(s.eraTable(2, 3), "元2");
+  EXPECT_FALSE(readDataFile(DataFile::Eras, "\x82", s));  // neither UTF-8 nor CP932
+}
+
+TEST(DataFiles, HolidaySectionsShareOneRunningRowNumber) {
+  RunState s;
+  ASSERT_TRUE(readDataFile(DataFile::Holidays,
+                           "1,1,元日\n5,3,\"憲法記念日\"\n0,0,\"\"\n\"01月第2月曜日\",成人の日\n,\n", s));
+  EXPECT_EQ(s.holidayName[2], "憲法記念日");
+  EXPECT_EQ(s.holidayName[3], "");  // the terminator's row
+  EXPECT_EQ(s.holidayRule[4], "01月第2月曜日");
+  EXPECT_EQ(s.holidayName[4], "成人の日");
+  EXPECT_EQ(s.holidayName[5], "");
+  EXPECT_TRUE(s.holidayRule[6].empty());
+}
+
+TEST(DataFiles, DamagedHolidayFilesKeepTheRowsBeforeTheDamage) {
+  std::string twentyFixed;
+  for (int i = 1; i <= 20; ++i) twentyFixed += "1," + std::to_string(i) + ",\"日" + std::to_string(i) + "\"\n";
+  std::vector<int> allTwenty;
+  for (int i = 1; i <= 20; ++i) allTwenty.push_back(i);
+  struct Case {
+    std::string text;
+    std::vector<int> namedRows;
+  };
+  const std::vector<Case> cases = {
+      {"1,1,元日\n2,11", {1}},                              // cut in the middle of a record
+      {"1,1,元日\n2,11,建国記念の日\n", {1, 2}},           // no terminator
+      {"1,1,元日\n13,1,十三月\n", {1}},                    // a month that is no month
+      {"1,1,元日\nx,1,x\n", {1}},
+      {"1,1,元日\n2,0.5,半日\n", {1}},
+      {"1,1,元日\nx,,\"\"\n", {1}},                        // a terminator with a word for a month
+      {"1,1,元日\n,,\"\"\n\"第2月曜日\",成人の日\n", {1}},  // a rule without its month
+      {"1,1,元日\n,,\"\"\n\"01月第9月曜日\",成人の日\n", {1}},
+      {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",成人の日\n", {1, 3}},  // no closing record
+      {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",\"成人", {1}},      // a quote left open
+      {twentyFixed + ",,\"\"\n", allTwenty},               // the terminator would need row 21
+  };
+  for (const Case& c : cases) {
+    RunState s;
+    EXPECT_FALSE(readDataFile(DataFile::Holidays, c.text, s)) << c.text;
+    std::vector<int> named;
+    for (int i = 1; i <= 20; ++i)
+      if (!s.holidayName[i].empty()) named.push_back(i);
+    EXPECT_EQ(named, c.namedRows) << c.text;
+  }
+}
+
+TEST(DataFiles, EraFilesAreReadRowByRowUpToTheEndOfTheFile) {
+  struct Case {
+    std::string text;
+    bool intact;
+    int rows;
+  };
+  const std::vector<Case> cases = {
+      {eraRows(239), true, 239},
+      {eraRows(240), true, 240},
+      {eraRows(240) + "\r\n\r\n", true, 240},
+      {eraRows(MaxEraRows), true, MaxEraRows},
+      {eraRows(MaxEraRows + 1), false, MaxEraRows},
+      {eraRows(10) + "11,2000,\"x\",\"y\",\"z\"\r\n", false, 10},  // a row cut short
+      {eraRows(10) + "11,西暦,a,b,c,d\r\n", false, 10},           // a first year that is no number
+      {eraRows(10) + "11,999,a,b,c,d\r\n", false, 10},            // out of order
+      {eraRows(10) + "11,1009,a,b,c,d\r\n", true, 11},            // the same first year as the row before
+      {"", false, 0},
+  };
+  for (const Case& c : cases) {
+    RunState s;
+    EXPECT_EQ(readDataFile(DataFile::Eras, c.text, s), c.intact) << c.rows;
+    EXPECT_EQ(s.eraRowCount, c.rows);
+    RunState t;
+    readDataFile(DataFile::SecondCourtEras, c.text, t);
+    EXPECT_EQ(t.periodRowCount, c.rows);
+  }
+  RunState s;
+  ASSERT_TRUE(readDataFile(DataFile::Eras, eraRows(240, 1780), s));
+  EXPECT_EQ(eraRowFor(s.eraTable, s.eraRowCount, 2019), 240);  // the last row is found
+  EXPECT_EQ(s.eraTable(240, 5), "帝240");
+}
+
+TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
+  struct Case {
+    std::string text;
+    bool intact;
+    int rowsKept;
+  };
+  const std::string head = newMoonRows(5);
+  const std::vector<Case> cases = {
+      {newMoonRows(NewMoonRows), true, NewMoonRows},
+      {newMoonRows(NewMoonRows) + "2100,1,1\r\n", true, NewMoonRows},  // what follows the last row is not read
+      {newMoonRows(100), false, 100},
+      {head + "1901,6", false, 5},
+      {head + "1901,13,1\r\n", false, 5},
+      {head + "1901,6,31\r\n", false, 5},
+      {head + "1901,5,5\r\n", false, 5},  // the same day as the row before
+      {head + "1901,x,6\r\n", false, 5},
+      {"2000,2,29\r\n", false, 1},        // a leap day, then the file ends early
+      {"2001,2,29\r\n", false, 0},
+  };
+  for (const Case& c : cases) {
+    RunState s;
+    EXPECT_EQ(readDataFile(DataFile::NewMoons, c.text, s), c.intact) << c.text.substr(c.text.size() - 12);
+    if (c.rowsKept > 0) {
+      EXPECT_FALSE(s.newMoonTable(c.rowsKept, 3).isUnset());
+    }
+    if (c.rowsKept < NewMoonRows) {
+      EXPECT_TRUE(s.newMoonTable(c.rowsKept + 1, 1).isUnset());
+    }
+  }
+}
+
+TEST(DataFiles, SettingsHoldZeroOrOne) {
+  struct Case {
+    const char* text;
+    bool intact;
+    double format;  // -1: stays unset
+  };
+  for (const Case c : {Case{"0\r\n", true, 0}, {"1", true, 1}, {" \"1\" \r\n", true, 1}, {"2\r\n", false, -1},
+                       {"csv\r\n", false, -1}, {"", false, -1}, {"\r\n", false, -1}}) {
+    RunState s;
+    EXPECT_EQ(readDataFile(DataFile::Settings, c.text, s), c.intact) << c.text;
+    if (c.format < 0)
+      EXPECT_TRUE(s.outputFormat.isUnset()) << c.text;
+    else
+      EXPECT_TRUE(s.outputFormat.equals(c.format)) << c.text;
+  }
+}
+
+TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
+  EXPECT_EQ(settingsFileText(Value(1.0)), "1\r\n");
+  EXPECT_EQ(settingsFileText(Value(0.0)), "0\r\n");
+  EXPECT_EQ(settingsFileText(Value()), "0\r\n");
+  EXPECT_EQ(settingsFileText(Value(std::string("x"))), "\"x\"\r\n");
+
+  {
+    TempFolder folder;
+    folder.write("ini.dat", "0\r\n");
+    RunState s;
+    s.programFolder = folder.path();
+    s.outputFormat = Value(1.0);
+    RecordingMessageBox messages;
+    saveSettings(s, messages);
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(folder.read("ini.dat"), "1\r\n");
+    RunState back;
+    ASSERT_TRUE(readDataFile(DataFile::Settings, folder.read("ini.dat"), back));
+    EXPECT_TRUE(back.outputFormat.equals(1));
+  }
+  for (const char* present : {"", "INI.DAT"}) {
+    TempFolder folder;
+    if (*present) folder.write(present, "0\r\n");
+    RunState s;
+    s.programFolder = folder.path();
+    s.outputFormat = Value(1.0);
+    RecordingMessageBox messages;
+    saveSettings(s, messages);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
+    EXPECT_FALSE(std::filesystem::exists(folder.file("ini.dat")));
+  }
+}
+
+TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  TempFolder folder;
+  folder.write("ini.dat", "0\r\n");
+  std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  RunState s;
+  s.programFolder = folder.path();
+  s.outputFormat = Value(1.0);
+  RecordingMessageBox messages;
+  saveSettings(s, messages);
+  EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
+  EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
+}
+
+}  // namespace
+}  // namespace ventorel
