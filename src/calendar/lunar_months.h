@@ -6,6 +6,14 @@
 
 namespace ventorel {
 
+// The whole numbering: the month list from the marks, the rule's check of the
+// spans around the chosen year, the names written onto the new-moon days, and
+// the published months of early 1985.
 void numberLunarMonths(RunState& state);
+
+// The month list numbered from the provisional names and the anchor and leap
+// marks alone, before the rule's check: fills `lunarMonthSeq` 1..count and
+// returns the count (one entry per new moon of the three years).
+int numberMonthsFromMarks(RunState& state);
 
 }  // namespace ventorel

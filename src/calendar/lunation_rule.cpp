@@ -1,0 +1,119 @@
+#include "calendar/lunation_rule.h"
+
+#include <string>
+#include <vector>
+
+#include "data/numbers.h"
+
+namespace ventorel {
+
+namespace {
+
+constexpr int WinterSolstice = 18;
+
+struct Lunation {
+  int start = 0;  // first day, counted through the three years (slot 0 day 1 = 1)
+  int end = 0;    // last day of the lunation, or the last day of the three years
+  bool hasMidTerm = false;
+  bool isAnchor = false;
+};
+
+// The rule's names for the lunations strictly between two anchors, or nothing
+// when the span is neither an ordinary year nor a year with one leap month.
+std::vector<std::string> ruleNames(const std::vector<Lunation>& lunations, int firstAnchor, int nextAnchor) {
+  const int count = nextAnchor - firstAnchor - 1;
+  int leap = -1;
+  if (count == 12) {
+    for (int i = firstAnchor + 1; i < nextAnchor && leap < 0; ++i)
+      if (!lunations[i].hasMidTerm) leap = i;
+    if (leap < 0) return {};
+  } else if (count != 11) {
+    return {};
+  }
+  std::vector<std::string> names;
+  std::string previous = "11月";
+  int number = 12;
+  for (int i = firstAnchor + 1; i < nextAnchor; ++i) {
+    if (i == leap) {
+      names.push_back("閏" + previous);
+    } else {
+      names.push_back(std::to_string(number) + "月");
+      number = number % 12 + 1;
+    }
+    previous = names.back();
+  }
+  return names;
+}
+
+}  // namespace
+
+int mendMonthsAgainstRule(RunState& state, int monthCount) {
+  int offset[3] = {0, 0, 0};
+  int length[3];
+  for (int slot = 0; slot <= 2; ++slot) {
+    length[slot] = 365 + leapDay(state.baseYear + slot - 1);
+    if (slot > 0) offset[slot] = offset[slot - 1] + length[slot - 1];
+  }
+  const int lastDay = offset[2] + length[2];
+
+  // The lunations, one per new moon, in the order of the month list.
+  std::vector<Lunation> lunations;
+  for (int slot = 0; slot <= 2; ++slot) {
+    for (int n = 1; n <= 13; ++n) {
+      const int day = state.newMoonDay(slot, n);
+      if (day == 0) continue;
+      Lunation lunation;
+      lunation.start = offset[slot] + day;
+      // A list out of time order has no lunations to speak of.
+      if (!lunations.empty() && lunation.start <= lunations.back().start) return 0;
+      lunations.push_back(lunation);
+    }
+  }
+  if (static_cast<int>(lunations.size()) != monthCount || lunations.empty()) return 0;
+  for (std::size_t i = 0; i < lunations.size(); ++i)
+    lunations[i].end = i + 1 < lunations.size() ? lunations[i + 1].start - 1 : lastDay;
+
+  // Each term belongs to the lunation running on its day (a term on a new-moon
+  // day to the lunation that begins there).
+  for (int slot = 0; slot <= 2; ++slot) {
+    for (int d = 1; d <= length[slot]; ++d) {
+      if (state.dayNotePlain(slot, d).empty()) continue;
+      const int k = state.dayTermIndex(slot, d);
+      const int t = offset[slot] + d;
+      for (Lunation& lunation : lunations) {
+        if (lunation.start <= t && t <= lunation.end) {
+          if (k % 2 == 0) lunation.hasMidTerm = true;
+          if (k == WinterSolstice) lunation.isAnchor = true;
+        }
+      }
+    }
+  }
+
+  const int chosenFirst = offset[1] + 1;
+  const int chosenLast = offset[1] + length[1];
+  int renamed = 0;
+  int firstAnchor = -1;
+  for (int i = 0; i < static_cast<int>(lunations.size()); ++i) {
+    if (!lunations[i].isAnchor) continue;
+    const int nextAnchor = i;
+    if (firstAnchor >= 0) {
+      bool overlapsChosenYear = false;
+      for (int j = firstAnchor + 1; j < nextAnchor; ++j)
+        if (lunations[j].start <= chosenLast && lunations[j].end >= chosenFirst) overlapsChosenYear = true;
+      const std::vector<std::string> names =
+          overlapsChosenYear ? ruleNames(lunations, firstAnchor, nextAnchor) : std::vector<std::string>{};
+      bool differs = false;
+      for (std::size_t j = 0; j < names.size(); ++j)
+        if (state.lunarMonthSeq[firstAnchor + 2 + static_cast<int>(j)] != names[j]) differs = true;
+      if (differs) {
+        ++renamed;
+        for (std::size_t j = 0; j < names.size(); ++j)
+          state.lunarMonthSeq[firstAnchor + 2 + static_cast<int>(j)] = names[j];
+      }
+    }
+    firstAnchor = nextAnchor;
+  }
+  return renamed;
+}
+
+}  // namespace ventorel

@@ -1,0 +1,122 @@
+#include "calendar/lunar_months.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calendar/sky_fixture.h"
+
+namespace ventorel {
+namespace {
+
+using testing::Date;
+using testing::dayIndex;
+using testing::laySky;
+using testing::skyOf;
+using testing::YearSky;
+
+// Names of the months that begin at the chosen year's new moons, in order.
+std::vector<std::string> chosenYearMonths(const RunState& state, const YearSky& sky) {
+  std::vector<std::string> names;
+  for (const Date& date : sky.newMoons) names.push_back(state.dayLunarMonth(1, dayIndex(sky.year, date)));
+  return names;
+}
+
+std::unique_ptr<RunState> numbered(int year) {
+  auto state = std::make_unique<RunState>();
+  laySky(*state, year);
+  numberLunarMonths(*state);
+  return state;
+}
+
+struct YearCase {
+  int year;
+  std::vector<std::string> months;  // one per new moon of the year
+};
+
+// Real years numbered from their true new moons and terms (JST).
+class KnownYears : public ::testing::TestWithParam<YearCase> {};
+
+TEST_P(KnownYears, MonthsFromTheNewMoons) {
+  const YearCase& c = GetParam();
+  const auto state = numbered(c.year);
+  EXPECT_EQ(chosenYearMonths(*state, skyOf(c.year)), c.months);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LunarMonths, KnownYears,
+    ::testing::Values(
+        // 閏2月 from 22 March.
+        YearCase{2023, {"1月", "2月", "閏2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月"}},
+        // 閏4月 from 23 May.
+        YearCase{2020, {"1月", "2月", "3月", "4月", "閏4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月"}},
+        // 閏9月 from 24 October; 小雪 and 冬至 fall on the new-moon days that open
+        // 10月 and 11月, so they belong to those months and 24 October lacks a 中気.
+        YearCase{2014,
+                 {"12月", "1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "閏9月", "10月", "11月"}},
+        // 閏11月 from 22 December, right after the 冬至 month.
+        YearCase{2033,
+                 {"12月", "1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "閏11月"}},
+        // After 2033's 閏11月 come 12月 and 1月, though 1月 lacks a 中気 too.
+        YearCase{2034, {"12月", "1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月"}},
+        // An ordinary year, with a 13th new moon on 31 December.
+        YearCase{2024,
+                 {"12月", "1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"}}),
+    [](const ::testing::TestParamInfo<YearCase>& info) { return std::to_string(info.param.year); });
+
+TEST(LunarMonths, AnchorsAndListFollowTheNewMoons) {
+  const auto state = numbered(2023);
+  // The 冬至 month of the chosen year is noted as an anchor on its first day.
+  EXPECT_EQ(state->dayLunarNote(1, dayIndex(2023, {12, 13})), "11月");
+  EXPECT_EQ(state->dayLunarNote(1, dayIndex(2023, {11, 13})), "");
+  // The list holds one name per new moon of the three years, in time order:
+  // 2022 has 13, 2023 has 12, 2024 has 13.
+  EXPECT_EQ(state->lunarMonthSeq[13], "12月");  // 23 December 2022
+  EXPECT_EQ(state->lunarMonthSeq[14], "1月");   // 22 January 2023
+  EXPECT_EQ(state->lunarMonthSeq[16], "閏2月");
+  EXPECT_EQ(state->lunarMonthSeq[25], "11月");  // 13 December 2023
+  EXPECT_EQ(state->lunarMonthSeq[26], "12月");  // 11 January 2024
+  EXPECT_FALSE(state->lunarMonthSeq[38].empty());
+  EXPECT_TRUE(state->lunarMonthSeq[39].empty());
+  // Only new-moon days carry a name before the summary completes the months.
+  EXPECT_EQ(state->dayLunarMonth(1, dayIndex(2023, {3, 23})), "");
+}
+
+TEST(LunarMonths, MonthWithoutMidTermInsideTwelveMonthSpanIsOrdinary) {
+  // Move 2024's 処暑 onto the next new-moon day: the month from 4 August then
+  // lacks a 中気, but 2024 has only twelve months between its 冬至 months.
+  YearSky moved = skyOf(2024);
+  moved.terms[10] = {9, 3};
+  auto state = std::make_unique<RunState>();
+  laySky(*state, skyOf(2023), moved, skyOf(2025));
+  numberLunarMonths(*state);
+  EXPECT_EQ(chosenYearMonths(*state, moved),
+            (std::vector<std::string>{"12月", "1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月",
+                                      "11月", "12月"}));
+}
+
+TEST(LunarMonths, Entered1985SetsItsFirstTwoMonthsOnly) {
+  auto state = std::make_unique<RunState>();
+  laySky(*state, 2023);
+  state->enteredYear = 1985;
+  numberLunarMonths(*state);
+  const std::vector<std::string> months = chosenYearMonths(*state, skyOf(2023));
+  EXPECT_EQ(months[0], "12月");
+  EXPECT_EQ(months[1], "1月");
+  EXPECT_EQ(months[2], "閏2月");
+  // The list keeps the computed names.
+  EXPECT_EQ(state->lunarMonthSeq[14], "1月");
+  EXPECT_EQ(state->lunarMonthSeq[15], "2月");
+  // The other years' first months are not touched.
+  EXPECT_EQ(state->dayLunarMonth(0, dayIndex(2022, {1, 3})), "12月");
+  EXPECT_EQ(state->dayLunarMonth(2, dayIndex(2024, {1, 11})), "12月");
+
+  const auto real1985 = numbered(1985);
+  EXPECT_EQ(chosenYearMonths(*real1985, skyOf(1985))[0], "12月");
+  EXPECT_EQ(chosenYearMonths(*real1985, skyOf(1985))[1], "1月");
+}
+
+}  // namespace
+}  // namespace ventorel
