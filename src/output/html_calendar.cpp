@@ -1,7 +1,99 @@
 #include "output/html_calendar.h"
 
+#include "data/numbers.h"
+#include "output/calendar_days.h"
+#include "output/era_names.h"
+
 namespace ventorel {
 
-WriteResult writeHtmlCalendar(RunState&, MessageBox&, Launcher&) { return {}; }
+namespace {
+
+// "<a href=" + base + an already percent-encoded target + ">".
+std::string linkOpen(const std::string& target) { return std::string("<a href=") + ArticleBaseUrl + target + ">"; }
+
+std::string titleLine(const RunState& state) {
+  const Sexagenary sign = yearSexagenary(state.year);
+  const BuiltinTables& names = state.names;
+  std::string line = "<HTLM>" + linkOpen("%E8%A5%BF%E6%9A%A6") + "西暦</A> ";
+  if (state.enteredYear > 0) {
+    const std::string y = trimmedNumber(state.year);
+    line += linkOpen(y + "%E5%B9%B4") + y;
+  } else {
+    // The year before 1 AD links to the article of that year BC (紀元前660年).
+    line += linkOpen("%E7%B4%80%E5%85%83%E5%89%8D" + trimmedNumber(-state.enteredYear) + "%E5%B9%B4") +
+            trimmedNumber(state.enteredYear);
+  }
+  line += "年</a>　（" + linkOpen("%E3%82%B0%E3%83%AC%E3%82%B4%E3%83%AA%E3%82%AA%E6%9A%A6") + "グレゴリオ暦</a>)　";
+  line += linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) + names.stemName[sign.stem] +
+          names.branchName[sign.branch] + "</a>" + names.zodiacAnimal[sign.branch] + "の年<br>";
+  return line;
+}
+
+std::string headerRow(const RunState& state) {
+  std::string fourth = state.year > 1582
+                           ? linkOpen("%E5%9B%BD%E6%B0%91%E3%81%AE%E7%A5%9D%E6%97%A5") + "祝日</a></td><td>"
+                           : linkOpen("%E3%83%A6%E3%83%AA%E3%82%A6%E3%82%B9%E6%9A%A6") + "ユリウス暦</a></td><td>";
+  return "<br><table border=0><tr><td>西暦年</td><td>月日</td><td>" + linkOpen("%E6%9B%9C%E6%97%A5") +
+         "曜日</a></td><td>" + fourth + linkOpen("%E7%AF%80%E6%B0%97") + "節気</A>、" + linkOpen("%E9%9B%91%E7%AF%80") +
+         "雑節</A></td><td>" + linkOpen("%E5%85%AD%E6%9B%9C") + "六曜</A></td><td>" + linkOpen("%E6%97%A7%E6%9A%A6") +
+         "旧暦</A>月日</td><td>" + linkOpen("%E5%B9%B2%E6%94%AF") + "干支</A></td><td>" + linkOpen("%E9%81%B8%E6%97%A5") +
+         "選日</A></td></tr>";
+}
+
+void appendRow(std::string& page, const RunState& state, const std::string& yearCell, const CalendarDay& day) {
+  const BuiltinTables& names = state.names;
+  const std::string m = trimmedNumber(day.month);
+  const std::string dd = trimmedNumber(day.day);
+  page += "<tr><td>" + yearCell + "年</td><td>";
+  if (day.gregorian)
+    page += linkOpen(m + "%E6%9C%88" + dd + "%E6%97%A5") + m + "月" + dd + "日</a></td><td>";
+  else
+    page += m + "月" + dd + "日</td><td>";
+  page += "(" + names.weekdayName(0, day.weekday) + ")</td><td>";
+  if (day.gregorian) {
+    page += state.dayHoliday[day.d] + "</td><td>";
+  } else {
+    const std::string jm = trimmedNumber(day.julian.month);
+    const std::string jd = trimmedNumber(day.julian.day);
+    page += linkOpen(jm + "%E6%9C%88" + jd + "%E6%97%A5") + "JC" + jm + "月" + jd + "日" + state.dayHoliday[day.d] +
+            "</a></td><td>";
+  }
+  const std::string lunarDay = trimmedNumber(day.lunarDay);
+  page += state.dayNoteHtml(1, day.d) + "</td><td>";
+  page += names.rokuyoName[day.rokuyo] + "</td><td>" +
+          linkOpen("%E6%97%A7%E6%9A%A6" + trimmedNumber(day.lunarMonth) + "%E6%9C%88" + lunarDay + "%E6%97%A5") +
+          "旧暦" + state.dayLunarMonth(1, day.d) + lunarDay + "日</a></td><td>";
+  const int s = day.sexagenary.stem;
+  const int b = day.sexagenary.branch;
+  page += linkOpen(names.stemUrlPart[s] + names.branchUrlPart[b]) + names.stemName[s] + names.branchName[b] +
+          "</a></td><td>";
+  page += day.senjitsu + "</td></tr>";
+}
+
+}  // namespace
+
+WriteResult writeHtmlCalendar(RunState& state, MessageBox& messages, Launcher& launcher) {
+  WriteResult result;
+  const std::string path = calendarPath(state, ".htm");
+  prepareOutputYear(state);
+
+  std::string& page = state.lineBuffer;
+  page = titleLine(state) + eraLine(state) + headerRow(state);
+  page.reserve(page.size() + 1024 * 367);
+  const std::string yearCell = trimmedNumber(state.enteredYear);
+  forEachCalendarDay(state, messages, true, [&](const CalendarDay& day) { appendRow(page, state, yearCell, day); });
+  page += "</table></HTLM>";
+
+  // The page is one record of one field: in double quotes, ended by CR LF.
+  if (!writeCalendarFile(path, "\"" + page + "\"\r\n", messages, result)) return result;
+
+  std::string error;
+  if (!launcher.openInBrowser(path, error)) {
+    result.status = WriteResult::Status::BrowserFailed;
+    result.message = "カレンダーをブラウザーで開けませんでした。\nファイル: " + path + "\n理由: " + error;
+    messages.show(result.message);
+  }
+  return result;
+}
 
 }  // namespace ventorel

@@ -1,0 +1,96 @@
+#include "output/calendar_days.h"
+
+#include <gtest/gtest.h>
+
+#include "csv_reader.h"
+#include "output_fixture.h"
+#include "platform/recording.h"
+
+namespace ventorel {
+namespace {
+
+TEST(CalendarDays, JulianDatesOfGregorianDays) {
+  struct Case { double year; int m; int d; double jy; int jm; int jd; };
+  const Case cases[] = {
+      {1582, 10, 14, 1582, 10, 4},   // the last Julian day of the calendar
+      {1582, 10, 15, 1582, 10, 5},
+      {1581, 1, 10, 1580, 12, 31},   // 31 December of a Julian leap year
+      {1581, 1, 11, 1581, 1, 1},
+      {1, 1, 1, 1, 1, 3},
+      {1500, 3, 10, 1500, 2, 29},    // 1500 is a Julian leap year, not a Gregorian one
+      {-659, 1, 1, -659, 1, 8},      // 660 BC: the Julian date runs seven days ahead
+      {0, 1, 1, 0, 1, 3},
+      {2024, 1, 14, 2024, 1, 1},
+  };
+  for (const Case& c : cases) {
+    MonthStarts starts{"monthStart"};
+    fillMonthStarts(starts, leapDay(c.year));
+    const JulianDate j = julianDateOf(daysBeforeYear(c.year), starts[c.m] + c.d);
+    EXPECT_EQ(j.month, c.jm) << c.year << "-" << c.m << "-" << c.d;
+    EXPECT_EQ(j.day, c.jd) << c.year << "-" << c.m << "-" << c.d;
+    EXPECT_EQ(j.year, c.jy) << c.year << "-" << c.m << "-" << c.d;
+  }
+}
+
+TEST(CalendarDays, GregorianFromTheFifteenthOfOctober1582) {
+  struct Case { double year; int m; int d; bool gregorian; };
+  for (const Case c : {Case{1582, 10, 14, false}, {1582, 10, 15, true}, {1582, 11, 1, true}, {1582, 9, 30, false},
+                       {1581, 12, 31, false}, {1583, 1, 1, true}, {-660, 12, 31, false}})
+    EXPECT_EQ(isGregorianDay(c.year, c.m, c.d), c.gregorian) << c.year << "-" << c.m << "-" << c.d;
+}
+
+TEST(CalendarDays, YearSigns) {
+  struct Case { double year; int stem; int branch; };
+  for (const Case c : {Case{2024, 1, 5}, {1984, 1, 1}, {-659, 8, 10}, {0, 7, 9}, {1, 8, 10}, {2023, 10, 4}}) {
+    const Sexagenary s = yearSexagenary(c.year);
+    EXPECT_EQ(s.stem, c.stem) << c.year;
+    EXPECT_EQ(s.branch, c.branch) << c.year;
+  }
+}
+
+TEST(CalendarDays, FileNamesCarryTheYearWithItsBlankOrSign) {
+  RunState state;
+  state.programFolder = "/x/y";
+  struct Case { double entered; const char* extension; const char* path; };
+  for (const Case c : {Case{2024, ".htm", "/x/y/ 2024年カレンダー.htm"}, {-660, ".csv", "/x/y/-660年カレンダー.csv"},
+                       {1, ".csv", "/x/y/ 1年カレンダー.csv"}}) {
+    state.enteredYear = c.entered;
+    EXPECT_EQ(calendarPath(state, c.extension), c.path);
+  }
+}
+
+TEST(CalendarDays, TheWalkVisitsEveryDayWithItsWeekdayAndSixDayName) {
+  RunState state;
+  testing::fillChosenYear(state, 2024);
+  RecordingMessageBox messages;
+  prepareOutputYear(state);
+  std::vector<CalendarDay> days;
+  forEachCalendarDay(state, messages, true, [&](const CalendarDay& day) { days.push_back(day); });
+  ASSERT_EQ(days.size(), 366u);
+  EXPECT_TRUE(messages.texts.empty());
+  EXPECT_EQ(days[0].weekday, 1);  // 2024-01-01 is a Monday
+  EXPECT_EQ(days[0].rokuyo, 6);   // ((20 + 5 + 4) Mod 6) + 1: 赤口
+  EXPECT_EQ(days[59].month, 2);
+  EXPECT_EQ(days[59].day, 29);
+  EXPECT_EQ(days[365].month, 12);
+  EXPECT_EQ(days[365].day, 31);
+  EXPECT_EQ(days[365].weekday, 2);
+  // The first day of an old month is 先勝 in months 1 and 7, 友引 in 2 and 8.
+  for (const CalendarDay& day : days) {
+    if (day.lunarDay != 1) continue;
+    const int expected = (day.lunarMonth - 1) % 6 + 1;
+    EXPECT_EQ(day.rokuyo, expected) << day.month << "/" << day.day;
+  }
+}
+
+TEST(CalendarDays, TheStrictReaderRefusesWhatTheWritersMustNotWrite) {
+  std::string error;
+  ASSERT_TRUE(testing::readStrictCsv("\"a\",\"b\"\"c\"\r\n\"\"\r\n", error));
+  EXPECT_EQ(*testing::readStrictCsv("\"a\",\"b\"\"c\"\r\n\"\"\r\n", error),
+            (testing::CsvRecords{{"a", "b\"c"}, {""}}));
+  for (const char* bad : {"a\r\n", "\"a\"\n", "\"a\"x\r\n", "\"a", "\"a\r\n\"\r\n"})
+    EXPECT_FALSE(testing::readStrictCsv(bad, error)) << bad;
+}
+
+}  // namespace
+}  // namespace ventorel
