@@ -1,0 +1,17 @@
+// ventorel: the calendar window.
+//
+// The data files are read from the current directory, and the calendars are
+// written there.
+
+#include <QApplication>
+
+#include "app/qt/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("ventorel");
+  QApplication::setApplicationDisplayName("Ventorel");
+  ventorel::MainWindow window;
+  window.show();
+  return app.exec();
+}

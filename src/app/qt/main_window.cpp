@@ -1,0 +1,225 @@
+#include "app/qt/main_window.h"
+
+#include <vector>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/main_window_logic.h"
+#include "data/data_files.h"
+#include "platform/file_io.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_launcher.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_surface.h"
+
+namespace ventorel {
+
+class MainWindow::ShownMessages : public MessageBox {
+ public:
+  explicit ShownMessages(MessageBox& inner) : inner_(inner) {}
+  void show(const std::string& text) override {
+    shown.push_back(text);
+    inner_.show(text);
+  }
+  bool wasShown(const std::string& text) const {
+    for (const std::string& s : shown)
+      if (s == text) return true;
+    return false;
+  }
+  std::vector<std::string> shown;
+
+ private:
+  MessageBox& inner_;
+};
+
+namespace {
+
+bool isUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowServices services) {
+  if (services.messages == nullptr) {
+    ownMessages_ = std::make_unique<QtMessageBox>(this);
+    services.messages = ownMessages_.get();
+  }
+  if (services.launcher == nullptr) {
+    ownLauncher_ = std::make_unique<QtLauncher>();
+    services.launcher = ownLauncher_.get();
+  }
+  messages_ = std::make_unique<ShownMessages>(*services.messages);
+  launcher_ = services.launcher;
+  programFolder_ = services.programFolder;
+
+  buildControls();
+  startUp();
+  // Input that reaches the window while a run is busy is dropped (see eventFilter).
+  qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+  if (qApp) qApp->removeEventFilter(this);
+}
+
+void MainWindow::buildControls() {
+  setObjectName("Form1");
+  setWindowTitle(WindowCaption);
+  const QString family = japaneseFontFamily();
+  QFont windowFont(family);
+  windowFont.setPointSizeF(DefaultFontPoints);
+  setFont(windowFont);
+
+  // The surface first, so that the controls lie on top of it.
+  surface_ = new QtSurface(family, this);
+  text1_ = new QLineEdit(this);
+  command1_ = new QPushButton(QString::fromUtf8(CreateButtonText), this);
+  command2_ = new QPushButton(QString::fromUtf8(NextYearText), this);
+  command3_ = new QPushButton(QString::fromUtf8(PreviousYearText), this);
+  label3_ = new QLabel(QString::fromUtf8(YearLabelText), this);
+  combo1_ = new QComboBox(this);
+  combo1_->setEditable(true);
+  // Typing never adds an entry, and there is no completion that would change
+  // the typed text behind the user's back.
+  combo1_->setInsertPolicy(QComboBox::NoInsert);
+  combo1_->setCompleter(nullptr);
+  label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label3_->setAutoFillBackground(true);
+  // The label is partly covered by the format list, as laid out.
+  combo1_->raise();
+
+  QWidget* controls[] = {text1_, command1_, command2_, command3_, label3_, combo1_};
+  const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+  for (std::size_t k = 0; k < ControlLayouts.size(); ++k) {
+    const ControlLayout& layout = ControlLayouts[k];
+    QWidget* control = controls[k];
+    control->setObjectName(layout.name);
+    control->setGeometry(twipsToPixels(layout.left, dpi), twipsToPixels(layout.top, dpi),
+                         twipsToPixels(layout.width, dpi), twipsToPixels(layout.height, dpi));
+    if (layout.fontPoints > 0) {
+      QFont font(family);
+      font.setPointSizeF(layout.fontPoints);
+      control->setFont(font);
+    }
+  }
+  // Tab order as listed; the label takes no focus.
+  setTabOrder(text1_, command1_);
+  setTabOrder(command1_, command2_);
+  setTabOrder(command2_, command3_);
+  setTabOrder(command3_, combo1_);
+  label3_->setFocusPolicy(Qt::NoFocus);
+  text1_->setFocus();
+
+  connect(command1_, &QPushButton::clicked, this, &MainWindow::createCalendar);
+  connect(text1_, &QLineEdit::returnPressed, this, &MainWindow::createCalendar);
+  connect(command2_, &QPushButton::clicked, this, &MainWindow::nextYear);
+  connect(command3_, &QPushButton::clicked, this, &MainWindow::previousYear);
+  // Only an edit of the text (typing, pasting) is a text change; a choice from
+  // the list reaches the format when the next run starts.
+  connect(combo1_->lineEdit(), &QLineEdit::textEdited, this,
+          [this](const QString& text) { applyFormatText(*state_, text.toStdString()); });
+}
+
+void MainWindow::startUp() {
+  // 1. The window covers the screen, centred.
+  const double width = surface_->screenWidth();
+  const double height = surface_->screenHeight();
+  surface_->setWindowGeometry((surface_->screenWidth() - width) / 2, (surface_->screenHeight() - height) / 2, width,
+                              height);
+  // 2. The year of the system clock.
+  text1_->setText(QString::number(QDate::currentDate().year()));
+  // 3. Background colour (blue given as 256).
+  surface_->setBackground({200, 200, 256});
+  // 4. The built-in tables come with the state.
+  state_ = std::make_unique<RunState>();
+  // 5. The data files of the program folder, which is the current directory.
+  state_->programFolder = programFolder_.empty() ? currentDirectory() : programFolder_;
+  loadDataFiles(*state_, *messages_);
+  // 6. and 7. The format list with the saved format selected.
+  for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(state_->names.formatName[i]));
+  const int index = formatListIndex(state_->outputFormat);
+  setFormatText(QString::fromStdString(state_->names.formatName[index]));
+}
+
+void MainWindow::setFormatText(const QString& text) {
+  const int index = combo1_->findText(text);
+  if (index >= 0 && index != combo1_->currentIndex()) combo1_->setCurrentIndex(index);
+  combo1_->setEditText(text);
+  applyFormatText(*state_, text.toStdString());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (activated_) return;
+  activated_ = true;
+  drawStartScreen(*surface_);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  surface_->setGeometry(rect());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  saveSettings(*state_, *messages_);
+  event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (running_ && isUserInput(event->type()) && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this)
+    return true;
+  return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::nextYear() { text1_->setText(QString::fromStdString(nextYearText(text1_->text().toStdString()))); }
+
+void MainWindow::previousYear() {
+  text1_->setText(QString::fromStdString(previousYearText(text1_->text().toStdString())));
+}
+
+void MainWindow::createCalendar() {
+  if (running_) return;
+  running_ = true;
+  ++runsStarted_;
+  messages_->shown.clear();
+  std::string comboText = combo1_->currentText().toStdString();
+  const std::string before = comboText;
+  RunContext context{*surface_, *messages_, *launcher_};
+  lastReport_ = runGeneration(*state_, text1_->text().toStdString(), comboText, context);
+  if (comboText != before) setFormatText(QString::fromStdString(comboText));
+  // A file that could not be written or a browser that did not start is told
+  // in a message box, unless the run has shown it already.
+  const bool failed = lastReport_.status == RunStatus::WriteFailed || lastReport_.status == RunStatus::RunError;
+  if (failed && !lastReport_.message.empty() && !messages_->wasShown(lastReport_.message))
+    messages_->show(lastReport_.message);
+  // Clicks and keys that arrived while the run was busy are taken off the queue
+  // and dropped, so none of them starts anything after the run.
+  surface_->repaint();
+  QCoreApplication::processEvents();
+  running_ = false;
+}
+
+}  // namespace ventorel

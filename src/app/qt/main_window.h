@@ -1,0 +1,92 @@
+// Form1: the program's one window. A row of controls at the top left (the year
+// box, "▲"/"▼", the format list and "カレンダー作成") over a drawing surface that
+// shows the start drawing and, after a press of the button, the run's summary.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QWidget>
+
+#include "app/generation_run.h"
+#include "app/run_state.h"
+#include "platform/launcher.h"
+#include "platform/message_box.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ventorel {
+
+class QtSurface;
+
+// What the window works with; the defaults are the desktop's (Qt message boxes,
+// the desktop's file opener, the current directory as the program folder).
+struct WindowServices {
+  MessageBox* messages = nullptr;
+  Launcher* launcher = nullptr;
+  std::string programFolder;
+};
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Builds the controls and runs the start-up sequence: size, year, background
+  // colour, tables, data files and the format list.
+  explicit MainWindow(WindowServices services = {});
+  ~MainWindow() override;
+
+  RunState& state() { return *state_; }
+  QtSurface& surface() { return *surface_; }
+  // The report of the latest run.
+  const RunReport& lastReport() const { return lastReport_; }
+  int runsStarted() const { return runsStarted_; }
+
+ public slots:
+  // One press of "カレンダー作成".
+  void createCalendar();
+  void nextYear();
+  void previousYear();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  void startUp();
+  // The program sets the format list's text; like typing, this applies the
+  // format rule.
+  void setFormatText(const QString& text);
+
+  // Remembers what the run showed, so that a failure already shown is not
+  // shown a second time.
+  class ShownMessages;
+
+  std::unique_ptr<MessageBox> ownMessages_;
+  std::unique_ptr<Launcher> ownLauncher_;
+  std::unique_ptr<ShownMessages> messages_;
+  Launcher* launcher_ = nullptr;
+  std::string programFolder_;
+  std::unique_ptr<RunState> state_;
+
+  QtSurface* surface_ = nullptr;
+  QLineEdit* text1_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QPushButton* command2_ = nullptr;
+  QPushButton* command3_ = nullptr;
+  QLabel* label3_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+
+  bool activated_ = false;
+  bool running_ = false;
+  int runsStarted_ = 0;
+  RunReport lastReport_;
+};
+
+}  // namespace ventorel

@@ -1,0 +1,395 @@
+// The window as a user drives it, on the offscreen platform: start-up in a
+// program folder, the start drawing, the year buttons, the format list, runs
+// from the button and from Enter, closing, and the message boxes.
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/qt/main_window.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_surface.h"
+#include "platform/recording.h"
+
+using namespace ventorel;
+
+namespace {
+
+const QString HtmName = QStringLiteral("htm形式");
+const QString CsvName = QStringLiteral("csv形式");
+const QString Aree = QStringLiteral("あれー？");
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A program folder with the five data files: the shipped ones when the source
+// tree has them, otherwise plain stand-ins of the right shape (the eras are
+// placeholders, the new moons follow the mean lunation).
+class ProgramFolder {
+ public:
+  explicit ProgramFolder(const QByteArray& iniText = "0\r\n") {
+    const QDir shipped(QStringLiteral(VENTOREL_SOURCE_DIR "/data"));
+    for (const char* name : {"shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat"}) {
+      const QString from = shipped.filePath(name);
+      if (QFile::exists(from))
+        QFile::copy(from, file(name));
+      else
+        writeFile(file(name), standIn(name));
+    }
+    writeFile(file("ini.dat"), iniText);
+  }
+  QString path() const { return dir_.path(); }
+  QString file(const QString& name) const { return dir_.filePath(name); }
+
+ private:
+  static QByteArray standIn(const QString& name) {
+    QByteArray out;
+    if (name == "shuku.dat") return "1,1,\"NewYear\"\r\n,,\"\"\r\n\"\",\"\"\r\n";
+    if (name == "gen1.dat" || name == "gen2.dat") {
+      const bool second = name == "gen2.dat";
+      for (int i = 1; i <= (second ? 10 : 239); ++i)
+        out += QStringLiteral("%1,%2,\"Era%1\",\"Period\",\"Emperor\",0\r\n")
+                   .arg(i)
+                   .arg(second ? 1331 + 6 * (i - 1) : 645 + 6 * (i - 1))
+                   .toLatin1();
+      return out;
+    }
+    // New moons: the mean lunation from the one of 2000-01-06 18:14 UT, as local dates (UTC+9).
+    const double reference = 2451550.26 + 9.0 / 24;
+    const double lunation = 29.530588853;
+    int rows = 0;
+    for (int k = -1300; rows < 2461; ++k) {
+      const QDate date = QDate::fromJulianDay(static_cast<qint64>(std::floor(reference + k * lunation + 0.5)));
+      if (date.year() < 1901) continue;
+      out += QStringLiteral("%1,%2,%3\r\n").arg(date.year()).arg(date.month()).arg(date.day()).toLatin1();
+      ++rows;
+    }
+    return out;
+  }
+  QTemporaryDir dir_;
+};
+
+// A launcher that records the hand-offs and can act while the run is busy.
+class TestLauncher : public Launcher {
+ public:
+  bool openInBrowser(const std::string& path, std::string& error) override {
+    paths.push_back(path);
+    if (duringRun) duringRun();
+    if (fails) error = "no browser here";
+    return !fails;
+  }
+  void openInSpreadsheet(const std::string& path) override {
+    paths.push_back(path);
+    if (duringRun) duringRun();
+  }
+  std::vector<std::string> paths;
+  std::function<void()> duringRun;
+  bool fails = false;
+};
+
+struct Window {
+  explicit Window(const ProgramFolder& folder) : window({&messages, &launcher, folder.path().toStdString()}) {}
+  template <typename T>
+  T* control(const char* name) {
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no control %s", name);
+    return widget;
+  }
+  void show() {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+  }
+  void typeYear(const QString& year) {
+    auto* text1 = control<QLineEdit>("Text1");
+    text1->selectAll();
+    QTest::keyClicks(text1, year);
+  }
+  RecordingMessageBox messages;
+  TestLauncher launcher;
+  MainWindow window;
+};
+
+// Pixels of the picture in the rectangle whose colour passes `test`.
+int countPixels(const QImage& picture, QRect area, const std::function<bool(QColor)>& test) {
+  area = area.intersected(picture.rect());
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) count += test(picture.pixelColor(x, y)) ? 1 : 0;
+  return count;
+}
+
+const QString CalendarHtm = QStringLiteral(" 2024年カレンダー.htm");
+const QString CalendarCsv = QStringLiteral(" 2024年カレンダー.csv");
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startUpFillsTheScreenAndTheControls() {
+    ProgramFolder folder;
+    Window w(folder);
+    QCOMPARE(w.window.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Ventorel"));
+    QCOMPARE(w.control<QLineEdit>("Text1")->text(), QString::number(QDate::currentDate().year()));
+    QCOMPARE(w.control<QPushButton>("Command1")->text(), QStringLiteral("カレンダー作成"));
+    QCOMPARE(w.control<QPushButton>("Command2")->text(), QStringLiteral("▲"));
+    QCOMPARE(w.control<QPushButton>("Command3")->text(), QStringLiteral("▼"));
+    QCOMPARE(w.control<QLabel>("Label3")->text(), QStringLiteral("年"));
+    auto* combo = w.control<QComboBox>("Combo1");
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->itemText(0), HtmName);
+    QCOMPARE(combo->itemText(1), CsvName);
+    QCOMPARE(combo->currentText(), HtmName);
+    QVERIFY(w.messages.texts.empty());
+    QCOMPARE(w.window.surface().background(), QColor(200, 200, 255));
+    // The controls keep the order and relative sizes of their layout.
+    const QRect text1 = w.control<QWidget>("Text1")->geometry();
+    const QRect up = w.control<QWidget>("Command2")->geometry();
+    const QRect down = w.control<QWidget>("Command3")->geometry();
+    const QRect list = w.control<QWidget>("Combo1")->geometry();
+    const QRect create = w.control<QWidget>("Command1")->geometry();
+    QCOMPARE(text1.topLeft(), QPoint(0, 0));
+    QVERIFY(up.left() < text1.right() + 2 && up.bottom() + 1 == down.top() && up.height() == down.height());
+    QVERIFY(list.left() > up.right() && create.left() >= list.right() && create.height() == text1.height());
+    // Tab order: Text1, Command1, Command2, Command3, Combo1.
+    QWidget* expected[] = {w.control<QWidget>("Command1"), w.control<QWidget>("Command2"),
+                           w.control<QWidget>("Command3"), combo};
+    QWidget* at = w.control<QWidget>("Text1");
+    for (QWidget* next : expected) {
+      do at = at->nextInFocusChain();
+      while (at->focusPolicy() == Qt::NoFocus || at->focusProxy());
+      QCOMPARE(at, next);
+    }
+
+    w.show();
+    const QRect screen = w.window.screen()->availableGeometry();
+    QCOMPARE(w.window.frameGeometry().size(), screen.size());
+    QCOMPARE(w.window.surface().scaleWidth(), double(w.window.width()));
+    QCOMPARE(w.window.surface().picture().size(), w.window.size());
+  }
+
+  void startDrawingShowsTheRedTitle() {
+    ProgramFolder folder;
+    Window w(folder);
+    w.show();
+    const QImage picture = w.window.surface().picture();
+    const QtSurface& s = w.window.surface();
+    // The title at grid (200, 500), 50 points: solid red inside its letters,
+    // with the near-white shadow beside them.
+    const QRect title(int(s.scaleWidth() / 12000 * 200), int(s.scaleHeight() / 8600 * 500), 300, 80);
+    QVERIFY(countPixels(picture, title, [](QColor c) { return c == QColor(250, 0, 0); }) > 200);
+    QVERIFY(countPixels(picture, title, [](QColor c) { return c == QColor(250, 250, 250); }) > 20);
+    // The background dot at the bottom left (i = 40, j = 1): red 255, green 249, blue 6.
+    QCOMPARE(picture.pixelColor(2, int(s.scaleHeight() * 39 / 40) + 5), QColor(255, 249, 6));
+  }
+
+  void yearButtonsSkipZero_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("-1 up") << "-1" << true << "1";
+    QTest::newRow("1 down") << "1" << false << "-1";
+    QTest::newRow("2024 up") << "2024" << true << "2025";
+    QTest::newRow("letters stay") << "abc" << false << "abc";
+  }
+  void yearButtonsSkipZero() {
+    QFETCH(QString, start);
+    QFETCH(bool, up);
+    QFETCH(QString, result);
+    ProgramFolder folder;
+    Window w(folder);
+    w.show();
+    w.control<QLineEdit>("Text1")->setText(start);
+    QTest::mouseClick(w.control<QPushButton>(up ? "Command2" : "Command3"), Qt::LeftButton);
+    QCOMPARE(w.control<QLineEdit>("Text1")->text(), result);
+  }
+
+  void savedFormatIsSelected_data() {
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("1") << QByteArray("1\r\n") << CsvName;
+    QTest::newRow("0") << QByteArray("0\r\n") << HtmName;
+    QTest::newRow("neither") << QByteArray("5\r\n") << HtmName;
+  }
+  void savedFormatIsSelected() {
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, shown);
+    ProgramFolder folder(ini);
+    Window w(folder);
+    QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), shown);
+  }
+
+  void buttonRunWritesTheCalendarAndDrawsTheSummary() {
+    ProgramFolder folder;
+    Window w(folder);
+    w.show();
+    w.typeYear("2024");
+    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(w.window.runsStarted(), 1);
+    QCOMPARE(int(w.window.lastReport().status), int(RunStatus::Done));
+    QVERIFY(QFile::exists(folder.file(CalendarHtm)));
+    QCOMPARE(w.launcher.paths.size(), std::size_t(1));
+    QVERIFY(w.window.state().outputFormat.equals(0));
+
+    const QImage picture = w.window.surface().picture();
+    const double width = w.window.surface().scaleWidth();
+    const double height = w.window.surface().scaleHeight();
+    // Bands at the left edge, where no text goes: yellow at the top, cyan at the bottom.
+    QCOMPARE(picture.pixelColor(2, int(height * 0 / 30) + 10), QColor(255, 250, 0));
+    QCOMPARE(picture.pixelColor(2, int(height * 15 / 30) + 10), QColor(128, 250, 128));
+    QCOMPARE(picture.pixelColor(2, int(height * 29 / 30) + 10), QColor(8, 250, 247));
+    // Red summary lines in the middle column, below the headers.
+    const QRect middle(int(width * 4100 / 12000), int(height * 1000 / 8600), int(width * 3900 / 12000), int(height));
+    QVERIFY(countPixels(picture, middle, [](QColor c) { return c.red() > 120 && c.green() < 100 && c.blue() < 100; }) >
+            50);
+    const QRect left(int(width * 100 / 12000), int(height * 1000 / 8600), int(width * 3900 / 12000), int(height));
+    QCOMPARE(countPixels(picture, left, [](QColor c) { return c.red() > 120 && c.green() < 100 && c.blue() < 100; }),
+             0);
+  }
+
+  void enterInTheYearBoxRunsToo() {
+    ProgramFolder folder;
+    Window w(folder);
+    w.show();
+    w.typeYear("2024");
+    QTest::keyClick(w.control<QLineEdit>("Text1"), Qt::Key_Return);
+    QCOMPARE(w.window.runsStarted(), 1);
+    QVERIFY(QFile::exists(folder.file(CalendarHtm)));
+  }
+
+  void csvChosenRunAndClosedIsSaved() {
+    ProgramFolder folder;
+    Window w(folder);
+    w.show();
+    auto* combo = w.control<QComboBox>("Combo1");
+    // A choice from the list is not a text change: the format follows at the run.
+    combo->setCurrentIndex(1);
+    QVERIFY(w.window.state().outputFormat.equals(0));
+    w.typeYear("2024");
+    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QVERIFY(w.window.state().outputFormat.equals(1));
+    QVERIFY(QFile::exists(folder.file(CalendarCsv)));
+    QCOMPARE(combo->currentText(), CsvName);
+    w.window.close();
+    QCOMPARE(readFile(folder.file("ini.dat")).trimmed(), QByteArray("1"));
+  }
+
+  void listChoiceWithoutRunKeepsTheSavedFormat() {
+    ProgramFolder folder;
+    Window w(folder);
+    w.show();
+    w.control<QComboBox>("Combo1")->setCurrentIndex(1);
+    w.window.close();
+    QCOMPARE(readFile(folder.file("ini.dat")).trimmed(), QByteArray("0"));
+  }
+
+  void typedFormatNamesSetTheFormat() {
+    ProgramFolder folder;
+    Window w(folder);
+    w.show();
+    QLineEdit* edit = w.control<QComboBox>("Combo1")->lineEdit();
+    edit->selectAll();
+    // Japanese text arrives from the input method as a committed string.
+    QInputMethodEvent typed;
+    typed.setCommitString(CsvName);
+    QApplication::sendEvent(edit, &typed);
+    QVERIFY(w.window.state().outputFormat.equals(1));
+    QTest::keyClick(edit, Qt::Key_Backspace);  // "csv形" is no format name
+    QVERIFY(w.window.state().outputFormat.equals(1));
+  }
+
+  void missingFilesAreReportedOnce() {
+    ProgramFolder folder;
+    QFile::remove(folder.file("gen2.dat"));
+    QFile::remove(folder.file("ini.dat"));
+    Window w(folder);
+    QCOMPARE(w.messages.texts.size(), std::size_t(2));
+    QCOMPARE(QString::fromStdString(w.messages.texts[0]), Aree);
+    QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), HtmName);
+    // A missing settings file at close is reported and not created.
+    w.show();
+    w.window.close();
+    QCOMPARE(w.messages.texts.size(), std::size_t(3));
+    QVERIFY(!QFile::exists(folder.file("ini.dat")));
+  }
+
+  void inputDuringARunIsDropped() {
+    ProgramFolder folder;
+    Window w(folder);
+    w.show();
+    w.typeYear("2024");
+    auto* up = w.control<QPushButton>("Command2");
+    auto* create = w.control<QPushButton>("Command1");
+    // Clicks queued while the run is busy: on "▲" and on the button itself.
+    w.launcher.duringRun = [&] {
+      for (QPushButton* button : {up, create}) {
+        const QPointF at(button->rect().center());
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, at, button->mapToGlobal(at),
+                                                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, at, button->mapToGlobal(at),
+                                                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+      }
+    };
+    QTest::mouseClick(create, Qt::LeftButton);
+    QTest::qWait(50);
+    QCOMPARE(w.window.runsStarted(), 1);
+    QCOMPARE(w.control<QLineEdit>("Text1")->text(), QStringLiteral("2024"));
+    // After the run the window takes clicks again.
+    w.launcher.duringRun = nullptr;
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(w.control<QLineEdit>("Text1")->text(), QStringLiteral("2025"));
+  }
+
+  void aBrowserThatFailsIsToldOnce() {
+    ProgramFolder folder;
+    Window w(folder);
+    w.launcher.fails = true;
+    w.show();
+    w.typeYear("2024");
+    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(int(w.window.lastReport().status), int(RunStatus::RunError));
+    QCOMPARE(w.messages.texts.size(), std::size_t(1));
+    QVERIFY(!w.messages.texts[0].empty());
+  }
+
+  void qtMessageBoxHasOneOkButton() {
+    QtMessageBox box;
+    QString text;
+    QList<QMessageBox::StandardButton> buttons;
+    QTimer::singleShot(0, [&] {
+      auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!shown) return;
+      text = shown->text();
+      for (QAbstractButton* button : shown->buttons()) buttons.push_back(shown->standardButton(button));
+      shown->buttons().front()->click();
+    });
+    box.show(Aree.toStdString());
+    QCOMPARE(text, Aree);
+    QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "main_window_test.moc"
