@@ -85,8 +85,8 @@ bool writeCalendarFile(const std::string& path, const std::string& text, Message
   std::string error;
   if (writeFileAtomically(path, Utf8ByteOrderMark + text, error)) return true;
   result.status = WriteResult::Status::FileFailed;
-  result.message = "カレンダーのファイルを書き込めませんでした。\nファイル: " + path + "\n理由: " + error +
-                   "\n（既存のファイルは変更されていません）";
+  result.message = "カレンダーのファイル「" + path + "」を書き込めませんでした（" + error +
+                   "）。前からあるファイルは変更されていません。";
   messages.show(result.message);
   return false;
 }

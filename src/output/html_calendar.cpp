@@ -90,7 +90,7 @@ WriteResult writeHtmlCalendar(RunState& state, MessageBox& messages, Launcher& l
   std::string error;
   if (!launcher.openInBrowser(path, error)) {
     result.status = WriteResult::Status::BrowserFailed;
-    result.message = "カレンダーをブラウザーで開けませんでした。\nファイル: " + path + "\n理由: " + error;
+    result.message = "カレンダーのファイル「" + path + "」は作成しましたが、ブラウザーで開けませんでした（" + error + "）。";
     messages.show(result.message);
   }
   return result;

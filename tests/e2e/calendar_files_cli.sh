@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The calendar files as a user of the command line meets them: the file names,
+# several years in one call, a second run replacing the file, and a file that
+# cannot be written (a message naming it, exit status 6, the old file intact).
+#
+# Arguments: the ventorel-cli binary, the source folder, the build folder.
+set -euo pipefail
+
+cli=$1
+src=$2
+
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+folder="$work/program"
+mkdir "$folder"
+if compgen -G "$src/data/*.dat" > /dev/null; then cp "$src"/data/*.dat "$folder/"; fi
+
+fail=0
+ok() { echo "ok: $1"; }
+bad() { echo "FAIL: $1"; fail=1; }
+
+status=0
+"$cli" --folder "$folder" --format csv 2024 2> "$work/err" || status=$?
+[ "$status" -eq 0 ] && ok "csv run exits 0" || bad "csv run exited $status: $(cat "$work/err")"
+csv="$folder/ 2024年カレンダー.csv"
+[ -f "$csv" ] && ok "\" 2024年カレンダー.csv\" written" || bad "no \" 2024年カレンダー.csv\""
+[ "$(head -c 3 "$csv" | od -An -tx1 | tr -d ' \n')" = "efbbbf" ] && ok "UTF-8 byte-order mark" || bad "no byte-order mark"
+records=$(grep -c $'\r$' "$csv" || true)
+lines=$(wc -l < "$csv")
+[ "$records" -eq "$lines" ] && ok "every record ends in CR LF" || bad "$records of $lines lines end in CR LF"
+# 366 day records after the title, the era records and the header.
+days=$(grep -c '^"2024年  ",' "$csv" || true)
+[ "$days" -eq 366 ] && ok "366 day records" || bad "$days day records"
+
+"$cli" --folder "$folder" --format htm 2023 -660 2> /dev/null || bad "two years in one call failed"
+[ -f "$folder/ 2023年カレンダー.htm" ] && [ -f "$folder/-660年カレンダー.htm" ] && ok "two years, two files" ||
+  bad "two years did not write two files: $(ls "$folder")"
+
+# A second run replaces the file and leaves no temporary file behind.
+cp "$csv" "$work/first.csv"
+printf 'stale' > "$csv"
+"$cli" --folder "$folder" --format csv 2024 2> /dev/null || bad "second csv run failed"
+cmp -s "$csv" "$work/first.csv" && ok "second run replaces the file" || bad "second run left a different file"
+leftovers=$(find "$folder" -name '*.part-*' | wc -l)
+[ "$leftovers" -eq 0 ] && ok "no temporary files left" || bad "$leftovers temporary files left"
+
+# A disk that fills up part-way (a file-size limit below the page's size): the
+# write fails, the message names the file and the reason, the old page stays.
+page="$folder/ 2024年カレンダー.htm"
+printf 'the old page' > "$page"
+status=0
+( trap '' XFSZ; ulimit -f 16; exec "$cli" --folder "$folder" --format htm 2024 ) > /dev/null 2> "$work/err" || status=$?
+[ "$status" -eq 6 ] && ok "a write cut short exits 6" || bad "a write cut short exited $status"
+grep -q "^message: .*" "$work/err" && grep -qF "$page" "$work/err" && grep -q "File too large" "$work/err" &&
+  ok "the message names the file and the reason" || bad "message: $(cat "$work/err")"
+[ "$(cat "$page")" = "the old page" ] && ok "the old page is intact" || bad "the old page was changed"
+[ "$(find "$folder" -name '*.part-*' | wc -l)" -eq 0 ] && ok "no temporary file after the failure" ||
+  bad "a temporary file is left after the failure"
+
+# A read-only folder. Root writes into a folder whatever its permissions, so
+# there the folder is mounted read-only in a private mount namespace.
+csvmessage() { grep -qF "message: カレンダーのファイル「$csv」を書き込めませんでした（$1）" "$work/err"; }
+status=0
+if [ "$(id -u)" -ne 0 ]; then
+  chmod a-w "$folder"
+  "$cli" --folder "$folder" --format csv 2024 > /dev/null 2> "$work/err" || status=$?
+  chmod u+w "$folder"
+  reason="Permission denied"
+elif unshare -m true 2> /dev/null; then
+  unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && exec "$2" --folder "$1" --format csv 2024' \
+    sh "$folder" "$cli" > /dev/null 2> "$work/err" || status=$?
+  reason="Read-only file system"
+else
+  echo "note: no mount namespace for a read-only folder; only the file-size limit was tried"
+  exit $fail
+fi
+[ "$status" -eq 6 ] && ok "a read-only folder exits 6" || bad "a read-only folder exited $status"
+csvmessage "$reason" && ok "the message names the file and the reason ($reason)" || bad "message: $(cat "$work/err")"
+cmp -s "$csv" "$work/first.csv" && ok "the old csv file is intact" || bad "the old csv file was changed"
+
+exit $fail
