@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench screenshot clean
+.PHONY: all deps build run test test-sanitize bench screenshot clean fuzz
 
 all: build
 
@@ -32,6 +32,19 @@ test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVENTOREL_SANITIZE=ON -DVENTOREL_WITH_QT=OFF -DVENTOREL_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Fuzzes the data-file readers with libFuzzer for FUZZ_TIME seconds (clang build
+# in build-fuzz). New inputs collect in build-fuzz/corpus; a crash leaves its
+# input in build-fuzz/ as crash-*.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 30
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" \
+	  -DVENTOREL_WITH_QT=OFF -DVENTOREL_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_data_files
+	mkdir -p $(FUZZ_BUILD)/corpus
+	cd $(FUZZ_BUILD) && ./fuzz/fuzz_data_files -max_total_time=$(FUZZ_TIME) -timeout=10 corpus $(CURDIR)/fuzz/seeds
 
 bench: build
 	$(BUILD)/bench/ventorel-bench
