@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
-# Starts Ventorel in the build's program folder. Without a display it makes the
-# calendar of the current year with the command line instead.
+# Starts Ventorel in the build's program folder, where the shipped data files
+# lie and the calendars are written. Without a display (or without the window,
+# when Qt 6 was not found) it makes the calendar of the current year with the
+# command line instead and says where the file is.
 set -euo pipefail
 build=${1:-build}
 folder="$build/program"
-if [ -x "$folder/ventorel" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+has_display() { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }
+
+if has_display && [ -x "$folder/ventorel" ]; then
   cd "$folder" && exec ./ventorel
 fi
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+if ! has_display; then
   echo "run: no display here; making this year's calendar with the command line instead."
+else
+  echo "run: the window was not built (Qt 6 Widgets not found); using the command line instead."
 fi
 year=$(date +%Y)
 cd "$folder"
 ./ventorel-cli --transcript "$year"
-echo "run: the calendar is $(pwd)/ ${year}年カレンダー.htm"
+# The format saved in ini.dat decides which file the run wrote: the newer one.
+newest=$(ls -t -- " ${year}年カレンダー.htm" " ${year}年カレンダー.csv" 2>/dev/null | head -1 || true)
+if [ -n "$newest" ]; then
+  echo "run: the calendar is $(pwd)/$newest"
+else
+  echo "run: no calendar file was written in $(pwd)" >&2
+  exit 1
+fi
