@@ -66,12 +66,12 @@ if [ "$(id -u)" -ne 0 ]; then
   "$cli" --folder "$folder" --format csv 2024 > /dev/null 2> "$work/err" || status=$?
   chmod u+w "$folder"
   reason="Permission denied"
-elif unshare -m true 2> /dev/null; then
+elif unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1"' sh "$folder" 2> /dev/null; then
   unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && exec "$2" --folder "$1" --format csv 2024' \
     sh "$folder" "$cli" > /dev/null 2> "$work/err" || status=$?
   reason="Read-only file system"
 else
-  echo "note: no mount namespace for a read-only folder; only the file-size limit was tried"
+  echo "note: no read-only mount possible here; the failed write was tried with the file-size limit only"
   exit $fail
 fi
 [ "$status" -eq 6 ] && ok "a read-only folder exits 6" || bad "a read-only folder exited $status"
