@@ -1,8 +1,10 @@
 #include "astro/orbit.h"
 
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ventorel {
 
@@ -115,23 +117,71 @@ void moonPosition(OrbitTables& orbit, double t) {
   orbit.eclipticLongitudeRad[MoonBody] = corrected / degPerRad;
 }
 
+// The halving of solveKepler evaluates its mean anomaly only at multiples of
+// 180 / 2^17 degrees (its last move, by 180 / 2^18, comes after the last
+// evaluation), so the sines of all those anomalies are taken once and kept.
+constexpr double KeplerGrid = 180.0 / (1 << 17);
+constexpr std::int64_t KeplerGridPoints = 1 << 18;  // 0 .. 360 - KeplerGrid degrees
+
+// A grid point's anomaly in radians, j * KeplerGrid / degPerRad, and its sine:
+// the very values the halving would compute, so the results stay the same to
+// the last bit.
+struct KeplerPoint {
+  double radians;
+  double sine;
+};
+
+const std::vector<KeplerPoint>& keplerPoints() {
+  static const std::vector<KeplerPoint> points = [] {
+    std::vector<KeplerPoint> table(static_cast<std::size_t>(KeplerGridPoints));
+    for (std::size_t j = 0; j < table.size(); ++j) {
+      const double radians = static_cast<double>(j) * KeplerGrid / degPerRad;
+      table[j] = {radians, std::sin(radians)};
+    }
+    return table;
+  }();
+  return points;
+}
+
 }  // namespace
 
 double reduceDegrees(double x) { return 360 * (x / 360 - Int(x / 360)); }
 
 double solveKepler(double g, double e) {
-  double anomaly = 180;
-  double step = 180;
-  for (int i = 0; i < 18; ++i) {
-    step = step / 2;
-    const double mean = (anomaly / degPerRad - e * std::sin(anomaly / degPerRad)) / (2 * PI);
-    if (g >= mean) {
-      anomaly = anomaly + step;
-    } else {
-      anomaly = anomaly - step;
+  // The mean anomaly of grid point j, exactly as the halving computes it.
+  const std::vector<KeplerPoint>& points = keplerPoints();
+  auto meanAt = [&](std::int64_t j) {
+    const KeplerPoint& p = points[static_cast<std::size_t>(j)];
+    return (p.radians - e * p.sine) / (2 * PI);
+  };
+  // Halvings 1..17 move j, the anomaly in grid units, from 180 degrees by 90,
+  // 45, ... degrees down to one unit; the means of both possible next points and
+  // of their four successors are taken before the choice between them is known,
+  // so that the choices do not wait for one division after the other.
+  std::int64_t j = KeplerGridPoints / 2;
+  std::int64_t step = KeplerGridPoints / 4;
+  double mean = meanAt(j);
+  double upMean = meanAt(j + step);
+  double downMean = meanAt(j - step);
+  for (int i = 1; i <= 17; ++i) {
+    const std::int64_t half = step / 2;
+    double upUp = 0, upDown = 0, downUp = 0, downDown = 0;  // not needed after the 16th halving
+    if (half > 0) {
+      upUp = meanAt(j + step + half);
+      upDown = meanAt(j + step - half);
+      downUp = meanAt(j - step + half);
+      downDown = meanAt(j - step - half);
     }
+    const bool up = g >= mean;
+    j = up ? j + step : j - step;
+    mean = up ? upMean : downMean;
+    upMean = up ? upUp : downUp;
+    downMean = up ? upDown : downDown;
+    step = half;
   }
-  return anomaly;
+  // The 18th halving moves half a grid unit, onto the odd multiples of 180 / 2^18.
+  const double anomaly = static_cast<double>(j) * KeplerGrid;
+  return g >= mean ? anomaly + KeplerGrid / 2 : anomaly - KeplerGrid / 2;
 }
 
 double sunEccentricity(double t) {

@@ -45,6 +45,33 @@ TEST(SolveKepler, ResultsAreOddMultiplesOfTheLastStepAndSolveTheEquation) {
   }
 }
 
+// The halving as plainly written, one sine per step.
+double plainKepler(double g, double e) {
+  double anomaly = 180, step = 180;
+  for (int i = 0; i < 18; ++i) {
+    step = step / 2;
+    const double mean = (anomaly / degPerRad - e * std::sin(anomaly / degPerRad)) / (2 * PI);
+    anomaly = g >= mean ? anomaly + step : anomaly - step;
+  }
+  return anomaly;
+}
+
+TEST(SolveKepler, SameToTheLastBitAsThePlainHalving) {
+  // Mean anomalies spread over the circle, the ends of the range among them, and
+  // values lying exactly on the halving's own means, where g >= M decides.
+  std::vector<double> fractions{0, 1e-300, 0.5, std::nextafter(1.0, 0.0)};
+  for (int n = 0; n < 20000; ++n) fractions.push_back(std::fmod(n * 0.6180339887498949, 1.0));
+  for (double e : {0.0, 0.01671, 0.0548799}) {
+    for (double anomaly : {180.0, 90.0, 45.0, 270.0, 0.0013732910156250}) {
+      const double mean = (anomaly / degPerRad - e * std::sin(anomaly / degPerRad)) / (2 * PI);
+      fractions.push_back(mean);
+      fractions.push_back(std::nextafter(mean, 0.0));
+    }
+  }
+  for (double e : {0.0, 0.0167, 0.01671, 0.0548799, 0.03})
+    for (double g : fractions) ASSERT_EQ(solveKepler(g, e), plainKepler(g, e)) << g << " " << e;
+}
+
 TEST(SunLongitude, OnlyTheSunAndTheMoonAreModelled) {
   OrbitTables orbit;
   EXPECT_THROW(bodyPosition(orbit, 4, 0), std::invalid_argument);

@@ -1,0 +1,46 @@
+// Every year from -3000 to 3000 through the sky passes: the month numbering
+// that follows relies on 24 terms and 12 or 13 new moons in each of them.
+#include <gtest/gtest.h>
+
+#include "sky_runs.h"
+
+namespace ventorel {
+namespace {
+
+using testing::SkyRun;
+
+TEST(SkyYears, EveryYearHasItsTermsAndNewMoons) {
+  SkyRun run;
+  const RunState& s = *run.state;
+  for (double chosen = -2999; chosen <= 3000; chosen += 3) {
+    ASSERT_NO_THROW(run.run(chosen));
+    for (int slot = 0; slot < 3; ++slot) {
+      const double year = run.yearOf(slot);
+      // All 24 terms, in the order 小寒 .. 冬至 on increasing days.
+      int previous = 0;
+      for (int i = 0; i < 24; ++i) {
+        const int k = (19 + i) % 24;
+        const int b = s.termDay(slot, k);
+        ASSERT_GT(b, previous) << "year " << year << " term " << k;
+        ASSERT_EQ(s.dayTermIndex(slot, b), k) << "year " << year;
+        previous = b;
+      }
+      ASSERT_LE(previous, run.lastDay(slot)) << "year " << year;
+      // 12 or 13 new moons, 29 or 30 days apart.
+      int count = 0;
+      while (count < 14 && s.newMoonDay(slot, count + 1) != 0) ++count;
+      ASSERT_TRUE(count == 12 || count == 13) << "year " << year << ": " << count;
+      for (int n = 2; n <= count; ++n) {
+        const int gap = s.newMoonDay(slot, n) - s.newMoonDay(slot, n - 1);
+        ASSERT_TRUE(gap == 29 || gap == 30) << "year " << year << " new moon " << n << ": " << gap;
+      }
+      // The model keeps 春分 in March: near the 20th now, drifting to the 26th by -3000.
+      const int equinox = s.termDay(slot, 0) - (59 + leapDay(year));  // day of March
+      ASSERT_GE(equinox, 18) << "year " << year;
+      ASSERT_LE(equinox, 27) << "year " << year;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ventorel
