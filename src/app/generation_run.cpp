@@ -33,21 +33,6 @@ void printRefusal(Surface& surface, const std::string& message) {
   surface.printLine(message);
 }
 
-// Step 9: table new moons for chosen years 1902..2098, starting at the first row
-// of the year before. Without such a row newMoonRow stays unset.
-void chooseNewMoonSource(RunState& state) {
-  state.useNewMoonTable = 0;
-  state.newMoonRow.reset();
-  if (!(state.year > 1901 && state.year < 2099)) return;
-  state.useNewMoonTable = 1;
-  for (int r = 1; r <= NewMoonRows; ++r) {
-    if (state.newMoonTable(r, 1).equals(state.year - 1)) {
-      state.newMoonRow = r;
-      return;
-    }
-  }
-}
-
 // Steps 16 and 17: exactly one writer, by the format.
 RunReport writeOutput(RunState& state, RunContext& context) {
   RunReport report;
@@ -108,6 +93,19 @@ RunReport computeAndWrite(RunState& state, std::string& comboText, RunContext& c
 }
 
 }  // namespace
+
+void chooseNewMoonSource(RunState& state) {
+  state.useNewMoonTable = 0;
+  state.newMoonRow.reset();
+  if (!(state.year > 1901 && state.year < 2099)) return;
+  state.useNewMoonTable = 1;
+  for (int r = 1; r <= NewMoonRows; ++r) {
+    if (state.newMoonTable(r, 1).equals(state.year - 1)) {
+      state.newMoonRow = r;
+      return;
+    }
+  }
+}
 
 std::string notANumberMessage(const std::string& yearText) {
   return "「" + yearText + "」は年として読めません。年を数字で入力してください。";

@@ -40,6 +40,10 @@ inline constexpr const char* YearTooLargeMessage = "年が大きすぎます。�
 // `comboText` (which step 18 sets to the format used).
 RunReport runGeneration(RunState& state, const std::string& yearText, std::string& comboText, RunContext& context);
 
+// Step 9: the new moons come from the table for chosen years 1902..2098, starting
+// at the first row of the year before; without such a row newMoonRow stays unset.
+void chooseNewMoonSource(RunState& state);
+
 // Step 1: the window cleared and redrawn with its yellow-to-cyan band background.
 void redrawWindow(Surface& surface);
 

@@ -64,13 +64,15 @@ TEST(GenerationRun, TheNewMoonTableIsUsedForChosenYears1902To2098) {
   struct Case { const char* text; int useTable; std::optional<int> row; };
   for (const Case& c : {Case{"1901", 0, std::nullopt}, {"1902", 1, 1}, {"1903", 1, 3}, {"2098", 1, 7},
                         {"2099", 0, std::nullopt}, {"2000", 1, std::nullopt}}) {
-    RecordedRun run;
+    RunState state;
     // A small table: two rows of 1901, one of 1902, ..., and none of 1999.
     const double years[] = {1901, 1901, 1902, 1903, 1903, 2096, 2097, 2097};
-    for (int r = 1; r <= 8; ++r) run.state->newMoonTable(r, 1) = Value(years[r - 1]);
-    run.run(c.text, "csv形式");
-    EXPECT_EQ(run.state->useNewMoonTable, c.useTable) << c.text;
-    EXPECT_EQ(run.state->newMoonRow, c.row) << c.text;
+    for (int r = 1; r <= 8; ++r) state.newMoonTable(r, 1) = Value(years[r - 1]);
+    state.newMoonRow = 99;  // a previous run's value never survives
+    state.year = std::stod(c.text);
+    chooseNewMoonSource(state);
+    EXPECT_EQ(state.useNewMoonTable, c.useTable) << c.text;
+    EXPECT_EQ(state.newMoonRow, c.row) << c.text;
   }
 }
 
