@@ -374,6 +374,52 @@ class WindowTest : public QObject {
     QVERIFY(!w.messages.texts[0].empty());
   }
 
+  void surfaceKeepsWhatIsDrawnUntilCleared() {
+    QWidget window;
+    window.resize(400, 300);
+    QtSurface surface(QApplication::font().family(), &window);
+    surface.setBackground({10, 20, 30});
+    surface.setPenWidth(10);
+    surface.dot(50, 50, {256, 0, 128});
+    surface.setPenWidth(1);
+    surface.dot(200.7, 100.2, {0, 256, 0});
+    QImage picture = surface.picture();
+    QCOMPARE(picture.size(), QSize(400, 300));
+    QCOMPARE(picture.pixelColor(50, 50), QColor(255, 0, 128));
+    QCOMPARE(picture.pixelColor(54, 50), QColor(255, 0, 128));  // a round dot of the pen width
+    QCOMPARE(picture.pixelColor(57, 57), QColor(10, 20, 30));
+    QCOMPARE(picture.pixelColor(200, 100), QColor(0, 255, 0));
+    QCOMPARE(picture.pixelColor(201, 100), QColor(10, 20, 30));
+
+    // A printed line moves the text position to the left edge of the next line,
+    // one line height further down; a bigger font makes a taller line.
+    surface.setTextX(120);
+    surface.setTextY(10);
+    surface.setFontSize(9);
+    surface.printLine("x");
+    QCOMPARE(surface.textX(), 0.0);
+    const double small = surface.textY() - 10;
+    QVERIFY(small > 5);
+    surface.setFontSize(24);
+    surface.printEmptyLine();
+    QVERIFY(surface.textY() - 10 - small > 2 * small);
+
+    // Growing the window keeps the drawing; the new part is background.
+    window.resize(500, 400);
+    surface.setWindowGeometry(0, 0, 500, 400);
+    picture = surface.picture();
+    QCOMPARE(picture.size(), QSize(500, 400));
+    QCOMPARE(picture.pixelColor(50, 50), QColor(255, 0, 128));
+    QCOMPARE(picture.pixelColor(450, 350), QColor(10, 20, 30));
+
+    surface.clear();
+    QCOMPARE(surface.picture().pixelColor(50, 50), QColor(10, 20, 30));
+    QCOMPARE(surface.textY(), 0.0);
+    surface.dot(50, 50, {1, 2, 3});
+    surface.setBackground({200, 200, 256});  // a new background erases too
+    QCOMPARE(surface.picture().pixelColor(50, 50), QColor(200, 200, 255));
+  }
+
   void qtMessageBoxHasOneOkButton() {
     QtMessageBox box;
     QString text;

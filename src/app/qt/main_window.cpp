@@ -105,9 +105,10 @@ void MainWindow::buildControls() {
   // the typed text behind the user's back.
   combo1_->setInsertPolicy(QComboBox::NoInsert);
   combo1_->setCompleter(nullptr);
+  // The label is transparent: the part of it that the format list does not
+  // cover would otherwise show as a grey strip under the list.
   label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label3_->setAutoFillBackground(true);
-  // The label is partly covered by the format list, as laid out.
+  label3_->setAutoFillBackground(false);
   combo1_->raise();
 
   QWidget* controls[] = {text1_, command1_, command2_, command3_, label3_, combo1_};
