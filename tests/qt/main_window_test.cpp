@@ -374,6 +374,24 @@ class WindowTest : public QObject {
     QVERIFY(!w.messages.texts[0].empty());
   }
 
+  void aFileThatCannotBeWrittenIsToldOnceAndTheWindowGoesOn() {
+    ProgramFolder folder;
+    // A folder in the calendar's place: the file cannot be written.
+    QVERIFY(QDir(folder.path()).mkdir(CalendarHtm));
+    Window w(folder);
+    w.show();
+    w.typeYear("2024");
+    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(int(w.window.lastReport().status), int(RunStatus::WriteFailed));
+    QCOMPARE(w.messages.texts.size(), std::size_t(1));
+    QVERIFY(w.launcher.paths.empty());
+    // The next run with the other format works.
+    w.control<QComboBox>("Combo1")->setCurrentIndex(1);
+    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(int(w.window.lastReport().status), int(RunStatus::Done));
+    QVERIFY(QFile::exists(folder.file(CalendarCsv)));
+  }
+
   void surfaceKeepsWhatIsDrawnUntilCleared() {
     QWidget window;
     window.resize(400, 300);
