@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -164,6 +165,11 @@ class WindowTest : public QObject {
     QCOMPARE(combo->currentText(), HtmName);
     QVERIFY(w.messages.texts.empty());
     QCOMPARE(w.window.surface().background(), QColor(200, 200, 255));
+    // The controls and the printed lines write with a font that has Japanese.
+    if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) {
+      QVERIFY(QFontDatabase::families(QFontDatabase::Japanese).contains(w.window.font().family()));
+      QCOMPARE(w.window.surface().font().family(), w.window.font().family());
+    }
     // The controls keep the order and relative sizes of their layout.
     const QRect text1 = w.control<QWidget>("Text1")->geometry();
     const QRect up = w.control<QWidget>("Command2")->geometry();
