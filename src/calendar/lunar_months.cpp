@@ -15,7 +15,8 @@ const std::string NewMoonMark = "新月";
 const std::string AnchorName = "11月";
 constexpr int WinterSolstice = 18;
 
-std::string monthText(double number) { return plainDecimal(number) + "月"; }
+// Month numbers here are always whole (results of Mod or of a leading number).
+std::string monthText(double number) { return std::to_string(static_cast<long long>(number)) + "月"; }
 
 // The number a month text starts with ("11月" -> 11; "閏5月" and "" -> 0).
 double monthValue(const std::string& text) { return numericValue(text); }
@@ -92,7 +93,7 @@ void numberMonthList(RunState& state, int monthCount) {
   // Step 5: leap months repeat the month before them; the rest counts forward.
   for (int m = 1; m <= monthCount; ++m) {
     if (seq[m + 1] == Leap && !seq[m].empty()) seq[m + 1] = Leap + seq[m];
-    if (seq[m + 1] == Leap && !seq[m + 2].empty()) seq[m + 1] = Leap + plainDecimal(monthValue(seq[m + 2]) - 1) + "月";
+    if (seq[m + 1] == Leap && !seq[m + 2].empty()) seq[m + 1] = Leap + monthText(monthValue(seq[m + 2]) - 1);
     if (seq[m].empty()) seq[m] = monthText(Mod(monthValue(seq[m - 1]) + 12, 12) + 1);
   }
 

@@ -14,10 +14,15 @@ constexpr double SummaryTop = 1000;
 
 double columnX(int slot) { return 4000.0 * slot + 100; }
 
+// A whole number as the window prints it (printedNumber's form for integers: a
+// blank in front when non-negative, a blank after), without the general decimal
+// formatting, since the summary prints some five hundred of them per run.
+std::string printed(int n) { return (n >= 0 ? " " : "") + std::to_string(n) + " "; }
+
 // One summary line: date, weekday, old-calendar day, term, new-moon mark, month.
 std::string summaryLine(const RunState& state, int slot, int d, const MonthDay& date, double dayNumber) {
-  return printedNumber(date.month) + "月" + printedNumber(date.day) + "日(" +
-         state.names.weekdayName(0, weekdayIndex(dayNumber)) + ") " + printedNumber(state.dayMoonAge(slot, d)) +
+  return printed(date.month) + "月" + printed(date.day) + "日(" +
+         state.names.weekdayName(0, weekdayIndex(dayNumber)) + ") " + printed(state.dayMoonAge(slot, d)) +
          state.dayNotePlain(slot, d) + state.dayMoonMark(slot, d) + state.dayLunarMonth(slot, d);
 }
 

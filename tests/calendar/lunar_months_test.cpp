@@ -66,24 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {"12月", "1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"}}),
     [](const ::testing::TestParamInfo<YearCase>& info) { return std::to_string(info.param.year); });
 
-TEST(LunarMonths, AnchorsAndListFollowTheNewMoons) {
-  const auto state = numbered(2023);
-  // The 冬至 month of the chosen year is noted as an anchor on its first day.
-  EXPECT_EQ(state->dayLunarNote(1, dayIndex(2023, {12, 13})), "11月");
-  EXPECT_EQ(state->dayLunarNote(1, dayIndex(2023, {11, 13})), "");
-  // The list holds one name per new moon of the three years, in time order:
-  // 2022 has 13, 2023 has 12, 2024 has 13.
-  EXPECT_EQ(state->lunarMonthSeq[13], "12月");  // 23 December 2022
-  EXPECT_EQ(state->lunarMonthSeq[14], "1月");   // 22 January 2023
-  EXPECT_EQ(state->lunarMonthSeq[16], "閏2月");
-  EXPECT_EQ(state->lunarMonthSeq[25], "11月");  // 13 December 2023
-  EXPECT_EQ(state->lunarMonthSeq[26], "12月");  // 11 January 2024
-  EXPECT_FALSE(state->lunarMonthSeq[38].empty());
-  EXPECT_TRUE(state->lunarMonthSeq[39].empty());
-  // Only new-moon days carry a name before the summary completes the months.
-  EXPECT_EQ(state->dayLunarMonth(1, dayIndex(2023, {3, 23})), "");
-}
-
 TEST(LunarMonths, MonthWithoutMidTermInsideTwelveMonthSpanIsOrdinary) {
   // Move 2024's 処暑 onto the next new-moon day: the month from 4 August then
   // lacks a 中気, but 2024 has only twelve months between its 冬至 months.

@@ -171,76 +171,38 @@ INSTANTIATE_TEST_SUITE_P(
         EquinoxCase{"Mizunoto", 80, {{75, "(社日（春社）)"}, {77, "(彼岸の入り)"}, {85, ""}}}),
     [](const ::testing::TestParamInfo<EquinoxCase>& info) { return std::string(info.param.stem); });
 
-struct DoyoCase {
-  const char* name;
-  int springEquinox;
-  int autumnStart;
-  std::vector<int> ushiDays;  // the days marked 土用丑
-};
-
-class DoyoUshi : public ::testing::TestWithParam<DoyoCase> {};
-
-TEST_P(DoyoUshi, MarksEveryUshiDayOfTheSummerDoyo) {
-  const DoyoCase& c = GetParam();
-  auto state = bareYear(c.springEquinox, c.autumnStart);
-  annotate(*state);
-  std::vector<int> marked;
+std::vector<int> daysMarked(const RunState& state, const std::string& text) {
+  std::vector<int> days;
   for (int d = 0; d <= 366; ++d)
-    if (state->dayNotePlain(1, d).find("土用丑") != std::string::npos) marked.push_back(d);
-  EXPECT_EQ(marked, c.ushiDays);
+    if (state.dayNotePlain(1, d).find(text) != std::string::npos) days.push_back(d);
+  return days;
 }
 
-// 丑 days of 2024 fall on 194, 206, 218, 230.
-INSTANTIATE_TEST_SUITE_P(MiscDays, DoyoUshi,
-                         ::testing::Values(DoyoCase{"TwoUshiDays", 80, 220, {206, 218}},
-                                           // 立秋 on a 丑 day is marked.
-                                           DoyoCase{"UshiOnRisshu", 80, 218, {206, 218}},
-                                           // The 土用 starts at E + 118.7: E + 118 is not yet in it.
-                                           DoyoCase{"StartsAfter117Of360", 88, 220, {218}},
-                                           DoyoCase{"StartsOnUshiDay", 87, 220, {206, 218}}),
-                         [](const ::testing::TestParamInfo<DoyoCase>& info) { return std::string(info.param.name); });
-
-TEST(MiscDays, NyubaiNeverFoundMarksOnlyDayZero) {
-  auto state = bareYear(80);
-  state->nyubaiDay = 0;
-  state->hangeshoDay = 0;
-  annotate(*state);
-  EXPECT_EQ(state->dayNotePlain(1, 0), "（入梅）（半夏生）");
-  for (int d = 1; d <= 366; ++d) {
-    EXPECT_EQ(state->dayNotePlain(1, d).find("入梅"), std::string::npos) << d;
-    EXPECT_EQ(state->dayNotePlain(1, d).find("半夏生"), std::string::npos) << d;
+TEST(MiscDays, DoyoUshiFromE118Point7ToRisshuInclusive) {
+  // 丑 days of 2024 fall on 194, 206, 218, 230. {春分, 立秋} -> marked days.
+  const std::vector<std::pair<std::pair<int, int>, std::vector<int>>> cases = {
+      {{80, 220}, {206, 218}}, {{80, 218}, {206, 218}}, {{88, 220}, {218}}, {{87, 220}, {206, 218}}};
+  for (const auto& [terms, days] : cases) {
+    auto state = bareYear(terms.first, terms.second);
+    annotate(*state);
+    EXPECT_EQ(daysMarked(*state, "土用丑"), days) << terms.first << " " << terms.second;
   }
 }
 
-TEST(MiscDays, LeapEighthMonthIsNoHassaku) {
-  auto state = bareYear(80);
+TEST(MiscDays, UnfoundNyubaiAndLeapEighthMonthAndShanichiOutsideTheYear) {
+  auto state = bareYear(0);  // 春分 never placed: its 戊 day would lie before the year
+  state->nyubaiDay = 0;
+  state->hangeshoDay = 0;
   state->dayLunarMonth(1, 200) = "閏8月";
   state->dayMoonAge(1, 200) = 1;
   state->dayLunarMonth(1, 230) = "8月";
   state->dayMoonAge(1, 230) = 1;
-  state->dayLunarMonth(1, 231) = "8月";
-  state->dayMoonAge(1, 231) = 2;
   annotate(*state);
-  EXPECT_EQ(state->dayNotePlain(1, 200), "");
-  EXPECT_EQ(state->dayNotePlain(1, 230), "(八朔（旧暦）)");
-  EXPECT_EQ(state->dayNotePlain(1, 231), "");
-}
-
-TEST(MiscDays, AFormatThatIsNeitherWritesNoMark) {
-  auto state = bareYear(80);
-  state->outputFormat = Value(2.0);
-  annotate(*state);
-  for (int d = 0; d <= 366; ++d) {
-    EXPECT_EQ(state->dayNotePlain(1, d), "") << d;
-    EXPECT_EQ(state->dayNoteHtml(1, d), "") << d;
-  }
-}
-
-TEST(MiscDays, ShanichiOutsideTheYearIsNotWritten) {
-  // An equinox day left at 0 (no 春分 placed): its 戊 day would lie before the year.
-  auto state = bareYear(0);
-  annotate(*state);
-  EXPECT_EQ(state->dayNotePlain(1, 0).find("社日"), std::string::npos);
+  // Only day 0, which no writer shows, receives the two marks.
+  EXPECT_EQ(daysMarked(*state, "入梅"), std::vector<int>{0});
+  EXPECT_EQ(daysMarked(*state, "半夏生"), std::vector<int>{0});
+  EXPECT_EQ(daysMarked(*state, "八朔"), std::vector<int>{230});
+  EXPECT_TRUE(daysMarked(*state, "社日（春社）").empty());
 }
 
 }  // namespace

@@ -68,26 +68,6 @@ TEST(ScreenSummary, DaysBeforeTheFirstNewMoonContinueLastYearsMonth) {
   EXPECT_EQ(state.dayMoonAge(2, 1), 2);
 }
 
-TEST(ScreenSummary, EveryDayOfTheChosenYearHasItsMonthAndDay) {
-  for (int year : {2014, 2020, 2023, 2024, 2033}) {
-    const auto run = summarise(year);
-    const RunState& state = *run->state;
-    const int lastDay = 365 + leapDay(year);
-    for (int d = 1; d <= lastDay; ++d) {
-      EXPECT_FALSE(state.dayLunarMonth(1, d).empty()) << year << " day " << d;
-      EXPECT_GE(state.dayMoonAge(1, d), 1) << year << " day " << d;
-      EXPECT_LE(state.dayMoonAge(1, d), 30) << year << " day " << d;
-    }
-    // Inside a month the name is carried and the day counts on.
-    const int leapStart = year == 2023 ? dayIndex(2023, {3, 22}) : 0;
-    if (leapStart) {
-      EXPECT_EQ(state.dayLunarMonth(1, leapStart + 10), "閏2月");
-      EXPECT_EQ(state.dayMoonAge(1, leapStart + 10), 11);
-    }
-    EXPECT_TRUE(run->messages.texts.empty());
-  }
-}
-
 TEST(ScreenSummary, ColumnsAndLines) {
   const auto run = summarise(2024);
   const RecordingSurface& surface = run->surface;
@@ -114,16 +94,6 @@ TEST(ScreenSummary, ColumnsAndLines) {
   for (const auto& line : surface.lines) listed += line.x == 4100;
   EXPECT_EQ(listed, 24 + 13 - 1);
   EXPECT_NE(lineAt(surface, 4100, " 7 月 6 日(土)  1 小暑(6月節気)新月6月"), nullptr);
-}
-
-TEST(ScreenSummary, FirstYearBeforeItsFirstNewMoonCountsFromJanuary) {
-  const auto run = summarise(2024);
-  const RunState& state = *run->state;
-  // 2023's first new moon is on 22 January; the days before carry placeholders.
-  EXPECT_EQ(state.dayMoonAge(0, 1), 1);
-  EXPECT_EQ(state.dayMoonAge(0, 21), 21);
-  EXPECT_EQ(state.dayLunarMonth(0, 21), "");
-  EXPECT_NE(lineAt(run->surface, 100, " 1 月 6 日(金)  0 小寒"), nullptr);
 }
 
 }  // namespace
