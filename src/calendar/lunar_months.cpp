@@ -23,7 +23,7 @@ double monthValue(const std::string& text) { return numericValue(text); }
 
 int lastDayOf(double year) { return 365 + leapDay(year); }
 
-// Step 1: walking backwards through the three years, every new-moon day takes a
+// Walking backwards through the three years, every new-moon day takes a
 // provisional name from the first 中気 on or after it; a month without a 中気
 // inherits its successor's name and is marked leap. The new moon that opens the
 // 冬至 month is noted as an anchor.
@@ -55,7 +55,7 @@ void nameBackwards(RunState& state) {
   }
 }
 
-// Step 2: one entry per new moon, in time order: "11月" for an anchor, "閏" for a
+// The month list: one entry per new moon, in time order: "11月" for an anchor, "閏" for a
 // month without a 中気, empty otherwise.
 int listMonths(RunState& state) {
   int monthCount = 0;
@@ -71,12 +71,12 @@ int listMonths(RunState& state) {
   return monthCount;
 }
 
-// Steps 3 to 7 on the month list.
+// Numbers the month list from its anchor and leap marks.
 void numberMonthList(RunState& state, int monthCount) {
   auto& seq = state.lunarMonthSeq;
   auto isLeapOrEmpty = [&](int m) { return seq[m] == Leap || seq[m].empty(); };
 
-  // Step 3: two anchors twelve months apart enclose an ordinary year.
+  // Two anchors twelve months apart enclose an ordinary year.
   for (int m = monthCount; m >= 12; --m) {
     if (monthValue(seq[m]) == 11 && m > 12 && monthValue(seq[m - 12]) == 11 && !isLeapOrEmpty(m) &&
         !isLeapOrEmpty(m - 12)) {
@@ -84,20 +84,20 @@ void numberMonthList(RunState& state, int monthCount) {
     }
   }
 
-  // Step 4: backward fill from the next entry, or across a leap month from the one after.
+  // Backward fill from the next entry, or across a leap month from the one after.
   for (int m = monthCount; m >= 1; --m) {
     if (seq[m].empty() && !isLeapOrEmpty(m + 1)) seq[m] = monthText(Mod(monthValue(seq[m + 1]) - 2 + 12, 12) + 1);
     if (seq[m].empty() && !isLeapOrEmpty(m + 2)) seq[m] = monthText(Mod(monthValue(seq[m + 2]) - 2 + 12, 12) + 1);
   }
 
-  // Step 5: leap months repeat the month before them; the rest counts forward.
+  // Leap months repeat the month before them; the rest counts forward.
   for (int m = 1; m <= monthCount; ++m) {
     if (seq[m + 1] == Leap && !seq[m].empty()) seq[m + 1] = Leap + seq[m];
     if (seq[m + 1] == Leap && !seq[m + 2].empty()) seq[m + 1] = Leap + monthText(monthValue(seq[m + 2]) - 1);
     if (seq[m].empty()) seq[m] = monthText(Mod(monthValue(seq[m - 1]) + 12, 12) + 1);
   }
 
-  // Step 6: of two leap marks one month apart, the first stays the leap month.
+  // Of two leap marks one month apart, the first stays the leap month.
   for (int m = 1; m <= monthCount - 2; ++m) {
     if (startsWith(seq[m], Leap) && startsWith(seq[m + 2], Leap)) {
       seq[m + 1] = "12月";
@@ -105,11 +105,11 @@ void numberMonthList(RunState& state, int monthCount) {
     }
   }
 
-  // Step 7.
+  // Names carry no blanks.
   for (int m = 1; m <= monthCount; ++m) seq[m] = trimBlanks(seq[m]);
 }
 
-// Step 8: the final names replace the provisional ones on the new-moon days.
+// The final names replace the provisional ones on the new-moon days.
 void writeBack(RunState& state) {
   int m = 0;
   for (int slot = 0; slot <= 2; ++slot) {
@@ -121,7 +121,7 @@ void writeBack(RunState& state) {
   }
 }
 
-// Step 9: the winter of 1984/85 has two months without a 中気; its first two
+// The winter of 1984/85 has two months without a 中気; its first two
 // months of 1985 are set to the calendar as published.
 void correct1985(RunState& state) {
   if (state.enteredYear != 1985) return;

@@ -83,7 +83,7 @@ TEST(LunationRule, SpanWithoutItsClosingAnchorStaysLiteral) {
   YearSky after = withTerm(2023, 4, {5, 19});
   after.terms[18] = {0, 0};
   const auto state = numbered(skyOf(2021), skyOf(2022), after);
-  EXPECT_EQ(monthsOf(*state, 2, after)[3], "12月");  // 20 April, as step 6 leaves it
+  EXPECT_EQ(monthsOf(*state, 2, after)[3], "12月");  // 20 April, as the two-leap-marks renumbering leaves it
 }
 
 TEST(LunationRule, LiteralFaultIsOneSpan) {
