@@ -19,9 +19,7 @@ using testing::YearSky;
 
 // Names of the months that begin at the chosen year's new moons, in order.
 std::vector<std::string> chosenYearMonths(const RunState& state, const YearSky& sky) {
-  std::vector<std::string> names;
-  for (const Date& date : sky.newMoons) names.push_back(state.dayLunarMonth(1, dayIndex(sky.year, date)));
-  return names;
+  return testing::monthsOf(state, 1, sky);
 }
 
 std::unique_ptr<RunState> numbered(int year) {

@@ -18,11 +18,7 @@ using testing::laySky;
 using testing::skyOf;
 using testing::YearSky;
 
-std::vector<std::string> monthsOf(const RunState& state, int slot, const YearSky& sky) {
-  std::vector<std::string> names;
-  for (const Date& date : sky.newMoons) names.push_back(state.dayLunarMonth(slot, dayIndex(sky.year, date)));
-  return names;
-}
+using testing::monthsOf;
 
 std::unique_ptr<RunState> numbered(const YearSky& before, const YearSky& chosen, const YearSky& after) {
   auto state = std::make_unique<RunState>();

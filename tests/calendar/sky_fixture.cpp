@@ -1,5 +1,7 @@
 #include "calendar/sky_fixture.h"
 
+#include "astro/day_walk.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -70,14 +72,8 @@ void layYear(RunState& state, int slot, const YearSky& sky) {
   const int leap = leapDay(sky.year);
   fillMonthStarts(monthStart, leap);
   const int lastDay = 365 + leap;
-  for (int b = 0; b <= lastDay; ++b) {
-    state.dayNotePlain(slot, b).clear();
-    state.dayNoteHtml(slot, b).clear();
-    state.dayMoonMark(slot, b).clear();
-    state.dayLunarMonth(slot, b).clear();
-    state.dayLunarNote(slot, b).clear();
-    state.dayMoonAge(slot, b) = 0;
-  }
+  state.yearOffset = slot - 1;
+  for (int b = 0; b <= lastDay; ++b) clearDay(state, b);
   for (int n = 1; n <= 14; ++n) state.newMoonDay(slot, n) = 0;
   for (int k = 0; k < 24; ++k) {
     if (sky.terms[k].month == 0) continue;  // a term the walk did not place
@@ -128,6 +124,12 @@ void laySky(RunState& state, const YearSky& before, const YearSky& chosen, const
 
 void laySky(RunState& state, int chosenYear) {
   laySky(state, skyOf(chosenYear - 1), skyOf(chosenYear), skyOf(chosenYear + 1));
+}
+
+std::vector<std::string> monthsOf(const RunState& state, int slot, const YearSky& sky) {
+  std::vector<std::string> names;
+  for (const Date& date : sky.newMoons) names.push_back(state.dayLunarMonth(slot, dayIndex(sky.year, date)));
+  return names;
 }
 
 }  // namespace ventorel::testing

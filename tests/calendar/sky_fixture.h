@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "app/run_state.h"
@@ -33,5 +34,8 @@ int dayIndex(int year, Date date);
 // left for the month numbering is 19, the term after 冬至.
 void laySky(RunState& state, int chosenYear);
 void laySky(RunState& state, const YearSky& before, const YearSky& chosen, const YearSky& after);
+
+// The month names on the new-moon days of `sky` in slot `slot`, in date order.
+std::vector<std::string> monthsOf(const RunState& state, int slot, const YearSky& sky);
 
 }  // namespace ventorel::testing

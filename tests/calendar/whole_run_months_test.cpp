@@ -18,14 +18,7 @@ namespace {
 
 using testing::TempFolder;
 
-struct ShippedRun {
-  TempFolder folder;
-  testing::RecordedRun recorded;
-  ShippedRun() {
-    testing::copyShippedData(folder);
-    recorded.state->programFolder = folder.path();
-    loadDataFiles(*recorded.state, recorded.messages);
-  }
+struct ShippedRun : testing::ShippedProgram {
   // A run that stops before the writers (a format that is neither of the two).
   RunReport runWithoutFile(int enteredYear) {
     recorded.state->outputFormat = Value(2.0);

@@ -16,14 +16,7 @@ using testing::TempFolder;
 const std::string A = std::string("<a href=") + ArticleBaseUrl;
 
 // A program folder with the shipped data, loaded as at start-up.
-struct ShippedRun {
-  TempFolder folder;
-  testing::RecordedRun recorded;
-  ShippedRun() {
-    testing::copyShippedData(folder);
-    recorded.state->programFolder = folder.path();
-    loadDataFiles(*recorded.state, recorded.messages);
-  }
+struct ShippedRun : testing::ShippedProgram {
   // The page of the year, without its byte-order mark, quotes and line end.
   std::string page(const std::string& year) {
     const RunReport report = recorded.run(year, "htm形式");

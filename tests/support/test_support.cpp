@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "data/data_files.h"
+
 namespace ventorel::testing {
 
 TempFolder::TempFolder() {
@@ -51,6 +53,12 @@ RunReport RecordedRun::run(const std::string& yearText) {
 RunReport RecordedRun::run(const std::string& yearText, const std::string& format) {
   comboText = format;
   return run(yearText);
+}
+
+ShippedProgram::ShippedProgram() {
+  copyShippedData(folder);
+  recorded.state->programFolder = folder.path();
+  loadDataFiles(*recorded.state, recorded.messages);
 }
 
 }  // namespace ventorel::testing

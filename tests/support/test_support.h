@@ -44,4 +44,12 @@ struct RecordedRun {
   RunReport run(const std::string& yearText, const std::string& format);  // "htm形式" or "csv形式"
 };
 
+// A program folder holding the shipped data files, loaded as at start-up, and a
+// recorded run in it.
+struct ShippedProgram {
+  ShippedProgram();
+  TempFolder folder;
+  RecordedRun recorded;
+};
+
 }  // namespace ventorel::testing
