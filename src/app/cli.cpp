@@ -144,9 +144,9 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   int status = ExitDone;
   for (const std::string& yearText : options.years) {
     const RunReport report = runGeneration(*state, yearText, comboText, context);
+    // The refusals are printed on the window; the other failures were shown as a
+    // message box already.
     if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
-      err << "ventorel-cli: " << report.message << "\n";
-    else if (report.status != RunStatus::Done && !report.message.empty())
       err << "ventorel-cli: " << report.message << "\n";
     if (status == ExitDone) status = exitStatusOf(report.status);
   }

@@ -1,36 +1,62 @@
 #include "platform/launcher.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
-#include <spawn.h>
+#include <fcntl.h>
+#include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace ventorel {
 
+namespace {
+
+// The first executable `name` on the PATH, or "" when there is none.
+std::string findOnPath(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path ? path : "/usr/local/bin:/usr/bin:/bin");
+  std::string folder;
+  while (std::getline(folders, folder, ':')) {
+    const std::string candidate = (folder.empty() ? "." : folder) + "/" + name;
+    if (::access(candidate.c_str(), X_OK) == 0) return candidate;
+  }
+  return {};
+}
+
+}  // namespace
+
 bool startXdgOpen(const std::string& path, std::string& error) {
-  // A double fork would need more code; xdg-open itself returns quickly after it
-  // has handed the file on, so waiting for it keeps no zombie and does not block
-  // the window for long.
-  pid_t pid = 0;
-  std::string program = "xdg-open";
-  char* argv[] = {program.data(), const_cast<char*>(path.c_str()), nullptr};
-  const int rc = posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ);
-  if (rc != 0) {
-    error = std::string("xdg-open could not be started: ") + std::strerror(rc);
+  const std::string program = findOnPath("xdg-open");
+  if (program.empty()) {
+    error = "xdg-open がありません（xdg-utils が入っていません）";
     return false;
+  }
+  // The program does not wait for the browser or the spreadsheet: xdg-open is
+  // started by a short-lived child, so it belongs to no one once the child ends
+  // and leaves no zombie behind.
+  const pid_t child = ::fork();
+  if (child < 0) {
+    error = std::string("xdg-open を起動できません: ") + std::strerror(errno);
+    return false;
+  }
+  if (child == 0) {
+    ::setsid();
+    if (::fork() == 0) {
+      const int null = ::open("/dev/null", O_RDWR);
+      if (null >= 0) {
+        ::dup2(null, STDIN_FILENO);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+      }
+      ::execl(program.c_str(), "xdg-open", path.c_str(), static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::_exit(0);
   }
   int status = 0;
-  if (waitpid(pid, &status, 0) < 0) {
-    error = std::string("xdg-open: ") + std::strerror(errno);
-    return false;
-  }
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    error = "xdg-open found no program to open the file (exit status " +
-            std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + ")";
-    return false;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   return true;
 }

@@ -16,8 +16,9 @@ class Launcher {
   virtual void openInSpreadsheet(const std::string& path) = 0;
 };
 
-// Starts `xdg-open path` detached from the calling program; returns false with a
-// reason when the process could not be started.
+// Starts `xdg-open path` detached from the calling program, without waiting for
+// it; returns false with a reason when there is no xdg-open or no process could
+// be started.
 bool startXdgOpen(const std::string& path, std::string& error);
 
 // The desktop launcher: xdg-open for both hand-offs.
