@@ -1,6 +1,9 @@
 #include "data/data_files.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -283,17 +286,25 @@ TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
 }
 
 TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  // A full disk, simulated by a file-size limit of 0 (root ignores folder permissions).
   TempFolder folder;
   folder.write("ini.dat", "0\r\n");
-  std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   RunState s;
   s.programFolder = folder.path();
   s.outputFormat = Value(1.0);
   RecordingMessageBox messages;
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto* previous = signal(SIGXFSZ, SIG_IGN);
+  rlimit none = saved;
+  none.rlim_cur = 0;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
   saveSettings(s, messages);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
   EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
   EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
 }
 
 }  // namespace
