@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "astro/sexagenary.h"
 #include "data/era_lookup.h"
 #include "data/numbers.h"
 
@@ -38,10 +39,9 @@ double shownYear(double enteredYear, int yearOffset) {
 }
 
 std::string yearLine(const RunState& state, double shown) {
-  const auto stem = toIndex(Mod(Mod(state.year - 4, 10) + 10, 10) + 1);
-  const auto branch = toIndex(Mod(Mod(state.year - 4, 12) + 12, 12) + 1);
-  return "西暦" + trimmedNumber(shown) + "年(ｸﾞﾚｺﾞﾘｵ暦)  " + state.names.stemName[stem] + state.names.branchName[branch] +
-         state.names.zodiacAnimal[branch] + "の年 ";
+  const Sexagenary sign = yearSexagenary(state.year);
+  return "西暦" + trimmedNumber(shown) + "年(ｸﾞﾚｺﾞﾘｵ暦)  " + state.names.stemName[sign.stem] +
+         state.names.branchName[sign.branch] + state.names.zodiacAnimal[sign.branch] + "の年 ";
 }
 
 void setPassHeaderStyle(const RunState& state, Surface& surface) {

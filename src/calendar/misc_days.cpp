@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "astro/sexagenary.h"
 #include "data/numbers.h"
 #include "output/holidays.h"
 
@@ -15,34 +16,27 @@ struct Mark {
   std::string plain;
 };
 
-std::string link(const char* encodedTitle, const char* label, const char* closingTag) {
-  return std::string("<a href=") + ArticleBaseUrl + encodedTitle + ">" + label + closingTag;
-}
-
-const Mark Setsubun{"(" + link("%E7%AF%80%E5%88%86", "節分", "</A>") + ")", "(節分)"};
-const Mark HiganStart{"(" + link("%E5%BD%BC%E5%B2%B8", "彼岸", "</a>") + "の入り)", "(彼岸の入り)"};
+const Mark Setsubun{"(" + encodedLink("%E7%AF%80%E5%88%86", "節分", "</A>") + ")", "(節分)"};
+const Mark HiganStart{"(" + encodedLink("%E5%BD%BC%E5%B2%B8", "彼岸", "</a>") + "の入り)", "(彼岸の入り)"};
 const Mark HiganWeek{"(彼岸会)", "(彼岸会)"};
 const Mark HiganEnd{"(彼岸明け)", "(彼岸明け)"};
-const Mark SpringShanichi{"(" + link("%E7%A4%BE%E6%97%A5", "社日", "</a>") + "（春社）)", "(社日（春社）)"};
-const Mark AutumnShanichi{"(" + link("%E7%A4%BE%E6%97%A5", "社日", "</a>") + "（秋社）)", "(社日（秋社）)"};
-const Mark Hachijuhachiya{"(" + link("%E5%85%AB%E5%8D%81%E5%85%AB%E5%A4%9C", "八十八夜", "</A>") + ")",
+const Mark SpringShanichi{"(" + encodedLink("%E7%A4%BE%E6%97%A5", "社日", "</a>") + "（春社）)", "(社日（春社）)"};
+const Mark AutumnShanichi{"(" + encodedLink("%E7%A4%BE%E6%97%A5", "社日", "</a>") + "（秋社）)", "(社日（秋社）)"};
+const Mark Hachijuhachiya{"(" + encodedLink("%E5%85%AB%E5%8D%81%E5%85%AB%E5%A4%9C", "八十八夜", "</A>") + ")",
                           "(八十八夜)"};
-const Mark Nyubai{"（" + link("%E5%85%A5%E6%A2%85", "入梅", "</A>") + "）", "（入梅）"};
-const Mark Hangesho{"（" + link("%E5%8D%8A%E5%A4%8F%E7%94%9F", "半夏生", "</A>") + "）", "（半夏生）"};
-const Mark DoyoUshi{"(" + link("%E5%9C%9F%E7%94%A8%E3%81%AE%E4%B8%91%E3%81%AE%E6%97%A5", "土用丑", "</A>") +
+const Mark Nyubai{"（" + encodedLink("%E5%85%A5%E6%A2%85", "入梅", "</A>") + "）", "（入梅）"};
+const Mark Hangesho{"（" + encodedLink("%E5%8D%8A%E5%A4%8F%E7%94%9F", "半夏生", "</A>") + "）", "（半夏生）"};
+const Mark DoyoUshi{"(" + encodedLink("%E5%9C%9F%E7%94%A8%E3%81%AE%E4%B8%91%E3%81%AE%E6%97%A5", "土用丑", "</A>") +
                         "(うし))",
                     "(土用丑（うし）)"};
-const Mark Hassaku{"(" + link("%E5%85%AB%E6%9C%94", "八朔", "</a>") + "（旧暦）)", "(八朔（旧暦）)"};
-const Mark Nihyakutoka{"(" + link("%E4%BA%8C%E7%99%BE%E5%8D%81%E6%97%A5", "二百十日", "</A>") + ")", "(二百十日)"};
-const Mark Nihyakuhatsuka{"(" + link("%E4%BA%8C%E7%99%BE%E4%BA%8C%E5%8D%81%E6%97%A5", "二百二十日", "</A>") + ")",
+const Mark Hassaku{"(" + encodedLink("%E5%85%AB%E6%9C%94", "八朔", "</a>") + "（旧暦）)", "(八朔（旧暦）)"};
+const Mark Nihyakutoka{"(" + encodedLink("%E4%BA%8C%E7%99%BE%E5%8D%81%E6%97%A5", "二百十日", "</A>") + ")", "(二百十日)"};
+const Mark Nihyakuhatsuka{"(" + encodedLink("%E4%BA%8C%E7%99%BE%E4%BA%8C%E5%8D%81%E6%97%A5", "二百二十日", "</A>") + ")",
                           "(二百二十日)"};
 
 constexpr int Tsuchinoe = 5;  // stem number of a 戊 day
 constexpr int Ushi = 2;       // branch number of a 丑 day
 
-// Stem 1..10 (1 = 甲) and branch 1..12 (1 = 子) of the day with day number n.
-int stemOf(double n) { return static_cast<int>(Mod(Mod(n, 10) + 10, 10)) + 1; }
-int branchOf(double n) { return static_cast<int>(Mod(Mod(n - 2, 12) + 12, 12)) + 1; }
 
 class ChosenYearWalk {
  public:
@@ -72,7 +66,7 @@ class ChosenYearWalk {
       state_.hangeshoDay = 0;
     }
     // The summer 土用 runs from 117/360 of a year after 春分 to 立秋.
-    if (d >= springEquinox_ + TropicalYear * 117 / 360 && d <= autumnStart_ && branchOf(dayNumber) == Ushi)
+    if (d >= springEquinox_ + TropicalYear * 117 / 360 && d <= autumnStart_ && daySexagenary(dayNumber).branch == Ushi)
       append(d, DoyoUshi);
     if (state_.dayLunarMonth(1, d) == "8月" && state_.dayMoonAge(1, d) == 1) append(d, Hassaku);
     if (d == S + 209) append(d, Nihyakutoka);
@@ -93,7 +87,7 @@ class ChosenYearWalk {
   // 社日: the 戊 day nearest the equinox day d; of two equally near (a 癸
   // equinox) the earlier one.
   void markShanichi(int d, double dayNumber, const Mark& mark) {
-    const int target = d - (stemOf(dayNumber) - Tsuchinoe);
+    const int target = d - (daySexagenary(dayNumber).stem - Tsuchinoe);
     // An equinox so close to the year's edge that the 戊 day falls outside the
     // year has no day of this year to mark.
     if (target < 0 || target > lastDay_) return;

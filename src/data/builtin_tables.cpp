@@ -28,8 +28,14 @@ constexpr int kSanrinbo[12] = {12, 3, 7, 12, 3, 7, 12, 3, 7, 12, 3, 7};
 
 }  // namespace
 
+std::string linkOpen(const std::string& target) { return std::string("<a href=") + ArticleBaseUrl + target + ">"; }
+
+std::string encodedLink(const std::string& target, const std::string& label, const char* closingTag) {
+  return linkOpen(target) + label + closingTag;
+}
+
 std::string articleLink(const std::string& title, const std::string& label, const char* closingTag) {
-  return std::string("<a href=") + ArticleBaseUrl + percentEncode(title) + ">" + label + closingTag;
+  return encodedLink(percentEncode(title), label, closingTag);
 }
 
 BuiltinTables::BuiltinTables() {

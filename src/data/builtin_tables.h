@@ -38,7 +38,13 @@ struct BuiltinTables {
 
 // The link form every article link of the page takes:
 // "<a href=" + ArticleBaseUrl + percent-encoded title + ">" + label + closing tag.
+// The address is never quoted; fixed texts close with "</A>" or "</a>".
 std::string articleLink(const std::string& title, const std::string& label, const char* closingTag = "</a>");
+// The same with a target that is already percent-encoded (it may carry more than
+// a title, such as "%E5%8D%97...%E4%BB%A3_(%E6%97%A5%E6%9C%AC)").
+std::string encodedLink(const std::string& target, const std::string& label, const char* closingTag = "</a>");
+// Only the opening "<a href=" + ArticleBaseUrl + target + ">".
+std::string linkOpen(const std::string& target);
 
 // Orbit elements per body, slots 1..10 (3 = the Earth's orbit, giving the Sun;
 // 10 = the Moon). The sky computations overwrite some of them every day.

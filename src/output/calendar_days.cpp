@@ -70,12 +70,6 @@ void forEachCalendarDay(RunState& state, MessageBox& messages, bool html,
   }
 }
 
-Sexagenary yearSexagenary(double year) {
-  const double stem = Mod(Mod(year - 4, 10) + 10, 10) + 1;
-  const double branch = Mod(Mod(year - 4, 12) + 12, 12) + 1;
-  return {static_cast<int>(stem), static_cast<int>(branch)};
-}
-
 std::string calendarPath(const RunState& state, const char* extension) {
   return joinPath(state.programFolder, numberText(state.enteredYear) + "年カレンダー" + extension);
 }

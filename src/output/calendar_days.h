@@ -52,9 +52,6 @@ void prepareOutputYear(RunState& state);
 void forEachCalendarDay(RunState& state, MessageBox& messages, bool html,
                         const std::function<void(const CalendarDay&)>& row);
 
-// Stem 1..10 and branch 1..12 of a year (astronomical numbering): 2024 is 甲辰.
-Sexagenary yearSexagenary(double year);
-
 // programFolder + the year with its leading blank or minus sign + "年カレンダー" + extension.
 std::string calendarPath(const RunState& state, const char* extension);
 

@@ -77,7 +77,7 @@ std::string periodText(const RunState& state, std::optional<int> eraRow) {
   const std::string& period = state.eraTable(*eraRow, 4);
   for (const KnownPeriod& known : KnownPeriods)
     if (period == known.name)
-      text = std::string("<a href=") + ArticleBaseUrl + known.target + ">" + known.label + "</a>";
+      text = encodedLink(known.target, known.label);
   if (text.empty()) text = htmlEscape(period);
   return text;
 }

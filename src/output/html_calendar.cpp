@@ -8,9 +8,6 @@ namespace ventorel {
 
 namespace {
 
-// "<a href=" + base + an already percent-encoded target + ">".
-std::string linkOpen(const std::string& target) { return std::string("<a href=") + ArticleBaseUrl + target + ">"; }
-
 std::string titleLine(const RunState& state) {
   const Sexagenary sign = yearSexagenary(state.year);
   const BuiltinTables& names = state.names;

@@ -57,7 +57,7 @@ bool isSectionalTerm(const std::string& note) {
 
 std::string item(const char* title, const char* target, bool html) {
   if (!html) return std::string(title) + WideBlank;
-  return std::string("<a href=") + ArticleBaseUrl + target + ">" + title + "</A>" + WideBlank;
+  return encodedLink(target, title, "</A>") + WideBlank;
 }
 
 }  // namespace
@@ -66,8 +66,8 @@ void addFestivals(RunState& state, int d, int m, int dd, bool html) {
   for (const Festival& festival : Festivals) {
     if (festival.month == m && festival.day == dd) {
       if (html)
-        state.dayNoteHtml(1, d) += std::string("(") + festival.before + "<a href=" + ArticleBaseUrl + festival.target +
-                                   ">" + festival.word + "</a>" + festival.after + ")";
+        state.dayNoteHtml(1, d) += std::string("(") + festival.before + encodedLink(festival.target, festival.word) +
+                                   festival.after + ")";
       else
         state.dayNotePlain(1, d) += std::string("(") + festival.before + festival.word + festival.after + ")";
       return;
@@ -99,8 +99,7 @@ std::string senjitsuOf(RunState& state, SolarMonth& solarMonth, int d, double ep
   const Sexagenary day = daySexagenary(epochDays);
   std::string text;
   if (sm >= 1 && sm <= 12 && day.branch == state.names.sanrinboBranch[sm])
-    text = html ? std::string("<a href=") + ArticleBaseUrl + "%E4%B8%89%E9%9A%A3%E4%BA%A1>さんりんぽう</A>"
-                : "三りんぽう";
+    text = html ? encodedLink("%E4%B8%89%E9%9A%A3%E4%BA%A1", "さんりんぽう", "</A>") : "三りんぽう";
 
   const int lunarMonth = lunarMonthNumber(state.dayLunarMonth(1, d));
   const int lunarDay = state.dayMoonAge(1, d);
@@ -122,12 +121,6 @@ std::string senjitsuOf(RunState& state, SolarMonth& solarMonth, int d, double ep
       text = item("天赦日", "%E5%A4%A9%E8%B5%A6%E6%97%A5", html) + text;
   }
   return text;
-}
-
-Sexagenary daySexagenary(double epochDays) {
-  const double stem = Mod(Mod(epochDays, 10) + 10, 10) + 1;
-  const double branch = Mod(Mod(epochDays - 2, 12) + 12, 12) + 1;
-  return {static_cast<int>(stem), static_cast<int>(branch)};
 }
 
 }  // namespace ventorel

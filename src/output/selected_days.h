@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/run_state.h"
+#include "astro/sexagenary.h"
 
 namespace ventorel {
 
@@ -21,13 +22,6 @@ struct SolarMonth {
 // Updates the solar month for day d and returns the day's selected-day text:
 // 天赦日, 一粒万倍日, 不成就日 (each followed by a wide blank), then 三隣亡.
 std::string senjitsuOf(RunState& state, SolarMonth& solarMonth, int d, double epochDays, bool html);
-
-// Stem 1..10 (1 = 甲) and branch 1..12 (1 = 子) of a day number.
-struct Sexagenary {
-  int stem;
-  int branch;
-};
-Sexagenary daySexagenary(double epochDays);
 
 // The old-calendar month number of a month text: "11月" is 11, "閏4月" is 4.
 int lunarMonthNumber(const std::string& monthText);
