@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -293,15 +291,10 @@ TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
   s.programFolder = folder.path();
   s.outputFormat = Value(1.0);
   RecordingMessageBox messages;
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto* previous = signal(SIGXFSZ, SIG_IGN);
-  rlimit none = saved;
-  none.rlim_cur = 0;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
-  saveSettings(s, messages);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
+  {
+    testing::FileSizeLimit full(0);
+    saveSettings(s, messages);
+  }
   EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
   EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";

@@ -1,8 +1,6 @@
 // The two calendar files written from a hand-filled run state: their exact
 // texts, their shape, and what happens when the file or the browser fails.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 
@@ -242,15 +240,11 @@ TEST(CalendarFiles, AWriteCutShortLeavesTheOldFileIntact) {
   // A full disk, simulated by a file-size limit below the page's size.
   Writer w(2024);
   w.folder.write(" 2024年カレンダー.htm", "old page");
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto* previous = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 20000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const WriteResult result = w.html();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
+  WriteResult result;
+  {
+    testing::FileSizeLimit full(20000);
+    result = w.html();
+  }
   EXPECT_EQ(result.status, WriteResult::Status::FileFailed);
   EXPECT_NE(result.message.find("File too large"), std::string::npos) << result.message;
   EXPECT_EQ(w.folder.read(" 2024年カレンダー.htm"), "old page");

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -53,6 +54,20 @@ RunReport RecordedRun::run(const std::string& yearText) {
 RunReport RecordedRun::run(const std::string& yearText, const std::string& format) {
   comboText = format;
   return run(yearText);
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &saved_);
+  // The limit's signal would end the process; the write's error is what is tested.
+  previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limited = saved_;
+  limited.rlim_cur = bytes;
+  if (setrlimit(RLIMIT_FSIZE, &limited) != 0) throw std::runtime_error("setrlimit failed");
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &saved_);
+  std::signal(SIGXFSZ, previousHandler_);
 }
 
 ShippedProgram::ShippedProgram() {

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 
 #include "app/generation_run.h"
 #include "app/run_state.h"
@@ -42,6 +43,20 @@ struct RecordedRun {
   std::string comboText;
   RunReport run(const std::string& yearText);
   RunReport run(const std::string& yearText, const std::string& format);  // "htm形式" or "csv形式"
+};
+
+// A full disk, simulated: while the object lives, no file this process writes may
+// grow beyond `bytes` (writes beyond fail with "File too large").
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
 };
 
 // A program folder holding the shipped data files, loaded as at start-up, and a
