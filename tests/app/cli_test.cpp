@@ -93,3 +93,21 @@ TEST(CommandLine, TheProgramItselfExitsWithFourForYearZero) {
 
 }  // namespace
 }  // namespace ventorel
+
+namespace ventorel {
+namespace {
+
+TEST(CommandLine, ARunThatEndsOnAnErrorExitsWithFive) {
+  testing::TempFolder folder;
+  std::string table;
+  const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int m = 1; m <= 12; ++m)
+    for (int d = 1; d <= lengths[m - 1]; ++d) table += "1901," + std::to_string(m) + "," + std::to_string(d) + "\r\n";
+  folder.write("singetu.dat", table);  // every day of 1901 a new moon
+  const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "1902"});
+  EXPECT_EQ(r.status, ExitRunError) << r.err;
+  EXPECT_NE(r.err.find("newMoonDay"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace ventorel

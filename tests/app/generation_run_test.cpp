@@ -137,3 +137,35 @@ TEST(GenerationRun, TheRedrawPaintsBandsFromYellowToCyan) {
 
 }  // namespace
 }  // namespace ventorel
+
+namespace ventorel {
+namespace {
+
+// A damaged new-moon table that lists every day of 1901 as a new moon.
+void fillDailyNewMoons(RunState& state) {
+  MonthStarts starts{"monthStart"};
+  fillMonthStarts(starts, 0);
+  for (int d = 1; d <= 365; ++d) {
+    const MonthDay date = monthDayOf(d, starts);
+    state.newMoonTable(d, 1) = Value(1901.0);
+    state.newMoonTable(d, 2) = Value(static_cast<double>(date.month));
+    state.newMoonTable(d, 3) = Value(static_cast<double>(date.day));
+  }
+}
+
+TEST(GenerationRun, ATableOverflowEndsTheRunWithAMessageAndTheNextRunWorks) {
+  RecordedRun run;
+  fillDailyNewMoons(*run.state);
+  const RunReport report = run.run("1902", "csv形式");
+  EXPECT_EQ(report.status, RunStatus::RunError);
+  ASSERT_EQ(run.messages.texts.size(), 1u);
+  EXPECT_NE(run.messages.texts[0].find("newMoonDay"), std::string::npos) << run.messages.texts[0];
+  EXPECT_TRUE(run.launcher.spreadsheetPaths.empty()) << "no file is handed on";
+  // The program goes on: a computed year runs as usual.
+  run.messages.texts.clear();
+  EXPECT_EQ(run.run("2150", "csv形式").status, RunStatus::Done);
+  EXPECT_TRUE(run.messages.texts.empty());
+}
+
+}  // namespace
+}  // namespace ventorel
