@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calendar/lunation_rule.h"
+#include "calendar/new_moon_order.h"
 #include "data/numbers.h"
 #include "data/text.h"
 
@@ -59,14 +60,10 @@ void nameBackwards(RunState& state) {
 // month without a 中気, empty otherwise.
 int listMonths(RunState& state) {
   int monthCount = 0;
-  for (int slot = 0; slot <= 2; ++slot) {
-    for (int n = 1; n <= 13; ++n) {
-      const int day = state.newMoonDay(slot, n);
-      if (day == 0) continue;
-      std::string entry = state.dayLunarNote(slot, day);
-      if (startsWith(state.dayLunarMonth(slot, day), Leap)) entry = Leap;
-      state.lunarMonthSeq[++monthCount] = entry;
-    }
+  for (const NewMoonAt moon : newMoonsInOrder(state)) {
+    std::string entry = state.dayLunarNote(moon.slot, moon.day);
+    if (startsWith(state.dayLunarMonth(moon.slot, moon.day), Leap)) entry = Leap;
+    state.lunarMonthSeq[++monthCount] = entry;
   }
   return monthCount;
 }
@@ -112,13 +109,7 @@ void numberMonthList(RunState& state, int monthCount) {
 // The final names replace the provisional ones on the new-moon days.
 void writeBack(RunState& state) {
   int m = 0;
-  for (int slot = 0; slot <= 2; ++slot) {
-    for (int n = 1; n <= 13; ++n) {
-      const int day = state.newMoonDay(slot, n);
-      if (day == 0) continue;
-      state.dayLunarMonth(slot, day) = state.lunarMonthSeq[++m];
-    }
-  }
+  for (const NewMoonAt moon : newMoonsInOrder(state)) state.dayLunarMonth(moon.slot, moon.day) = state.lunarMonthSeq[++m];
 }
 
 // The winter of 1984/85 has two months without a 中気; its first two

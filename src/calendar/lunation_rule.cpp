@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/new_moon_order.h"
 #include "data/numbers.h"
 
 namespace ventorel {
@@ -58,16 +59,12 @@ int mendMonthsAgainstRule(RunState& state, int monthCount) {
 
   // The lunations, one per new moon, in the order of the month list.
   std::vector<Lunation> lunations;
-  for (int slot = 0; slot <= 2; ++slot) {
-    for (int n = 1; n <= 13; ++n) {
-      const int day = state.newMoonDay(slot, n);
-      if (day == 0) continue;
-      Lunation lunation;
-      lunation.start = offset[slot] + day;
-      // A list out of time order has no lunations to speak of.
-      if (!lunations.empty() && lunation.start <= lunations.back().start) return 0;
-      lunations.push_back(lunation);
-    }
+  for (const NewMoonAt moon : newMoonsInOrder(state)) {
+    Lunation lunation;
+    lunation.start = offset[moon.slot] + moon.day;
+    // A list out of time order has no lunations to speak of.
+    if (!lunations.empty() && lunation.start <= lunations.back().start) return 0;
+    lunations.push_back(lunation);
   }
   if (static_cast<int>(lunations.size()) != monthCount || lunations.empty()) return 0;
   for (std::size_t i = 0; i < lunations.size(); ++i)

@@ -63,6 +63,16 @@ void writeAll(const TempFolder& folder) {
   folder.write("ini.dat", "1\r\n");
 }
 
+// Saves the CSV format into the settings file of `folder`; returns the messages shown.
+RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
+  RunState state;
+  state.programFolder = folder.path();
+  state.outputFormat = Value(1.0);
+  RecordingMessageBox messages;
+  saveSettings(state, messages);
+  return messages;
+}
+
 TEST(DataFiles, AFolderWithAllFiveFillsEveryTableWithoutAMessage) {
   TempFolder folder;
   writeAll(folder);
@@ -259,11 +269,7 @@ TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
   {
     TempFolder folder;
     folder.write("ini.dat", "0\r\n");
-    RunState s;
-    s.programFolder = folder.path();
-    s.outputFormat = Value(1.0);
-    RecordingMessageBox messages;
-    saveSettings(s, messages);
+    const RecordingMessageBox messages = saveCsvFormatIn(folder);
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(folder.read("ini.dat"), "1\r\n");
     RunState back;
@@ -273,11 +279,7 @@ TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
   for (const char* present : {"", "INI.DAT"}) {
     TempFolder folder;
     if (*present) folder.write(present, "0\r\n");
-    RunState s;
-    s.programFolder = folder.path();
-    s.outputFormat = Value(1.0);
-    RecordingMessageBox messages;
-    saveSettings(s, messages);
+    const RecordingMessageBox messages = saveCsvFormatIn(folder);
     EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
     EXPECT_FALSE(std::filesystem::exists(folder.file("ini.dat")));
   }
@@ -287,13 +289,10 @@ TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
   // A full disk, simulated by a file-size limit of 0 (root ignores folder permissions).
   TempFolder folder;
   folder.write("ini.dat", "0\r\n");
-  RunState s;
-  s.programFolder = folder.path();
-  s.outputFormat = Value(1.0);
   RecordingMessageBox messages;
   {
     testing::FileSizeLimit full(0);
-    saveSettings(s, messages);
+    messages = saveCsvFormatIn(folder);
   }
   EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
   EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
