@@ -12,6 +12,8 @@ packages=(
   chromium
   fonts-ipafont-gothic fonts-ipafont-mincho
   xdg-utils
+  liberfa-dev nlohmann-json3-dev
+  tidy poppler-utils python3-icalendar python3-jsonschema
 )
 
 missing=()
