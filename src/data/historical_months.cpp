@@ -77,9 +77,12 @@ Cursor locate(std::int64_t jdn) {
   const YearRow* after =
       std::upper_bound(kRows, end, jdn, [](std::int64_t j, const YearRow& r) { return j < r.firstJdn; });
   const std::int64_t r = (after - kRows) - 1;
-  Cursor c = monthOf(r, 0, row(r).firstJdn);
-  while (jdn >= c.start + c.days) c = next(c);
-  return c;
+  const YearRow& year = row(r);
+  // jdn lies before the next row's first day, so the walk stays within the year.
+  std::int64_t start = year.firstJdn;
+  int index = 0;
+  while (jdn >= start + fullLength(year, index)) start += fullLength(year, index++);
+  return monthOf(r, index, start);
 }
 
 HistoricalMonth monthAt(const Cursor& c) {
