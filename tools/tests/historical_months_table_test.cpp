@@ -2,20 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "data/historical_months.h"
+#include "tool_files.h"
 
 namespace ventorel::tools {
 namespace {
 
 std::string sourceFile(const std::string& relative) {
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/" + relative, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return readFileBytes((std::string(VENTOREL_SOURCE_DIR) + "/" + relative).c_str()).value_or("");
 }
 
 const ReferenceRead& reference() {
