@@ -4,9 +4,11 @@
 
 namespace ventorel {
 
-std::int64_t jdnOfEpochDay(double epochDay) { return toIndex(epochDay) + JdnOfEpochDayZero; }
+// Both sums are taken in doubles, exact for every day number below 2^53, so that
+// an absurd input saturates (see toIndex) instead of overflowing.
+std::int64_t jdnOfEpochDay(double epochDay) { return toIndex(epochDay + static_cast<double>(JdnOfEpochDayZero)); }
 
-double epochDayOfJdn(std::int64_t jdn) { return static_cast<double>(jdn - JdnOfEpochDayZero); }
+double epochDayOfJdn(std::int64_t jdn) { return static_cast<double>(jdn) - static_cast<double>(JdnOfEpochDayZero); }
 
 std::int64_t jdnOfGregorian(int year, int month, int day) {
   MonthStarts monthStart{"monthStart"};

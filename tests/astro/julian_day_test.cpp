@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace ventorel {
 namespace {
 
@@ -16,6 +18,9 @@ TEST(JulianDay, GregorianDatesAndEpochDaysGiveTheKnownDayNumbers) {
   }
   EXPECT_EQ(epochDayOfJdn(2451545), 6344);
   EXPECT_EQ(jdnOfEpochDay(-1), 2445200);
+  // Day numbers far outside any calendar saturate rather than overflow.
+  EXPECT_EQ(jdnOfEpochDay(1e300), std::numeric_limits<std::int64_t>::max());
+  EXPECT_LT(epochDayOfJdn(std::numeric_limits<std::int64_t>::min()), 0);
 }
 
 }  // namespace
