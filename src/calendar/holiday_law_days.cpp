@@ -65,26 +65,31 @@ class YearWindow {
 
 bool inForce(const HolidayRule& rule, LawDate date) { return rule.from <= date && date <= rule.to; }
 
-// The day of month a dated rule gives in a year, 0 if none.
-int dayOfRule(const HolidayRule& rule, std::int64_t year, const MonthStarts& starts, int springDay, int autumnDay,
-              int yearOffset, int& month) {
+// The month in which a dated rule places its day, 0 for the other rules.
+int monthOfRule(const HolidayRule& rule) {
   switch (rule.kind) {
     case HolidayRuleKind::FixedDate:
-      month = rule.month;
-      return rule.day <= starts[rule.month + 1] - starts[rule.month] ? rule.day : 0;
-    case HolidayRuleKind::SingleDate:
-      month = static_cast<int>(rule.from / 100 % 100);
-      return rule.from / 10000 == year ? static_cast<int>(rule.from % 100) : 0;
+    case HolidayRuleKind::NthMonday: return rule.month;
+    case HolidayRuleKind::SingleDate: return static_cast<int>(rule.from / 100 % 100);
+    case HolidayRuleKind::SpringEquinox: return 3;
+    case HolidayRuleKind::AutumnEquinox: return 9;
+    default: return 0;
+  }
+}
+
+// The day of the month a dated rule gives in a year, 0 if none.
+int dayOfRule(const HolidayRule& rule, std::int64_t year, const MonthStarts& starts, int springDay, int autumnDay) {
+  const int monthLength = starts[monthOfRule(rule) + 1] - starts[monthOfRule(rule)];
+  switch (rule.kind) {
+    case HolidayRuleKind::FixedDate: return rule.day <= monthLength ? rule.day : 0;
+    case HolidayRuleKind::SingleDate: return rule.from / 10000 == year ? static_cast<int>(rule.from % 100) : 0;
     case HolidayRuleKind::NthMonday: {
-      month = rule.month;
       const int firstWeekday = weekdayIndex(epochDays(static_cast<double>(year), rule.month, 1, starts));
       const int day = 1 + (8 - firstWeekday) % 7 + 7 * (rule.day - 1);
-      return day <= starts[rule.month + 1] - starts[rule.month] ? day : 0;
+      return day <= monthLength ? day : 0;
     }
-    // The equinoxes are known for the year itself only; those of the
-    // neighbouring years lie far outside the window.
-    case HolidayRuleKind::SpringEquinox: month = 3; return yearOffset == 0 ? springDay : 0;
-    case HolidayRuleKind::AutumnEquinox: month = 9; return yearOffset == 0 ? autumnDay : 0;
+    case HolidayRuleKind::SpringEquinox: return springDay;
+    case HolidayRuleKind::AutumnEquinox: return autumnDay;
     default: return 0;
   }
 }
@@ -120,10 +125,14 @@ std::vector<Holiday> holidaysOfYear(const HolidayLaw& law, int year, int springE
   for (std::size_t r = 0; r < rules.size(); ++r) {
     const HolidayRule& rule = rules[r];
     if (rule.from > windowEnd || rule.to < windowStart) continue;
+    const int month = monthOfRule(rule);
+    if (month == 0) continue;
     for (int offset = -1; offset <= 1; ++offset) {
-      int month = 0;
+      // Of the neighbouring years only December and January reach into the
+      // window (so the equinoxes, given for the year itself, are not needed there).
+      if ((offset == -1 && month != 12) || (offset == 1 && month != 1)) continue;
       const int day = dayOfRule(rule, y + offset, window.starts(offset), springEquinoxDayOfMarch,
-                                autumnEquinoxDayOfSeptember, offset, month);
+                                autumnEquinoxDayOfSeptember);
       if (day == 0 || !inForce(rule, dateKey(y + offset, month, day))) continue;
       const int i = window.indexOf(offset, month, day);
       if (i < 0 || window[i].set) continue;
