@@ -1,5 +1,6 @@
 #include "data/holiday_law.h"
 
+#include <array>
 #include <optional>
 
 #include "data/checked_table.h"
@@ -57,9 +58,9 @@ std::optional<int> digits(std::string_view s, std::size_t count) {
 }
 
 int daysInMonth(int year, int month) {
-  static constexpr int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  static constexpr std::array<int, 12> Days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month == 2 && year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) return 29;
-  return Days[month - 1];
+  return Days.at(static_cast<std::size_t>(month - 1));
 }
 
 // "YYYY-MM-DD" as YYYYMMDD.
