@@ -1,0 +1,106 @@
+#include "astro/precise_sky.h"
+
+#include <erfa.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "astro/delta_t.h"
+#include "astro/new_moon_series.h"
+#include "astro/sky_longitudes.h"
+#include "data/builtin_tables.h"
+
+namespace ventorel {
+
+namespace {
+
+constexpr double JstOffsetDays = (TzHours + TzMinutes / 60.0) / 24.0;
+
+// Signed difference a - b of two angles in degrees, in [-180, 180).
+double angleDifference(double a, double b) { return std::remainder(a - b, 360.0); }
+
+// The last Newton step is accepted when it is below this many days. The error
+// left after a step h is about (rate' / 2 rate) h^2, with the rate itself good to
+// some 1e-5: for the Sun under 2e-4 h^2, for the Moon's elongation under 0.02 h^2.
+// So a step of 0.02 day leaves the Sun within 0.1 s, and one of 0.005 day the new
+// moon within 0.05 s. The starts are closer than that, so one evaluation of the
+// precise theory usually settles an event.
+constexpr double SunFinalStepDays = 0.02;
+constexpr double MoonFinalStepDays = 0.005;
+constexpr int MaxSteps = 8;
+
+// Newton's method on f(t) = angle(t) - target, starting at t.
+template <typename Angle>
+double solvePassage(Angle angle, double target, double t, double finalStep) {
+  for (int i = 0; i < MaxSteps; ++i) {
+    const SkyLongitude a = angle(t);
+    const double step = angleDifference(target, a.degrees) / a.degreesPerDay;
+    t += step;
+    if (std::fabs(step) < finalStep) break;
+  }
+  return t;
+}
+
+double julianDayAtMidnight(int year, int month, int day) {
+  double mjd0, mjd;
+  eraCal2jd(year, month, day, &mjd0, &mjd);
+  return mjd0 + mjd;
+}
+
+}  // namespace
+
+double JstInstant::secondsFromMidnight() const {
+  const double seconds = minuteOfDay() * 60.0 + second;
+  return seconds < 43200 ? seconds : seconds - 86400;
+}
+
+JstInstant jstInstantOfTt(double jdTt) {
+  JstInstant instant{};
+  instant.jdTt = jdTt;
+  instant.jdUt = utOfTt(jdTt);
+  const double shifted = instant.jdUt + JstOffsetDays + 0.5;  // days start at 0 h
+  const double dayNumber = std::floor(shifted);
+  instant.dayNumber = static_cast<std::int64_t>(dayNumber);
+  double dayFraction;
+  eraJd2cal(dayNumber, 0.0, &instant.year, &instant.month, &instant.day, &dayFraction);
+  const double seconds = (shifted - dayNumber) * 86400.0;
+  const int minuteOfDay = std::min(static_cast<int>(seconds / 60.0), 1439);
+  instant.hour = minuteOfDay / 60;
+  instant.minute = minuteOfDay % 60;
+  instant.second = seconds - minuteOfDay * 60.0;
+  return instant;
+}
+
+double jstMidnight(int year, int month, int day) { return julianDayAtMidnight(year, month, day) - JstOffsetDays; }
+
+JstInstant solarLongitudeInstant(double degrees, int year) {
+  // Start from the mean Sun, refine with the cheap Earth, finish with the precise one.
+  constexpr double MeanLongitudeJ2000 = 280.46646, MeanDegreesPerDay = 0.98564736;
+  const double yearStart = julianDayAtMidnight(year, 1, 1);
+  const double meanAtStart = MeanLongitudeJ2000 + MeanDegreesPerDay * (yearStart - 2451545.0);
+  const double ahead = std::fmod(std::fmod(degrees - meanAtStart, 360.0) + 360.0, 360.0);
+  double t = yearStart + ahead / MeanDegreesPerDay;
+  t = solvePassage(roughSunLongitude, degrees, t, 1e-4);
+  t = solvePassage(sunApparentLongitude, degrees, t, SunFinalStepDays);
+  return jstInstantOfTt(t);
+}
+
+std::array<JstInstant, 24> solarTermInstants(int year) {
+  std::array<JstInstant, 24> terms{};
+  for (int k = 0; k < 24; ++k) terms[k] = solarLongitudeInstant(15.0 * k, year);
+  return terms;
+}
+
+std::vector<JstInstant> newMoonInstants(double jdUtFrom, double jdUtTo) {
+  std::vector<JstInstant> moons;
+  const int firstK = nearestNewMoonNumber(jdUtFrom) - 1;
+  const int lastK = nearestNewMoonNumber(jdUtTo) + 1;
+  for (int k = firstK; k <= lastK; ++k) {
+    const double t = solvePassage(moonSunElongation, 0.0, newMoonJde(k), MoonFinalStepDays);
+    const JstInstant moon = jstInstantOfTt(t);
+    if (moon.jdUt >= jdUtFrom && moon.jdUt < jdUtTo) moons.push_back(moon);
+  }
+  return moons;
+}
+
+}  // namespace ventorel
