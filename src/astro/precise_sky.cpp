@@ -41,6 +41,17 @@ double solvePassage(Angle angle, double target, double t, double finalStep) {
   return t;
 }
 
+// The Moon's apparent longitude less the Sun's with the precise Sun: slower than
+// moonSunElongation by one eraEpv00, and free of its few arcseconds of solar error.
+SkyLongitude preciseElongation(double jdTt) {
+  const SkyLongitude moon = moonApparentLongitude(jdTt), sun = sunApparentLongitude(jdTt);
+  return {std::fmod(moon.degrees - sun.degrees + 360.0, 360.0), moon.degreesPerDay - sun.degreesPerDay};
+}
+
+// A new moon this close to JST midnight is solved again with the precise Sun, so
+// that its day rests on the better theory (the cheap Sun can move it by 20 s).
+constexpr double NearMidnightSeconds = 300;
+
 double julianDayAtMidnight(int year, int month, int day) {
   double mjd0, mjd;
   eraCal2jd(year, month, day, &mjd0, &mjd);
@@ -96,8 +107,12 @@ std::vector<JstInstant> newMoonInstants(double jdUtFrom, double jdUtTo) {
   const int firstK = nearestNewMoonNumber(jdUtFrom) - 1;
   const int lastK = nearestNewMoonNumber(jdUtTo) + 1;
   for (int k = firstK; k <= lastK; ++k) {
-    const double t = solvePassage(moonSunElongation, 0.0, newMoonJde(k), MoonFinalStepDays);
-    const JstInstant moon = jstInstantOfTt(t);
+    double t = solvePassage(moonSunElongation, 0.0, newMoonJde(k), MoonFinalStepDays);
+    JstInstant moon = jstInstantOfTt(t);
+    if (std::fabs(moon.secondsFromMidnight()) < NearMidnightSeconds) {
+      t = solvePassage(preciseElongation, 0.0, t, MoonFinalStepDays);
+      moon = jstInstantOfTt(t);
+    }
     if (moon.jdUt >= jdUtFrom && moon.jdUt < jdUtTo) moons.push_back(moon);
   }
   return moons;

@@ -116,6 +116,19 @@ TEST(PreciseSky, AgreesWithIndependentSeriesFrom1600To2200) {
   }
 }
 
+TEST(PreciseSky, NewMoonDaysOfTheShippedTableFrom1901To2099) {
+  // The shipped table comes from the lunar-phase series alone; every day agrees.
+  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/data/singetu.dat");
+  const std::vector<JstInstant> moons = newMoonInstants(jstMidnight(1901, 1, 1), jstMidnight(2100, 1, 1));
+  std::size_t i = 0;
+  for (int y, m, d; (in >> y).ignore() >> m && (in.ignore() >> d); ++i) {
+    ASSERT_LT(i, moons.size());
+    EXPECT_EQ(dateOf(moons[i]), std::make_tuple(y, m, d));
+  }
+  EXPECT_EQ(i, moons.size());
+  EXPECT_EQ(i, 2461u);
+}
+
 TEST(PreciseSky, EventsKeepTheirOrderAndSpacingOverTheWholeRange) {
   for (int year : {PreciseSkyFirstYear, -1, 0, 1000, 1582, 1873, 2200, PreciseSkyLastYear}) {
     const std::array<JstInstant, 24> terms = solarTermInstants(year);
