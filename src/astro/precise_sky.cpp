@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 #include "astro/delta_t.h"
 #include "astro/new_moon_series.h"
@@ -52,9 +54,12 @@ SkyLongitude preciseElongation(double jdTt) {
 // that its day rests on the better theory (the cheap Sun can move it by 20 s).
 constexpr double NearMidnightSeconds = 300;
 
+// ERFA's calendar conversions stop at -4799; the sky is not asked for dates
+// that old, and a caller that does gets an error rather than an unset date.
 double julianDayAtMidnight(int year, int month, int day) {
   double mjd0, mjd;
-  eraCal2jd(year, month, day, &mjd0, &mjd);
+  if (eraCal2jd(year, month, day, &mjd0, &mjd) != 0)
+    throw std::domain_error("date outside the calendar of the precise sky: " + std::to_string(year));
   return mjd0 + mjd;
 }
 
@@ -73,7 +78,8 @@ JstInstant jstInstantOfTt(double jdTt) {
   const double dayNumber = std::floor(shifted);
   instant.dayNumber = static_cast<std::int64_t>(dayNumber);
   double dayFraction;
-  eraJd2cal(dayNumber, 0.0, &instant.year, &instant.month, &instant.day, &dayFraction);
+  if (eraJd2cal(dayNumber, 0.0, &instant.year, &instant.month, &instant.day, &dayFraction) != 0)
+    throw std::domain_error("instant outside the calendar of the precise sky: JD " + std::to_string(jdTt));
   const double seconds = (shifted - dayNumber) * 86400.0;
   const int minuteOfDay = std::min(static_cast<int>(seconds / 60.0), 1439);
   instant.hour = minuteOfDay / 60;
@@ -104,6 +110,10 @@ std::array<JstInstant, 24> solarTermInstants(int year) {
 
 std::vector<JstInstant> newMoonInstants(double jdUtFrom, double jdUtTo) {
   std::vector<JstInstant> moons;
+  // Lunation numbers are ints: keep the span within some 200,000 years of 2000.
+  constexpr double Reach = 7e7;
+  if (!(std::fabs(jdUtFrom - 2451545.0) < Reach && std::fabs(jdUtTo - 2451545.0) < Reach))
+    throw std::domain_error("new moons asked for outside the precise sky's reach");
   const int firstK = nearestNewMoonNumber(jdUtFrom) - 1;
   const int lastK = nearestNewMoonNumber(jdUtTo) + 1;
   for (int k = firstK; k <= lastK; ++k) {

@@ -28,7 +28,9 @@ inline constexpr int PreciseSkyLastYear = 3000;
 inline constexpr std::int64_t EpochJulianDayNumber = 2445201;
 
 // An instant of the sky, in the three scales and as a JST civil date and time.
-// Dates are proleptic Gregorian with astronomical years (0, -1, ...).
+// Dates are proleptic Gregorian with astronomical years (0, -1, ...). The
+// functions below throw std::domain_error for dates before -4799 (where ERFA's
+// calendar ends) and for non-finite or far-off Julian Days.
 struct JstInstant {
   double jdTt;               // Julian Day, Terrestrial Time
   double jdUt;               // Julian Day, Universal Time

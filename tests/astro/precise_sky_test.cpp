@@ -10,6 +10,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -146,6 +147,12 @@ TEST(PreciseSky, EventsKeepTheirOrderAndSpacingOverTheWholeRange) {
       EXPECT_TRUE(gap > 29.2 && gap < 29.9) << year << " moon " << i << " gap " << gap;
     }
   }
+}
+
+TEST(PreciseSky, DatesBeyondTheCalendarAreRefusedNotGuessed) {
+  EXPECT_THROW(solarTermInstants(-5000), std::domain_error);
+  EXPECT_THROW(newMoonInstants(std::nan(""), 2451545.0), std::domain_error);
+  EXPECT_THROW(newMoonInstants(0, 1e12), std::domain_error);
 }
 
 TEST(DeltaT, FollowsTheHistoricalValuesAndItsPiecesMeet) {
