@@ -54,13 +54,8 @@ SkyLongitude preciseElongation(double jdTt) {
 // that its day rests on the better theory (the cheap Sun can move it by 20 s).
 constexpr double NearMidnightSeconds = 300;
 
-// ERFA's calendar conversions stop at -4799; the sky is not asked for dates
-// that old, and a caller that does gets an error rather than an unset date.
 double julianDayAtMidnight(int year, int month, int day) {
-  double mjd0, mjd;
-  if (eraCal2jd(year, month, day, &mjd0, &mjd) != 0)
-    throw std::domain_error("date outside the calendar of the precise sky: " + std::to_string(year));
-  return mjd0 + mjd;
+  return static_cast<double>(jdnOfGregorian(year, month, day)) - 0.5;
 }
 
 }  // namespace
@@ -77,6 +72,7 @@ JstInstant jstInstantOfTt(double jdTt) {
   const double shifted = instant.jdUt + JstOffsetDays + 0.5;  // days start at 0 h
   const double dayNumber = std::floor(shifted);
   instant.dayNumber = static_cast<std::int64_t>(dayNumber);
+  // ERFA's calendar stops at -4799: an error rather than an unset date.
   double dayFraction;
   if (eraJd2cal(dayNumber, 0.0, &instant.year, &instant.month, &instant.day, &dayFraction) != 0)
     throw std::domain_error("instant outside the calendar of the precise sky: JD " + std::to_string(jdTt));

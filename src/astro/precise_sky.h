@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "astro/julian_day.h"
+
 namespace ventorel {
 
 // The years over which the instants are trustworthy. eraEpv00 and eraMoon98 are
@@ -23,9 +25,6 @@ namespace ventorel {
 // records from about -700; outside it, use the classic sky.
 inline constexpr int PreciseSkyFirstYear = -1000;
 inline constexpr int PreciseSkyLastYear = 3000;
-
-// Julian Day Number of 1982-08-19, day 0 of the calendar's day count (day_count.h).
-inline constexpr std::int64_t EpochJulianDayNumber = 2445201;
 
 // An instant of the sky, in the three scales and as a JST civil date and time.
 // Dates are proleptic Gregorian with astronomical years (0, -1, ...). The
@@ -40,7 +39,7 @@ struct JstInstant {
   std::int64_t dayNumber;    // Julian Day Number of the JST date
 
   // The JST date as the calendar's day count (0 = 1982-08-19).
-  double epochDay() const { return static_cast<double>(dayNumber - EpochJulianDayNumber); }
+  double epochDay() const { return epochDayOfJdn(dayNumber); }
   // Minutes since JST midnight, 0..1439.
   int minuteOfDay() const { return hour * 60 + minute; }
   // Signed seconds to the nearest JST midnight: -30 is 23:59:30, +30 is 00:00:30.
