@@ -23,7 +23,7 @@ double angleDifference(double a, double b) { return std::remainder(a - b, 360.0)
 
 // The last Newton step is accepted when it is below this many days. The error
 // left after a step h is about (rate' / 2 rate) h^2, with the rate itself good to
-// some 1e-5: for the Sun under 2e-4 h^2, for the Moon's elongation under 0.02 h^2.
+// some 1e-5: for the Sun under 3e-4 h^2, for the Moon's elongation under 0.02 h^2.
 // So a step of 0.02 day leaves the Sun within 0.1 s, and one of 0.005 day the new
 // moon within 0.05 s. The starts are closer than that, so one evaluation of the
 // precise theory usually settles an event.

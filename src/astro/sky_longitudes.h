@@ -27,7 +27,7 @@ struct SkyLongitude {
 };
 
 // The Sun's apparent longitude at a Julian Day of TT. Accurate to about 0.1" in
-// 1600-2200 (about 2 s of time at a solar term). Costs one eraEpv00 (~50 us).
+// 1600-2200 (about 2 s of time at a solar term). Costs one eraEpv00 (~40 us).
 SkyLongitude sunApparentLongitude(double jdTt);
 
 // The Moon's apparent longitude at a Julian Day of TT, light time included.
