@@ -86,16 +86,43 @@ JstInstant jstInstantOfTt(double jdTt) {
 
 double jstMidnight(int year, int month, int day) { return julianDayAtMidnight(year, month, day) - JstOffsetDays; }
 
-JstInstant solarLongitudeInstant(double degrees, int year) {
-  // Start from the mean Sun, refine with the cheap Earth, finish with the precise one.
-  constexpr double MeanLongitudeJ2000 = 280.46646, MeanDegreesPerDay = 0.98564736;
-  const double yearStart = julianDayAtMidnight(year, 1, 1);
-  const double meanAtStart = MeanLongitudeJ2000 + MeanDegreesPerDay * (yearStart - 2451545.0);
-  const double ahead = std::fmod(std::fmod(degrees - meanAtStart, 360.0) + 360.0, 360.0);
-  double t = yearStart + ahead / MeanDegreesPerDay;
+namespace {
+
+// The mean Sun, enough to start a solve within a day or two: longitude in
+// degrees, counted on without wrapping, from its value at J2000.
+constexpr double MeanLongitudeJ2000 = 280.46646, MeanDegreesPerDay = 0.98564736;
+double meanSunLongitude(double jd) { return MeanLongitudeJ2000 + MeanDegreesPerDay * (jd - 2451545.0); }
+
+// The passage of the Sun through `degrees` nearest to `t` (TT): the cheap Earth
+// brings the start within minutes, the precise one finishes.
+JstInstant passageNear(double degrees, double t) {
   t = solvePassage(roughSunLongitude, degrees, t, 1e-4);
   t = solvePassage(sunApparentLongitude, degrees, t, SunFinalStepDays);
   return jstInstantOfTt(t);
+}
+
+}  // namespace
+
+JstInstant solarLongitudeInstant(double degrees, int year) {
+  const double yearStart = julianDayAtMidnight(year, 1, 1);
+  const double ahead = std::fmod(std::fmod(degrees - meanSunLongitude(yearStart), 360.0) + 360.0, 360.0);
+  return passageNear(degrees, yearStart + ahead / MeanDegreesPerDay);
+}
+
+std::vector<TermInstant> solarTermInstantsBetween(double jdUtFrom, double jdUtTo) {
+  std::vector<TermInstant> terms;
+  if (!(jdUtFrom < jdUtTo)) return terms;
+  // Term number n is the passage of 15 n degrees counted on from J2000; the true
+  // Sun is within two days of the mean one, so start one term early.
+  const double first = std::floor(meanSunLongitude(jdUtFrom) / 15.0) - 1;
+  for (double n = first;; ++n) {
+    const double seed = 2451545.0 + (15.0 * n - MeanLongitudeJ2000) / MeanDegreesPerDay;
+    if (seed > jdUtTo + 3) break;
+    const JstInstant instant = passageNear(15.0 * n, seed);
+    if (instant.jdUt >= jdUtFrom && instant.jdUt < jdUtTo)
+      terms.push_back({static_cast<int>(n - 24.0 * std::floor(n / 24.0)), instant});
+  }
+  return terms;
 }
 
 std::array<JstInstant, 24> solarTermInstants(int year) {

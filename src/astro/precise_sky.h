@@ -61,6 +61,15 @@ JstInstant solarLongitudeInstant(double degrees, int year);
 // which fall in January to early March of the same year).
 std::array<JstInstant, 24> solarTermInstants(int year);
 
+// Every solar term whose instant lies in [jdUtFrom, jdUtTo), Julian Days of UT,
+// in time order, with its index k as above: for the old calendar, which needs the
+// terms of some fourteen months rather than of whole years.
+struct TermInstant {
+  int k;
+  JstInstant instant;
+};
+std::vector<TermInstant> solarTermInstantsBetween(double jdUtFrom, double jdUtTo);
+
 // Every new moon (apparent longitudes of the Moon and the Sun equal) whose
 // instant lies in [jdUtFrom, jdUtTo), Julian Days of UT, in time order.
 std::vector<JstInstant> newMoonInstants(double jdUtFrom, double jdUtTo);

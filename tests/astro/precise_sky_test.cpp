@@ -137,6 +137,11 @@ TEST(PreciseSky, EventsKeepTheirOrderAndSpacingOverTheWholeRange) {
       if (k == 23) continue;  // 啓蟄 to the next year's 春分 is not a gap of this year
       EXPECT_TRUE(gap > 14.5 && gap < 15.9) << year << " term " << k << " gap " << gap;
     }
+    const std::vector<TermInstant> between = solarTermInstantsBetween(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1));
+    ASSERT_EQ(between.size(), 24u) << year;
+    for (std::size_t i = 0; i < 24; ++i)
+      EXPECT_NEAR(between[i].instant.jdTt, terms[between[i].k].jdTt, 0.01 / 86400) << year << " " << i;
+    EXPECT_EQ(between[0].k, 19) << year;  // 小寒 opens every year
     const std::vector<JstInstant> moons = newMoonInstants(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1));
     EXPECT_TRUE(moons.size() == 12 || moons.size() == 13) << year;
     for (std::size_t i = 1; i < moons.size(); ++i) {
