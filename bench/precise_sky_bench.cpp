@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "astro/precise_sky.h"
+#include "astro/precise_year.h"
 #include "astro/sky_longitudes.h"
 
 namespace {
@@ -20,6 +21,18 @@ void BM_PreciseSkyYear(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_PreciseSkyYear)->Unit(benchmark::kMicrosecond);
+
+// The same events as the calendar keeps them: solved, and read from the table.
+template <PreciseYearEvents (*Events)(int)>
+void BM_PreciseYearEvents(benchmark::State& bench) {
+  int year = 1500;
+  for (auto _ : bench) {
+    benchmark::DoNotOptimize(Events(year));
+    year = year < 2500 ? year + 1 : 1500;
+  }
+}
+BENCHMARK(BM_PreciseYearEvents<computePreciseYearEvents>)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PreciseYearEvents<preciseYearEvents>)->Unit(benchmark::kNanosecond);
 
 void BM_PreciseNewMoonsOfAYear(benchmark::State& bench) {
   for (auto _ : bench)
