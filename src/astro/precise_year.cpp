@@ -6,6 +6,7 @@
 
 #include "astro/julian_day.h"
 #include "astro/precise_sky.h"
+#include "data/checked_table.h"
 
 namespace ventorel {
 
@@ -26,6 +27,14 @@ SkyEvent eventAt(std::int64_t baseDay, std::int32_t minutes) {
   std::int32_t days = minutes / MinutesPerDay, minute = minutes % MinutesPerDay;
   if (minute < 0) --days, minute += MinutesPerDay;
   return {baseDay + days, minute};
+}
+
+// The number of new-moon slots in use, checked: a bad count must not reach past
+// the slots.
+int moonSlotsUsed(std::int64_t count) {
+  constexpr std::int64_t Slots = std::tuple_size_v<decltype(PreciseYearEvents::newMoonSlots)>;
+  if (count < 0 || count > Slots) throw TableBoundsError("new moons of a year", count, Slots);
+  return static_cast<int>(count);
 }
 
 }  // namespace
@@ -55,18 +64,19 @@ PackedYear packYear(const PreciseYearEvents& events) {
   for (int k = 0; k < 24; ++k) packed[TermsAt + k] = minutesSince(base, events.terms[k]);
   for (int i = 0; i < 6; ++i) packed[ExtrasAt + i] = minutesSince(base, events.extras[i]);
   packed[MoonCountAt] = events.newMoonCount;
-  for (int i = 0; i < events.newMoonCount; ++i) packed[MoonsAt + i] = minutesSince(base, events.newMoonSlots[i]);
+  for (int i = 0, n = moonSlotsUsed(events.newMoonCount); i < n; ++i)
+    packed[MoonsAt + i] = minutesSince(base, events.newMoonSlots[i]);
   packed[YearAt] = events.year;
   return packed;
 }
 
-PreciseYearEvents unpackYear(const std::int32_t* packed) {
+PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packed) {
   PreciseYearEvents events{};
   events.year = packed[YearAt];
   const std::int64_t base = jdnOfGregorian(events.year, 1, 1);
   for (int k = 0; k < 24; ++k) events.terms[k] = eventAt(base, packed[TermsAt + k]);
   for (int i = 0; i < 6; ++i) events.extras[i] = eventAt(base, packed[ExtrasAt + i]);
-  events.newMoonCount = packed[MoonCountAt];
+  events.newMoonCount = moonSlotsUsed(packed[MoonCountAt]);
   for (int i = 0; i < events.newMoonCount; ++i) events.newMoonSlots[i] = eventAt(base, packed[MoonsAt + i]);
   return events;
 }

@@ -8,6 +8,7 @@
 // the last minute: a test holds the two together.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -48,7 +49,9 @@ struct PreciseYearEvents {
   // The start of the 土用 before season s: 0 spring (27), 1 summer (117),
   // 2 autumn (207), 3 winter (297, in January).
   const SkyEvent& doyoStart(int season) const { return extras.at(2 + season); }
-  std::span<const SkyEvent> newMoons() const { return {newMoonSlots.data(), static_cast<std::size_t>(newMoonCount)}; }
+  std::span<const SkyEvent> newMoons() const {
+    return {newMoonSlots.data(), static_cast<std::size_t>(std::clamp(newMoonCount, 0, 13))};
+  }
   bool operator==(const PreciseYearEvents&) const = default;
 };
 
@@ -74,6 +77,7 @@ PreciseYearEvents preciseYearEvents(int year);
 inline constexpr int PackedYearSize = 24 + 6 + 1 + 13 + 1;
 using PackedYear = std::array<std::int32_t, PackedYearSize>;
 PackedYear packYear(const PreciseYearEvents& events);
-PreciseYearEvents unpackYear(const std::int32_t* packed);
+// A new-moon count outside 0..13 throws TableBoundsError (data/checked_table.h).
+PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packed);
 
 }  // namespace ventorel

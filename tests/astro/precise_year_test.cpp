@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "astro/julian_day.h"
+#include "data/checked_table.h"
 
 namespace ventorel {
 namespace {
@@ -21,6 +22,12 @@ TEST(PreciseYear, TableGivesTheDirectSolvesDayAndMinute) {
 TEST(PreciseYear, YearsBeyondTheTableAreSolvedDirectly) {
   for (int year : {PreciseYearTableFirstYear - 1, PreciseYearTableLastYear + 1})
     EXPECT_EQ(preciseYearEvents(year), computePreciseYearEvents(year)) << year;
+}
+
+TEST(PreciseYear, ARowWithTooManyNewMoonsIsRefused) {
+  PackedYear row = packYear(preciseYearEvents(2024));
+  row[30] = 14;  // the new-moon count
+  EXPECT_THROW(unpackYear(row), TableBoundsError);
 }
 
 // Late-evening events against published times: a day or an hour lost on the way
