@@ -53,7 +53,7 @@ rm -f "$folder"/*.part-*
 
 # The old calendar's permissions: refused when no one may write it, kept otherwise.
 page="$folder/ 2024年カレンダー.htm"
-for row in "444 6" "600 0" "640 0"; do
+for row in "444 6" "640 0"; do
   read -r mode want <<< "$row"
   printf 'the old page' > "$page"
   chmod "$mode" "$page"
