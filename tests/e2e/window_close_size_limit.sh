@@ -32,7 +32,8 @@ waitfor windows || { echo "FAIL: the window did not show: $(cat "$work/log")"; e
 main=$(windows | head -1)
 
 # The close button of a window manager, as the window sees it: WM_DELETE_WINDOW.
-/usr/bin/python3 - "$main" <<'PY'
+close_window() {
+  /usr/bin/python3 - "$1" <<'PY'
 import ctypes as c, sys
 x = c.CDLL("libX11.so.6")
 x.XOpenDisplay.restype = c.c_void_p
@@ -53,14 +54,26 @@ m.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
 x.XSendEvent(display, m.window, 0, 0, c.byref(event))
 x.XFlush(display)
 PY
+}
 
 fail=0
-# The message box ("あれー？") is a second window of that name; Return answers it.
+# The message box ("あれー？") is a second window of that name. A request that comes
+# while the window is still starting up may go unheard, so it is repeated until the
+# box shows; every box is answered with Return until the program has ended.
 box() { [ -n "$(windows | grep -vx "$main")" ]; }
-waitfor box && echo "ok: the failed save is reported" || { echo "FAIL: no message box"; fail=1; }
-for w in $(windows | grep -vx "$main" || true); do xdotool windowfocus --sync "$w" key Return 2> /dev/null || true; done
+for _ in $(seq 15); do
+  close_window "$main"
+  for _ in $(seq 20); do box && break; sleep 0.1; done
+  box && break
+done
+box && echo "ok: the failed save is reported" || { echo "FAIL: no message box"; fail=1; }
+for _ in $(seq 300); do
+  kill -0 "$app_pid" 2> /dev/null || break
+  for w in $(windows | grep -vx "$main" || true); do xdotool windowfocus --sync "$w" key Return 2> /dev/null || true; done
+  sleep 0.1
+done
 status=0
-waitfor sh -c "! kill -0 $app_pid" || kill "$app_pid"
+kill "$app_pid" 2> /dev/null || true
 wait "$app_pid" || status=$?
 app_pid=
 [ "$status" -eq 0 ] && echo "ok: the window ends normally" || { echo "FAIL: the window exited $status"; fail=1; }
