@@ -1,6 +1,5 @@
 #include "support/test_support.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +7,7 @@
 #include <stdexcept>
 
 #include "data/data_files.h"
+#include "platform/file_io.h"
 
 namespace ventorel::testing {
 
@@ -58,8 +58,9 @@ RunReport RecordedRun::run(const std::string& yearText, const std::string& forma
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {
   getrlimit(RLIMIT_FSIZE, &saved_);
-  // The limit's signal would end the process; the write's error is what is tested.
-  previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  // The process is set up as the programs set themselves up, so that a write past
+  // the limit fails with an error instead of ending the tests.
+  ignoreFileSizeSignal();
   rlimit limited = saved_;
   limited.rlim_cur = bytes;
   if (setrlimit(RLIMIT_FSIZE, &limited) != 0) throw std::runtime_error("setrlimit failed");
@@ -67,7 +68,6 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes) {
 
 FileSizeLimit::~FileSizeLimit() {
   setrlimit(RLIMIT_FSIZE, &saved_);
-  std::signal(SIGXFSZ, previousHandler_);
 }
 
 ShippedProgram::ShippedProgram() {

@@ -56,7 +56,6 @@ class FileSizeLimit {
 
  private:
   rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
 };
 
 // A program folder holding the shipped data files, loaded as at start-up, and a
