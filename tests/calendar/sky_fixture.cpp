@@ -1,6 +1,6 @@
 #include "calendar/sky_fixture.h"
 
-#include "astro/day_walk.h"
+#include "astro/day_count.h"
 
 #include <stdexcept>
 #include <string>
@@ -10,8 +10,8 @@ namespace ventorel::testing {
 namespace {
 
 // Computed from a modern ephemeris: apparent solar longitude and true new moons.
-const std::vector<YearSky>& knownSkies() {
-  static const std::vector<YearSky> skies = {
+const std::vector<KnownSky>& knownSkies() {
+  static const std::vector<KnownSky> skies = {
     {1984,
      {{1,3},{2,2},{3,3},{4,1},{5,1},{5,31},{6,29},{7,28},{8,27},{9,25},{10,24},{11,23},{12,22}},
      {{{3,20},{4,4},{4,20},{5,5},{5,21},{6,5},{6,21},{7,7},{7,23},{8,7},{8,23},{9,7},{9,23},{10,8},{10,23},{11,7},{11,22},{12,7},{12,22},{1,6},{1,21},{2,5},{2,19},{3,5}}}},
@@ -67,39 +67,10 @@ const std::vector<YearSky>& knownSkies() {
   return skies;
 }
 
-void layYear(RunState& state, int slot, const YearSky& sky) {
-  MonthStarts monthStart{"monthStart"};
-  const int leap = leapDay(sky.year);
-  fillMonthStarts(monthStart, leap);
-  const int lastDay = 365 + leap;
-  state.yearOffset = slot - 1;
-  for (int b = 0; b <= lastDay; ++b) clearDay(state, b);
-  for (int n = 1; n <= 14; ++n) state.newMoonDay(slot, n) = 0;
-  for (int k = 0; k < 24; ++k) {
-    if (sky.terms[k].month == 0) continue;  // a term the walk did not place
-    const int b = monthStart[sky.terms[k].month] + sky.terms[k].day;
-    state.dayTermIndex(slot, b) = k;
-    state.termDay(slot, k) = b;
-    state.dayNoteHtml(slot, b) += state.names.solarTermName(0, k);
-    state.dayNotePlain(slot, b) += state.names.solarTermName(1, k);
-  }
-  int n = 0;
-  for (const Date& date : sky.newMoons) {
-    const int b = monthStart[date.month] + date.day;
-    state.dayMoonMark(slot, b) = "新月";
-    state.dayMoonAge(slot, b) = 1;
-    state.newMoonDay(slot, ++n) = b;
-  }
-  for (int b = 1; b <= lastDay; ++b)
-    if (state.dayMoonAge(slot, b) == 0 && state.dayMoonAge(slot, b - 1) != 0)
-      state.dayMoonAge(slot, b) = state.dayMoonAge(slot, b - 1) + 1;
-  state.yearEndMoonAge[slot] = state.dayMoonAge(slot, lastDay);
-}
-
 }  // namespace
 
-const YearSky& skyOf(int year) {
-  for (const YearSky& sky : knownSkies())
+const KnownSky& skyOf(int year) {
+  for (const KnownSky& sky : knownSkies())
     if (sky.year == year) return sky;
   throw std::invalid_argument("no sky for " + std::to_string(year));
 }
@@ -110,25 +81,31 @@ int dayIndex(int year, Date date) {
   return monthStart[date.month] + date.day;
 }
 
-void laySky(RunState& state, const YearSky& before, const YearSky& chosen, const YearSky& after) {
-  state.enteredYear = chosen.year;
-  state.baseYear = chosen.year;
-  state.year = chosen.year;
-  for (int m = 1; m <= 39; ++m) state.lunarMonthSeq[m].clear();
-  layYear(state, 0, before);
-  layYear(state, 1, chosen);
-  layYear(state, 2, after);
-  state.nextTerm = 19;
-  state.yearOffset = 1;
+YearSky yearSkyOf(const KnownSky& known) {
+  YearSky sky;
+  sky.year = known.year;
+  sky.lastDay = 365 + leapDay(known.year);
+  for (int k = 0; k < 24; ++k) {
+    const Date& date = known.terms[static_cast<std::size_t>(k)];
+    if (date.month == 0) continue;  // a term the walk did not place
+    sky.placeTerm(k, dayIndex(known.year, date));
+  }
+  for (const Date& date : known.newMoons) sky.newMoons.push_back({dayIndex(known.year, date), std::nullopt});
+  sky.yearEndMoonAge = sky.moonAgeOn(sky.lastDay);
+  sky.nextTerm = 19;
+  return sky;
 }
 
-void laySky(RunState& state, int chosenYear) {
-  laySky(state, skyOf(chosenYear - 1), skyOf(chosenYear), skyOf(chosenYear + 1));
+SkyTrio skiesOf(const KnownSky& before, const KnownSky& chosen, const KnownSky& after) {
+  return {yearSkyOf(before), yearSkyOf(chosen), yearSkyOf(after)};
 }
 
-std::vector<std::string> monthsOf(const RunState& state, int slot, const YearSky& sky) {
+SkyTrio skiesOf(int chosenYear) { return skiesOf(skyOf(chosenYear - 1), skyOf(chosenYear), skyOf(chosenYear + 1)); }
+
+std::vector<std::string> monthsOf(const LunarDays& lunar, int slot, const KnownSky& sky) {
   std::vector<std::string> names;
-  for (const Date& date : sky.newMoons) names.push_back(state.dayLunarMonth(slot, dayIndex(sky.year, date)));
+  for (const Date& date : sky.newMoons)
+    names.push_back(monthName(lunar.years[static_cast<std::size_t>(slot)].days[dayIndex(sky.year, date)].month));
   return names;
 }
 

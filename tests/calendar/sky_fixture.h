@@ -1,13 +1,12 @@
 // Skies of real years for the calendar tests: the days (Japan Standard Time) of
-// every new moon and of the 24 solar terms, laid into a run state the way the
-// day walk leaves them.
+// every new moon and of the 24 solar terms, as the sky values of three years.
 #pragma once
 
 #include <array>
 #include <string>
 #include <vector>
 
-#include "app/run_state.h"
+#include "calendar/lunar_days.h"
 
 namespace ventorel::testing {
 
@@ -16,26 +15,27 @@ struct Date {
   int day;
 };
 
-struct YearSky {
+struct KnownSky {
   int year;
   std::vector<Date> newMoons;  // in date order
   std::array<Date, 24> terms;  // term k (0 = 春分, 18 = 冬至) of that year; {0, 0} = not placed
 };
 
 // The sky of a year from 1984 to 2035 among those the tests use.
-const YearSky& skyOf(int year);
+const KnownSky& skyOf(int year);
 
 // Day index of a date of `year`.
 int dayIndex(int year, Date date);
 
-// Lays the three years around `chosenYear` into the state as the day walk does:
-// term names and numbers on their days, new-moon marks, moon ages counted from
-// each new moon, the new-moon lists and the year-end moon ages. The term cursor
-// left for the month numbering is 19, the term after 冬至.
-void laySky(RunState& state, int chosenYear);
-void laySky(RunState& state, const YearSky& before, const YearSky& chosen, const YearSky& after);
+// The sky of a known year as a sky source gives it; the term awaited at the
+// year's end is 19, the term after 冬至.
+YearSky yearSkyOf(const KnownSky& sky);
+
+// The skies of the three years around `chosenYear`, or of three given years.
+SkyTrio skiesOf(int chosenYear);
+SkyTrio skiesOf(const KnownSky& before, const KnownSky& chosen, const KnownSky& after);
 
 // The month names on the new-moon days of `sky` in slot `slot`, in date order.
-std::vector<std::string> monthsOf(const RunState& state, int slot, const YearSky& sky);
+std::vector<std::string> monthsOf(const LunarDays& lunar, int slot, const KnownSky& sky);
 
 }  // namespace ventorel::testing
