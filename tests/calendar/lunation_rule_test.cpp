@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/sky_fixture.h"
+#include "support/sky_fixture.h"
 
 namespace ventorel {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calendar/annotate.h"
-#include "calendar/sky_fixture.h"
+#include "support/sky_fixture.h"
 #include "output/day_texts.h"
 
 namespace ventorel {

@@ -1,31 +1,30 @@
-#include "calendar/screen_summary.h"
+#include "output/screen_summary.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "calendar/lunar_months.h"
-#include "calendar/sky_fixture.h"
+#include "support/sky_fixture.h"
 #include "platform/recording.h"
 
 namespace ventorel {
 namespace {
 
 using testing::dayIndex;
-using testing::laySky;
 
 struct Summarised {
-  std::unique_ptr<RunState> state = std::make_unique<RunState>();
+  SkyTrio skies;
+  LunarDays lunar;
   RecordingSurface surface;
-  RecordingMessageBox messages;
+  const LunarDay& day(int slot, int d) const { return lunar.years[static_cast<std::size_t>(slot)].days[d]; }
 };
 
 std::unique_ptr<Summarised> summarise(int chosenYear) {
   auto run = std::make_unique<Summarised>();
-  laySky(*run->state, chosenYear);
-  numberLunarMonths(*run->state);
-  printSummary(*run->state, run->surface, run->messages);
+  run->skies = testing::skiesOf(chosenYear);
+  run->lunar = oldCalendar(run->skies, chosenYear);
+  drawSummary(run->surface, BuiltinTables(), run->skies, run->lunar);
   return run;
 }
 
@@ -56,16 +55,15 @@ TEST(ScreenSummary, NoticeLine) {
 
 TEST(ScreenSummary, DaysBeforeTheFirstNewMoonContinueLastYearsMonth) {
   const auto run = summarise(2024);
-  const RunState& state = *run->state;
   // 13 December 2023 opens 11月, so 1 January 2024 is its 20th day.
-  EXPECT_EQ(state.dayLunarMonth(1, 1), "11月");
-  EXPECT_EQ(state.dayMoonAge(1, 1), 20);
-  EXPECT_EQ(state.dayMoonAge(1, dayIndex(2024, {1, 10})), 29);
-  EXPECT_EQ(state.dayLunarMonth(1, dayIndex(2024, {1, 11})), "12月");
-  EXPECT_EQ(state.dayMoonAge(1, dayIndex(2024, {1, 11})), 1);
+  EXPECT_EQ(monthName(run->day(1, 1).month), "11月");
+  EXPECT_EQ(run->day(1, 1).day, 20);
+  EXPECT_EQ(run->day(1, dayIndex(2024, {1, 10})).day, 29);
+  EXPECT_EQ(monthName(run->day(1, dayIndex(2024, {1, 11})).month), "12月");
+  EXPECT_EQ(run->day(1, dayIndex(2024, {1, 11})).day, 1);
   // The year after continues from 31 December 2024 (1 of 12月).
-  EXPECT_EQ(state.dayLunarMonth(2, 1), "12月");
-  EXPECT_EQ(state.dayMoonAge(2, 1), 2);
+  EXPECT_EQ(monthName(run->day(2, 1).month), "12月");
+  EXPECT_EQ(run->day(2, 1).day, 2);
 }
 
 TEST(ScreenSummary, ColumnsAndLines) {

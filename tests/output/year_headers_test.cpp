@@ -1,16 +1,27 @@
-#include "astro/year_headers.h"
+#include "output/year_headers.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "sky_runs.h"
+#include "platform/recording.h"
 
 namespace ventorel {
 namespace {
 
-using testing::SkyRun;
+// The headers of the three years around an entered year.
+struct SkyRun {
+  std::unique_ptr<ReferenceData> state = std::make_unique<ReferenceData>();
+  RecordingSurface surface;
+  void run(double entered) {
+    SkyTrio skies;
+    const double year = entered < 0 ? entered + 1 : entered;
+    for (int slot = 0; slot < 3; ++slot) skies[static_cast<std::size_t>(slot)].year = year + slot - 1;
+    drawYearHeaders(surface, *state, entered, skies);
+  }
+};
 
 struct Line {
   double x;
@@ -31,14 +42,14 @@ void addEra(EraTable& table, int& count, const char* first, const char* name, co
 }
 
 // A few eras around the first one and around the two courts.
-void fillEras(RunState& s) {
-  addEra(s.eraTable, s.eraRowCount, "645", "大化", "飛鳥時代", "孝徳");
-  addEra(s.eraTable, s.eraRowCount, "650", "白雉", "飛鳥時代", "孝徳");
-  addEra(s.eraTable, s.eraRowCount, "1329", "元徳", "鎌倉時代", "後醍醐");
-  addEra(s.eraTable, s.eraRowCount, "1331", "元弘", "南北朝時代", "後醍醐");
-  addEra(s.eraTable, s.eraRowCount, "1390", "元中", "南北朝時代", "後亀山");
-  addEra(s.periodTable, s.periodRowCount, "1331", "元徳", "南北朝時代", "光厳");
-  addEra(s.periodTable, s.periodRowCount, "1390", "明徳", "南北朝時代", "後小松");
+void fillEras(ReferenceData& s) {
+  addEra(s.eras.table, s.eras.rowCount, "645", "大化", "飛鳥時代", "孝徳");
+  addEra(s.eras.table, s.eras.rowCount, "650", "白雉", "飛鳥時代", "孝徳");
+  addEra(s.eras.table, s.eras.rowCount, "1329", "元徳", "鎌倉時代", "後醍醐");
+  addEra(s.eras.table, s.eras.rowCount, "1331", "元弘", "南北朝時代", "後醍醐");
+  addEra(s.eras.table, s.eras.rowCount, "1390", "元中", "南北朝時代", "後亀山");
+  addEra(s.secondCourtEras.table, s.secondCourtEras.rowCount, "1331", "元徳", "南北朝時代", "光厳");
+  addEra(s.secondCourtEras.table, s.secondCourtEras.rowCount, "1390", "明徳", "南北朝時代", "後小松");
 }
 
 std::string yearLine(const std::string& shown, const std::string& cycle) {
@@ -62,7 +73,7 @@ TEST(YearHeaders, TheChosenYear2024ReadsInRed) {
     EXPECT_EQ(line.fontSize, 9);
     EXPECT_EQ(line.colour, i == 1 ? (Rgb{180, 0, 0}) : (Rgb{0, 0, 0})) << i;
   }
-  // The style of the last pass stays.
+  // The style of the last column stays.
   EXPECT_EQ(run.surface.textColour, (Rgb{0, 0, 0}));
 }
 
@@ -103,11 +114,10 @@ TEST(YearHeaders, StemAndBranchFollowTheAstronomicalYear) {
     double year;  // astronomical
     const char* cycle;
   };
-  RunState state;
+  const BuiltinTables names;
   for (const Case c : {Case{2024, "甲辰（たつ）"}, {1984, "甲子（ねずみ）"}, {-1, "己未（ひつじ）"}, {4, "甲子（ねずみ）"},
                        {3, "癸亥（いのしし）"}, {-56, "甲子（ねずみ）"}, {-57, "癸亥（いのしし）"}, {-3000, "庚申（さる）"}}) {
-    state.year = c.year;
-    EXPECT_EQ(yearLine(state, 7), yearLine("7", c.cycle)) << c.year;
+    EXPECT_EQ(yearLine(names, c.year, 7), yearLine("7", c.cycle)) << c.year;
   }
 }
 

@@ -1,4 +1,4 @@
-#include "calendar/sky_fixture.h"
+#include "support/sky_fixture.h"
 
 #include "astro/day_count.h"
 
