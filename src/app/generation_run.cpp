@@ -33,10 +33,11 @@ void printRefusal(Surface& surface, const std::string& message) {
   surface.printLine(message);
 }
 
-// The file of the format, written and handed on: the page to the browser, the
-// CSV file to the spreadsheet (whose failure to start is not reported).
-RunReport writeOutput(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
-                      Launcher& launcher) {
+}  // namespace
+
+// The spreadsheet's failure to start is not reported: the file is written.
+RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
+                        Launcher& launcher) {
   RunReport report;
   const bool html = settings.outputFormat.equals(0);
   if (!html && !settings.outputFormat.equals(1)) return report;
@@ -57,6 +58,8 @@ RunReport writeOutput(const ReferenceData& data, const RunSettings& settings, co
   return report;
 }
 
+namespace {
+
 // The format list shows the format used.
 void resyncFormat(const BuiltinTables& names, RunSettings& settings, std::string& comboText) {
   readFormat(names, settings, comboText);
@@ -72,7 +75,7 @@ RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, doub
   drawYearHeaders(context.surface, data, enteredYear, computed.skies);
   printNotice(context.surface);
   drawSummary(context.surface, data.names, computed.skies, computed.lunar);
-  RunReport report = writeOutput(data, settings, computed.year, context.launcher);
+  RunReport report = writeCalendar(data, settings, computed.year, context.launcher);
   resyncFormat(data.names, settings, comboText);
   return report;
 }

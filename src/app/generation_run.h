@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/calendar_basis.h"
+#include "calendar/calendar_year.h"
 #include "data/reference_data.h"
 #include "data/value.h"
 #include "platform/launcher.h"
@@ -54,6 +55,12 @@ inline constexpr const char* YearTooLargeMessage = "年が大きすぎます。�
 // sets settings.outputFormat, and afterwards it shows the format used.
 RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const RunInputs& inputs,
                         std::string& comboText, RunContext& context);
+
+// The calendar file of the format in `settings` (none for a format that is
+// neither): rendered, written through a temporary file, and handed on, the page
+// to the browser, the CSV file to the spreadsheet.
+RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
+                        Launcher& launcher);
 
 // The window cleared and redrawn with its yellow-to-cyan band background.
 void redrawWindow(Surface& surface);

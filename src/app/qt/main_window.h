@@ -65,13 +65,9 @@ class MainWindow : public QWidget {
   // format rule.
   void setFormatText(const QString& text);
 
-  // Remembers what the run showed, so that a failure already shown is not
-  // shown a second time.
-  class ShownMessages;
-
   std::unique_ptr<MessageBox> ownMessages_;
   std::unique_ptr<Launcher> ownLauncher_;
-  std::unique_ptr<ShownMessages> messages_;
+  MessageBox* messages_ = nullptr;
   Launcher* launcher_ = nullptr;
   std::string programFolder_;
   std::unique_ptr<const ReferenceData> data_;
