@@ -15,9 +15,8 @@ constexpr double SummaryTop = 1000;
 
 double columnX(int slot) { return 4000.0 * slot + 100; }
 
-// A whole number as the window prints it (printedNumber's form for integers: a
-// blank in front when non-negative, a blank after), without the general decimal
-// formatting, since the summary prints some five hundred of them per run.
+// A whole number as the window prints it inside a line: a blank in front when
+// non-negative, a blank after (" 5 ", "-3 ").
 std::string printed(int n) { return (n >= 0 ? " " : "") + std::to_string(n) + " "; }
 
 // One summary line: date, weekday, moon age, term, new-moon mark, month.

@@ -72,7 +72,9 @@ TEST(ShippedNewMoons, TheChosenYearDecidesTheSource) {
     const ComputedCalendar computed = computeCalendar(c.year, CalendarBasis::Classic, data);
     const SkyTrio& skies = computed.skies;
     // The table starts the year before at its first row: 1901-01-20 for 1902.
-    if (c.year == 1902) EXPECT_EQ(skies[0].newMoons.at(0).day, 20);
+    if (c.year == 1902) {
+      EXPECT_EQ(skies[0].newMoons.at(0).day, 20);
+    }
     for (int slot = 0; slot < 3; ++slot) EXPECT_GE(skies[static_cast<std::size_t>(slot)].newMoons.at(11).day, 300);
   }
 }
