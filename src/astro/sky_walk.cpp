@@ -1,6 +1,5 @@
 #include "astro/sky_walk.h"
 
-#include "astro/classic_sky.h"
 #include "astro/moon.h"
 #include "astro/sun_terms.h"
 #include "data/numbers.h"
@@ -42,23 +41,6 @@ YearSky walkYear(SkyWalk& walk) {
   }
   walk.sky.yearEndMoonAge = walk.sky.moonAgeOn(walk.sky.lastDay);
   return std::move(walk.sky);
-}
-
-YearSky KeplerSky::year(double astronomicalYear) const {
-  SkyWalk walk(orbit_, astronomicalYear);
-  return walkYear(walk);
-}
-
-YearSky TableNewMoonSky::year(double astronomicalYear) const {
-  SkyWalk walk(orbit_, astronomicalYear);
-  walk.newMoonTable = &table_;
-  for (int r = 1; r <= NewMoonRows; ++r) {
-    if (table_(r, 1).equals(astronomicalYear)) {
-      walk.newMoonRow = r;
-      break;
-    }
-  }
-  return walkYear(walk);
 }
 
 }  // namespace ventorel

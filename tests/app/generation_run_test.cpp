@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "astro/classic_sky.h"
 #include "astro/sky_walk.h"
 #include "calendar/calendar_sources.h"
@@ -109,6 +111,21 @@ TEST(GenerationRun, AFormatThatIsNeitherWritesNoFileAndLeavesTheList) {
   EXPECT_EQ(report.status, RunStatus::Done);
   EXPECT_TRUE(report.outputPath.empty());
   EXPECT_EQ(run.comboText, "");
+}
+
+TEST(GenerationRun, AYearsFilesDoNotDependOnTheRunsBeforeIt) {
+  // 999999 is a year in which the model places no 立冬.
+  for (const char* format : {"csv形式", "htm形式"}) {
+    testing::ShippedProgram fresh;
+    const RunReport alone = fresh.recorded.run("999999", format);
+    ASSERT_EQ(alone.status, RunStatus::Done);
+    testing::ShippedProgram used;
+    for (const char* before : {"2024", "1582", "-660"}) used.recorded.run(before, format);
+    const RunReport after = used.recorded.run("999999", format);
+    ASSERT_EQ(after.status, RunStatus::Done);
+    const std::string name = std::filesystem::path(alone.outputPath).filename().string();
+    EXPECT_TRUE(used.folder.read(name) == fresh.folder.read(name)) << format;
+  }
 }
 
 TEST(GenerationRun, TheRedrawPaintsBandsFromYellowToCyan) {
