@@ -140,7 +140,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   MonthStarts monthStart{"monthStart"};
   fillMonthStarts(monthStart, leapDay(sky.year));
   const double daysBefore = daysBeforeYear(sky.year);
-  const std::vector<std::optional<Holiday>> holidays = holidaysOf(data.holidays, sky);
+  const std::vector<std::optional<DayHoliday>> holidays = holidaysOf(data.holidays, sky);
   std::vector<std::vector<Zassetsu>> zassetsu = zassetsuOf(sky, lunarYear);
   EarlyTerms earlyTerms;
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;

@@ -9,6 +9,7 @@
 #include "astro/sexagenary.h"
 #include "astro/year_sky.h"
 #include "calendar/calendar_basis.h"
+#include "calendar/holiday_law_days.h"
 #include "calendar/lunar_days.h"
 
 namespace ventorel {
@@ -40,15 +41,11 @@ enum class Zassetsu {
 // The festivals (節句 and related days); at most one falls on a day.
 enum class Festival { None, Nanakusa, Momo, Tango, Tanabata, Obon, LateObon, LateTanabata, Kiku };
 
-enum class HolidayKind {
-  Regular,     // a holiday of the holiday file or an equinox day
-  Substitute,  // 振替休日: a holiday on a Sunday moved to the next free day
-  InBetween,   // 国民の休日: a single day between two holidays
-};
-
-struct Holiday {
+// A day's national holiday: its name and its kind (HolidayKind::Law for a holiday
+// of the holiday file or an equinox day, Substitute for 振替休日, Between for 国民の休日).
+struct DayHoliday {
   std::string name;  // as the holiday file writes it, or the fixed name of the kind
-  HolidayKind kind = HolidayKind::Regular;
+  HolidayKind kind = HolidayKind::Law;
 };
 
 // The selected days (選日) of a day.
@@ -71,7 +68,7 @@ struct CalendarDay {
   std::optional<int> term;  // solar term k (0 = 春分)
   std::optional<JstMinute> termInstant;
   std::vector<Zassetsu> zassetsu;
-  std::optional<Holiday> holiday;
+  std::optional<DayHoliday> holiday;
   Festival festival = Festival::None;
   int rokuyo = 1;  // 1..6, 1 = 先勝
   Sexagenary sexagenary{};

@@ -41,12 +41,12 @@ std::string fileHoliday(const HolidayFile& file, const YearSky& sky, int d, int 
 
 }  // namespace
 
-std::vector<std::optional<Holiday>> holidaysOf(const HolidayFile& file, const YearSky& sky) {
+std::vector<std::optional<DayHoliday>> holidaysOf(const HolidayFile& file, const YearSky& sky) {
   MonthStarts monthStart{"monthStart"};
   fillMonthStarts(monthStart, leapDay(sky.year));
   Table<std::string, HolidaySlots> names{"dayHoliday"};
   Table<HolidayKind, HolidaySlots> kinds{"dayHolidayKind"};
-  kinds.fill(HolidayKind::Regular);
+  kinds.fill(HolidayKind::Law);
   if (sky.year >= FirstHolidayYear) {
     // Day 0 is the last day of the year before: month 0, never a holiday.
     for (int d = 1; d <= sky.lastDay; ++d) {
@@ -58,7 +58,7 @@ std::vector<std::optional<Holiday>> holidaysOf(const HolidayFile& file, const Ye
     // A single day without a holiday between two holidays becomes one.
     if (!names[d].empty() && names[d + 1].empty() && !names[d + 2].empty()) {
       names[d + 1] = CitizensHoliday;
-      kinds[d + 1] = HolidayKind::InBetween;
+      kinds[d + 1] = HolidayKind::Between;
     }
     // A holiday on a Sunday moves to the nearest following day without one.
     const MonthDay date = monthDayOf(d, monthStart);
@@ -70,9 +70,9 @@ std::vector<std::optional<Holiday>> holidaysOf(const HolidayFile& file, const Ye
       kinds[d + k] = HolidayKind::Substitute;
     }
   }
-  std::vector<std::optional<Holiday>> holidays(static_cast<std::size_t>(sky.lastDay) + 1);
+  std::vector<std::optional<DayHoliday>> holidays(static_cast<std::size_t>(sky.lastDay) + 1);
   for (int d = 1; d <= sky.lastDay; ++d)
-    if (!names[d].empty()) holidays[static_cast<std::size_t>(d)] = Holiday{names[d], kinds[d]};
+    if (!names[d].empty()) holidays[static_cast<std::size_t>(d)] = DayHoliday{names[d], kinds[d]};
   return holidays;
 }
 

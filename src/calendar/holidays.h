@@ -17,6 +17,6 @@ inline constexpr double FirstHolidayYear = 2006;
 
 // The holiday of every day 0..lastDay of the chosen year `sky.year` (day 0 never
 // has one).
-std::vector<std::optional<Holiday>> holidaysOf(const HolidayFile& file, const YearSky& sky);
+std::vector<std::optional<DayHoliday>> holidaysOf(const HolidayFile& file, const YearSky& sky);
 
 }  // namespace ventorel

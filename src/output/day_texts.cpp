@@ -101,7 +101,7 @@ std::string holidayHtml(const std::string& name) {
   return htmlEscape(name);
 }
 
-std::string holidayText(const std::optional<Holiday>& holiday, bool html) {
+std::string holidayText(const std::optional<DayHoliday>& holiday, bool html) {
   if (!holiday) return {};
   return html ? holidayHtml(holiday->name) : holiday->name;
 }

@@ -17,7 +17,7 @@ std::string senjitsuText(const Senjitsu& senjitsu, bool html);
 
 // The holiday's name; on the page the article link for a known name, the name
 // with its markup characters escaped otherwise. Empty for none.
-std::string holidayText(const std::optional<Holiday>& holiday, bool html);
+std::string holidayText(const std::optional<DayHoliday>& holiday, bool html);
 std::string holidayHtml(const std::string& name);
 
 }  // namespace ventorel

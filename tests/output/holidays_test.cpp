@@ -12,7 +12,7 @@ namespace {
 struct HolidayYear {
   explicit HolidayYear(double year, int autumnEquinoxDay = 23, bool holidays = true)
       : fixture(testing::chosenYear(year, autumnEquinoxDay, holidays)) {}
-  std::vector<std::optional<Holiday>> holidays() const { return holidaysOf(fixture->data.holidays, fixture->skies[1]); }
+  std::vector<std::optional<DayHoliday>> holidays() const { return holidaysOf(fixture->data.holidays, fixture->skies[1]); }
   std::string on(int m, int d, bool html = false) const {
     return holidayText(holidays().at(static_cast<std::size_t>(fixture->dayIndex(m, d))), html);
   }
@@ -52,7 +52,7 @@ TEST(Holidays, FinishedHolidaysOfKnownYears) {
 TEST(Holidays, NoYearBefore2006HasAnyHoliday) {
   for (const double y : {2005.0, 1990.0, 1582.0, -660.0}) {
     const HolidayYear year(y);
-    for (const std::optional<Holiday>& holiday : year.holidays()) EXPECT_FALSE(holiday) << y;
+    for (const std::optional<DayHoliday>& holiday : year.holidays()) EXPECT_FALSE(holiday) << y;
   }
 }
 
@@ -67,8 +67,8 @@ TEST(Holidays, ANationalHolidayOnASundayGivesNoSubstitute) {
   const int sunday = year.fixture->dayIndex(9, 22);
   ASSERT_TRUE(holidays[static_cast<std::size_t>(sunday)]);
   EXPECT_EQ(holidays[static_cast<std::size_t>(sunday)]->name, "国民の休日");
-  EXPECT_EQ(holidays[static_cast<std::size_t>(sunday)]->kind, HolidayKind::InBetween);
-  EXPECT_EQ(holidays[static_cast<std::size_t>(sunday + 1)]->kind, HolidayKind::Regular);
+  EXPECT_EQ(holidays[static_cast<std::size_t>(sunday)]->kind, HolidayKind::Between);
+  EXPECT_EQ(holidays[static_cast<std::size_t>(sunday + 1)]->kind, HolidayKind::Law);
   EXPECT_FALSE(holidays[static_cast<std::size_t>(sunday + 2)]);
 }
 

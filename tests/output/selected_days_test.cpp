@@ -93,7 +93,9 @@ TEST(SelectedDays, TheSolarMonthBeforeTheFirstTermOfTheYear) {
     const Senjitsu first = senjitsuOf(names, solarMonth, early, -1, kinoeNe, 11, 21);
     EXPECT_EQ(solarMonth.value, c.expectedMonth) << c.firstTerm;
     // Without a solar month only 不成就日 can be found.
-    if (c.expectedMonth == 0) EXPECT_EQ(senjitsuText(first, false), "不成就日　");
+    if (c.expectedMonth == 0) {
+      EXPECT_EQ(senjitsuText(first, false), "不成就日　");
+    }
   }
 }
 

@@ -3,20 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "datafile_encoding.h"
+#include "tool_files.h"
 
 namespace ventorel::tools {
 namespace {
 
 std::string readSourceFile(const std::string& relative) {
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/" + relative, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return readFileBytes((std::string(VENTOREL_SOURCE_DIR) + "/" + relative).c_str()).value_or("");
 }
 
 TEST(NewMoonTable, TheSeriesReproducesTheWorkedExample) {
