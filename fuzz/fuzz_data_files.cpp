@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/run_state.h"
 #include "calendar/holiday_law_days.h"
 #include "data/data_files.h"
 #include "data/field_reader.h"
@@ -50,7 +49,7 @@ void readAndApplyHolidayLaw(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  static const auto state = std::make_unique<ventorel::RunState>();
+  static const auto state = std::make_unique<ventorel::ReferenceData>();
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   switch (data[0] % 7) {
     case 0: readFields(bytes); break;

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "data/data_files.h"
-#include "platform/recording.h"
+#include "app/program_folder.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -84,12 +83,7 @@ TEST(FileIo, ClosingTheWindowSavesThroughALinkedSettingsFileAndKeepsAReadOnlyOne
       fs::rename(folder.file("saved.dat"), folder.file("ini.dat"));
       fs::permissions(folder.file("ini.dat"), fs::perms(0444));
     }
-    RunState state;
-    state.programFolder = folder.path();
-    state.outputFormat = Value(1.0);
-    RecordingMessageBox messages;
-    saveSettings(state, messages);
-    EXPECT_EQ(messages.texts.empty(), linked);
+    EXPECT_EQ(saveSettings(folder.path(), Value(1.0)), linked);
     EXPECT_EQ(fs::is_symlink(folder.file("ini.dat")), linked);
     EXPECT_EQ(folder.read("ini.dat"), linked ? "1\r\n" : "0\r\n");
   }

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "data/data_files.h"
+#include "app/program_folder.h"
 #include "platform/file_io.h"
 
 namespace ventorel::testing {
@@ -44,11 +44,11 @@ void copyShippedData(const TempFolder& folder) {
                                  std::filesystem::copy_options::overwrite_existing);
 }
 
-RecordedRun::RecordedRun() : state(std::make_unique<RunState>()) { comboText = state->names.formatName[0]; }
+RecordedRun::RecordedRun() : data(std::make_unique<ReferenceData>()) { comboText = data->names.formatName[0]; }
 
 RunReport RecordedRun::run(const std::string& yearText) {
-  RunContext context{surface, messages, launcher};
-  return runGeneration(*state, yearText, comboText, context);
+  RunContext context{surface, launcher};
+  return runGeneration(*data, settings, RunInputs{yearText}, comboText, context);
 }
 
 RunReport RecordedRun::run(const std::string& yearText, const std::string& format) {
@@ -72,8 +72,11 @@ FileSizeLimit::~FileSizeLimit() {
 
 ShippedProgram::ShippedProgram() {
   copyShippedData(folder);
-  recorded.state->programFolder = folder.path();
-  loadDataFiles(*recorded.state, recorded.messages);
+  LoadedReferenceData loaded = loadProgramFolder(folder.path());
+  *recorded.data = std::move(loaded.data);
+  problems = std::move(loaded.problems);
+  recorded.settings.programFolder = folder.path();
+  recorded.settings.outputFormat = recorded.data->outputFormat;
 }
 
 }  // namespace ventorel::testing
