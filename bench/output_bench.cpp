@@ -1,5 +1,5 @@
-// Speed of the two renderers alone: the page or the CSV text made from the
-// annotated year 2024, and the file written.
+// Speed of each writer alone: the text made from the annotated year 2024, and the
+// page or CSV file written.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/program_folder.h"
+#include "bench_support.h"
 #include "calendar/calendar_sources.h"
 #include "output/calendar_file.h"
 #include "output/csv_calendar.h"
@@ -19,7 +20,7 @@ using namespace ventorel;
 // The shipped reference data and the computed calendar of 2024, made once per process.
 struct Computed2024 {
   std::unique_ptr<ReferenceData> data =
-      std::make_unique<ReferenceData>(loadProgramFolder(std::string(VENTOREL_SOURCE_DIR) + "/data").data);
+      std::make_unique<ReferenceData>(loadProgramFolder(bench::benchFolder()).data);
   ComputedCalendar computed = computeCalendar(2024, CalendarBasis::Classic, *data);
 };
 
@@ -28,18 +29,24 @@ const Computed2024& computed2024() {
   return computed;
 }
 
-template <std::string (*Render)(const CalendarYear&, const BuiltinTables&)>
-void writer(benchmark::State& bench, const char* extension) {
+using Renderer = std::string (*)(const CalendarYear&, const BuiltinTables&);
+
+void render(benchmark::State& state, Renderer renderer) {
   const Computed2024& c = computed2024();
-  const auto folder = std::filesystem::temp_directory_path() / "ventorel-output-bench";
-  std::filesystem::create_directories(folder);
-  const std::string path = calendarPath(folder.string(), 2024, extension);
-  for (auto _ : bench) benchmark::DoNotOptimize(writeCalendarFile(path, Render(c.computed.year, c.data->names)));
+  for (auto _ : state) benchmark::DoNotOptimize(renderer(c.computed.year, c.data->names));
+  bench::perYear(state, 1);
 }
 
-void BM_WriteHtml2024(benchmark::State& s) { writer<htmlCalendar>(s, ".htm"); }
-void BM_WriteCsv2024(benchmark::State& s) { writer<csvCalendar>(s, ".csv"); }
-BENCHMARK(BM_WriteHtml2024)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WriteCsv2024)->Unit(benchmark::kMicrosecond);
+void renderAndWrite(benchmark::State& state, Renderer renderer, const char* extension) {
+  const Computed2024& c = computed2024();
+  const std::string path = calendarPath(bench::benchFolder(), 2024, extension);
+  for (auto _ : state) benchmark::DoNotOptimize(writeCalendarFile(path, renderer(c.computed.year, c.data->names)));
+  bench::perYear(state, 1);
+}
+
+BENCHMARK_CAPTURE(render, html_2024, htmlCalendar)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(render, csv_2024, csvCalendar)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(renderAndWrite, html_2024, htmlCalendar, ".htm")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(renderAndWrite, csv_2024, csvCalendar, ".csv")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,66 +1,80 @@
-// Speed of whole generation runs: three years computed, one file written.
+// Speed of whole generation runs (three years computed, one file written), and of
+// batches of years through the command line.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
+#include <sys/resource.h>
 #include <memory>
 #include <string>
 
 #include "app/generation_run.h"
 #include "app/program_folder.h"
+#include "bench_support.h"
 #include "platform/recording.h"
 
 namespace {
 
 using namespace ventorel;
+using bench::benchFolder;
 
-// A program folder with the shipped data files, made once per process.
-std::string benchFolder() {
-  static const std::string folder = [] {
-    const auto path = std::filesystem::temp_directory_path() / "ventorel-bench";
-    std::filesystem::create_directories(path);
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(VENTOREL_SOURCE_DIR) + "/data"))
-      if (entry.path().extension() == ".dat")
-        std::filesystem::copy_file(entry.path(), path / entry.path().filename(),
-                                   std::filesystem::copy_options::overwrite_existing);
-    return path.string();
-  }();
-  return folder;
-}
-
-void wholeRun(benchmark::State& bench, const std::string& year, const std::string& format) {
+void wholeRun(benchmark::State& state, CalendarBasis basis, const char* format, const char* year) {
   const auto data = std::make_unique<ReferenceData>(loadProgramFolder(benchFolder()).data);
   RunSettings settings{benchFolder(), data->outputFormat};
   RecordingSurface surface;
   RecordingLauncher launcher;
   RunContext context{surface, launcher};
-  for (auto _ : bench) {
-    std::string combo = format;
-    const RunReport report = runGeneration(*data, settings, RunInputs{year}, combo, context);
+  const std::string combo = data->names.formatName[std::string(format) == "csv" ? 1 : 0];
+  for (auto _ : state) {
+    std::string shown = combo;
+    surface.dots.clear();
+    surface.lines.clear();
+    const RunReport report = runGeneration(*data, settings, RunInputs{year, basis}, shown, context);
+    if (report.status != RunStatus::Done) state.SkipWithError(report.message.c_str());
     benchmark::DoNotOptimize(report);
   }
+  bench::perYear(state, 1);
 }
 
-void BM_RunTable2024Html(benchmark::State& s) { wholeRun(s, "2024", "htm形式"); }
-void BM_RunComputed2150Html(benchmark::State& s) { wholeRun(s, "2150", "htm形式"); }
-void BM_RunComputed2150Csv(benchmark::State& s) { wholeRun(s, "2150", "csv形式"); }
-BENCHMARK(BM_RunTable2024Html)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RunComputed2150Html)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RunComputed2150Csv)->Unit(benchmark::kMillisecond);
+// 2024 takes the shipped new-moon table in the classic basis, 2150 the orbit model.
+BENCHMARK_CAPTURE(wholeRun, classic_htm_2024, CalendarBasis::Classic, "htm", "2024")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeRun, classic_csv_2024, CalendarBasis::Classic, "csv", "2024")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeRun, classic_htm_2150, CalendarBasis::Classic, "htm", "2150")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeRun, classic_csv_2150, CalendarBasis::Classic, "csv", "2150")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeRun, true_htm_2024, CalendarBasis::True, "htm", "2024")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeRun, true_csv_2024, CalendarBasis::True, "csv", "2024")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeRun, true_htm_2150, CalendarBasis::True, "htm", "2150")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeRun, true_csv_2150, CalendarBasis::True, "csv", "2150")->Unit(benchmark::kMillisecond);
 
-// 1000 consecutive years through the command line, in one call.
-void BM_CommandLineThousandYears(benchmark::State& bench) {
-  const std::string folder = benchFolder();
-  std::string command = std::string("cd '") + folder + "' && '" + VENTOREL_CLI + "' --format csv";
-  for (int y = 2100; y < 3100; ++y) command += " " + std::to_string(y);
-  command += " > /dev/null";
-  for (auto _ : bench) {
-    const int rc = std::system(command.c_str());
-    benchmark::DoNotOptimize(rc);
+// The years 1500..1999 in one call of the command line, as an almanac maker would
+// make them, timed from start to exit (data files read, files written and synced).
+void commandLineBatch(benchmark::State& state, const char* modeOption, const char* format) {
+  constexpr int First = 1500, Last = 1999;
+  std::string command = std::string("cd '") + benchFolder() + "' && '" + VENTOREL_CLI + "' " + modeOption +
+                        " --format " + format;
+  for (int y = First; y <= Last; ++y) command += " " + std::to_string(y);
+  command += " > /dev/null 2>&1";
+  auto childSeconds = [] {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  };
+  const double before = childSeconds();
+  for (auto _ : state) {
+    const int status = std::system(command.c_str());
+    if (status != 0) state.SkipWithError("the command line failed");
   }
+  bench::perYear(state, Last - First + 1);
+  bench::childCpuSeconds(state, childSeconds() - before);
 }
-BENCHMARK(BM_CommandLineThousandYears)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+BENCHMARK_CAPTURE(commandLineBatch, true_csv_500_years, "", "csv")
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK_CAPTURE(commandLineBatch, classic_csv_500_years, "--classic", "csv")
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK_CAPTURE(commandLineBatch, true_htm_500_years, "", "htm")
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK_CAPTURE(commandLineBatch, classic_htm_500_years, "--classic", "htm")
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
-
-BENCHMARK_MAIN();

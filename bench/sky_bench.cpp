@@ -1,36 +1,40 @@
-// Speed of the sky alone: the three years of a run (Sun, Moon, terms, new
-// moons), without the month numbering and the writers.
+// Speed of the sky alone: one year's terms and new moons from the source each
+// basis takes, without the month numbering and the writers.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
-#include "astro/classic_sky.h"
+#include "app/program_folder.h"
 #include "astro/orbit.h"
+#include "bench_support.h"
+#include "calendar/calendar_sources.h"
 
 namespace {
 
 using namespace ventorel;
 
-void skyPasses(benchmark::State& bench, double year) {
-  const OrbitElements orbit;
-  const KeplerSky sky(orbit);
-  for (auto _ : bench) {
-    for (int offset = -1; offset <= 1; ++offset) {
-      const YearSky computed = sky.year(year + offset);
-      benchmark::DoNotOptimize(computed.termDay[0]);
-    }
+// Consecutive years from `first`, as a batch walks them.
+void skyOfAYear(benchmark::State& state, CalendarBasis basis, double first) {
+  static const ReferenceData data = loadProgramFolder(bench::benchFolder()).data;
+  const CalendarSources sources = sourcesFor(basis, first, data);
+  double year = first;
+  for (auto _ : state) {
+    const YearSky sky = sources.sky->year(year);
+    benchmark::DoNotOptimize(sky.termDay[0]);
+    year = year < first + 99 ? year + 1 : first;
   }
+  bench::perYear(state, 1);
 }
 
-void BM_SkyPasses2024(benchmark::State& s) { skyPasses(s, 2024); }
-void BM_SkyPasses2150(benchmark::State& s) { skyPasses(s, 2150); }
-BENCHMARK(BM_SkyPasses2024)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SkyPasses2150)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(skyOfAYear, classic_model_2150, CalendarBasis::Classic, 2150)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(skyOfAYear, classic_table_1950, CalendarBasis::Classic, 1950)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(skyOfAYear, true_1500, CalendarBasis::True, 1500)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(skyOfAYear, true_2150, CalendarBasis::True, 2150)->Unit(benchmark::kMicrosecond);
 
-void BM_SolveKepler(benchmark::State& bench) {
+void BM_SolveKepler(benchmark::State& state) {
   double g = 0;
-  for (auto _ : bench) {
-    benchmark::DoNotOptimize(solveKepler(g, 0.0548799));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(solveKepler(g, MoonEccentricity));
     g += 0.000123;
     if (g >= 1) g -= 1;
   }
