@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace ventorel {
 
@@ -106,30 +105,17 @@ void moonPosition(OrbitTables& orbit, double t) {
   orbit.eclipticLongitudeRad[MoonBody] = corrected / degPerRad;
 }
 
-// The halving of solveKepler evaluates its mean anomaly only at multiples of
-// 180 / 2^17 degrees (its last move, by 180 / 2^18, comes after the last
-// evaluation), so the sines of all those anomalies are taken once and kept.
+// The halving that defines solveKepler's result evaluates the mean anomaly only at
+// the grid points j * 180 / 2^17 degrees, j = 1 .. 2^18 - 1 (its last move, by
+// 180 / 2^18, comes after the last evaluation).
 constexpr double KeplerGrid = 180.0 / (1 << 17);
 constexpr std::int64_t KeplerGridPoints = 1 << 18;  // 0 .. 360 - KeplerGrid degrees
 
-// A grid point's anomaly in radians, j * KeplerGrid / degPerRad, and its sine:
-// the very values the halving would compute, so the results stay the same to
-// the last bit.
-struct KeplerPoint {
-  double radians;
-  double sine;
-};
-
-const std::vector<KeplerPoint>& keplerPoints() {
-  static const std::vector<KeplerPoint> points = [] {
-    std::vector<KeplerPoint> table(static_cast<std::size_t>(KeplerGridPoints));
-    for (std::size_t j = 0; j < table.size(); ++j) {
-      const double radians = static_cast<double>(j) * KeplerGrid / degPerRad;
-      table[j] = {radians, std::sin(radians)};
-    }
-    return table;
-  }();
-  return points;
+// The mean-anomaly fraction of grid point j, with exactly the arithmetic of the
+// halving: the result must match it to the last bit.
+double meanAtGridPoint(std::int64_t j, double e) {
+  const double radians = static_cast<double>(j) * KeplerGrid / degPerRad;
+  return (radians - e * std::sin(radians)) / (2 * PI);
 }
 
 }  // namespace
@@ -137,40 +123,32 @@ const std::vector<KeplerPoint>& keplerPoints() {
 double reduceDegrees(double x) { return 360 * (x / 360 - Int(x / 360)); }
 
 double solveKepler(double g, double e) {
-  // The mean anomaly of grid point j, exactly as the halving computes it.
-  const std::vector<KeplerPoint>& points = keplerPoints();
-  auto meanAt = [&](std::int64_t j) {
-    const KeplerPoint& p = points[static_cast<std::size_t>(j)];
-    return (p.radians - e * p.sine) / (2 * PI);
-  };
-  // Halvings 1..17 move j, the anomaly in grid units, from 180 degrees by 90,
-  // 45, ... degrees down to one unit; the means of both possible next points and
-  // of their four successors are taken before the choice between them is known,
-  // so that the choices do not wait for one division after the other.
-  std::int64_t j = KeplerGridPoints / 2;
-  std::int64_t step = KeplerGridPoints / 4;
-  double mean = meanAt(j);
-  double upMean = meanAt(j + step);
-  double downMean = meanAt(j - step);
-  for (int i = 1; i <= 17; ++i) {
-    const std::int64_t half = step / 2;
-    double upUp = 0, upDown = 0, downUp = 0, downDown = 0;  // not needed after the 16th halving
-    if (half > 0) {
-      upUp = meanAt(j + step + half);
-      upDown = meanAt(j + step - half);
-      downUp = meanAt(j - step + half);
-      downDown = meanAt(j - step - half);
-    }
-    const bool up = g >= mean;
-    j = up ? j + step : j - step;
-    mean = up ? upMean : downMean;
-    upMean = up ? upUp : downUp;
-    downMean = up ? upDown : downDown;
-    step = half;
+  // The halving goes up from grid point j when g >= mean(j), down otherwise. The
+  // mean grows with j (by at least (1 - e) * 2.4e-5 / 2 PI from one point to the
+  // next, far above the rounding of one evaluation), so the points it goes up
+  // from are exactly 1 .. K, the grid points whose mean is <= g, and it ends half
+  // a grid unit above K. K is found by solving M = E - e sin E with Newton's
+  // method, then settled by comparing the means of the grid points beside the
+  // root, computed as the halving computes them.
+  const double m = 2 * PI * g;
+  double anomaly = m + e * std::sin(m);  // radians
+  for (int i = 0; i < 4; ++i) {
+    const double step = (anomaly - e * std::sin(anomaly) - m) / (1 - e * std::cos(anomaly));
+    anomaly -= step;
+    if (std::fabs(step) < 1e-9) break;
   }
-  // The 18th halving moves half a grid unit, onto the odd multiples of 180 / 2^18.
-  const double anomaly = static_cast<double>(j) * KeplerGrid;
-  return g >= mean ? anomaly + KeplerGrid / 2 : anomaly - KeplerGrid / 2;
+  const double guess = std::floor(anomaly * degPerRad / KeplerGrid);
+  std::int64_t k = !(guess >= 0) ? 0  // also a g that is not a number: the halving then always goes down
+                   : guess >= KeplerGridPoints ? KeplerGridPoints - 1
+                                               : static_cast<std::int64_t>(guess);
+  // Settle K: mean(K) <= g (or K = 0) and g < mean(K + 1) (or K is the last point).
+  while (k > 0 && !(g >= meanAtGridPoint(k, e))) --k;
+  while (k + 1 < KeplerGridPoints && g >= meanAtGridPoint(k + 1, e)) ++k;
+  // The halving's last visited point is odd: K itself when it went up from K,
+  // K + 1 when it went down from it. The result is formed as the halving forms it.
+  const bool up = k % 2 == 1;
+  const double last = static_cast<double>(up ? k : k + 1) * KeplerGrid;
+  return up ? last + KeplerGrid / 2 : last - KeplerGrid / 2;
 }
 
 double sunEccentricity(double t) {

@@ -36,8 +36,10 @@ inline constexpr double MoonPeriodAtPassStart = 0.07544184700820254;
 double reduceDegrees(double x);
 
 // The eccentric anomaly in degrees for a mean-anomaly fraction g in [0, 1) and
-// eccentricity e: bisection from 180 degrees in exactly 18 halvings, so that the
-// result is always an odd multiple of 180 / 2^18.
+// eccentricity e (below 1): the result of a bisection from 180 degrees in exactly
+// 18 halvings, so that it is always an odd multiple of 180 / 2^18. It is found
+// by Newton's method and a check of the grid points beside the root, with the
+// same result to the last bit.
 double solveKepler(double g, double e);
 
 // The Earth's slowly changing elements at time t (tropical years since the epoch).

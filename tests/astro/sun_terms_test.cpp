@@ -59,7 +59,8 @@ double plainKepler(double g, double e) {
 TEST(SolveKepler, SameToTheLastBitAsThePlainHalving) {
   // Mean anomalies spread over the circle, the ends of the range among them, and
   // values lying exactly on the halving's own means, where g >= M decides.
-  std::vector<double> fractions{0, 1e-300, 0.5, std::nextafter(1.0, 0.0)};
+  // Out of range and not a number too: the halving then runs to one end.
+  std::vector<double> fractions{0, 1e-300, 0.5, std::nextafter(1.0, 0.0), -0.25, 1.0, std::nan("")};
   for (int n = 0; n < 20000; ++n) fractions.push_back(std::fmod(n * 0.6180339887498949, 1.0));
   for (double e : {0.0, 0.01671, 0.0548799}) {
     for (double anomaly : {180.0, 90.0, 45.0, 270.0, 0.0013732910156250}) {
