@@ -1,11 +1,12 @@
 #include "data/numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <cstdio>
 #include <limits>
 #include <stdexcept>
+#include <system_error>
 
 namespace ventorel {
 
@@ -45,26 +46,34 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 double numericValue(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
+  const std::size_t signAt = i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const std::size_t begin = i;
   bool digits = false;
-  while (i < text.size() && isDigit(text[i])) { number += text[i++]; digits = true; }
+  while (i < text.size() && isDigit(text[i])) { ++i; digits = true; }
   if (i < text.size() && text[i] == '.') {
-    number += text[i++];
-    while (i < text.size() && isDigit(text[i])) { number += text[i++]; digits = true; }
+    ++i;
+    while (i < text.size() && isDigit(text[i])) { ++i; digits = true; }
   }
   if (!digits) return 0.0;
   // An exponent only continues the number when digits follow it.
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t j = i + 1;
-    std::string exponent = "e";
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
     if (j < text.size() && isDigit(text[j])) {
-      while (j < text.size() && isDigit(text[j])) exponent += text[j++];
-      number += exponent;
+      while (j < text.size() && isDigit(text[j])) ++j;
+      i = j;
     }
   }
-  const double value = std::strtod(number.c_str(), nullptr);
+  // from_chars rounds correctly, as strtod does, and takes no sign: the sign is
+  // applied afterwards, which is exact.
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data() + begin, text.data() + i, value);
+  if (error == std::errc() && end == text.data() + i) return negative ? -value : value;
+  // Beyond the range of a double (or very nearly so): strtod's answer, as always.
+  const std::string number(text.substr(signAt, i - signAt));
+  value = std::strtod(number.c_str(), nullptr);
   return std::isfinite(value) ? value : 0.0;
 }
 
@@ -72,27 +81,30 @@ std::string plainDecimal(double x) {
   if (std::isnan(x)) return "NaN";
   if (std::isinf(x)) return x > 0 ? "Infinity" : "-Infinity";
   if (x == 0.0) return "0";
-  char buffer[512];
-  if (std::fabs(x) >= 1e15 || std::fabs(x) < 1e-15) {
-    std::snprintf(buffer, sizeof buffer, "%.15g", x);
-    return buffer;
-  }
+  // std::to_chars with a precision writes the digits printf would write for it.
+  char buffer[64];
+  auto text = [&buffer](std::to_chars_result written) { return std::string(buffer, written.ptr); };
+  const double magnitude = std::fabs(x);
+  if (magnitude >= 1e15 || magnitude < 1e-15)
+    return text(std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15));
+  // A whole number has no decimals to show: the common case of days, months and years.
+  if (x == std::trunc(x)) return text(std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x)));
   // Fixed notation with 15 significant digits, then trailing zeros dropped.
-  const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(x))));
-  const int decimals = std::max(0, 14 - magnitude);
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, x);
-  std::string text = buffer;
-  if (text.find('.') != std::string::npos) {
-    while (!text.empty() && text.back() == '0') text.pop_back();
-    if (!text.empty() && text.back() == '.') text.pop_back();
+  const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  const int decimals = std::max(0, 14 - exponent);
+  std::string fixed = text(std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals));
+  if (fixed.find('.') != std::string::npos) {
+    while (!fixed.empty() && fixed.back() == '0') fixed.pop_back();
+    if (!fixed.empty() && fixed.back() == '.') fixed.pop_back();
   }
-  if (text == "-0") text = "0";
-  return text;
+  if (fixed == "-0") fixed = "0";
+  return fixed;
 }
 
 std::string numberText(double x) {
-  const std::string text = plainDecimal(x);
-  return text.front() == '-' ? text : " " + text;
+  std::string text = plainDecimal(x);
+  if (text.front() != '-') text.insert(text.begin(), ' ');
+  return text;
 }
 
 std::string trimmedNumber(double x) { return plainDecimal(x); }

@@ -43,7 +43,8 @@ TEST(NumberRules, NumericValueReadsTheLeadingNumber) {
   struct Case { const char* text; double expected; };
   for (const Case c : {Case{"2024", 2024}, {"  -660", -660}, {"+5", 5}, {"12x", 12}, {"x12", 0}, {"", 0},
                        {"-", 0}, {"01月第2月曜日", 1}, {"2月曜日", 2}, {"1.5年", 1.5}, {".5", 0.5},
-                       {"3e2", 300}, {"3e", 3}, {"3e+", 3}, {"7-1", 7}, {"  ", 0}, {"1 2", 1}})
+                       {"3e2", 300}, {"3e", 3}, {"3e+", 3}, {"7-1", 7}, {"  ", 0}, {"1 2", 1},
+                       {"5.e3", 5000}, {"-.5", -0.5}, {"1e400", 0}, {"-1e400", 0}})
     EXPECT_EQ(numericValue(c.text), c.expected) << c.text;
 }
 
@@ -51,7 +52,9 @@ TEST(NumberRules, NumberTextsHaveTheTwoFormsOfTheOutputs) {
   struct Case { double x; const char* plain; const char* withBlank; };
   for (const Case c : {Case{2024, "2024", " 2024"}, {-660, "-660", "-660"}, {0, "0", " 0"}, {1, "1", " 1"},
                        {2024.5, "2024.5", " 2024.5"}, {-0.25, "-0.25", "-0.25"}, {1e9, "1000000000", " 1000000000"},
-                       {123456789012, "123456789012", " 123456789012"}, {-0.0, "0", " 0"}}) {
+                       {123456789012, "123456789012", " 123456789012"}, {-0.0, "0", " 0"},
+                       {1e15, "1e+15", " 1e+15"}, {0.1 + 0.2, "0.3", " 0.3"}, {1e-16, "1e-16", " 1e-16"},
+                       {-1e-15, "-0.000000000000001", "-0.000000000000001"}}) {
     EXPECT_EQ(trimmedNumber(c.x), c.plain) << c.x;
     EXPECT_EQ(numberText(c.x), c.withBlank) << c.x;
   }
