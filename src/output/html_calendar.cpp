@@ -4,6 +4,7 @@
 #include "calendar/lunar_days.h"
 #include "output/day_texts.h"
 #include "output/era_names.h"
+#include "output/text_building.h"
 
 namespace ventorel {
 
@@ -41,48 +42,51 @@ std::string headerRow(const CalendarYear& calendar) {
          "選日</A></td></tr>";
 }
 
-void appendRow(std::string& page, const BuiltinTables& names, const std::string& yearCell, const CalendarDay& day) {
-  const std::string holiday = holidayText(day.holiday, true);
+// The opening of an article link up to its target: the target, then ">".
+constexpr std::string_view LinkStart = "<a href=https://ja.wikipedia.org/wiki/";
+static_assert(LinkStart.substr(8) == ArticleBaseUrl);
+
+void appendRow(std::string& page, const BuiltinTables& names, std::string_view yearCell, const CalendarDay& day) {
   const std::string m = trimmedNumber(day.month);
   const std::string dd = trimmedNumber(day.day);
-  page += "<tr><td>" + yearCell + "年</td><td>";
+  appendPieces(page, "<tr><td>", yearCell, "年</td><td>");
   if (day.gregorian)
-    page += linkOpen(m + "%E6%9C%88" + dd + "%E6%97%A5") + m + "月" + dd + "日</a></td><td>";
+    appendPieces(page, LinkStart, m, "%E6%9C%88", dd, "%E6%97%A5>", m, "月", dd, "日</a></td><td>");
   else
-    page += m + "月" + dd + "日</td><td>";
-  page += "(" + names.weekdayName(0, day.weekday) + ")</td><td>";
+    appendPieces(page, m, "月", dd, "日</td><td>");
+  appendPieces(page, "(", names.weekdayName(0, day.weekday), ")</td><td>");
   if (day.gregorian) {
-    page += holiday + "</td><td>";
+    appendPieces(page, holidayText(day.holiday, true), "</td><td>");
   } else {
     const std::string jm = trimmedNumber(day.julian.month);
     const std::string jd = trimmedNumber(day.julian.day);
-    page += linkOpen(jm + "%E6%9C%88" + jd + "%E6%97%A5") + "JC" + jm + "月" + jd + "日" + holiday +
-            "</a></td><td>";
+    appendPieces(page, LinkStart, jm, "%E6%9C%88", jd, "%E6%97%A5>", "JC", jm, "月", jd, "日",
+                 holidayText(day.holiday, true), "</a></td><td>");
   }
   const std::string lunarDay = trimmedNumber(day.lunarDay);
-  page += dayNote(names, day, true) + "</td><td>";
-  page += names.rokuyoName[day.rokuyo] + "</td><td>" +
-          linkOpen("%E6%97%A7%E6%9A%A6" + trimmedNumber(day.lunarMonth.number.value_or(0)) + "%E6%9C%88" + lunarDay + "%E6%97%A5") +
-          "旧暦" + monthName(day.lunarMonth) + lunarDay + "日</a></td><td>";
+  appendPieces(page, dayNote(names, day, true), "</td><td>", names.rokuyoName[day.rokuyo], "</td><td>", LinkStart,
+               "%E6%97%A7%E6%9A%A6", trimmedNumber(day.lunarMonth.number.value_or(0)), "%E6%9C%88", lunarDay,
+               "%E6%97%A5>", "旧暦", monthName(day.lunarMonth), lunarDay, "日</a></td><td>");
   const int s = day.sexagenary.stem;
   const int b = day.sexagenary.branch;
-  page += linkOpen(names.stemUrlPart[s] + names.branchUrlPart[b]) + names.stemName[s] + names.branchName[b] +
-          "</a></td><td>";
-  page += senjitsuText(day.senjitsu, true) + "</td></tr>";
+  appendPieces(page, LinkStart, names.stemUrlPart[s], names.branchUrlPart[b], ">", names.stemName[s],
+               names.branchName[b], "</a></td><td>", senjitsuText(day.senjitsu, true), "</td></tr>");
 }
 
 }  // namespace
 
 std::string htmlCalendar(const CalendarYear& year, const BuiltinTables& names) {
-  std::string page = titleLine(year, names) + eraLine(year) + headerRow(year);
-  page.reserve(page.size() + 1024 * 367);
-  const std::string yearCell = trimmedNumber(year.enteredYear);
-  for (const CalendarDay& day : year.days) appendRow(page, names, yearCell, day);
-  page += "</table></HTLM>";
   // The page is written as one CSV record of one field, in double quotes and
   // ended by CR LF, as the files have always been; browsers show the stray
   // quotes as text before and after the table.
-  return "\"" + page + "\"\r\n";
+  std::string page;
+  // Some 400 bytes a day: one allocation for the whole page.
+  page.reserve(8192 + 512 * year.days.size());
+  appendPieces(page, "\"", titleLine(year, names), eraLine(year), headerRow(year));
+  const std::string yearCell = trimmedNumber(year.enteredYear);
+  for (const CalendarDay& day : year.days) appendRow(page, names, yearCell, day);
+  page += "</table></HTLM>\"\r\n";
+  return page;
 }
 
 }  // namespace ventorel
