@@ -5,6 +5,7 @@
 #include "app/generation_run.h"
 #include "app/program_folder.h"
 #include "data/numbers.h"
+#include "output/calendar_file.h"
 #include "platform/file_io.h"
 #include "platform/recording.h"
 
@@ -32,6 +33,8 @@ constexpr const char* Usage =
     "\n"
     "Exit status: 0 done; 2 usage error; 3 year text not a number; 4 year 0;\n"
     "5 the run ended on an error; 6 the output file could not be written.\n";
+
+constexpr double CommitSeconds = 1.0;
 
 struct Options {
   std::string folder;
@@ -142,8 +145,19 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (options.format == "htm") comboText = data.names.formatName[0];
   if (options.format == "csv") comboText = data.names.formatName[1];
 
-  RunContext context{surface, launcher};
+  // The files of a batch are put in place together, with one sync for all of them
+  // (platform/file_io.h tells what a crash leaves behind), at least every
+  // CommitSeconds so that a long batch shows its files as it goes. A file to be
+  // opened must be in place first: --open writes each file at once.
+  FileBatch batch;
+  RunContext context{surface, launcher, options.open ? nullptr : &batch};
   int status = ExitDone;
+  auto commit = [&] {
+    for (const FileBatch::Failure& failure : batch.commit()) {
+      showMessage(writeFailedMessage(failure.path, failure.error));
+      if (status == ExitDone) status = ExitWriteFailed;
+    }
+  };
   for (const std::string& yearText : options.years) {
     const RunReport report = runGeneration(data, settings, RunInputs{yearText}, comboText, context);
     // The refusals are printed on the window; the other failures are shown as a message box.
@@ -152,7 +166,9 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.message.empty())
       showMessage(report.message);
     if (status == ExitDone) status = exitStatusOf(report.status);
+    if (batch.secondsStaged() >= CommitSeconds) commit();
   }
+  commit();
   out.flush();
   return status;
 }

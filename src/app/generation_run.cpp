@@ -37,13 +37,13 @@ void printRefusal(Surface& surface, const std::string& message) {
 
 // The spreadsheet's failure to start is not reported: the file is written.
 RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
-                        Launcher& launcher) {
+                        Launcher& launcher, FileBatch* batch) {
   RunReport report;
   const bool html = settings.outputFormat.equals(0);
   if (!html && !settings.outputFormat.equals(1)) return report;
   report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
   const WriteResult written =
-      writeCalendarFile(report.outputPath, html ? htmlCalendar(year, data.names) : csvCalendar(year, data.names));
+      writeCalendarFile(report.outputPath, html ? htmlCalendar(year, data.names) : csvCalendar(year, data.names), batch);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
   if (!html) {
     launcher.openInSpreadsheet(report.outputPath);
@@ -75,7 +75,7 @@ RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, doub
   drawYearHeaders(context.surface, data, enteredYear, computed.skies);
   printNotice(context.surface);
   drawSummary(context.surface, data.names, computed.skies, computed.lunar);
-  RunReport report = writeCalendar(data, settings, computed.year, context.launcher);
+  RunReport report = writeCalendar(data, settings, computed.year, context.launcher, context.fileBatch);
   resyncFormat(data.names, settings, comboText);
   return report;
 }

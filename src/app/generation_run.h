@@ -9,6 +9,7 @@
 #include "calendar/calendar_year.h"
 #include "data/reference_data.h"
 #include "data/value.h"
+#include "platform/file_io.h"
 #include "platform/launcher.h"
 #include "platform/surface.h"
 
@@ -17,6 +18,9 @@ namespace ventorel {
 struct RunContext {
   Surface& surface;
   Launcher& launcher;
+  // Set: the calendar file is staged in this batch and put in place when the
+  // caller commits it (the launcher must then not open files); unset: written at once.
+  FileBatch* fileBatch = nullptr;
 };
 
 // What a window or the command line keeps from run to run.
@@ -60,7 +64,7 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
 // neither): rendered, written through a temporary file, and handed on, the page
 // to the browser, the CSV file to the spreadsheet.
 RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
-                        Launcher& launcher);
+                        Launcher& launcher, FileBatch* batch = nullptr);
 
 // The window cleared and redrawn with its yellow-to-cyan band background.
 void redrawWindow(Surface& surface);

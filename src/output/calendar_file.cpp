@@ -15,11 +15,15 @@ std::string calendarPath(const std::string& folder, double enteredYear, const ch
   return joinPath(folder, numberText(enteredYear) + "年カレンダー" + extension);
 }
 
-WriteResult writeCalendarFile(const std::string& path, const std::string& text) {
+std::string writeFailedMessage(const std::string& path, const std::string& error) {
+  return "カレンダーのファイル「" + path + "」を書き込めませんでした（" + error + "）。前からあるファイルは変更されていません。";
+}
+
+WriteResult writeCalendarFile(const std::string& path, const std::string& text, FileBatch* batch) {
+  const std::string bytes = Utf8ByteOrderMark + text;
   std::string error;
-  if (writeFileAtomically(path, Utf8ByteOrderMark + text, error)) return {};
-  return {false, "カレンダーのファイル「" + path + "」を書き込めませんでした（" + error +
-                     "）。前からあるファイルは変更されていません。"};
+  if (batch ? batch->stage(path, bytes, error) : writeFileAtomically(path, bytes, error)) return {};
+  return {false, writeFailedMessage(path, error)};
 }
 
 }  // namespace ventorel

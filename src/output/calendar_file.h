@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/file_io.h"
+
 namespace ventorel {
 
 // The folder + the year with its leading blank or minus sign + "年カレンダー" + extension.
@@ -14,8 +16,11 @@ struct WriteResult {
 };
 
 // Writes the text as UTF-8 with a byte-order mark through a temporary file that
-// replaces the old one only when complete. A failure's message names the file
-// and the reason.
-WriteResult writeCalendarFile(const std::string& path, const std::string& text);
+// replaces the old one only when complete: at once, or, given a batch, when the
+// batch is committed. A failure's message names the file and the reason.
+WriteResult writeCalendarFile(const std::string& path, const std::string& text, FileBatch* batch = nullptr);
+
+// What the user is told when the file at `path` could not be written.
+std::string writeFailedMessage(const std::string& path, const std::string& error);
 
 }  // namespace ventorel

@@ -1,5 +1,6 @@
 #include "platform/file_io.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -143,7 +144,7 @@ int writeRefusal(const std::string& target, const struct stat& info) {
   return (info.st_mode & S_IWUSR) ? 0 : EACCES;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
+bool writeAll(int fd, std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -165,33 +166,35 @@ void syncFolder(const std::string& folder) {
   ::close(fd);
 }
 
-}  // namespace
-
-bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
-  auto refuse = [&](int code) {
-    error = std::strerror(code);
-    return false;
-  };
-  std::string target;
-  if (const int code = resolveLinks(path, target)) return refuse(code);
+// The checks and the temporary file of one replacement, up to the rename: the
+// target (links followed), refused when the user may not change it; stale
+// temporary files of the folder removed unless `cleaned` already lists it; the
+// bytes written to a new temporary file beside the target, synced when `sync`,
+// with the permissions the replaced file had (or those of a new file). Returns
+// 0 or the error number; on failure no temporary file is left.
+int writeTemporary(const std::string& path, std::string_view bytes, bool sync, std::vector<std::string>* cleaned,
+                   std::string& target, std::string& temporary) {
+  if (const int code = resolveLinks(path, target)) return code;
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0;
   if (replacing)
-    if (const int code = writeRefusal(target, old)) return refuse(code);
+    if (const int code = writeRefusal(target, old)) return code;
   const std::string folder = folderOf(target);
-  removeStaleTempFiles(folder);
+  if (!cleaned || std::find(cleaned->begin(), cleaned->end(), folder) == cleaned->end()) {
+    removeStaleTempFiles(folder);
+    if (cleaned) cleaned->push_back(folder);
+  }
 
-  std::string temporary = target + std::string(TempMarker) + std::to_string(::getpid()) + "-" +
-                          std::string(TempLetters, 'X');
+  temporary = target + std::string(TempMarker) + std::to_string(::getpid()) + "-" + std::string(TempLetters, 'X');
   const int fd = mkstemp(temporary.data());
-  if (fd < 0) return refuse(errno);
+  if (fd < 0) return errno;
   auto fail = [&](int code) {
     ::close(fd);
     ::unlink(temporary.c_str());
-    return refuse(code);
+    return code;
   };
   if (!writeAll(fd, bytes)) return fail(errno);
-  if (::fsync(fd) != 0) return fail(errno);
+  if (sync && ::fsync(fd) != 0) return fail(errno);
   // mkstemp creates the file for the owner only. A replaced file keeps its
   // permissions; a new one is an ordinary file.
   mode_t mode = old.st_mode & 0777;
@@ -204,15 +207,84 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, std:
   if (::close(fd) != 0) {
     const int code = errno;
     ::unlink(temporary.c_str());
-    return refuse(code);
+    return code;
   }
-  if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-    const int code = errno;
-    ::unlink(temporary.c_str());
-    return refuse(code);
+  return 0;
+}
+
+// Renames the temporary file over its target; on failure removes it. 0 or the error number.
+int putInPlace(const std::string& temporary, const std::string& target) {
+  if (std::rename(temporary.c_str(), target.c_str()) == 0) return 0;
+  const int code = errno;
+  ::unlink(temporary.c_str());
+  return code;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
+  std::string target, temporary;
+  int code = writeTemporary(path, bytes, true, nullptr, target, temporary);
+  if (code == 0) code = putInPlace(temporary, target);
+  if (code != 0) {
+    error = std::strerror(code);
+    return false;
   }
-  syncFolder(folder);
+  syncFolder(folderOf(target));
   return true;
+}
+
+FileBatch::~FileBatch() {
+  for (const Staged& file : staged_) ::unlink(file.temporary.c_str());
+}
+
+bool FileBatch::stage(const std::string& path, std::string_view bytes, std::string& error) {
+  Staged file;
+  if (const int code = writeTemporary(path, bytes, false, &cleanedFolders_, file.target, file.temporary)) {
+    error = std::strerror(code);
+    return false;
+  }
+  if (staged_.empty()) firstStaged_ = std::chrono::steady_clock::now();
+  staged_.push_back(std::move(file));
+  return true;
+}
+
+double FileBatch::secondsStaged() const {
+  if (staged_.empty()) return 0;
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - firstStaged_).count();
+}
+
+std::vector<FileBatch::Failure> FileBatch::commit() {
+  std::vector<Failure> failures;
+  std::vector<std::string> folders;
+  for (const Staged& file : staged_) {
+    const std::string folder = folderOf(file.target);
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+  }
+  // 1. The bytes of every temporary file onto the disk: one sync of each file
+  //    system, or, where that fails, a sync of each file on it.
+  std::vector<std::string> unsynced;
+  for (const std::string& folder : folders) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) unsynced.push_back(folder);
+    if (fd >= 0) ::close(fd);
+  }
+  // 2. Each temporary file renamed over its file.
+  for (const Staged& file : staged_) {
+    int code = 0;
+    if (std::find(unsynced.begin(), unsynced.end(), folderOf(file.target)) != unsynced.end()) {
+      const int fd = ::open(file.temporary.c_str(), O_RDONLY | O_CLOEXEC);
+      code = fd < 0 ? errno : ::fsync(fd) != 0 ? errno : 0;
+      if (fd >= 0) ::close(fd);
+      if (code != 0) ::unlink(file.temporary.c_str());
+    }
+    if (code == 0) code = putInPlace(file.temporary, file.target);
+    if (code != 0) failures.push_back({file.target, std::strerror(code)});
+  }
+  // 3. The renames onto the disk: one sync of each folder.
+  for (const std::string& folder : folders) syncFolder(folder);
+  staged_.clear();
+  return failures;
 }
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }

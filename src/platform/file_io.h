@@ -2,7 +2,10 @@
 // that never leave a half-written file behind.
 #pragma once
 
+#include <chrono>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ventorel {
 
@@ -24,7 +27,59 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string& err
 // Temporary files that an earlier, killed run left in that folder are removed first.
 // Returns false with a reason (the system's message) on any failure; the old file
 // is then unchanged.
-bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
+
+// Many files replaced as writeFileAtomically replaces one (the same checks, links,
+// permissions and temporary files), with the syncs shared: a sync of each file
+// per file costs about as much as the whole calendar on most disks.
+//
+// stage() writes a file's bytes to its temporary file beside it and leaves the
+// old file as it is; commit() syncs every staged temporary file with one sync of
+// the file system, then renames each over its file, then syncs each folder once.
+// What a crash leaves behind:
+//   - while staging or syncing: every old file unchanged; temporary files, which a
+//     later write in that folder removes once their run has ended;
+//   - while renaming: each file either its old or its complete new content (its
+//     bytes were on the disk before its rename); temporary files of the rest;
+//   - after the renames, before the folder sync (a power loss): a rename may be
+//     undone, and that file keeps its complete old content.
+// No file is ever found empty or half-written. Renaming first and syncing once at
+// the end would be as fast, but a power loss could then leave files that had
+// content empty or short (the rename reaching the disk before the bytes), which
+// many file systems allow; and a sync of each file before its rename keeps that
+// promise at a sync per file.
+// A batch destroyed without commit removes its temporary files: no file changes.
+class FileBatch {
+ public:
+  struct Failure {
+    std::string path;   // the file that keeps its old content
+    std::string error;  // the system's message
+  };
+
+  FileBatch() = default;
+  FileBatch(const FileBatch&) = delete;
+  FileBatch& operator=(const FileBatch&) = delete;
+  ~FileBatch();
+
+  // Returns false with a reason when the file cannot be written; nothing is then
+  // staged for it and its old file is unchanged.
+  bool stage(const std::string& path, std::string_view bytes, std::string& error);
+  std::size_t staged() const { return staged_.size(); }
+  // Seconds since the oldest staged file not yet committed; 0 when none is.
+  double secondsStaged() const;
+  // Puts every staged file in place as described above; returns the files that
+  // could not be (they keep their old content). The batch is empty afterwards.
+  std::vector<Failure> commit();
+
+ private:
+  struct Staged {
+    std::string target;
+    std::string temporary;
+  };
+  std::vector<Staged> staged_;
+  std::vector<std::string> cleanedFolders_;
+  std::chrono::steady_clock::time_point firstStaged_;
+};
 
 // Lets a write past the file-size limit (`ulimit -f`) fail with "File too large"
 // instead of ending the process. Both programs call it first thing in main().

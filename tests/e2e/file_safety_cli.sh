@@ -23,8 +23,10 @@ ok() { echo "ok: $1"; }
 bad() { echo "FAIL: $1"; fail=1; }
 temps() { find "$1" -maxdepth 1 -name '*.part-*' -printf '%f\n' | sort; }
 
-# A batch killed with -9 part-way. Nearly all of a run's time is the sync of its
-# temporary file, so the kill almost always leaves one; a few tries make sure.
+# A batch killed with -9 part-way. Its files are put in place together every
+# second, so the kill almost always leaves temporary files; a few tries make sure.
+# Every calendar it was replacing is then old or complete, never empty or cut.
+for y in $(seq 1 40); do printf 'the old page' > "$folder/ ${y}年カレンダー.htm"; done
 for try in 1 2 3 4 5; do
   "$cli" --folder "$folder" $(seq 1 2000) > /dev/null 2>&1 & batch=$!
   sleep 1
@@ -32,6 +34,12 @@ for try in 1 2 3 4 5; do
   wait "$batch" 2> /dev/null || true
   [ -n "$(temps "$folder")" ] && break
 done
+cut=0
+for y in $(seq 1 40); do
+  page="$folder/ ${y}年カレンダー.htm"
+  [ "$(cat "$page")" = "the old page" ] || [ "$(tail -c 10 "$page" | od -An -c | tr -d ' ')" = '</HTLM>"\r\n' ] || cut=$((cut + 1))
+done
+[ "$cut" -eq 0 ] && ok "every calendar of the killed batch is old or complete" || bad "$cut calendars cut by the kill"
 killed=$(temps "$folder")
 [ -n "$killed" ] && ok "the killed batch left $(echo "$killed" | wc -l) temporary file(s)" ||
   bad "five killed batches left no temporary file"

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -56,12 +59,20 @@ TEST(FileIo, ReplacingKeepsReadOnlyFilesPermissionsAndLinks) {
       {"link loop", [](const TempFolder& d) { fs::create_symlink("f", d.file("f")); },
        "Too many levels of symbolic links", nullptr, 0, {"f"}},
   };
+  // Each case at once and through a batch: the same checks, the same result.
+  for (const bool batched : {false, true})
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(std::string(c.what) + (batched ? " (batch)" : ""));
     TempFolder folder;
     c.prepare(folder);
     std::string error;
-    EXPECT_EQ(writeFileAtomically(folder.file("f"), "new", error), !*c.error);
+    if (batched) {
+      FileBatch batch;
+      EXPECT_EQ(batch.stage(folder.file("f"), "new", error), !*c.error);
+      EXPECT_TRUE(batch.commit().empty());
+    } else {
+      EXPECT_EQ(writeFileAtomically(folder.file("f"), "new", error), !*c.error);
+    }
     EXPECT_EQ(error, c.error);
     if (c.real) {
       EXPECT_EQ(folder.read(c.real), *c.error ? "old" : "new");
@@ -69,6 +80,67 @@ TEST(FileIo, ReplacingKeepsReadOnlyFilesPermissionsAndLinks) {
     }
     for (const char* link : c.links) EXPECT_TRUE(fs::is_symlink(folder.file(link))) << link;
     EXPECT_FALSE(anyTemporaryFile(folder.path()));
+  }
+}
+
+// What a batch leaves behind when it ends at each point: its files are old or
+// complete, never empty or mixed, and its temporary files go.
+TEST(FileIo, ABatchLeavesEachFileOldOrNew) {
+  enum class End { Committed, Abandoned, Killed, RenameFails };
+  struct Case {
+    const char* what;
+    End end;
+    const char* a;  // the files afterwards
+    const char* b;
+    bool temporaryLeft;
+  };
+  for (const Case& c : {Case{"committed", End::Committed, "new a", "new b", false},
+                        {"destroyed before its commit", End::Abandoned, "old a", "old b", false},
+                        {"killed before its commit", End::Killed, "old a", "old b", true},
+                        {"b cannot be renamed over", End::RenameFails, "new a", nullptr, false}}) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    folder.write("a", "old a");
+    folder.write("b", "old b");
+    std::string error;
+    std::vector<FileBatch::Failure> failures;
+    if (c.end == End::Killed) {
+      const pid_t child = fork();
+      if (child == 0) {
+        FileBatch batch;
+        const bool staged = batch.stage(folder.file("a"), "new a", error) && batch.stage(folder.file("b"), "new b", error);
+        ::_exit(staged ? 0 : 1);  // no destructor runs, as after kill -9
+      }
+      int status = -1;
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+      ASSERT_EQ(status, 0);
+    } else {
+      FileBatch batch;
+      ASSERT_TRUE(batch.stage(folder.file("a"), "new a", error));
+      ASSERT_TRUE(batch.stage(folder.file("b"), "new b", error));
+      EXPECT_EQ(folder.read("a"), "old a");
+      if (c.end == End::RenameFails) {
+        fs::remove(folder.file("b"));
+        fs::create_directory(folder.file("b"));
+      }
+      if (c.end != End::Abandoned) failures = batch.commit();
+    }
+    EXPECT_EQ(folder.read("a"), c.a);
+    if (c.b) {
+      EXPECT_EQ(folder.read("b"), c.b);
+    }
+    EXPECT_EQ(failures.size(), c.end == End::RenameFails ? 1u : 0u);
+    if (!failures.empty()) {
+      EXPECT_EQ(failures[0].path, folder.file("b"));
+    }
+    EXPECT_EQ(anyTemporaryFile(folder.path()), c.temporaryLeft);
+    if (c.temporaryLeft) {
+      // A later write removes them once they are a minute old and their run has ended.
+      for (const auto& entry : fs::directory_iterator(folder.path()))
+        fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+      EXPECT_TRUE(writeFileAtomically(folder.file("c"), "c", error)) << error;
+      EXPECT_FALSE(anyTemporaryFile(folder.path()));
+    }
   }
 }
 
