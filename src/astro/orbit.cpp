@@ -124,26 +124,39 @@ double reduceDegrees(double x) { return 360 * (x / 360 - Int(x / 360)); }
 
 double solveKepler(double g, double e) {
   // The halving goes up from grid point j when g >= mean(j), down otherwise. The
-  // mean grows with j (by at least (1 - e) * 2.4e-5 / 2 PI from one point to the
-  // next, far above the rounding of one evaluation), so the points it goes up
-  // from are exactly 1 .. K, the grid points whose mean is <= g, and it ends half
-  // a grid unit above K. K is found by solving M = E - e sin E with Newton's
-  // method, then settled by comparing the means of the grid points beside the
-  // root, computed as the halving computes them.
+  // mean grows with j, by at least (1 - e) / 2 PI per radian (over 0.15 for the
+  // eccentricities here), so the points it goes up from are exactly 1 .. K, the
+  // grid points whose mean is <= g, and it ends half a grid unit above K.
+  //
+  // K comes from the root of M = E - e sin E, found by Newton's method: once a
+  // step is below 1e-6 radians the root is known to some 1e-13. A grid point
+  // farther than Margin from it has a mean that differs from g by over 1e-10,
+  // while its evaluation by the halving's arithmetic is off by under 1e-15: the
+  // halving's comparison there is certain without making it. Only when the root
+  // lies within Margin of a grid point (about one time in 10^4) are the means of
+  // the points beside it evaluated exactly as the halving evaluates them.
+  constexpr double Margin = 1e-9;                         // radians
+  constexpr double GridRadians = KeplerGrid / degPerRad;  // about 2.4e-5
   const double m = 2 * PI * g;
   double anomaly = m + e * std::sin(m);  // radians
-  for (int i = 0; i < 4; ++i) {
+  bool converged = false;
+  for (int i = 0; i < 6 && !converged; ++i) {
     const double step = (anomaly - e * std::sin(anomaly) - m) / (1 - e * std::cos(anomaly));
     anomaly -= step;
-    if (std::fabs(step) < 1e-9) break;
+    converged = std::fabs(step) < 1e-6;
   }
-  const double guess = std::floor(anomaly * degPerRad / KeplerGrid);
+  const double units = anomaly / GridRadians;
+  const double guess = std::floor(units);
   std::int64_t k = !(guess >= 0) ? 0  // also a g that is not a number: the halving then always goes down
                    : guess >= KeplerGridPoints ? KeplerGridPoints - 1
                                                : static_cast<std::int64_t>(guess);
-  // Settle K: mean(K) <= g (or K = 0) and g < mean(K + 1) (or K is the last point).
-  while (k > 0 && !(g >= meanAtGridPoint(k, e))) --k;
-  while (k + 1 < KeplerGridPoints && g >= meanAtGridPoint(k + 1, e)) ++k;
+  const bool clear = converged && k == guess && (units - guess) * GridRadians > Margin &&
+                     (guess + 1 - units) * GridRadians > Margin && k + 1 < KeplerGridPoints;
+  if (!clear) {
+    // Settle K: mean(K) <= g (or K = 0) and g < mean(K + 1) (or K is the last point).
+    while (k > 0 && !(g >= meanAtGridPoint(k, e))) --k;
+    while (k + 1 < KeplerGridPoints && g >= meanAtGridPoint(k + 1, e)) ++k;
+  }
   // The halving's last visited point is odd: K itself when it went up from K,
   // K + 1 when it went down from it. The result is formed as the halving forms it.
   const bool up = k % 2 == 1;
