@@ -16,10 +16,15 @@ struct PlanePoint {
   double y;
 };
 
-PlanePoint orbitPlanePoint(double a, double e, double anomaly) {
-  const double radians = anomaly / degPerRad;
+// The semi-minor axis (a^2 - (e a)^2)^0.5.
+double minorAxis(double a, double e) {
   const double ea = e * a;
-  return {a * (std::cos(radians) - e), std::pow(a * a - ea * ea, 0.5) * std::sin(radians)};
+  return std::pow(a * a - ea * ea, 0.5);
+}
+
+PlanePoint orbitPlanePoint(double a, double minor, double e, double anomaly) {
+  const double radians = anomaly / degPerRad;
+  return {a * (std::cos(radians) - e), minor * std::sin(radians)};
 }
 
 // Turns the plane point by the argument w in the plane, tilts the plane by the
@@ -29,12 +34,12 @@ struct EclipticPoint {
   double y;
 };
 
-EclipticPoint toEcliptic(PlanePoint p, double w, double inclination, double node) {
+EclipticPoint toEcliptic(PlanePoint p, double w, double cosInclination, double node) {
   const double wr = w / degPerRad;
   const double x1 = p.x * std::cos(wr) - p.y * std::sin(wr);
   const double y1 = p.x * std::sin(wr) + p.y * std::cos(wr);
   const double x2 = x1;
-  const double y2 = y1 * std::cos(inclination / degPerRad);
+  const double y2 = y1 * cosInclination;
   const double nr = node / degPerRad;
   return {x2 * std::cos(nr) - y2 * std::sin(nr), x2 * std::sin(nr) + y2 * std::cos(nr)};
 }
@@ -63,16 +68,17 @@ void sunPosition(OrbitTables& orbit, double t) {
   const double node = equinoxNode(t);
 
   const double anomaly = solveKepler(meanAnomalyFraction(t, orbit.perihelionOffset[SunBody], period), e);
-  const PlanePoint p = orbitPlanePoint(orbit.orbitA[SunBody], e, anomaly);
+  const double a = orbit.orbitA[SunBody];
+  const PlanePoint p = orbitPlanePoint(a, minorAxis(a, e), e, anomaly);
 
   // The argument of perihelion projected on the ecliptic.
-  const double inclination = orbit.orbitI[SunBody];
+  const double cosInclination = orbit.cosInclination[SunBody];
   const double d = perihelion - node;
-  double w = std::atan(std::tan(d / degPerRad) / std::cos(inclination / degPerRad)) * degPerRad;
+  double w = std::atan(std::tan(d / degPerRad) / cosInclination) * degPerRad;
   if (std::cos(d / degPerRad) < 0) w = w + 180;
 
   // (X, Y) is the Earth about the Sun; the Sun is seen from the Earth along -X, -Y.
-  const EclipticPoint earth = toEcliptic(p, w, inclination, node);
+  const EclipticPoint earth = toEcliptic(p, w, cosInclination, node);
   const double lambda = directionOf(0 - earth.x, 0 - earth.y);
   orbit.eclipticLongitudeRad[SunBody] = lambda;
   orbit.eclipticLongitude[SunBody] = lambda * degPerRad;
@@ -90,7 +96,7 @@ void moonPosition(OrbitTables& orbit, double t) {
   const double perigee = moonPerigee(t);
   const double anomaly =
       solveKepler(meanAnomalyFraction(t, orbit.perihelionOffset[MoonBody], MoonPeriod), MoonEccentricity);
-  const PlanePoint p = orbitPlanePoint(orbit.orbitA[MoonBody], MoonEccentricity, anomaly);
+  const PlanePoint p = orbitPlanePoint(orbit.orbitA[MoonBody], orbit.moonMinorAxis, MoonEccentricity, anomaly);
 
   // The argument of perigee, taken in the orbit's own plane.
   double w = perigee - node;
@@ -98,7 +104,7 @@ void moonPosition(OrbitTables& orbit, double t) {
   if (w > 360) w = w - 360;
 
   // The Moon's elements are geocentric: (X, Y) already points from the Earth.
-  const EclipticPoint moon = toEcliptic(p, w, orbit.orbitI[MoonBody], node);
+  const EclipticPoint moon = toEcliptic(p, w, orbit.cosInclination[MoonBody], node);
   const double longitude = directionOf(moon.x, moon.y) * degPerRad;
   const double corrected = longitude - moonCorrection(TropicalYear * t);
   orbit.eclipticLongitude[MoonBody] = corrected;
@@ -119,6 +125,11 @@ double meanAtGridPoint(std::int64_t j, double e) {
 }
 
 }  // namespace
+
+OrbitTables::OrbitTables(const OrbitElements& elements) : orbitA(elements.orbitA), orbitI(elements.orbitI) {
+  for (const int body : {SunBody, MoonBody}) cosInclination[body] = std::cos(orbitI[body] / degPerRad);
+  moonMinorAxis = minorAxis(orbitA[MoonBody], MoonEccentricity);
+}
 
 double reduceDegrees(double x) { return 360 * (x / 360 - Int(x / 360)); }
 

@@ -60,11 +60,15 @@ double moonPerigeeOffset();
 // The orbit values of one daily walk, per body slot 1..10: the fixed elements it
 // starts from, the offset of the walk's start, and the latest longitudes.
 struct OrbitTables {
-  explicit OrbitTables(const OrbitElements& elements = OrbitElements())
-      : orbitA(elements.orbitA), orbitI(elements.orbitI) {}
+  explicit OrbitTables(const OrbitElements& elements = OrbitElements());
 
-  Table<double, 11> orbitA;
-  Table<double, 11> orbitI;
+  const Table<double, 11> orbitA;
+  const Table<double, 11> orbitI;
+  // Values of the fixed elements that every day of a walk needs, taken once:
+  // cos(orbitI / degPerRad) per body, and the Moon's semi-minor axis
+  // (a^2 - (e a)^2)^0.5, computed as the daily position computes them.
+  Table<double, 11> cosInclination{"cosInclination"};
+  double moonMinorAxis = 0;
   Table<double, 11> perihelionOffset{"perihelionOffset"};
   Table<double, 11> eclipticLongitude{"eclipticLongitude"};
   Table<double, 11> eclipticLongitudeRad{"eclipticLongitudeRad"};
