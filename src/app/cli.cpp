@@ -150,7 +150,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   // CommitSeconds so that a long batch shows its files as it goes. A file to be
   // opened must be in place first: --open writes each file at once.
   FileBatch batch;
-  RunContext context{surface, launcher, options.open ? nullptr : &batch};
+  SkyCache skies;
+  RunContext context{surface, launcher, options.open ? nullptr : &batch, &skies};
   int status = ExitDone;
   auto commit = [&] {
     for (const FileBatch::Failure& failure : batch.commit()) {

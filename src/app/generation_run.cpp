@@ -69,7 +69,7 @@ void resyncFormat(const BuiltinTables& names, RunSettings& settings, std::string
 
 RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, double enteredYear, CalendarBasis basis,
                           std::string& comboText, RunContext& context) {
-  const ComputedCalendar computed = computeCalendar(enteredYear, basis, data);
+  const ComputedCalendar computed = computeCalendar(enteredYear, basis, data, context.skyCache);
   // The window shows the three years' headers, the notice and the summary, in
   // this order, before the file is written.
   drawYearHeaders(context.surface, data, enteredYear, computed.skies);

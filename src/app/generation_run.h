@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/calendar_basis.h"
+#include "calendar/calendar_sources.h"
 #include "calendar/calendar_year.h"
 #include "data/reference_data.h"
 #include "data/value.h"
@@ -21,6 +22,9 @@ struct RunContext {
   // Set: the calendar file is staged in this batch and put in place when the
   // caller commits it (the launcher must then not open files); unset: written at once.
   FileBatch* fileBatch = nullptr;
+  // Set: the skies of recent years are kept here for the next runs (a batch of
+  // consecutive years over the same reference data).
+  SkyCache* skyCache = nullptr;
 };
 
 // What a window or the command line keeps from run to run.

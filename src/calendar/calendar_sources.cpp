@@ -12,18 +12,30 @@ double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYe
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
   CalendarSources sources;
   sources.basis = basis;
-  if (year > 1901 && year < 2099)
+  if (year > 1901 && year < 2099) {
+    sources.skyKind = SkyKind::NewMoonTable;
     sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
-  else
+  } else {
+    sources.skyKind = SkyKind::KeplerModel;
     sources.sky = std::make_unique<KeplerSky>(data.orbit);
+  }
   return sources;
 }
 
-ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data) {
+YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) {
+  for (const Kept& kept : kept_)
+    if (kept.kind == sources.skyKind && kept.year == astronomicalYear) return kept.sky;
+  if (kept_.size() == Capacity) kept_.erase(kept_.begin());
+  kept_.push_back({sources.skyKind, astronomicalYear, sources.sky->year(astronomicalYear)});
+  return kept_.back().sky;
+}
+
+ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache) {
   const double year = astronomicalYear(enteredYear);
   const CalendarSources sources = sourcesFor(basis, year, data);
+  auto skyOf = [&](double y) { return cache ? cache->year(sources, y) : sources.sky->year(y); };
   ComputedCalendar computed;
-  for (int slot = 0; slot <= 2; ++slot) computed.skies[static_cast<std::size_t>(slot)] = sources.sky->year(year + slot - 1);
+  for (int slot = 0; slot <= 2; ++slot) computed.skies[static_cast<std::size_t>(slot)] = skyOf(year + slot - 1);
   computed.lunar = oldCalendar(computed.skies, enteredYear);
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
   return computed;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "astro/year_sky.h"
 #include "calendar/calendar_basis.h"
@@ -12,9 +13,32 @@
 
 namespace ventorel {
 
+// The sky sources a basis may take; a year's sky depends only on the source and
+// the year (and the reference data).
+enum class SkyKind { KeplerModel, NewMoonTable };
+
 struct CalendarSources {
   CalendarBasis basis = CalendarBasis::Classic;
+  SkyKind skyKind = SkyKind::KeplerModel;
   std::unique_ptr<SkySource> sky;
+};
+
+// The skies of the latest years computed, for a batch of consecutive years: each
+// run needs the years either side of its own, so that without the cache every
+// year's sky is computed three times. Owned by the batch; serves one ReferenceData.
+class SkyCache {
+ public:
+  // The sky of the astronomical year from the sources, computed when not kept.
+  YearSky year(const CalendarSources& sources, double astronomicalYear);
+
+ private:
+  struct Kept {
+    SkyKind kind;
+    double year;
+    YearSky sky;
+  };
+  static constexpr std::size_t Capacity = 8;
+  std::vector<Kept> kept_;  // oldest first
 };
 
 // The sources of a basis for an astronomical year: the shipped new-moon table for
@@ -30,8 +54,10 @@ struct ComputedCalendar {
   CalendarYear year;
 };
 
-// The calendar of the entered year (user numbering, not 0).
-ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data);
+// The calendar of the entered year (user numbering, not 0); the skies are taken
+// from the cache when one is given.
+ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data,
+                                 SkyCache* cache = nullptr);
 
 // The astronomical numbering of an entered year: 1 BC (-1) is year 0.
 double astronomicalYear(double enteredYear);
