@@ -10,17 +10,6 @@
 
 namespace ventorel {
 
-double Int(double x) { return std::floor(x); }
-
-double roundHalfEven(double x) {
-  if (!std::isfinite(x)) return x;
-  const double lower = std::floor(x);
-  const double fraction = x - lower;
-  if (fraction < 0.5) return lower;
-  if (fraction > 0.5) return lower + 1.0;
-  // Exactly half way: take the even neighbour.
-  return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-}
 
 std::int64_t toIndex(double x) {
   const double r = roundHalfEven(x);
@@ -34,6 +23,11 @@ double Mod(double x, double n) {
   const double a = roundHalfEven(x);
   const double b = roundHalfEven(n);
   if (b == 0.0) throw std::domain_error("division by zero in Mod");
+  // Whole numbers of up to 2^53 are exact in both types, and the integer
+  // remainder, like fmod, is exact and keeps the sign of the dividend.
+  constexpr double Exact = 9007199254740992.0;  // 2^53
+  if (std::fabs(a) <= Exact && std::fabs(b) <= Exact)
+    return static_cast<double>(static_cast<std::int64_t>(a) % static_cast<std::int64_t>(b));  // 0 is never -0
   // fmod keeps the sign of the dividend, as the rule requires.
   const double r = std::fmod(a, b);
   return r == 0.0 ? 0.0 : r;  // no negative zero

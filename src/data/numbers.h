@@ -5,6 +5,7 @@
 // or a new moon. They live here, once, and every phase uses them.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,10 +18,18 @@ inline constexpr double PI = 3.14159265359;
 inline constexpr double TropicalYear = 365.24219029;
 
 // Int(x): the floor, toward minus infinity (Int(-0.25) = -1).
-double Int(double x);
+inline double Int(double x) { return std::floor(x); }
 
 // Round to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-double roundHalfEven(double x);
+inline double roundHalfEven(double x) {
+  if (!std::isfinite(x)) return x;
+  const double lower = std::floor(x);
+  const double fraction = x - lower;
+  if (fraction < 0.5) return lower;
+  if (fraction > 0.5) return lower + 1.0;
+  // Exactly half way: take the even neighbour.
+  return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
 
 // Conversion of a number to an integer or a table index: round half to even.
 // Values outside the 64-bit range saturate, so the bounds check that follows

@@ -33,7 +33,8 @@ TEST(NumberRules, IndexConversionOfAbsurdValuesSaturatesInsteadOfOverflowing) {
 TEST(NumberRules, ModRoundsBothOperandsAndKeepsTheDividendsSign) {
   struct Case { double x, n, expected; };
   for (const Case c : {Case{7, 3, 1}, {-7, 3, -1}, {7, -3, 1}, {-7, -3, -1}, {6.5, 4, 2}, {7.5, 4, 0},
-                       {-3.5, 10, -4}, {10, 2.5, 0}, {5, 3.5, 1}, {-20, 10, 0}, {6.9999999, 7, 0}})
+                       {-3.5, 10, -4}, {10, 2.5, 0}, {5, 3.5, 1}, {-20, 10, 0}, {6.9999999, 7, 0},
+                       {9007199254740992, 10, 2}, {-9007199254740992, 10, -2}, {1e16, 7, 4}, {-1e16, 7, -4}})
     EXPECT_EQ(Mod(c.x, c.n), c.expected) << c.x << " Mod " << c.n;
   EXPECT_FALSE(std::signbit(Mod(-20, 10)));
   EXPECT_THROW(Mod(5, 0.4), std::domain_error);
