@@ -71,29 +71,37 @@ double numericValue(std::string_view text) {
   return std::isfinite(value) ? value : 0.0;
 }
 
-std::string plainDecimal(double x) {
-  if (std::isnan(x)) return "NaN";
-  if (std::isinf(x)) return x > 0 ? "Infinity" : "-Infinity";
-  if (x == 0.0) return "0";
+DecimalText::DecimalText(double x) {
+  auto set = [this](std::string_view text) { size_ = text.copy(buffer_, sizeof buffer_); };
+  auto written = [this](std::to_chars_result result) { size_ = static_cast<std::size_t>(result.ptr - buffer_); };
+  if (std::isnan(x) || std::isinf(x) || x == 0.0) {
+    set(std::isnan(x) ? "NaN" : x > 0 ? "Infinity" : x < 0 ? "-Infinity" : "0");
+    return;
+  }
   // std::to_chars with a precision writes the digits printf would write for it.
-  char buffer[64];
-  auto text = [&buffer](std::to_chars_result written) { return std::string(buffer, written.ptr); };
+  char* const end = buffer_ + sizeof buffer_;
   const double magnitude = std::fabs(x);
-  if (magnitude >= 1e15 || magnitude < 1e-15)
-    return text(std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15));
+  if (magnitude >= 1e15 || magnitude < 1e-15) {
+    written(std::to_chars(buffer_, end, x, std::chars_format::general, 15));
+    return;
+  }
   // A whole number has no decimals to show: the common case of days, months and years.
-  if (x == std::trunc(x)) return text(std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x)));
+  if (x == std::trunc(x)) {
+    written(std::to_chars(buffer_, end, static_cast<long long>(x)));
+    return;
+  }
   // Fixed notation with 15 significant digits, then trailing zeros dropped.
   const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
   const int decimals = std::max(0, 14 - exponent);
-  std::string fixed = text(std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals));
-  if (fixed.find('.') != std::string::npos) {
-    while (!fixed.empty() && fixed.back() == '0') fixed.pop_back();
-    if (!fixed.empty() && fixed.back() == '.') fixed.pop_back();
+  written(std::to_chars(buffer_, end, x, std::chars_format::fixed, decimals));
+  if (std::string_view(*this).find('.') != std::string_view::npos) {
+    while (size_ > 0 && buffer_[size_ - 1] == '0') --size_;
+    if (size_ > 0 && buffer_[size_ - 1] == '.') --size_;
   }
-  if (fixed == "-0") fixed = "0";
-  return fixed;
+  if (std::string_view(*this) == "-0") set("0");
 }
+
+std::string plainDecimal(double x) { return std::string(DecimalText(x)); }
 
 std::string numberText(double x) {
   std::string text = plainDecimal(x);

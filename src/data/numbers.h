@@ -50,6 +50,17 @@ double numericValue(std::string_view text);
 // trailing ".0", up to 15 significant digits (2024 -> "2024", -0.5 -> "-0.5").
 std::string plainDecimal(double x);
 
+// The same text held in place, for the writers that append it: no allocation.
+class DecimalText {
+ public:
+  explicit DecimalText(double x);
+  operator std::string_view() const { return {buffer_, size_}; }
+
+ private:
+  char buffer_[64];
+  std::size_t size_ = 0;
+};
+
 // The two number texts the outputs use:
 // numberText: a leading blank for zero and positive values, a minus sign for
 // negative ones (" 2024", "-660"); trimmedNumber: the same without blanks.

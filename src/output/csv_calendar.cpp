@@ -16,33 +16,23 @@ void appendLine(std::string& text, std::string_view field) {
   text += "\r\n";
 }
 
-// A day's record: every field quoted, separated by commas, ended by CR LF.
+// A day's record: every field quoted, separated by commas, ended by CR LF. The
+// texts a data file may give (the holiday's name) and the notes are escaped; the
+// other pieces are numbers and built-in names, which hold no double quote.
 void appendDay(std::string& text, const BuiltinTables& names, std::string_view yearText, const CalendarDay& day) {
-  appendCsvField(text, yearText, "年  ");
-  text += ',';
-  appendCsvField(text, trimmedNumber(day.month), "月");
-  text += ',';
-  appendCsvField(text, trimmedNumber(day.day), "日");
-  text += ',';
-  appendCsvField(text, "(", names.weekdayName(0, day.weekday), ")");
-  text += ',';
+  appendPieces(text, "\"", yearText, "年  \",\"", DecimalText(day.month), "月\",\"", DecimalText(day.day), "日\",\"(",
+               names.weekdayName(0, day.weekday), ")\",\"");
   if (day.gregorian)
-    appendCsvField(text, holidayText(day.holiday, false));
+    appendCsvEscaped(text, holidayText(day.holiday, false));
   else
-    appendCsvField(text, "JC", trimmedNumber(day.julian.month), "月", trimmedNumber(day.julian.day), "日");
-  text += ',';
-  appendCsvField(text, dayNote(names, day, false));
-  text += ',';
-  appendCsvField(text, names.rokuyoName[day.rokuyo]);
-  text += ',';
-  appendCsvField(text, "旧暦", monthName(day.lunarMonth));
-  text += ',';
-  appendCsvField(text, trimmedNumber(day.lunarDay), "日");
-  text += ',';
-  appendCsvField(text, names.stemName[day.sexagenary.stem], names.branchName[day.sexagenary.branch]);
-  text += ',';
-  appendCsvField(text, senjitsuText(day.senjitsu, false));
-  text += "\r\n";
+    appendPieces(text, "JC", DecimalText(day.julian.month), "月", DecimalText(day.julian.day), "日");
+  text += "\",\"";
+  appendCsvEscaped(text, dayNote(names, day, false));
+  appendPieces(text, "\",\"", names.rokuyoName[day.rokuyo], "\",\"旧暦", monthName(day.lunarMonth), "\",\"",
+               DecimalText(day.lunarDay), "日\",\"", names.stemName[day.sexagenary.stem],
+               names.branchName[day.sexagenary.branch], "\",\"");
+  appendCsvEscaped(text, senjitsuText(day.senjitsu, false));
+  text += "\"\r\n";
 }
 
 }  // namespace

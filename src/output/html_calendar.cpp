@@ -47,8 +47,8 @@ constexpr std::string_view LinkStart = "<a href=https://ja.wikipedia.org/wiki/";
 static_assert(LinkStart.substr(8) == ArticleBaseUrl);
 
 void appendRow(std::string& page, const BuiltinTables& names, std::string_view yearCell, const CalendarDay& day) {
-  const std::string m = trimmedNumber(day.month);
-  const std::string dd = trimmedNumber(day.day);
+  const DecimalText m(day.month);
+  const DecimalText dd(day.day);
   appendPieces(page, "<tr><td>", yearCell, "年</td><td>");
   if (day.gregorian)
     appendPieces(page, LinkStart, m, "%E6%9C%88", dd, "%E6%97%A5>", m, "月", dd, "日</a></td><td>");
@@ -58,14 +58,14 @@ void appendRow(std::string& page, const BuiltinTables& names, std::string_view y
   if (day.gregorian) {
     appendPieces(page, holidayText(day.holiday, true), "</td><td>");
   } else {
-    const std::string jm = trimmedNumber(day.julian.month);
-    const std::string jd = trimmedNumber(day.julian.day);
+    const DecimalText jm(day.julian.month);
+    const DecimalText jd(day.julian.day);
     appendPieces(page, LinkStart, jm, "%E6%9C%88", jd, "%E6%97%A5>", "JC", jm, "月", jd, "日",
                  holidayText(day.holiday, true), "</a></td><td>");
   }
-  const std::string lunarDay = trimmedNumber(day.lunarDay);
+  const DecimalText lunarDay(day.lunarDay);
   appendPieces(page, dayNote(names, day, true), "</td><td>", names.rokuyoName[day.rokuyo], "</td><td>", LinkStart,
-               "%E6%97%A7%E6%9A%A6", trimmedNumber(day.lunarMonth.number.value_or(0)), "%E6%9C%88", lunarDay,
+               "%E6%97%A7%E6%9A%A6", DecimalText(day.lunarMonth.number.value_or(0)), "%E6%9C%88", lunarDay,
                "%E6%97%A5>", "旧暦", monthName(day.lunarMonth), lunarDay, "日</a></td><td>");
   const int s = day.sexagenary.stem;
   const int b = day.sexagenary.branch;

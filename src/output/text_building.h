@@ -13,19 +13,21 @@ void appendPieces(std::string& out, const Pieces&... pieces) {
   (out.append(std::string_view(pieces)), ...);
 }
 
+// Appends the text with every double quote doubled, as inside a quoted CSV field.
+inline void appendCsvEscaped(std::string& out, std::string_view text) {
+  for (std::size_t quote = text.find('"'); quote != std::string_view::npos; quote = text.find('"')) {
+    out.append(text.substr(0, quote + 1));
+    out += '"';
+    text.remove_prefix(quote + 1);
+  }
+  out.append(text);
+}
+
 // Appends one CSV field: the pieces in double quotes, a double quote inside doubled.
 template <typename... Pieces>
 void appendCsvField(std::string& out, const Pieces&... pieces) {
   out += '"';
-  auto quoted = [&out](std::string_view piece) {
-    for (std::size_t quote = piece.find('"'); quote != std::string_view::npos; quote = piece.find('"')) {
-      out.append(piece.substr(0, quote + 1));
-      out += '"';
-      piece.remove_prefix(quote + 1);
-    }
-    out.append(piece);
-  };
-  (quoted(std::string_view(pieces)), ...);
+  (appendCsvEscaped(out, std::string_view(pieces)), ...);
   out += '"';
 }
 
