@@ -1,5 +1,7 @@
 #include "calendar/annotate.h"
 
+#include <array>
+
 #include "astro/day_count.h"
 #include "calendar/eras.h"
 #include "calendar/holidays.h"
@@ -103,10 +105,14 @@ JulianDate julianDateOf(double daysBeforeYear, int d) {
   const double r = daysBeforeYear + d + 2;
   const double year = Int(r / DaysPerJulianYear) + 1;
   const int leap = static_cast<int>(Int(Int(year / 4) + 1 - year / 4));
-  MonthStarts starts{"julianMonthStart"};
-  fillMonthStarts(starts, leap);
+  // The month starts of a common and of a leap Julian year, made once.
+  static const std::array<MonthStarts, 2> Starts = [] {
+    std::array<MonthStarts, 2> starts{MonthStarts{"julianMonthStart"}, MonthStarts{"julianMonthStart"}};
+    for (int l = 0; l <= 1; ++l) fillMonthStarts(starts[static_cast<std::size_t>(l)], l);
+    return starts;
+  }();
   const double dayOfYear = r - Int((year - 1) * DaysPerJulianYear);
-  const MonthDay md = monthDayOf(static_cast<int>(dayOfYear), starts);
+  const MonthDay md = monthDayOf(static_cast<int>(dayOfYear), Starts.at(static_cast<std::size_t>(leap)));
   // Deliberate and kept: on 31 December of a Julian leap year the year estimate
   // is one too high and the day of that year comes out 0; the date is mended here
   // rather than by a different estimate, which would move other days.

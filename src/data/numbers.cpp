@@ -60,6 +60,12 @@ double numericValue(std::string_view text) {
       i = j;
     }
   }
+  // Up to 15 plain digits are a whole number below 2^53, exact as it is summed.
+  if (i - begin <= 15 && std::all_of(text.begin() + begin, text.begin() + i, isDigit)) {
+    double whole = 0;
+    for (std::size_t k = begin; k < i; ++k) whole = whole * 10 + (text[k] - '0');
+    return negative ? -whole : whole;
+  }
   // from_chars rounds correctly, as strtod does, and takes no sign: the sign is
   // applied afterwards, which is exact.
   double value = 0;
