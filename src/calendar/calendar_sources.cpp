@@ -2,6 +2,7 @@
 
 #include "astro/classic_sky.h"
 #include "calendar/annotate.h"
+#include "calendar/historical_days.h"
 
 namespace ventorel {
 
@@ -25,6 +26,8 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   ComputedCalendar computed;
   for (int slot = 0; slot <= 2; ++slot) computed.skies[static_cast<std::size_t>(slot)] = sources.sky->year(year + slot - 1);
   computed.lunar = oldCalendar(computed.skies, enteredYear);
+  // The true calendar keeps the months that were officially in use up to 1872.
+  if (basis == CalendarBasis::True) takeHistoricalMonths(computed.lunar);
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
   return computed;
 }
