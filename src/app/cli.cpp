@@ -18,8 +18,8 @@ namespace ventorel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--transcript] [--open] YEAR...\n"
-    "       ventorel-cli [--folder DIR] --holidays YEAR...\n"
+    "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--classic] [--transcript] [--open] YEAR...\n"
+    "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR (default: the\n"
@@ -27,6 +27,10 @@ constexpr const char* Usage =
     "\n"
     "  --folder DIR   the program folder (data files in, calendar files out)\n"
     "  --format F     htm or csv; default: the format saved in ini.dat\n"
+    "  --classic      the classic calendar (the orbit model and the shipped\n"
+    "                 new-moon table, as the files have always been made);\n"
+    "                 default: the true sky (precise terms and new moons,\n"
+    "                 years -1000..3000; the classic model beyond them)\n"
     "  --transcript   print every line the run prints on the window, as the\n"
     "                 design-grid x of the line, a tab, and the text\n"
     "  --open         open the file in the browser or spreadsheet afterwards\n"
@@ -47,6 +51,7 @@ struct Options {
   bool transcript = false;
   bool open = false;
   bool holidays = false;
+  bool classic = false;
   bool help = false;
   std::vector<std::string> years;
 };
@@ -64,6 +69,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.help = true;
     } else if (a == "--transcript") {
       options.transcript = true;
+    } else if (a == "--classic") {
+      options.classic = true;
     } else if (a == "--open") {
       options.open = true;
     } else if (a == "--holidays") {
@@ -184,7 +191,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
   for (const std::string& message : loaded.messages) showMessage(message);
   const ReferenceData& data = loaded.data;
-  if (options.holidays) return printHolidays(options.years, data, CalendarBasis::True, out, err);
+  const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
+  if (options.holidays) return printHolidays(options.years, data, basis, out, err);
   settings.outputFormat = data.outputFormat;
 
   // The format list shows the saved format, as the window would (anything but 1 is htm).
@@ -195,7 +203,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   RunContext context{surface, launcher};
   int status = ExitDone;
   for (const std::string& yearText : options.years) {
-    const RunReport report = runGeneration(data, settings, RunInputs{yearText}, comboText, context);
+    const RunReport report = runGeneration(data, settings, RunInputs{yearText, basis}, comboText, context);
     // The refusals are printed on the window; the other failures are shown as a message box.
     if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
       err << "ventorel-cli: " << report.message << "\n";
