@@ -309,7 +309,7 @@ class WindowTest : public QObject {
   // record and read back at the next start.
   void classicCheckBoxChoosesTheCalendarAndIsSaved() {
     ProgramFolder folder("1\r\n");
-    const QByteArray trueAugust22 = "\"2024年  \",\"8月\",\"22日\",\"(木)\",\"\",\"処暑\"";
+    const QByteArray trueAugust22 = "\"2024年  \",\"8月\",\"22日\",\"(木)\",\"\",\"処暑";
     {
       Window w(folder);
       w.show();
