@@ -100,7 +100,7 @@ std::set<std::string> currentLaw(int year) {
   return out;
 }
 
-TEST(TrueCalendar, HolidaysOfEveryYearFrom1948To2050AreTheLaws) {
+TEST(TrueCalendarFiles, HolidaysOfEveryYearFrom1948To2050AreTheLaws) {
   std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/data/holidays_1948_2026.csv");
   std::map<int, std::set<std::string>> expected;
   std::string row;
@@ -124,7 +124,7 @@ TEST(TrueCalendar, HolidaysOfEveryYearFrom1948To2050AreTheLaws) {
   std::cout << "holidays 1948-2050 as the law gives them: " << equal << " of " << total << "\n";
 }
 
-TEST(TrueCalendar, WithoutAWholeHolidayLawTheHolidayFileRules) {
+TEST(TrueCalendarFiles, WithoutAWholeHolidayLawTheHolidayFileRules) {
   ReferenceData data = shippedData();
   data.lawComplete = false;
   EXPECT_TRUE(csvHolidays(1990, data).empty());
@@ -137,7 +137,7 @@ std::string tableDay(const HistoricalDay& h) {
   return std::string("旧暦") + (h.leap ? "閏" : "") + std::to_string(h.month) + "月 " + std::to_string(h.day) + "日";
 }
 
-TEST(TrueCalendar, OldCalendarOfEveryDay445To1872IsTheHistoricalTable) {
+TEST(TrueCalendarFiles, OldCalendarOfEveryDay445To1872IsTheHistoricalTable) {
   std::int64_t days = 0, equal = 0;
   for (int year = HistoricalFirstYear; year <= HistoricalLastYear; ++year) {
     const testing::CsvRecords records = csvDays(year);
@@ -157,7 +157,7 @@ TEST(TrueCalendar, OldCalendarOfEveryDay445To1872IsTheHistoricalTable) {
 
 // The old-calendar column either side of the table's ends: each day is the day
 // after the one before (or the first of a month), without a gap.
-TEST(TrueCalendar, TheTableJoinsTheSkyAtBothEnds) {
+TEST(TrueCalendarFiles, TheTableJoinsTheSkyAtBothEnds) {
   for (const int first : {444, 1872}) {
     testing::CsvRecords span = csvDays(first);
     for (auto& r : csvDays(first + 1)) span.push_back(r);
