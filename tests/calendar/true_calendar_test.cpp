@@ -56,21 +56,32 @@ TEST(TrueCalendar, LeapMonthsOfTheAlmanac) {
 }
 
 // Days the classic model puts elsewhere: 節分 by 立春 (the first 3 February
-// since 1897), the equinox holiday, 処暑, and the summer 土用 by 117 degrees.
-TEST(TrueCalendar, DaysTheClassicModelMisses) {
-  struct Case { int year, month, day; std::optional<int> term; std::optional<Zassetsu> mark; const char* holiday; };
-  for (const Case c : {Case{2021, 2, 2, std::nullopt, Zassetsu::Setsubun, nullptr},
-                       {2021, 2, 3, 21, std::nullopt, nullptr},
-                       {2012, 9, 22, 12, Zassetsu::HiganWeek, "秋分の日"},
-                       {2024, 8, 22, 10, std::nullopt, nullptr},
-                       {2024, 7, 24, std::nullopt, Zassetsu::DoyoUshi, nullptr},
-                       {2024, 6, 10, std::nullopt, Zassetsu::Nyubai, nullptr},
-                       {2024, 7, 1, std::nullopt, Zassetsu::Hangesho, nullptr}}) {
+// since 1897), the equinox holiday, 処暑, and the summer 土用 from the Sun at 117
+// degrees to the eve of 立秋 (the model starts it on 1952-07-18 and counts the
+// 丑 day 立秋 of 1955 in). Also 入梅 and 半夏生 by 80 and 100 degrees.
+TEST(TrueCalendar, DaysOfTheAlmanac) {
+  struct Case {
+    int year, month, day;
+    std::optional<int> term;
+    std::optional<Zassetsu> mark;
+    bool marked;  // whether the day carries the mark
+    const char* holiday;
+  };
+  for (const Case c : {Case{2021, 2, 2, std::nullopt, Zassetsu::Setsubun, true, nullptr},
+                       {2021, 2, 3, 21, std::nullopt, false, nullptr},
+                       {2012, 9, 22, 12, Zassetsu::HiganWeek, true, "秋分の日"},
+                       {2024, 8, 22, 10, std::nullopt, false, nullptr},
+                       {2024, 7, 24, std::nullopt, Zassetsu::DoyoUshi, true, nullptr},
+                       {1952, 7, 18, std::nullopt, Zassetsu::DoyoUshi, false, nullptr},
+                       {1955, 8, 8, 9, Zassetsu::DoyoUshi, false, nullptr},
+                       {2024, 6, 10, std::nullopt, Zassetsu::Nyubai, true, nullptr},
+                       {2024, 7, 1, std::nullopt, Zassetsu::Hangesho, true, nullptr}}) {
     const CalendarYear year = trueYear(c.year);
     const CalendarDay& day = dayOf(year, c.month, c.day);
     const std::string what = std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
     if (c.term) EXPECT_EQ(day.term, c.term) << what;
-    if (c.mark) EXPECT_NE(std::find(day.zassetsu.begin(), day.zassetsu.end(), *c.mark), day.zassetsu.end()) << what;
+    if (c.mark)
+      EXPECT_EQ(std::find(day.zassetsu.begin(), day.zassetsu.end(), *c.mark) != day.zassetsu.end(), c.marked) << what;
     if (c.holiday) {
       ASSERT_TRUE(day.holiday) << what;
       EXPECT_EQ(day.holiday->name, c.holiday) << what;

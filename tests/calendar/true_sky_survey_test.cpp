@@ -156,7 +156,8 @@ TEST(TrueSkySurvey, EveryDayOf1873To2200HasItsOldCalendarMonthAndDay) {
       if (record.size() != 11 || record[0] == "西暦年") continue;
       const auto expected = lunarDateOf(*months, newMoons.back(), dayZero + ++d);
       ASSERT_TRUE(expected);
-      const std::string month = std::string("旧暦") + (expected->leap ? "閏" : "") + std::to_string(expected->month) + "月";
+      const std::string month =
+          std::string("旧暦") + (expected->leap ? "閏" : "") + std::to_string(expected->month) + "月";
       ++days;
       if (record[7] == month && record[8] == std::to_string(expected->day) + "日") continue;
       ++disagreements;
