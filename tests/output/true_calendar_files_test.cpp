@@ -132,9 +132,12 @@ TEST(TrueCalendarFiles, WithoutAWholeHolidayLawTheHolidayFileRules) {
   EXPECT_EQ(csvHolidays(2024, data).count("2024-02-23 天皇誕生日"), 1u);
 }
 
-// "旧暦M月" or "旧暦閏M月" with "D日" as the table gives the day.
+// "旧暦M月" or "旧暦閏M月", "D日" and the 六曜 ((month + day) mod 6 from 大安) as the
+// table gives the day.
 std::string tableDay(const HistoricalDay& h) {
-  return std::string("旧暦") + (h.leap ? "閏" : "") + std::to_string(h.month) + "月 " + std::to_string(h.day) + "日";
+  static const char* const Rokuyo[] = {"大安", "赤口", "先勝", "友引", "先負", "仏滅"};
+  return std::string("旧暦") + (h.leap ? "閏" : "") + std::to_string(h.month) + "月 " + std::to_string(h.day) + "日 " +
+         Rokuyo[(h.month + h.day) % 6];
 }
 
 TEST(TrueCalendarFiles, OldCalendarOfEveryDay445To1872IsTheHistoricalTable) {
@@ -145,7 +148,7 @@ TEST(TrueCalendarFiles, OldCalendarOfEveryDay445To1872IsTheHistoricalTable) {
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (!table[i]) continue;
       ++days;
-      const std::string shown = records[i][7] + " " + records[i][8];
+      const std::string shown = records[i][7] + " " + records[i][8] + " " + records[i][6];
       if (shown == tableDay(*table[i])) ++equal;
       else if (days - equal <= 5) ADD_FAILURE() << year << "-" << records[i][1] << records[i][2] << ": " << shown;
     }
