@@ -16,6 +16,7 @@
 #include "csv_reader.h"
 #include "data/historical_months.h"
 #include "output/csv_calendar.h"
+#include "output/html_calendar.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -175,7 +176,16 @@ TEST(TrueCalendarFiles, TheTableJoinsTheSkyAtBothEnds) {
   EXPECT_TRUE(meiji6.historicalCalendar.empty());
   const testing::CsvRecords y1873 = csvDays(1873);
   EXPECT_EQ(y1873.front()[7] + y1873.front()[8], "旧暦12月3日");  // 明治5年12月2日 was the day before
-  EXPECT_EQ(computeCalendar(1600, CalendarBasis::True, data).year.historicalCalendar, "宣明暦");
+}
+
+// The year header names the calendar in force up to 1872, in the true files only.
+TEST(TrueCalendarFiles, TheYearHeaderNamesTheHistoricalCalendar) {
+  const ReferenceData& data = shippedData();
+  const CalendarYear y1600 = computeCalendar(1600, CalendarBasis::True, data).year;
+  EXPECT_NE(csvCalendar(y1600, data.names).find("の年　旧暦は宣明暦\""), std::string::npos);
+  EXPECT_NE(htmlCalendar(y1600, data.names).find("の年　旧暦は" + articleLink("宣明暦", "宣明暦") + "<br>"),
+            std::string::npos);
+  EXPECT_EQ(computeCalendar(1685, CalendarBasis::True, data).year.historicalCalendar, "貞享暦");
   EXPECT_TRUE(computeCalendar(1600, CalendarBasis::Classic, data).year.historicalCalendar.empty());
 }
 
