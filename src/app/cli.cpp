@@ -1,9 +1,14 @@
 #include "app/cli.h"
 
+#include <cmath>
+#include <exception>
 #include <memory>
+#include <optional>
 
 #include "app/generation_run.h"
 #include "app/program_folder.h"
+#include "app/year_text.h"
+#include "calendar/calendar_sources.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "platform/file_io.h"
@@ -14,7 +19,8 @@ namespace ventorel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--transcript] [--open] YEAR...\n"
+    "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--classic] [--transcript] [--open] YEAR...\n"
+    "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR (default: the\n"
@@ -22,9 +28,15 @@ constexpr const char* Usage =
     "\n"
     "  --folder DIR   the program folder (data files in, calendar files out)\n"
     "  --format F     htm or csv; default: the format saved in ini.dat\n"
+    "  --classic      the classic calendar (the orbit model and the shipped\n"
+    "                 new-moon table, as the files have always been made);\n"
+    "                 default: the true sky (precise terms and new moons,\n"
+    "                 years -1000..3000; the classic model beyond them)\n"
     "  --transcript   print every line the run prints on the window, as the\n"
     "                 design-grid x of the line, a tab, and the text\n"
     "  --open         open the file in the browser or spreadsheet afterwards\n"
+    "  --holidays     write no calendar; print each YEAR's national holidays as\n"
+    "                 YYYY-MM-DD, a tab and the name, one line each\n"
     "  --help         this text\n"
     "\n"
     "Years are taken as typed into the year box: negative for BC (-1 is 1 BC),\n"
@@ -41,6 +53,8 @@ struct Options {
   std::string format;  // "" = as saved
   bool transcript = false;
   bool open = false;
+  bool holidays = false;
+  bool classic = false;
   bool help = false;
   std::vector<std::string> years;
 };
@@ -58,8 +72,12 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.help = true;
     } else if (a == "--transcript") {
       options.transcript = true;
+    } else if (a == "--classic") {
+      options.classic = true;
     } else if (a == "--open") {
       options.open = true;
+    } else if (a == "--holidays") {
+      options.holidays = true;
     } else if (a == "--folder" || a == "--format") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
@@ -105,6 +123,44 @@ int exitStatusOf(RunStatus status) {
   return ExitRunError;
 }
 
+// A whole number with at least `width` digits ("0948"), its sign in front.
+std::string zeroPadded(double n, std::size_t width) {
+  std::string digits = trimmedNumber(std::fabs(n));
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return (n < 0 ? "-" : "") + digits;
+}
+
+// --holidays: the holidays of each year as "YYYY-MM-DD<TAB>name" lines.
+int printHolidays(const std::vector<std::string>& years, const ReferenceData& data, CalendarBasis basis,
+                  std::ostream& out, std::ostream& err) {
+  int status = ExitDone;
+  for (const std::string& yearText : years) {
+    const std::optional<double> entered = parseYearText(yearText);
+    int yearStatus = ExitDone;
+    if (!entered || std::fabs(*entered) > LargestYear) {
+      err << "ventorel-cli: " << (entered ? YearTooLargeMessage : notANumberMessage(yearText)) << "\n";
+      yearStatus = ExitNotANumber;
+    } else if (*entered == 0) {
+      err << "ventorel-cli: " << YearZeroMessage << "\n";
+      yearStatus = ExitYearZero;
+    } else {
+      try {
+        const CalendarYear year = computeCalendar(*entered, basis, data).year;
+        for (const CalendarDay& day : year.days)
+          if (day.holiday)
+            out << zeroPadded(year.enteredYear, 4) << '-' << zeroPadded(day.month, 2) << '-' << zeroPadded(day.day, 2)
+                << '\t' << day.holiday->name << '\n';
+      } catch (const std::exception& error) {
+        err << "message: " << error.what() << "\n";
+        yearStatus = ExitRunError;
+      }
+    }
+    if (status == ExitDone) status = yearStatus;
+  }
+  out.flush();
+  return status;
+}
+
 }  // namespace
 
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -136,8 +192,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   RunSettings settings;
   settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
   const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
-  for (std::size_t i = 0; i < loaded.problems.size(); ++i) showMessage(MissingFileMessage);
+  for (const std::string& message : loaded.messages) showMessage(message);
   const ReferenceData& data = loaded.data;
+  const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
+  if (options.holidays) return printHolidays(options.years, data, basis, out, err);
   settings.outputFormat = data.outputFormat;
 
   // The format list shows the saved format, as the window would (anything but 1 is htm).
@@ -160,7 +218,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
   };
   for (const std::string& yearText : options.years) {
-    const RunReport report = runGeneration(data, settings, RunInputs{yearText}, comboText, context);
+    const RunReport report = runGeneration(data, settings, RunInputs{yearText, basis}, comboText, context);
     // The refusals are printed on the window; the other failures are shown as a message box.
     if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
       err << "ventorel-cli: " << report.message << "\n";

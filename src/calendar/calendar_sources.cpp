@@ -1,7 +1,10 @@
 #include "calendar/calendar_sources.h"
 
 #include "astro/classic_sky.h"
+#include "astro/precise_sky_source.h"
 #include "calendar/annotate.h"
+#include "calendar/historical_days.h"
+#include "calendar/modern_old_calendar.h"
 
 namespace ventorel {
 
@@ -12,6 +15,15 @@ double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYe
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
   CalendarSources sources;
   sources.basis = basis;
+  if (basis == CalendarBasis::True) {
+    if (inPreciseRange(year)) {
+      sources.skyKind = SkyKind::Precise;
+      sources.sky = std::make_unique<PreciseSkySource>();
+      sources.modernMonths = true;
+      return sources;
+    }
+    sources.skyFallback = true;
+  }
   if (year > 1901 && year < 2099) {
     sources.skyKind = SkyKind::NewMoonTable;
     sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
@@ -36,8 +48,12 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   auto skyOf = [&](double y) { return cache ? cache->year(sources, y) : sources.sky->year(y); };
   ComputedCalendar computed;
   for (int slot = 0; slot <= 2; ++slot) computed.skies[static_cast<std::size_t>(slot)] = skyOf(year + slot - 1);
-  computed.lunar = oldCalendar(computed.skies, enteredYear);
+  computed.lunar = sources.modernMonths ? modernOldCalendar(computed.skies, skyOf(year - 2), skyOf(year + 2))
+                                        : oldCalendar(computed.skies, enteredYear);
+  // The true calendar keeps the months that were officially in use up to 1872.
+  if (basis == CalendarBasis::True) takeHistoricalMonths(computed.lunar);
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
+  computed.year.skyFallback = sources.skyFallback;
   return computed;
 }
 

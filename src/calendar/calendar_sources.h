@@ -15,12 +15,17 @@ namespace ventorel {
 
 // The sky sources a basis may take; a year's sky depends only on the source and
 // the year (and the reference data).
-enum class SkyKind { KeplerModel, NewMoonTable };
+enum class SkyKind { KeplerModel, NewMoonTable, Precise };
 
 struct CalendarSources {
   CalendarBasis basis = CalendarBasis::Classic;
   SkyKind skyKind = SkyKind::KeplerModel;
   std::unique_ptr<SkySource> sky;
+  // The old calendar by the modern month rule over the sky's true new moons and
+  // 中気; otherwise the classic numbering with its mends and the 1985 correction.
+  bool modernMonths = false;
+  // The true basis outside the precise sky's range: the classic sources stand in.
+  bool skyFallback = false;
 };
 
 // The skies of the latest years computed, for a batch of consecutive years: each
@@ -41,9 +46,10 @@ class SkyCache {
   std::vector<Kept> kept_;  // oldest first
 };
 
-// The sources of a basis for an astronomical year: the shipped new-moon table for
-// chosen years 1902..2098 (it covers the years either side), the Kepler model's new
-// moons otherwise. The true basis takes the same sources for now.
+// The sources of a basis for an astronomical year. Classic: the shipped new-moon
+// table for chosen years 1902..2098 (it covers the years either side), the Kepler
+// model's new moons otherwise. True: the precise sky and the modern month rule
+// within the precise range, the classic sources beyond it.
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data);
 
 // Everything computed for a chosen year: the skies of it and the years either

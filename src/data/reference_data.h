@@ -8,6 +8,7 @@
 #include "data/builtin_tables.h"
 #include "data/checked_table.h"
 #include "data/era_lookup.h"
+#include "data/holiday_law.h"
 #include "data/value.h"
 
 namespace ventorel {
@@ -36,10 +37,17 @@ struct ReferenceData {
   BuiltinTables names;
   OrbitElements orbit;
   HolidayFile holidays;
+  // "holiday_law.dat": the holiday law of every day since 1948-07-20. Set only when
+  // the whole file was read without a problem; otherwise lawComplete stays false
+  // and the calendar falls back to the holidays of "shuku.dat".
+  HolidayLaw holidayLaw;
+  bool lawComplete = false;
   EraList eras{"eraTable"};               // "gen1.dat": the eras of the (northern) court
   EraList secondCourtEras{"periodTable"};  // "gen2.dat": the southern court's eras, 1331..1392
   NewMoonTable newMoonTable{"newMoonTable"};
   Value outputFormat;  // "ini.dat": 0 = HTML, 1 = CSV; unset when the file was not read
+  // "ini.dat", second record: 1 = the classic calendar chosen, 0 or no record = the true sky.
+  bool classicCalendar = false;
 };
 
 }  // namespace ventorel

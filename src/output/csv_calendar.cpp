@@ -44,7 +44,8 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
   const std::string yearText = trimmedNumber(calendar.enteredYear);
   const Sexagenary sign = calendar.yearSign;
   appendCsvField(text, "西暦", yearText, "年(ｸﾞﾚｺﾞﾘｵ暦)  ", names.stemName[sign.stem], names.branchName[sign.branch],
-                 names.zodiacAnimal[sign.branch], "の年　");
+                 names.zodiacAnimal[sign.branch], "の年　", historicalCalendarNote(calendar, false),
+                 skyFallbackNote(calendar));
   text += "\r\n";
   for (const EraRecord& era : calendar.eras) appendLine(text, plainEraText(era));
   // ">= 1582" here and "> 1582" on the page: see the page's header row.

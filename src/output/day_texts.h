@@ -9,6 +9,10 @@
 
 namespace ventorel {
 
+// The header line's note for a year of the true basis that the precise sky does
+// not reach, computed with the classic model instead; empty otherwise.
+std::string skyFallbackNote(const CalendarYear& year);
+
 // The term, the 雑節 and the festival of the day, one after the other.
 std::string dayNote(const BuiltinTables& names, const CalendarDay& day, bool html);
 
@@ -19,5 +23,10 @@ std::string senjitsuText(const Senjitsu& senjitsu, bool html);
 // with its markup characters escaped otherwise. Empty for none.
 std::string holidayText(const std::optional<DayHoliday>& holiday, bool html);
 std::string holidayHtml(const std::string& name);
+
+// The year header's note of the historical calendar in force: "旧暦は宣明暦" after
+// the CSV header's closing blank, with a blank in front and the calendar's name
+// linked on the page; empty for a year without one.
+std::string historicalCalendarNote(const CalendarYear& year, bool html);
 
 }  // namespace ventorel

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "support/test_support.h"
@@ -36,6 +38,7 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
   const CliResult help = runCli({"--help"});
   EXPECT_EQ(help.status, ExitDone);
   EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+  EXPECT_NE(help.out.find("--classic"), std::string::npos);
 }
 
 TEST(CommandLine, ExitStatusesOfTheRefusals) {
@@ -59,6 +62,17 @@ TEST(CommandLine, MissingDataFilesAreReportedOnStandardError) {
   TempFolder folder;
   const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "2024"});
   EXPECT_NE(r.err.find("message: あれー？"), std::string::npos) << r.err;
+}
+
+TEST(CommandLine, HolidaysArePrintedAsDateTabNameAndNoFileIsWritten) {
+  TempFolder folder;
+  testing::copyShippedData(folder);
+  const CliResult r = runCli({"--folder", folder.path(), "--holidays", "1989", "1947", "0"});
+  EXPECT_EQ(r.status, ExitYearZero) << r.err;
+  EXPECT_EQ(r.out.rfind("1989-01-01\t元日\n", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\n1989-02-24\t昭和天皇の大喪の礼\n"), std::string::npos) << r.out;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 17) << r.out;  // 1947 has none
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6) << "only the data files";
 }
 
 TEST(CommandLine, TheTranscriptPrintsGridXTabText) {
@@ -128,7 +142,7 @@ TEST(CommandLine, ARunThatEndsOnAnErrorExitsWithFive) {
   for (int m = 1; m <= 12; ++m)
     for (int d = 1; d <= lengths[m - 1]; ++d) table += "1901," + std::to_string(m) + "," + std::to_string(d) + "\r\n";
   folder.write("singetu.dat", table);  // every day of 1901 a new moon
-  const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "1902"});
+  const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "--classic", "1902"});
   EXPECT_EQ(r.status, ExitRunError) << r.err;
   EXPECT_NE(r.err.find("lunarMonthSeq"), std::string::npos) << r.err;
 }

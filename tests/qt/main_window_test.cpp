@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -43,14 +44,14 @@ QByteArray readFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A program folder with the five data files: the shipped ones when the source
+// A program folder with the six data files: the shipped ones when the source
 // tree has them, otherwise plain stand-ins of the right shape (the eras are
 // placeholders, the new moons follow the mean lunation).
 class ProgramFolder {
  public:
   explicit ProgramFolder(const QByteArray& iniText = "0\r\n") {
     const QDir shipped(QStringLiteral(VENTOREL_SOURCE_DIR "/data"));
-    for (const char* name : {"shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat"}) {
+    for (const char* name : {"shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "holiday_law.dat"}) {
       const QString from = shipped.filePath(name);
       if (QFile::exists(from))
         QFile::copy(from, file(name));
@@ -66,6 +67,7 @@ class ProgramFolder {
   static QByteArray standIn(const QString& name) {
     QByteArray out;
     if (name == "shuku.dat") return "1,1,\"NewYear\"\r\n,,\"\"\r\n\"\",\"\"\r\n";
+    if (name == "holiday_law.dat") return "1948-07-20 - 01-01 NewYear\n";
     if (name == "gen1.dat" || name == "gen2.dat") {
       const bool second = name == "gen2.dat";
       for (int i = 1; i <= (second ? 10 : 239); ++i)
@@ -179,9 +181,9 @@ class WindowTest : public QObject {
     QCOMPARE(text1.topLeft(), QPoint(0, 0));
     QVERIFY(up.left() < text1.right() + 2 && up.bottom() + 1 == down.top() && up.height() == down.height());
     QVERIFY(list.left() > up.right() && create.left() >= list.right() && create.height() == text1.height());
-    // Tab order: Text1, Command1, Command2, Command3, Combo1.
+    // Tab order: Text1, Command1, Command2, Command3, Combo1, Check1.
     QWidget* expected[] = {w.control<QWidget>("Command1"), w.control<QWidget>("Command2"),
-                           w.control<QWidget>("Command3"), combo};
+                           w.control<QWidget>("Command3"), combo, w.control<QWidget>("Check1")};
     QWidget* at = w.control<QWidget>("Text1");
     for (QWidget* next : expected) {
       do at = at->nextInFocusChain();
@@ -299,7 +301,34 @@ class WindowTest : public QObject {
     QVERIFY(QFile::exists(folder.file(CalendarCsv)));
     QCOMPARE(combo->currentText(), CsvName);
     w.window.close();
-    QCOMPARE(readFile(folder.file("ini.dat")).trimmed(), QByteArray("1"));
+    QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("1\r\n0\r\n"));
+  }
+
+  // The check box: unchecked (the true sky) for a settings file of the format
+  // alone; checked, it makes the classic calendar, and it is saved as the second
+  // record and read back at the next start.
+  void classicCheckBoxChoosesTheCalendarAndIsSaved() {
+    ProgramFolder folder("1\r\n");
+    const QByteArray trueAugust22 = "\"2024年  \",\"8月\",\"22日\",\"(木)\",\"\",\"処暑";
+    {
+      Window w(folder);
+      w.show();
+      auto* box = w.control<QCheckBox>("Check1");
+      QCOMPARE(box->text(), QStringLiteral("原典の計算"));
+      QVERIFY(!box->isChecked());
+      w.typeYear("2024");
+      QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+      QVERIFY(readFile(folder.file(CalendarCsv)).contains(trueAugust22));
+      QTest::mouseClick(box, Qt::LeftButton);
+      QVERIFY(box->isChecked());
+      QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+      QVERIFY(!readFile(folder.file(CalendarCsv)).contains(trueAugust22));
+      w.window.close();
+      QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("1\r\n1\r\n"));
+    }
+    Window again(folder);
+    QVERIFY(again.control<QCheckBox>("Check1")->isChecked());
+    QCOMPARE(again.control<QComboBox>("Combo1")->currentText(), CsvName);
   }
 
   void listChoiceWithoutRunKeepsTheSavedFormat() {
@@ -308,7 +337,7 @@ class WindowTest : public QObject {
     w.show();
     w.control<QComboBox>("Combo1")->setCurrentIndex(1);
     w.window.close();
-    QCOMPARE(readFile(folder.file("ini.dat")).trimmed(), QByteArray("0"));
+    QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("0\r\n0\r\n"));
   }
 
   void typedFormatNamesSetTheFormat() {
