@@ -98,27 +98,33 @@ TEST(CommandLine, TheFirstFailureDecidesTheStatusAndTheOtherYearsStillRun) {
 }
 
 // A batch keeps the skies of the years it has computed for the runs after; its
-// files and window lines are those of each year run alone, across the change of
-// sky source at the new-moon table's ends, backwards, repeated, and over year 0.
+// files and window lines are those of each year run alone, in both bases: across
+// the changes of sky source (the new-moon table's ends, the precise sky's end at
+// 3000), backwards, repeated, and over year 0.
 TEST(CommandLine, ABatchMakesWhatEachYearAloneMakes) {
-  const std::vector<std::string> years{"1899", "1900", "1901", "1902", "1903", "1901", "1902", "1902",
-                                       "2099", "2098", "2097", "-2",   "-1",   "1",    "2"};
-  TempFolder alone, batch;
-  testing::copyShippedData(alone);
-  testing::copyShippedData(batch);
-  std::vector<std::string> args{"--folder", batch.path(), "--transcript", "--format", "csv"};
-  args.insert(args.end(), years.begin(), years.end());
-  const CliResult together = runCli(args);
-  ASSERT_EQ(together.status, ExitDone) << together.err;
-  std::string transcripts;
-  for (const std::string& year : years) {
-    const CliResult single = runCli({"--folder", alone.path(), "--transcript", "--format", "csv", "--", year});
-    ASSERT_EQ(single.status, ExitDone) << single.err;
-    transcripts += single.out;
-    const std::string file = (year[0] == '-' ? "" : " ") + year + "年カレンダー.csv";
-    EXPECT_EQ(batch.read(file), alone.read(file)) << year;
+  const std::vector<std::string> years{"1899", "1900", "1901", "1902", "1903", "1901", "1902", "1902", "2099",
+                                       "2098", "2097", "2999", "3000", "3001", "3002", "3000", "-2",   "-1",   "1"};
+  for (const bool classic : {true, false}) {
+    SCOPED_TRACE(classic ? "classic" : "true");
+    // A repeated option changes nothing: the true basis is the default.
+    const std::string basis = classic ? "--classic" : "--transcript";
+    TempFolder alone, batch;
+    testing::copyShippedData(alone);
+    testing::copyShippedData(batch);
+    std::vector<std::string> args{"--folder", batch.path(), "--transcript", basis, "--format", "csv"};
+    args.insert(args.end(), years.begin(), years.end());
+    const CliResult together = runCli(args);
+    ASSERT_EQ(together.status, ExitDone) << together.err;
+    std::string transcripts;
+    for (const std::string& year : years) {
+      const CliResult single = runCli({"--folder", alone.path(), "--transcript", basis, "--format", "csv", "--", year});
+      ASSERT_EQ(single.status, ExitDone) << single.err;
+      transcripts += single.out;
+      const std::string file = (year[0] == '-' ? "" : " ") + year + "年カレンダー.csv";
+      EXPECT_EQ(batch.read(file), alone.read(file)) << year;
+    }
+    EXPECT_EQ(together.out, transcripts);
   }
-  EXPECT_EQ(together.out, transcripts);
 }
 
 TEST(CommandLine, TheProgramItselfExitsWithFourForYearZero) {
