@@ -12,10 +12,13 @@ double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYe
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
   CalendarSources sources;
   sources.basis = basis;
-  if (year > 1901 && year < 2099)
+  if (year > 1901 && year < 2099) {
     sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
-  else
+    sources.note = "terms: the classic orbit model; new moons: the shipped table 1901-2099 (singetu.dat)";
+  } else {
     sources.sky = std::make_unique<KeplerSky>(data.orbit);
+    sources.note = "terms and new moons: the classic orbit and moon model";
+  }
   return sources;
 }
 
@@ -26,6 +29,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   for (int slot = 0; slot <= 2; ++slot) computed.skies[static_cast<std::size_t>(slot)] = sources.sky->year(year + slot - 1);
   computed.lunar = oldCalendar(computed.skies, enteredYear);
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
+  computed.year.skySource = sources.note;
   return computed;
 }
 

@@ -15,6 +15,7 @@ namespace ventorel {
 struct CalendarSources {
   CalendarBasis basis = CalendarBasis::Classic;
   std::unique_ptr<SkySource> sky;
+  std::string note;  // where the terms and new moons come from, for the data formats
 };
 
 // The sources of a basis for an astronomical year: the shipped new-moon table for
