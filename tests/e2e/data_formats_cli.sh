@@ -25,8 +25,10 @@ ok() { echo "ok: $1"; }
 bad() { echo "FAIL: $1"; fail=1; }
 run() { "$cli" --folder "$folder" "$@"; }
 
-# The CSV files are the reference for both formats.
-run --format csv -- 2020..2029 2033 -3..3 1350 1582 1873 1000000 -65000001 2> /dev/null || bad "the CSV runs failed"
+# The CSV files are the reference for both formats: the golden years, which reach
+# from the far past to the far future, and a range across year 0.
+read -r -d '' -a golden < "$src/tests/golden/years.txt" || true
+run --format csv -- 2020..2029 -3..3 "${golden[@]}" 2> /dev/null || bad "the CSV runs failed"
 
 for year in 2024 2033; do
   run --format ics $year || bad "ics $year exited $?"
@@ -55,10 +57,18 @@ run --format json 2020..2029 || bad "json 2020..2029 exited $?"
 files=$(ls "$folder"/\ 202?年カレンダー.json | wc -l)
 [ "$files" -eq 10 ] && ok "2020..2029 writes ten files" || bad "2020..2029 wrote $files files"
 $py "$checks/check_json.py" "$schema" "$folder" "$folder"/\ 202?年カレンダー.json || bad "json files of 2020..2029"
-run --format json --stdout -- -3..3 1350 1582 1873 1000000 -65000001 > "$work/edge.jsonl" 2> "$work/err"
+run --format json --stdout -- -3..3 "${golden[@]}" > "$work/golden.jsonl" 2> "$work/err"
 [ "$(grep -c 'year 0 does not exist' "$work/err")" -eq 1 ] && ok "year 0 skipped with one line" ||
   bad "year 0: $(cat "$work/err")"
-$py "$checks/check_json.py" "$schema" "$folder" "$work/edge.jsonl" || bad "json of the edge years"
+$py "$checks/check_json.py" "$schema" "$folder" "$work/golden.jsonl" || bad "json of the golden years"
+
+# The golden years that iCalendar can date, in one calendar.
+dated=(); csvs=()
+for y in "${golden[@]}"; do
+  if [ "$y" -ge 1 ] && [ "$y" -le 9999 ]; then dated+=("$y"); csvs+=("$folder/ $y年カレンダー.csv"); fi
+done
+run --format ics --output "$work/golden.ics" -- "${dated[@]}" || bad "ics of the golden years exited $?"
+$py "$checks/check_ics.py" "$work/golden.ics" "${csvs[@]}" || bad "ics of the golden years"
 
 # A batch of more than a second shows its progress on a terminal, and only there.
 script -qec "$cli --folder $folder --format json --output $work/long.jsonl 1..1000" /dev/null > "$work/tty" || true
