@@ -16,7 +16,7 @@ namespace ventorel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--transcript] [--open]\n"
+    "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
     "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] YEAR|FIRST..LAST...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
@@ -26,6 +26,10 @@ constexpr const char* Usage =
     "  --folder DIR   the program folder (data files in, calendar files out)\n"
     "  --format F     htm, csv, ics (iCalendar) or json; default: the format saved\n"
     "                 in ini.dat (htm or csv)\n"
+    "  --classic      the classic calendar (the orbit model and the shipped\n"
+    "                 new-moon table, as the files have always been made);\n"
+    "                 default: the true sky (precise terms and new moons,\n"
+    "                 years -1000..3000; the classic model beyond them)\n"
     "  --transcript   print every line the run prints on the window, as the\n"
     "                 design-grid x of the line, a tab, and the text\n"
     "  --open         open the file in the browser or spreadsheet afterwards\n"
@@ -50,6 +54,7 @@ struct Options {
   std::string format;  // "" = as saved
   bool transcript = false;
   bool open = false;
+  bool classic = false;
   bool help = false;
   bool toStdout = false;
   std::string outputFile;
@@ -99,6 +104,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.help = true;
     } else if (a == "--transcript") {
       options.transcript = true;
+    } else if (a == "--classic") {
+      options.classic = true;
     } else if (a == "--open") {
       options.open = true;
     } else if (a == "--stdout") {
@@ -211,6 +218,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                         launcher, out, exportStamp());
   if (dataFormat(options)) context.deliver = [&dataExport](const CalendarYear& year) { return dataExport.deliver(year); };
 
+  const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
   int status = ExitDone;
   auto take = [&](const RunReport& report) {
     // The refusals are printed on the window; the other failures are shown as a message box.
@@ -223,7 +231,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   Progress progress(total, err, standardErrorIsTerminal());
   for (const YearSpan& span : spans) {
     for (std::uint64_t i = 0; i < span.size(); ++i) {
-      take(runGeneration(data, settings, RunInputs{span[i]}, comboText, context));
+      take(runGeneration(data, settings, RunInputs{span[i], basis}, comboText, context));
       progress.yearDone();
     }
   }

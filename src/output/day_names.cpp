@@ -1,6 +1,7 @@
 #include "output/day_names.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "calendar/lunar_days.h"
 #include "calendar/selected_days.h"
@@ -8,26 +9,45 @@
 
 namespace ventorel {
 
-namespace {
-
-// In the order of the Zassetsu enumeration; the readings in brackets are part of
-// the names as every calendar file writes them.
-constexpr const char* ZassetsuNames[] = {"節分",     "彼岸の入り", "彼岸会",       "彼岸明け",   "社日（春社）",
-                                         "社日（秋社）", "八十八夜",   "入梅",         "半夏生",     "土用丑（うし）",
-                                         "八朔（旧暦）", "二百十日",   "二百二十日"};
-// In the order of the Festival enumeration, after None.
-constexpr const char* FestivalNames[] = {"七草", "桃の節句", "端午の節句", "七夕", "お盆", "月遅れの盆", "月遅れの七夕", "菊の節句"};
-
-}  // namespace
-
 std::string termName(const BuiltinTables& names, int term) { return leftChars(names.solarTermName(1, term), 2); }
 
 const char* termKind(int term) { return isSectionalTerm(term) ? "節気" : "中気"; }
 
-const char* zassetsuName(Zassetsu zassetsu) { return ZassetsuNames[static_cast<int>(zassetsu)]; }
+// Switches rather than tables indexed by the enumeration: a new enumerator is
+// a compiler warning here, not a read past a table. The readings in brackets are
+// part of the names as every calendar file writes them.
+const char* zassetsuName(Zassetsu zassetsu) {
+  switch (zassetsu) {
+    case Zassetsu::Setsubun: return "節分";
+    case Zassetsu::HiganStart: return "彼岸の入り";
+    case Zassetsu::HiganWeek: return "彼岸会";
+    case Zassetsu::HiganEnd: return "彼岸明け";
+    case Zassetsu::SpringShanichi: return "社日（春社）";
+    case Zassetsu::AutumnShanichi: return "社日（秋社）";
+    case Zassetsu::Hachijuhachiya: return "八十八夜";
+    case Zassetsu::Nyubai: return "入梅";
+    case Zassetsu::Hangesho: return "半夏生";
+    case Zassetsu::DoyoUshi: return "土用丑（うし）";
+    case Zassetsu::Hassaku: return "八朔（旧暦）";
+    case Zassetsu::Nihyakutoka: return "二百十日";
+    case Zassetsu::Nihyakuhatsuka: return "二百二十日";
+  }
+  throw std::out_of_range("unknown 雑節 " + std::to_string(static_cast<int>(zassetsu)));
+}
 
 const char* festivalName(Festival festival) {
-  return festival == Festival::None ? "" : FestivalNames[static_cast<int>(festival) - 1];
+  switch (festival) {
+    case Festival::None: return "";
+    case Festival::Nanakusa: return "七草";
+    case Festival::Momo: return "桃の節句";
+    case Festival::Tango: return "端午の節句";
+    case Festival::Tanabata: return "七夕";
+    case Festival::Obon: return "お盆";
+    case Festival::LateObon: return "月遅れの盆";
+    case Festival::LateTanabata: return "月遅れの七夕";
+    case Festival::Kiku: return "菊の節句";
+  }
+  throw std::out_of_range("unknown festival " + std::to_string(static_cast<int>(festival)));
 }
 
 std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu) {

@@ -70,6 +70,16 @@ done
 run --format ics --output "$work/golden.ics" -- "${dated[@]}" || bad "ics of the golden years exited $?"
 $py "$checks/check_ics.py" "$work/golden.ics" "${csvs[@]}" || bad "ics of the golden years"
 
+# The classic basis agrees with its own CSV file; its terms have no time.
+classic="$work/classic"
+mkdir "$classic"
+cp "$src"/data/*.dat "$classic/"
+for format in csv json ics; do "$cli" --folder "$classic" --classic --format $format 2033 || bad "classic $format"; done
+$py "$checks/check_json.py" "$schema" "$classic" "$classic/ 2033年カレンダー.json" || bad "classic json"
+$py "$checks/check_ics.py" "$classic/ 2033年カレンダー.ics" "$classic/ 2033年カレンダー.csv" || bad "classic ics"
+grep -q $'^SUMMARY:立春\r$' "$classic/ 2033年カレンダー.ics" && grep -q $'^SUMMARY:立春 [0-9][0-9]:[0-9][0-9]\r$' \
+  "$folder/ 2033年カレンダー.ics" && ok "terms carry their time on the true basis only" || bad "term times"
+
 # A batch of more than a second shows its progress on a terminal, and only there.
 script -qec "$cli --folder $folder --format json --output $work/long.jsonl 1..1000" /dev/null > "$work/tty" || true
 grep -q '1000/1000 years' "$work/tty" && ok "progress on a terminal" || bad "no progress line: $(tail -c 200 "$work/tty")"
