@@ -22,7 +22,7 @@ DataExport::DataExport(const ReferenceData& data, DataExportOptions options, Lau
 RunReport DataExport::deliver(const CalendarYear& year) {
   if (options_.format == DataFormat::Ics && !icsRepresentable(year))
     return {RunStatus::RunError, {},
-            "iCalendar dates reach from year 1 to 9999; year " + trimmedNumber(year.enteredYear) + " has none."};
+            "iCalendarの日付は1年から9999年までです。" + trimmedNumber(year.enteredYear) + "年は書き出せません。"};
   if (years_++ == 0) firstYear_ = year.enteredYear;
   lastYear_ = year.enteredYear;
 
