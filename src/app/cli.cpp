@@ -1,12 +1,17 @@
 #include "app/cli.h"
 
+#include <cmath>
+#include <exception>
 #include <memory>
+#include <optional>
 
 #include "app/data_export.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
 #include "app/progress.h"
 #include "app/year_range.h"
+#include "app/year_text.h"
+#include "calendar/calendar_sources.h"
 #include "data/numbers.h"
 #include "platform/file_io.h"
 #include "platform/recording.h"
@@ -18,6 +23,7 @@ namespace {
 constexpr const char* Usage =
     "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
     "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] YEAR|FIRST..LAST...\n"
+    "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR (default: the\n"
@@ -38,6 +44,8 @@ constexpr const char* Usage =
     "  --output FILE  ics, json: all years into one FILE\n"
     "  --ics-include K  also make events of the kinds K, a comma list of rokuyo\n"
     "                 (六曜, every day) and senjitsu (選日)\n"
+    "  --holidays     write no calendar; print each YEAR's national holidays as\n"
+    "                 YYYY-MM-DD, a tab and the name, one line each\n"
     "  --help         this text\n"
     "\n"
     "Years are taken as typed into the year box: negative for BC (-1 is 1 BC),\n"
@@ -54,6 +62,7 @@ struct Options {
   std::string format;  // "" = as saved
   bool transcript = false;
   bool open = false;
+  bool holidays = false;
   bool classic = false;
   bool help = false;
   bool toStdout = false;
@@ -110,6 +119,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.open = true;
     } else if (a == "--stdout") {
       options.toStdout = true;
+    } else if (a == "--holidays") {
+      options.holidays = true;
     } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
@@ -159,6 +170,44 @@ int exitStatusOf(RunStatus status) {
   return ExitRunError;
 }
 
+// A whole number with at least `width` digits ("0948"), its sign in front.
+std::string zeroPadded(double n, std::size_t width) {
+  std::string digits = trimmedNumber(std::fabs(n));
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return (n < 0 ? "-" : "") + digits;
+}
+
+// --holidays: the holidays of each year as "YYYY-MM-DD<TAB>name" lines.
+int printHolidays(const std::vector<std::string>& years, const ReferenceData& data, CalendarBasis basis,
+                  std::ostream& out, std::ostream& err) {
+  int status = ExitDone;
+  for (const std::string& yearText : years) {
+    const std::optional<double> entered = parseYearText(yearText);
+    int yearStatus = ExitDone;
+    if (!entered || std::fabs(*entered) > LargestYear) {
+      err << "ventorel-cli: " << (entered ? YearTooLargeMessage : notANumberMessage(yearText)) << "\n";
+      yearStatus = ExitNotANumber;
+    } else if (*entered == 0) {
+      err << "ventorel-cli: " << YearZeroMessage << "\n";
+      yearStatus = ExitYearZero;
+    } else {
+      try {
+        const CalendarYear year = computeCalendar(*entered, basis, data).year;
+        for (const CalendarDay& day : year.days)
+          if (day.holiday)
+            out << zeroPadded(year.enteredYear, 4) << '-' << zeroPadded(day.month, 2) << '-' << zeroPadded(day.day, 2)
+                << '\t' << day.holiday->name << '\n';
+      } catch (const std::exception& error) {
+        err << "message: " << error.what() << "\n";
+        yearStatus = ExitRunError;
+      }
+    }
+    if (status == ExitDone) status = yearStatus;
+  }
+  out.flush();
+  return status;
+}
+
 }  // namespace
 
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -203,8 +252,15 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   RunSettings settings;
   settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
   const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
-  for (std::size_t i = 0; i < loaded.problems.size(); ++i) showMessage(MissingFileMessage);
+  for (const std::string& message : loaded.messages) showMessage(message);
   const ReferenceData& data = loaded.data;
+  const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
+  if (options.holidays) {
+    std::vector<std::string> years;
+    for (const YearSpan& span : spans)
+      for (std::uint64_t i = 0; i < span.size(); ++i) years.push_back(span[i]);
+    return printHolidays(years, data, basis, out, err);
+  }
   settings.outputFormat = data.outputFormat;
 
   // The format list shows the saved format, as the window would (anything but 1 is htm).
@@ -218,7 +274,6 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                         launcher, out, exportStamp());
   if (dataFormat(options)) context.deliver = [&dataExport](const CalendarYear& year) { return dataExport.deliver(year); };
 
-  const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
   int status = ExitDone;
   auto take = [&](const RunReport& report) {
     // The refusals are printed on the window; the other failures are shown as a message box.
