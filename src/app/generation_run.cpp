@@ -40,7 +40,7 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   if (!html && !settings.outputFormat.equals(1)) return report;
   report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
   const WriteResult written =
-      writeCalendarFile(report.outputPath, html ? htmlCalendar(year, data.names) : csvCalendar(year, data.names), batch);
+      writeCalendarFile(report.outputPath, html ? htmlCalendar(year, data.names) : csvCalendar(year, data.names), true, batch);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
   if (!html) {
     launcher.openInSpreadsheet(report.outputPath);
@@ -72,7 +72,8 @@ RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, doub
   drawYearHeaders(context.surface, data, enteredYear, computed.skies);
   printNotice(context.surface);
   drawSummary(context.surface, data.names, computed.skies, computed.lunar);
-  RunReport report = writeCalendar(data, settings, computed.year, context.launcher, context.fileBatch);
+  RunReport report = context.deliver ? context.deliver(computed.year)
+                                     : writeCalendar(data, settings, computed.year, context.launcher, context.fileBatch);
   resyncFormat(data.names, settings, comboText);
   return report;
 }

@@ -20,6 +20,7 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
       sources.skyKind = SkyKind::Precise;
       sources.sky = std::make_unique<PreciseSkySource>();
       sources.modernMonths = true;
+      sources.note = "terms and new moons: the precise sky (ERFA eraEpv00 and eraMoon98, Delta T), to the minute in JST";
       return sources;
     }
     sources.skyFallback = true;
@@ -27,9 +28,11 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
   if (year > 1901 && year < 2099) {
     sources.skyKind = SkyKind::NewMoonTable;
     sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
+    sources.note = "terms: the classic orbit model; new moons: the shipped table 1901-2099 (singetu.dat)";
   } else {
     sources.skyKind = SkyKind::KeplerModel;
     sources.sky = std::make_unique<KeplerSky>(data.orbit);
+    sources.note = "terms and new moons: the classic orbit and moon model";
   }
   return sources;
 }
@@ -54,6 +57,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   if (basis == CalendarBasis::True) takeHistoricalMonths(computed.lunar);
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
   computed.year.skyFallback = sources.skyFallback;
+  computed.year.skySource = sources.note;
   return computed;
 }
 

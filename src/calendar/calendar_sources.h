@@ -26,6 +26,7 @@ struct CalendarSources {
   bool modernMonths = false;
   // The true basis outside the precise sky's range: the classic sources stand in.
   bool skyFallback = false;
+  std::string note;  // where the terms and new moons come from, for the data formats
 };
 
 // The skies of the latest years computed, for a batch of consecutive years: each

@@ -19,8 +19,8 @@ std::string writeFailedMessage(const std::string& path, const std::string& error
   return "カレンダーのファイル「" + path + "」を書き込めませんでした（" + error + "）。前からあるファイルは変更されていません。";
 }
 
-WriteResult writeCalendarFile(const std::string& path, const std::string& text, FileBatch* batch) {
-  const std::string bytes = Utf8ByteOrderMark + text;
+WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch) {
+  const std::string bytes = byteOrderMark ? Utf8ByteOrderMark + text : text;
   std::string error;
   if (batch ? batch->stage(path, bytes, error) : writeFileAtomically(path, bytes, error)) return {};
   return {false, writeFailedMessage(path, error)};

@@ -15,10 +15,12 @@ struct WriteResult {
   std::string message;  // for a failure: what the user is told
 };
 
-// Writes the text as UTF-8 with a byte-order mark through a temporary file that
-// replaces the old one only when complete: at once, or, given a batch, when the
-// batch is committed. A failure's message names the file and the reason.
-WriteResult writeCalendarFile(const std::string& path, const std::string& text, FileBatch* batch = nullptr);
+// Writes the text as UTF-8 with a byte-order mark (unless told not to: JSON and
+// iCalendar readers take none) through a temporary file that replaces the old one
+// only when complete: at once, or, given a batch, when the batch is committed. A
+// failure's message names the file and the reason.
+WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark = true,
+                              FileBatch* batch = nullptr);
 
 // What the user is told when the file at `path` could not be written.
 std::string writeFailedMessage(const std::string& path, const std::string& error);
