@@ -177,8 +177,8 @@ LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
   }
 
   LunarDays lunar;
-  // The month name and day count carried from day to day, across the year ends.
-  std::string carriedMonth;
+  // The month (as named, and read) and day count carried from day to day, across the year ends.
+  LunarMonth carriedMonth = parseMonthName(std::string());
   int carriedDay = 0;
   int previousAge = 0;
   for (int slot = 0; slot <= 2; ++slot) {
@@ -194,8 +194,8 @@ LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
       day.moonAge = age;
       const std::string& named = namedOn(slot, d);
       day.monthStartsHere = !named.empty();
-      if (!named.empty()) carriedMonth = named;
-      day.month = parseMonthName(carriedMonth);
+      if (!named.empty()) carriedMonth = parseMonthName(named);
+      day.month = carriedMonth;
       if (age != 0) {
         carriedDay = age;
       } else {
