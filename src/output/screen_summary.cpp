@@ -1,9 +1,11 @@
 #include "output/screen_summary.h"
 
+#include <charconv>
 #include <string>
 
 #include "astro/day_count.h"
 #include "data/numbers.h"
+#include "output/text_building.h"
 
 namespace ventorel {
 
@@ -17,15 +19,29 @@ double columnX(int slot) { return 4000.0 * slot + 100; }
 
 // A whole number as the window prints it inside a line: a blank in front when
 // non-negative, a blank after (" 5 ", "-3 ").
-std::string printed(int n) { return (n >= 0 ? " " : "") + std::to_string(n) + " "; }
+void appendPrinted(std::string& line, int n) {
+  char digits[16];
+  const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, n);
+  if (n >= 0) line += ' ';
+  line.append(digits, written.ptr);
+  line += ' ';
+}
 
 // One summary line: date, weekday, moon age, term, new-moon mark, month.
 std::string summaryLine(const BuiltinTables& names, const YearSky& sky, const LunarDay& day, int d,
                         const MonthDay& date, double dayNumber) {
   const int term = sky.termOnDay[d];
-  return printed(date.month) + "月" + printed(date.day) + "日(" + names.weekdayName(0, weekdayIndex(dayNumber)) + ") " +
-         printed(day.moonAge) + (term >= 0 ? names.solarTermName(1, term) : std::string()) +
-         (sky.isNewMoonDay(d) ? "新月" : "") + (day.monthStartsHere ? monthName(day.month) : std::string());
+  std::string line;
+  line.reserve(96);
+  appendPrinted(line, date.month);
+  line += "月";
+  appendPrinted(line, date.day);
+  appendPieces(line, "日(", names.weekdayName(0, weekdayIndex(dayNumber)), ") ");
+  appendPrinted(line, day.moonAge);
+  if (term >= 0) line += names.solarTermName(1, term);
+  if (sky.isNewMoonDay(d)) line += "新月";
+  if (day.monthStartsHere) line += monthName(day.month);
+  return line;
 }
 
 }  // namespace
