@@ -19,15 +19,9 @@ std::int64_t toIndex(double x) {
   return static_cast<std::int64_t>(r);
 }
 
-double Mod(double x, double n) {
-  const double a = roundHalfEven(x);
-  const double b = roundHalfEven(n);
-  if (b == 0.0) throw std::domain_error("division by zero in Mod");
-  // Whole numbers of up to 2^53 are exact in both types, and the integer
-  // remainder, like fmod, is exact and keeps the sign of the dividend.
-  constexpr double Exact = 9007199254740992.0;  // 2^53
-  if (std::fabs(a) <= Exact && std::fabs(b) <= Exact)
-    return static_cast<double>(static_cast<std::int64_t>(a) % static_cast<std::int64_t>(b));  // 0 is never -0
+void throwDivisionByZero() { throw std::domain_error("division by zero in Mod"); }
+
+double modOfLarge(double a, double b) {
   // fmod keeps the sign of the dividend, as the rule requires.
   const double r = std::fmod(a, b);
   return r == 0.0 ? 0.0 : r;  // no negative zero

@@ -36,10 +36,24 @@ inline double roundHalfEven(double x) {
 // always sees an out-of-range index rather than undefined behaviour.
 std::int64_t toIndex(double x);
 
+// Mod's rare paths, out of line.
+[[noreturn]] void throwDivisionByZero();
+double modOfLarge(double a, double b);  // the remainder of whole numbers beyond 2^53, by fmod
+
 // x Mod n: both operands are first rounded half to even; the result has the sign
 // of the dividend (-7 Mod 3 = -1). A divisor that rounds to 0 throws
 // std::domain_error (division by zero ends the run with a message).
-double Mod(double x, double n);
+inline double Mod(double x, double n) {
+  const double a = roundHalfEven(x);
+  const double b = roundHalfEven(n);
+  if (b == 0.0) throwDivisionByZero();
+  // Whole numbers of up to 2^53 are exact in both types, and the integer
+  // remainder, like fmod, is exact and keeps the sign of the dividend.
+  constexpr double Exact = 9007199254740992.0;  // 2^53
+  if (std::fabs(a) <= Exact && std::fabs(b) <= Exact)
+    return static_cast<double>(static_cast<std::int64_t>(a) % static_cast<std::int64_t>(b));  // 0 is never -0
+  return modOfLarge(a, b);
+}
 
 // The numeric value of a text: leading blanks skipped, an optional sign, then the
 // digits (with one decimal point and an exponent) up to the first character that
