@@ -1,5 +1,5 @@
-// Speed of each writer alone: the text made from the annotated year 2024, and the
-// page or CSV file written.
+// Speed of each writer alone: the text made from the annotated year 2024 (page,
+// CSV, iCalendar, JSON), and the page or CSV file written.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -12,6 +12,8 @@
 #include "output/calendar_file.h"
 #include "output/csv_calendar.h"
 #include "output/html_calendar.h"
+#include "output/ics_calendar.h"
+#include "output/json_calendar.h"
 
 namespace {
 
@@ -44,7 +46,15 @@ void renderAndWrite(benchmark::State& state, Renderer renderer, const char* exte
   bench::perYear(state, 1);
 }
 
+// The iCalendar text of the year with the default events.
+std::string icsOfYear(const CalendarYear& year, const BuiltinTables& names) {
+  return icsCalendar(icsTitle(year.enteredYear, year.enteredYear), icsEvents(year, names, IcsInclude{}),
+                     "20240101T000000Z");
+}
+
 BENCHMARK_CAPTURE(render, html_2024, htmlCalendar)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(render, ics_2024, icsOfYear)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(render, json_2024, jsonCalendar)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(render, csv_2024, csvCalendar)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(renderAndWrite, html_2024, htmlCalendar, ".htm")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(renderAndWrite, csv_2024, csvCalendar, ".csv")->Unit(benchmark::kMicrosecond);

@@ -4,7 +4,8 @@
 //   calendar-sweep FIRST LAST            the classic model's sky of every astronomical
 //                                        year: the day of each term and new moon, the
 //                                        year-end moon age, the awaited term, 入梅, 半夏生
-//   calendar-sweep FIRST LAST classic|true   the CSV text and the page of every
+//   calendar-sweep FIRST LAST classic|true   the CSV text, the page, the JSON
+//                                        document and the iCalendar events of every
 //                                        entered year (0 skipped) of that basis
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +18,8 @@
 #include "calendar/calendar_sources.h"
 #include "output/csv_calendar.h"
 #include "output/html_calendar.h"
+#include "output/ics_calendar.h"
+#include "output/json_calendar.h"
 
 namespace {
 
@@ -60,15 +63,19 @@ int main(int argc, char** argv) {
   }
   const std::string_view mode = argv[3];
   const CalendarBasis basis = mode == "true" ? CalendarBasis::True : CalendarBasis::Classic;
-  Fnv csv, page;
+  Fnv csv, page, json, ics;
   for (long y = first; y <= last; ++y) {
     if (y == 0) continue;
     const ComputedCalendar computed = computeCalendar(static_cast<double>(y), basis, data);
     csv.bytes(csvCalendar(computed.year, data.names));
     page.bytes(htmlCalendar(computed.year, data.names));
+    json.bytes(jsonCalendar(computed.year, data.names));
+    if (icsRepresentable(computed.year))
+      ics.bytes(icsCalendar("sweep", icsEvents(computed.year, data.names, IcsInclude{true, true}), "20240101T000000Z"));
     ++count;
   }
-  std::printf("%s outputs %ld..%ld: %ld years, csv %016llx, page %016llx\n", argv[3], first, last, count,
-              static_cast<unsigned long long>(csv.h), static_cast<unsigned long long>(page.h));
+  std::printf("%s outputs %ld..%ld: %ld years, csv %016llx, page %016llx, json %016llx, ics %016llx\n", argv[3], first,
+              last, count, static_cast<unsigned long long>(csv.h), static_cast<unsigned long long>(page.h),
+              static_cast<unsigned long long>(json.h), static_cast<unsigned long long>(ics.h));
   return 0;
 }
