@@ -168,6 +168,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;
 
   SolarMonth solarMonth;
+  year.days.reserve(static_cast<std::size_t>(sky.lastDay));
   for (int d = 1; d <= sky.lastDay; ++d) {
     CalendarDay day;
     day.dayOfYear = d;
