@@ -1,11 +1,11 @@
 #include "output/day_names.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "calendar/lunar_days.h"
 #include "calendar/selected_days.h"
 #include "data/text.h"
+#include "output/text_building.h"
 
 namespace ventorel {
 
@@ -64,8 +64,10 @@ std::string oldDateText(const LunarMonth& month, int day) {
 }
 
 std::string clockText(const JstMinute& instant) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", instant.hour, instant.minute);
+  std::string text;
+  appendZeroPadded(text, instant.hour, 2);
+  text += ':';
+  appendZeroPadded(text, instant.minute, 2);
   return text;
 }
 

@@ -1,12 +1,12 @@
 #include "output/icalendar.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <stdexcept>
 #include <utility>
 
 #include "astro/day_count.h"
+#include "output/text_building.h"
 
 namespace ventorel::ics {
 
@@ -79,9 +79,11 @@ bool representable(const CivilDate& date) { return date.year >= 1 && date.year <
 
 std::optional<std::string> dateValue(const CivilDate& date) {
   if (!representable(date)) return std::nullopt;
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d%02d%02d", static_cast<int>(date.year), date.month, date.day);
-  return std::string(text);
+  std::string text;
+  appendZeroPadded(text, static_cast<int>(date.year), 4);
+  appendZeroPadded(text, date.month, 2);
+  appendZeroPadded(text, date.day, 2);
+  return text;
 }
 
 CivilDate nextDay(const CivilDate& date) {

@@ -1,11 +1,11 @@
 #include "output/json_calendar.h"
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "data/numbers.h"
 #include "calendar/selected_days.h"
 #include "output/day_names.h"
+#include "output/text_building.h"
 
 namespace ventorel {
 
@@ -67,12 +67,15 @@ Json dayJson(const CalendarYear& year, const CalendarDay& day, const BuiltinTabl
 }  // namespace
 
 std::string isoDate(double year, int month, int day) {
-  char text[48];
+  // Years 0..9999 in four digits, the others with their sign and at least four.
   const auto y = static_cast<long long>(year);
-  if (y >= 0 && y <= 9999)
-    std::snprintf(text, sizeof text, "%04lld-%02d-%02d", y, month, day);
-  else
-    std::snprintf(text, sizeof text, "%+05lld-%02d-%02d", y, month, day);
+  std::string text;
+  if (y < 0 || y > 9999) text += y < 0 ? '-' : '+';
+  appendZeroPadded(text, y < 0 ? -y : y, 4);
+  text += '-';
+  appendZeroPadded(text, month, 2);
+  text += '-';
+  appendZeroPadded(text, day, 2);
   return text;
 }
 

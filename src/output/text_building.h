@@ -2,6 +2,7 @@
 // without the temporary strings that chains of operator+ make.
 #pragma once
 
+#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,16 @@ void appendCsvField(std::string& out, const Pieces&... pieces) {
   out += '"';
   (appendCsvEscaped(out, std::string_view(pieces)), ...);
   out += '"';
+}
+
+// Appends a non-negative whole number with zeros in front up to `width` digits
+// (as printf's "%0*lld": 7 in width 2 is "07").
+inline void appendZeroPadded(std::string& out, long long n, int width) {
+  char digits[24];
+  const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, n);
+  const auto length = static_cast<int>(written.ptr - digits);
+  if (length < width) out.append(static_cast<std::size_t>(width - length), '0');
+  out.append(digits, written.ptr);
 }
 
 }  // namespace ventorel
