@@ -31,7 +31,8 @@ constexpr const char* Usage =
     "\"message: TEXT\".\n"
     "\n"
     "Exit status: 0 done; 2 usage error; 3 year text not a number; 4 year 0;\n"
-    "5 the run ended on an error; 6 the output file could not be written.\n";
+    "5 the run ended on an error; 6 the output file could not be written;\n"
+    "7 a data file is missing or damaged; the calendar was made without it.\n";
 
 struct Options {
   std::string folder;
@@ -133,7 +134,9 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   RunSettings settings;
   settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
   const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
-  for (std::size_t i = 0; i < loaded.problems.size(); ++i) showMessage(MissingFileMessage);
+  // One line per file: the message box's text, then the file and the line where reading stopped.
+  for (const DataFileProblem& problem : loaded.problems)
+    showMessage(std::string(MissingFileMessage) + " " + problem.text());
   const ReferenceData& data = loaded.data;
   settings.outputFormat = data.outputFormat;
 
@@ -154,6 +157,9 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (status == ExitDone) status = exitStatusOf(report.status);
   }
   out.flush();
+  // Calendars made without a data file are told apart from complete ones; a year
+  // that failed outright says more, so its status goes first.
+  if (status == ExitDone && !loaded.problems.empty()) return ExitDataFileProblem;
   return status;
 }
 
