@@ -5,7 +5,8 @@
 // the bytes of each data file whose flag bit is set, in loading order. A file whose
 // bit is clear is the shipped one; a set bit without its section is a missing file.
 // Flags: bit 0 the format (0 htm, 1 csv); bits 1..5 shuku.dat, gen1.dat, gen2.dat,
-// singetu.dat, ini.dat; bit 6 the true basis; bit 7 the settings save afterwards.
+// singetu.dat, ini.dat; bit 6 the classic basis (else the true one); bit 7 the
+// settings save afterwards.
 //
 // Besides crashes, sanitizer reports and escaped exceptions, it traps when the run
 // breaks its promises: a write that fails in a writable folder, a run error without
@@ -112,8 +113,8 @@ void checkPage(std::string_view page) {
   if (open != 0) __builtin_trap();
 }
 
-void checkSettingsSave(const Value& format) {
-  if (!saveSettings(outputFolder(), format)) __builtin_trap();
+void checkSettingsSave(const Value& format, bool classicCalendar) {
+  if (!saveSettings(outputFolder(), format, classicCalendar)) __builtin_trap();
   std::string bytes, error;
   if (!readWholeFile(joinPath(outputFolder(), "ini.dat"), bytes, error)) __builtin_trap();
   ReferenceData back;
@@ -121,6 +122,7 @@ void checkSettingsSave(const Value& format) {
   const bool saved = format.isNumber() && (format.equals(0) || format.equals(1));
   if (read != (saved || format.isUnset())) __builtin_trap();
   if (saved && !back.outputFormat.equals(format.number())) __builtin_trap();
+  if (read && back.classicCalendar != classicCalendar) __builtin_trap();
 }
 
 }  // namespace
@@ -148,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   RunContext context{surface, launcher};
   std::string comboText = loaded.data.names.formatName[flags & 1];
   RunInputs inputs{std::string(sections[0])};
-  inputs.basis = (flags & 0x40) != 0 ? CalendarBasis::True : CalendarBasis::Classic;
+  inputs.basis = (flags & 0x40) != 0 ? CalendarBasis::Classic : CalendarBasis::True;
   const RunReport report = runGeneration(loaded.data, settings, inputs, comboText, context);
 
   if (report.status == RunStatus::WriteFailed) __builtin_trap();
@@ -164,6 +166,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else checkPage(text);
     unlink(report.outputPath.c_str());
   }
-  if ((flags & 0x80) != 0) checkSettingsSave(settings.outputFormat);
+  if ((flags & 0x80) != 0) checkSettingsSave(settings.outputFormat, loaded.data.classicCalendar);
   return 0;
 }

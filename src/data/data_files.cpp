@@ -158,13 +158,17 @@ bool readNewMoons(Reading& reading, NewMoonTable& table) {
   return true;
 }
 
-// "ini.dat": one field, the output format, 0 (HTML) or 1 (CSV).
-bool readSettings(Reading& reading, Value& outputFormat) {
+// "ini.dat": the output format, 0 (HTML) or 1 (CSV); then, in files written since
+// the calendar could be chosen, 1 for the classic calendar. A file of the format
+// alone chooses the true sky, and so does a second field that is not 1: the
+// choice is a preference, not worth refusing the format for.
+bool readSettings(Reading& reading, Value& outputFormat, bool& classicCalendar) {
   std::string field;
   if (!reading.next(field)) return false;
   Value format = Value::fromField(field);
   if (!format.equals(0) && !format.equals(1)) return reading.stop("the format is neither 0 nor 1");
   outputFormat = std::move(format);
+  classicCalendar = reading.fields.next(field) == FieldReader::Status::Field && Value::fromField(field).equals(1);
   return true;
 }
 
@@ -207,7 +211,7 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
       case DataFile::NewMoons:
         intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);
         break;
-      case DataFile::Settings: intact = readSettings(reading, data.outputFormat); break;
+      case DataFile::Settings: intact = readSettings(reading, data.outputFormat, data.classicCalendar); break;
     }
   }
   if (!intact && problem != nullptr) *problem = std::move(reading.damage);
@@ -228,7 +232,7 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
   return loaded;
 }
 
-std::string settingsFileText(const Value& outputFormat) {
+std::string settingsFileText(const Value& outputFormat, bool classicCalendar) {
   std::string field;
   if (outputFormat.isNumber())
     field = trimmedNumber(outputFormat.number());
@@ -236,7 +240,7 @@ std::string settingsFileText(const Value& outputFormat) {
     field = "\"" + outputFormat.text() + "\"";
   else
     field = "0";
-  return field + "\r\n";
+  return field + "\r\n" + (classicCalendar ? "1" : "0") + "\r\n";
 }
 
 }  // namespace ventorel

@@ -38,6 +38,7 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
   const CliResult help = runCli({"--help"});
   EXPECT_EQ(help.status, ExitDone);
   EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+  EXPECT_NE(help.out.find("--classic"), std::string::npos);
 }
 
 TEST(CommandLine, ExitStatusesOfTheRefusals) {
@@ -147,7 +148,7 @@ TEST(CommandLine, ARunThatEndsOnAnErrorExitsWithFive) {
       for (int d = 1; d <= lengths[m - 1] + (m == 2 && y % 4 == 0) && rows < NewMoonRows; ++d, ++rows)
         table += std::to_string(y) + "," + std::to_string(m) + "," + std::to_string(d) + "\r\n";
   folder.write("singetu.dat", table);  // every day from 1901 on a new moon
-  const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "1902"});
+  const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "--classic", "1902"});
   EXPECT_EQ(r.status, ExitRunError) << r.err;
   EXPECT_NE(r.err.find("lunarMonthSeq"), std::string::npos) << r.err;
 }
