@@ -2,8 +2,9 @@
 // calendar file out, with fresh reference data for every input.
 //
 // Input: one flag byte, then sections separated by NUL bytes: the year text, then
-// the bytes of each data file whose flag bit is set, in loading order. A file whose
-// bit is clear is the shipped one; a set bit without its section is a missing file.
+// the bytes of each data file whose flag bit is set, in loading order, then those
+// of holiday_law.dat. A file whose bit is clear (or the law without a section) is
+// the shipped one; a set bit without its section is a missing file.
 // Flags: bit 0 the format (0 htm, 1 csv); bits 1..5 shuku.dat, gen1.dat, gen2.dat,
 // singetu.dat, ini.dat; bit 6 the classic basis (else the true one); bit 7 the
 // settings save afterwards.
@@ -137,6 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((flags & (2 << i)) == 0) continue;
     replaced[FileNames[i]] = next < sections.size() ? std::optional<std::string>(sections[next++]) : std::nullopt;
   }
+  if (next < sections.size()) replaced["holiday_law.dat"] = std::string(sections[next]);
   const LoadedReferenceData loaded = loadReferenceData([&](const std::string& name) {
     const auto found = replaced.find(name);
     return found != replaced.end() ? found->second : shippedBytes(name);

@@ -190,11 +190,35 @@ const char* dataFileName(DataFile file) {
     case DataFile::SecondCourtEras: return "gen2.dat";
     case DataFile::NewMoons: return "singetu.dat";
     case DataFile::Settings: return "ini.dat";
+    case DataFile::HolidayLaw: return HolidayLawFileName;
   }
   return "";
 }
 
+namespace {
+
+// The law is taken only when every line of it was read: a law without its damaged
+// lines would place wrong holidays, so the calendar then keeps to "shuku.dat".
+std::vector<HolidayLawProblem> readLaw(std::string_view bytes, ReferenceData& data) {
+  HolidayLawReading reading = readHolidayLaw(bytes);
+  if (reading.ok()) {
+    data.holidayLaw = std::move(reading.law);
+    data.lawComplete = true;
+  }
+  return std::move(reading.problems);
+}
+
+// The most damaged lines a message lists.
+constexpr std::size_t MaxListedProblems = 5;
+
+}  // namespace
+
 bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, DataFileProblem* problem) {
+  if (file == DataFile::HolidayLaw) {
+    std::vector<HolidayLawProblem> problems = readLaw(bytes, data);
+    if (!problems.empty() && problem != nullptr) *problem = std::move(problems.front());
+    return problems.empty();
+  }
   const std::optional<std::string> text = dataFileText(bytes);
   Reading reading(text ? *text : std::string_view());
   reading.damage.file = dataFileName(file);
@@ -212,6 +236,7 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
         intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);
         break;
       case DataFile::Settings: intact = readSettings(reading, data.outputFormat, data.classicCalendar); break;
+      case DataFile::HolidayLaw: break;
     }
   }
   if (!intact && problem != nullptr) *problem = std::move(reading.damage);
@@ -220,14 +245,25 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
 
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
   LoadedReferenceData loaded;
-  for (DataFile file :
-       {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons, DataFile::Settings}) {
+  for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
+                        DataFile::Settings, DataFile::HolidayLaw}) {
     const std::optional<std::string> bytes = bytesOf(dataFileName(file));
-    DataFileProblem problem;
-    if (!bytes)
-      loaded.problems.push_back({dataFileName(file), 0, MissingFileText});
-    else if (!readDataFile(file, *bytes, loaded.data, &problem))
-      loaded.problems.push_back(std::move(problem));
+    std::vector<DataFileProblem> problems;
+    if (!bytes) {
+      problems.push_back({dataFileName(file), 0, MissingFileText});
+    } else if (file == DataFile::HolidayLaw) {
+      problems = readLaw(*bytes, loaded.data);
+    } else {
+      DataFileProblem problem;
+      if (!readDataFile(file, *bytes, loaded.data, &problem)) problems.push_back(std::move(problem));
+    }
+    if (problems.empty()) continue;
+    std::string message = MissingFileMessage;
+    for (std::size_t i = 0; i < problems.size() && i < MaxListedProblems; ++i) message += "\n" + problems[i].text();
+    if (problems.size() > MaxListedProblems)
+      message += "\n(" + std::to_string(problems.size() - MaxListedProblems) + " more)";
+    loaded.messages.push_back(std::move(message));
+    loaded.problems.insert(loaded.problems.end(), problems.begin(), problems.end());
   }
   return loaded;
 }

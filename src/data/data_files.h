@@ -1,5 +1,5 @@
-// The five data files of the program folder: holidays, eras, second-court eras,
-// new moons, and the saved output format.
+// The six data files of the program folder: holidays, eras, second-court eras,
+// new moons, the saved output format and the holiday law.
 #pragma once
 
 #include <functional>
@@ -20,7 +20,7 @@ inline constexpr const char* MissingFileMessage = "あれー？";
 inline constexpr const char* MissingFileText = "the file is missing or cannot be read";
 
 // The data files, in the order they are loaded.
-enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings };
+enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings, HolidayLaw };
 
 // The file name of a data file ("shuku.dat", ...).
 const char* dataFileName(DataFile file);
@@ -40,13 +40,18 @@ using DataFileBytes = std::function<std::optional<std::string>(const std::string
 // The reference data and the files that could not be used.
 struct LoadedReferenceData {
   ReferenceData data;
-  std::vector<DataFileProblem> problems;  // missing or damaged, in loading order
+  // Every problem found, in loading order: one for a missing file or one of the
+  // first five data files, one per damaged line for the holiday law.
+  std::vector<DataFileProblem> problems;
+  // What the user is told of each file that could not be used, in the same order:
+  // MissingFileMessage, then beneath it the problems' texts (a few at the most).
+  std::vector<std::string> messages;
 };
 
-// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat" and "ini.dat", in this
-// order. A missing or damaged file is listed among the problems (each is told to
-// the user as MissingFileMessage with the problem's text; the calendar is then
-// made without the file) and loading goes on with the next one.
+// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat" and
+// "holiday_law.dat", in this order. A missing or damaged file is left out whole
+// (the calendar is then made without it), listed among the problems and told to
+// the user; loading goes on with the next one.
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf);
 
 // The text "ini.dat" is written with: the format as its digits (text in double

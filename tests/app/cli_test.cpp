@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -78,6 +79,8 @@ TEST(CommandLine, AMissingOrDamagedDataFileIsNamedWithItsLineAndExitsWithSeven) 
       {"singetu.dat", "\n2099,", "\n2099,13,", {"2024"}, ExitDataFileProblem, "message: あれー？ singetu.dat, line "},
       {"shuku.dat", "", "", {"2024"}, ExitDataFileProblem,
        "message: あれー？ shuku.dat: the file is missing or cannot be read\n"},
+      {"holiday_law.dat", "\n2019-05-01  -  ", "\n2019-05-32  -  ", {"2024"}, ExitDataFileProblem,
+       "message: あれー？ holiday_law.dat, line 61: "},
       {"gen2.dat", "", "", {"abc", "2024"}, ExitNotANumber, "message: あれー？ gen2.dat: "},  // a failed year goes first
   };
   for (const Case& c : cases) {
@@ -100,6 +103,17 @@ TEST(CommandLine, AMissingOrDamagedDataFileIsNamedWithItsLineAndExitsWithSeven) 
     EXPECT_EQ(csv.find("弘化"), std::string::npos) << c.file;
     EXPECT_EQ(csv.find("令和6年") == std::string::npos, std::string(c.file) == "gen1.dat") << c.file;
   }
+}
+
+TEST(CommandLine, HolidaysArePrintedAsDateTabNameAndNoFileIsWritten) {
+  TempFolder folder;
+  testing::copyShippedData(folder);
+  const CliResult r = runCli({"--folder", folder.path(), "--holidays", "1989", "1947", "0"});
+  EXPECT_EQ(r.status, ExitYearZero) << r.err;
+  EXPECT_EQ(r.out.rfind("1989-01-01\t元日\n", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\n1989-02-24\t昭和天皇の大喪の礼\n"), std::string::npos) << r.out;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 17) << r.out;  // 1947 has none
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6) << "only the data files";
 }
 
 TEST(CommandLine, TheTranscriptPrintsGridXTabText) {

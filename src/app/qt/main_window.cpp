@@ -143,9 +143,8 @@ void MainWindow::startUp() {
   LoadedReferenceData loaded = loadProgramFolder(settings_.programFolder);
   data_ = std::make_unique<const ReferenceData>(std::move(loaded.data));
   settings_.outputFormat = data_->outputFormat;
-  // The box's first line is the usual one; the file and the line where reading stopped go beneath it.
-  for (const DataFileProblem& problem : loaded.problems)
-    messages_->show(std::string(MissingFileMessage) + "\n" + problem.text());
+  // "あれー？" first, the file and the line where reading stopped beneath it.
+  for (const std::string& message : loaded.messages) messages_->show(message);
   // The format list with the saved format selected.
   for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(data_->names.formatName[i]));
   const int index = formatListIndex(settings_.outputFormat);
