@@ -1,7 +1,8 @@
 // libFuzzer target over the command line's options: the input is the argument
 // list, NUL-separated. Every run reads the shipped data files from a folder of
 // its own and writes there: options that would name another place to write to or
-// start a program (--folder, --open) are left out of the list. Besides crashes and
+// start a program (--folder, --output, --open) are left out of the list, and so are
+// years beyond the first four (a range counts all its years). Besides crashes and
 // sanitizer reports, it traps on an exit status the command line does not have,
 // on a write that fails in a writable folder, and on a usage error without the
 // usage text.
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "app/cli.h"
+#include "app/year_range.h"
 #include "fuzz_folder.h"
 
 namespace {
@@ -33,9 +35,10 @@ const std::string& programFolder() {
 
 // Options that take a place to write to, with their value, and those that start another program.
 bool leftOut(const std::string& arg) { return arg == "--open"; }
-bool leftOutWithValue(const std::string& arg) { return arg == "--folder"; }
+bool leftOutWithValue(const std::string& arg) { return arg == "--folder" || arg == "--output"; }
 
-constexpr std::size_t MaxArgs = 12;  // each year is a whole run
+constexpr std::size_t MaxArgs = 12;
+constexpr std::uint64_t MaxYears = 4;  // each year is a whole run; a longer batch is more of the same
 
 }  // namespace
 
@@ -48,11 +51,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rest.remove_prefix(std::min(end + 1, rest.size()));
   }
   std::vector<std::string> args = {"--folder", programFolder()};
+  std::uint64_t years = 0;
   for (std::size_t i = 0; i < given.size() && args.size() < MaxArgs; ++i) {
-    if (leftOutWithValue(given[i]))
+    if (leftOutWithValue(given[i])) {
       ++i;
-    else if (!leftOut(given[i]))
-      args.push_back(given[i]);
+      continue;
+    }
+    if (leftOut(given[i])) continue;
+    std::string error;
+    if (const auto span = ventorel::parseYearArgument(given[i], error)) {
+      if (span->size() > MaxYears - years) continue;
+      years += span->size();
+    }
+    args.push_back(given[i]);
   }
   std::ostringstream out, err;
   const int status = ventorel::runCommandLine(args, out, err);
