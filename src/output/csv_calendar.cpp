@@ -4,6 +4,7 @@
 #include "calendar/lunar_days.h"
 #include "output/day_texts.h"
 #include "output/era_names.h"
+#include "output/html_escape.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -17,13 +18,14 @@ void appendLine(std::string& text, std::string_view field) {
 }
 
 // A day's record: every field quoted, separated by commas, ended by CR LF. The
-// texts a data file may give (the holiday's name) and the notes are escaped; the
-// other pieces are numbers and built-in names, which hold no double quote.
+// text a data file gives (the holiday's name, also made formula-safe) and the
+// notes are escaped; the other pieces are numbers and built-in names, which hold
+// no double quote.
 void appendDay(std::string& text, const BuiltinTables& names, std::string_view yearText, const CalendarDay& day) {
   appendPieces(text, "\"", yearText, "年  \",\"", DecimalText(day.month), "月\",\"", DecimalText(day.day), "日\",\"(",
                names.weekdayName(0, day.weekday), ")\",\"");
   if (day.gregorian)
-    appendCsvEscaped(text, holidayText(day.holiday, false));
+    appendCsvEscaped(text, spreadsheetText(holidayText(day.holiday, false)));
   else
     appendPieces(text, "JC", DecimalText(day.julian.month), "月", DecimalText(day.julian.day), "日");
   text += "\",\"";
@@ -47,7 +49,8 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
                  names.zodiacAnimal[sign.branch], "の年　", historicalCalendarNote(calendar, false),
                  skyFallbackNote(calendar));
   text += "\r\n";
-  for (const EraRecord& era : calendar.eras) appendLine(text, plainEraText(era));
+  // The era records and the holiday cells begin with texts of the data files.
+  for (const EraRecord& era : calendar.eras) appendLine(text, spreadsheetText(plainEraText(era)));
   // ">= 1582" here and "> 1582" on the page: see the page's header row.
   bool first = true;
   for (const char* title : {"西暦年", "月", "日", "曜日", calendar.year >= 1582 ? "祝日" : "ユリウス暦", "節気、雑節", "六曜",

@@ -1,5 +1,7 @@
 #include "output/html_escape.h"
 
+#include "output/text_building.h"
+
 namespace ventorel {
 
 std::string htmlEscape(std::string_view text) {
@@ -18,13 +20,15 @@ std::string htmlEscape(std::string_view text) {
 }
 
 std::string csvField(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
+  std::string out;
+  appendCsvField(out, text);
   return out;
+}
+
+std::string spreadsheetText(std::string text) {
+  if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+    text.insert(text.begin(), '\'');
+  return text;
 }
 
 }  // namespace ventorel
