@@ -1,0 +1,218 @@
+#include "output/page_calendar.h"
+
+#include <cstdio>
+
+#include "calendar/eras.h"
+#include "calendar/lunar_days.h"
+#include "data/numbers.h"
+#include "data/text.h"
+#include "output/day_texts.h"
+#include "output/era_names.h"
+#include "output/html_escape.h"
+#include "output/page_style.h"
+
+namespace ventorel {
+
+namespace {
+
+constexpr int Columns = 9;
+
+// Percent-encoding for an address: ASCII letters, digits and "-._~" stay, every
+// other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
+std::string urlEncode(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
+                       c == '.' || c == '_' || c == '~';
+    out += plain ? std::string(1, c) : percentEncode(std::string_view(&c, 1));
+  }
+  return out;
+}
+
+// A link to the encyclopedia article of the title.
+std::string link(std::string_view title, const std::string& label) {
+  return std::string("<a href=\"") + ArticleBaseUrl + urlEncode(title) + "\">" + label + "</a>";
+}
+
+// "2024年", or "紀元前660年" for the years before 1 AD.
+std::string yearName(double enteredYear) {
+  if (enteredYear > 0) return trimmedNumber(enteredYear) + "年";
+  return "紀元前" + trimmedNumber(-enteredYear) + "年";
+}
+
+const EraRecord* mainEra(const CalendarYear& year) {
+  for (const EraRecord& era : year.eras)
+    if (era.court == Court::Main) return &era;
+  return nullptr;
+}
+
+std::string title(const CalendarYear& year) {
+  std::string text = yearName(year.enteredYear);
+  if (const EraRecord* era = mainEra(year))
+    text += "（" + htmlEscape(era->era) + trimmedNumber(era->yearOfEra) + "年）";
+  return text + "の暦 — Ventorel";
+}
+
+std::string twoDigits(int n) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", n);
+  return text;
+}
+
+// " 2月4日 17:27", machine-readable where the year is one HTML can write.
+std::string instantHtml(const char* prefix, const JstMinute& t) {
+  const std::string shown =
+      prefix + std::to_string(t.month) + "月" + std::to_string(t.day) + "日 " + std::to_string(t.hour) + ":" +
+      twoDigits(t.minute);
+  if (t.year < 1 || t.year > 9999)
+    return " <span class=\"instant\">" + shown + "</span>";
+  char stamp[40];
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02dT%02d:%02d+09:00", static_cast<int>(t.year), t.month, t.day,
+                t.hour, t.minute);
+  return std::string(" <time class=\"instant\" datetime=\"") + stamp + "\">" + shown + "</time>";
+}
+
+std::string yearNavigation(double enteredYear) {
+  const double before = enteredYear == 1 ? -1 : enteredYear - 1;
+  const double after = enteredYear == -1 ? 1 : enteredYear + 1;
+  return "<nav class=\"years\" aria-label=\"前後の年\"><a rel=\"prev\" href=\"" + neighbourPageHref(enteredYear, -1) +
+         "\">← 前年（" + yearName(before) + "）</a><a rel=\"next\" href=\"" + neighbourPageHref(enteredYear, 1) +
+         "\">翌年（" + yearName(after) + "）→</a></nav>\n";
+}
+
+std::string basisText(const CalendarYear& year) {
+  std::string text = year.basis == CalendarBasis::True ? "暦の基準：true（実際の天体と当時の暦）"
+                                                       : "暦の基準：classic（原典の計算）";
+  if (!year.historicalCalendar.empty()) text += "　旧暦の暦法：" + htmlEscape(year.historicalCalendar);
+  return text;
+}
+
+std::string yearHeader(const CalendarYear& year, const BuiltinTables& names) {
+  const Sexagenary sign = year.yearSign;
+  std::string html = "<header class=\"year-header\">\n<h1>" + link("西暦", "西暦") + " " +
+                     link(yearName(year.enteredYear), trimmedNumber(year.enteredYear) + "年") + "（" +
+                     link("グレゴリオ暦", "グレゴリオ暦") + "）　" +
+                     linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) +
+                     names.stemName[sign.stem] + names.branchName[sign.branch] + "</a>" +
+                     names.zodiacAnimal[sign.branch] + "の年</h1>\n";
+  const std::string eras = eraLine(year);
+  if (!eras.empty()) html += "<p class=\"era\">" + eras + "</p>\n";
+  html += "<p class=\"basis\">" + basisText(year) + "</p>\n<nav class=\"months\" aria-label=\"月\">";
+  for (int m = 1; m <= 12; ++m) html += std::string(m > 1 ? " " : "") + "<a href=\"#m" + std::to_string(m) + "\">" +
+                                        std::to_string(m) + "月</a>";
+  return html + "</nav>\n</header>\n";
+}
+
+std::string headerCell(const std::string& content) { return "<th scope=\"col\">" + content + "</th>"; }
+
+std::string columnHeader(const CalendarYear& year) {
+  // Up to 1582 the fourth column holds the Julian date, from 1583 on the holiday,
+  // as on the classic page.
+  const std::string fourth = year.year > 1582 ? link("国民の祝日", "祝日") : link("ユリウス暦", "ユリウス暦");
+  return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + headerCell(link("曜日", "曜日")) +
+         headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
+         headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
+         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + "</tr></thead>\n";
+}
+
+std::string monthOpening(int month) {
+  const std::string m = std::to_string(month);
+  return "<tbody class=\"month\" id=\"m" + m + "\">\n<tr class=\"month-heading\"><td colspan=\"" +
+         std::to_string(Columns) + "\"><h2>" + m + "月</h2></td></tr>\n";
+}
+
+std::string dateText(int month, int day) { return std::to_string(month) + "月" + std::to_string(day) + "日"; }
+
+void appendRow(std::string& page, const BuiltinTables& names, const std::string& yearCell, const CalendarDay& day) {
+  page += "<tr class=\"day";
+  if (day.weekday == 0) page += " sun";
+  if (day.weekday == 6) page += " sat";
+  if (day.holiday) page += " holiday";
+  page += "\"><td class=\"year\">" + yearCell + "</td><td class=\"date\">";
+  const std::string date = dateText(day.month, day.day);
+  page += day.gregorian ? link(date, date) : date;
+  page += "</td><td class=\"weekday\">" + names.weekdayName(0, day.weekday) + "</td><td class=\"holiday\">";
+  if (!day.gregorian) {
+    const std::string julian = dateText(day.julian.month, day.julian.day);
+    page += link(julian, julian) + " ";
+  }
+  page += holidayText(day.holiday, true) + "</td><td class=\"note\">";
+
+  std::string note = dayNote(names, day, true);
+  if (day.term && day.termInstant) {
+    // The time follows the term's own name, before the 雑節 and the festival.
+    note.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
+  }
+  page += note + "</td><td class=\"rokuyo\">" + names.rokuyoName[day.rokuyo] + "</td><td class=\"lunar\">";
+
+  const std::string lunarDay = trimmedNumber(day.lunarDay);
+  page += linkOpen("%E6%97%A7%E6%9A%A6" + trimmedNumber(day.lunarMonth.number.value_or(0)) + "%E6%9C%88" + lunarDay +
+                   "%E6%97%A5") +
+          "旧暦" + monthName(day.lunarMonth) + lunarDay + "日</a>";
+  if (day.newMoon && day.newMoonInstant) page += instantHtml("朔 ", *day.newMoonInstant);
+
+  const int s = day.sexagenary.stem;
+  const int b = day.sexagenary.branch;
+  page += "</td><td class=\"kanshi\">" + linkOpen(names.stemUrlPart[s] + names.branchUrlPart[b]) + names.stemName[s] +
+          names.branchName[b] + "</a></td><td class=\"senjitsu\">" + senjitsuText(day.senjitsu, true) + "</td></tr>\n";
+}
+
+}  // namespace
+
+std::string neighbourPageHref(double enteredYear, int step) {
+  double target = enteredYear + step;
+  // User numbering has no year 0: 1 BC (-1) is followed by 1 AD.
+  if (enteredYear > 0 && target <= 0) target -= 1;
+  if (enteredYear < 0 && target >= 0) target += 1;
+  return urlEncode(numberText(target) + "年カレンダー.htm");
+}
+
+std::string quotedLinks(std::string_view html) {
+  constexpr std::string_view Open = "<a href=";
+  constexpr std::string_view UpperClose = "</A>";
+  std::string out;
+  out.reserve(html.size() + html.size() / 16);
+  std::size_t i = 0;
+  while (i < html.size()) {
+    if (html.compare(i, Open.size(), Open) == 0 && i + Open.size() < html.size() && html[i + Open.size()] != '"') {
+      const std::size_t from = i + Open.size();
+      const std::size_t end = html.find('>', from);
+      if (end == std::string_view::npos) break;
+      out += "<a href=\"";
+      out += html.substr(from, end - from);
+      out += "\">";
+      i = end + 1;
+    } else if (html.compare(i, UpperClose.size(), UpperClose) == 0) {
+      out += "</a>";
+      i += UpperClose.size();
+    } else {
+      out += html[i++];
+    }
+  }
+  out += html.substr(i);
+  return out;
+}
+
+std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
+  std::string page = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+                     title(year) + "</title>\n<style>" + std::string(pageStyle()) + "</style>\n</head>\n<body>\n";
+  std::string body = yearNavigation(year.enteredYear) + yearHeader(year, names) + "<table class=\"calendar\">\n" +
+                     columnHeader(year);
+  body.reserve(body.size() + 1400 * 366);
+  const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
+  int month = 0;
+  for (const CalendarDay& day : year.days) {
+    if (day.month != month) {
+      if (month != 0) body += "</tbody>\n";
+      month = day.month;
+      body += monthOpening(month);
+    }
+    appendRow(body, names, yearCell, day);
+  }
+  if (month != 0) body += "</tbody>\n";
+  body += "</table>\n";
+  return page + quotedLinks(body) + "</body>\n</html>\n";
+}
+
+}  // namespace ventorel
