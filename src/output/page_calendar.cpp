@@ -72,9 +72,17 @@ std::string instantHtml(const char* prefix, const JstMinute& t) {
   return std::string(" <time class=\"instant\" datetime=\"") + stamp + "\">" + shown + "</time>";
 }
 
+// The year `step` years away in user numbering, which has no year 0.
+double neighbourYear(double enteredYear, int step) {
+  double target = enteredYear + step;
+  if (enteredYear > 0 && target <= 0) target -= 1;
+  if (enteredYear < 0 && target >= 0) target += 1;
+  return target;
+}
+
 std::string yearNavigation(double enteredYear) {
-  const double before = enteredYear == 1 ? -1 : enteredYear - 1;
-  const double after = enteredYear == -1 ? 1 : enteredYear + 1;
+  const double before = neighbourYear(enteredYear, -1);
+  const double after = neighbourYear(enteredYear, 1);
   return "<nav class=\"years\" aria-label=\"前後の年\"><a rel=\"prev\" href=\"" + neighbourPageHref(enteredYear, -1) +
          "\">← 前年（" + yearName(before) + "）</a><a rel=\"next\" href=\"" + neighbourPageHref(enteredYear, 1) +
          "\">翌年（" + yearName(after) + "）→</a></nav>\n";
@@ -146,9 +154,9 @@ void appendRow(std::string& page, const BuiltinTables& names, const std::string&
   page += note + "</td><td class=\"rokuyo\">" + names.rokuyoName[day.rokuyo] + "</td><td class=\"lunar\">";
 
   const std::string lunarDay = trimmedNumber(day.lunarDay);
-  page += linkOpen("%E6%97%A7%E6%9A%A6" + trimmedNumber(day.lunarMonth.number.value_or(0)) + "%E6%9C%88" + lunarDay +
-                   "%E6%97%A5") +
-          "旧暦" + monthName(day.lunarMonth) + lunarDay + "日</a>";
+  // The article of the month and day; a leap month links to its ordinary month's.
+  page += link("旧暦" + trimmedNumber(day.lunarMonth.number.value_or(0)) + "月" + lunarDay + "日",
+               "旧暦" + monthName(day.lunarMonth) + lunarDay + "日");
   if (day.newMoon && day.newMoonInstant) page += instantHtml("朔 ", *day.newMoonInstant);
 
   const int s = day.sexagenary.stem;
@@ -160,11 +168,7 @@ void appendRow(std::string& page, const BuiltinTables& names, const std::string&
 }  // namespace
 
 std::string neighbourPageHref(double enteredYear, int step) {
-  double target = enteredYear + step;
-  // User numbering has no year 0: 1 BC (-1) is followed by 1 AD.
-  if (enteredYear > 0 && target <= 0) target -= 1;
-  if (enteredYear < 0 && target >= 0) target += 1;
-  return urlEncode(numberText(target) + "年カレンダー.htm");
+  return urlEncode(numberText(neighbourYear(enteredYear, step)) + "年カレンダー.htm");
 }
 
 std::string quotedLinks(std::string_view html) {
