@@ -43,7 +43,7 @@ CalendarYear oneDayYear() {
   day.term = 21;  // 立春
   day.termInstant = JstMinute{2024, 2, 4, 17, 27};
   day.zassetsu = {Zassetsu::Setsubun};
-  day.holiday = Holiday{"祝\"日<script>"};
+  day.holiday = DayHoliday{"祝\"日<script>"};
   day.newMoon = true;
   day.newMoonInstant = JstMinute{2024, 2, 4, 6, 5};
   day.lunarMonth.number = 1;
