@@ -33,18 +33,21 @@ test-sanitize: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-# Fuzzes the data-file readers with libFuzzer for FUZZ_TIME seconds (clang build
-# in build-fuzz). New inputs collect in build-fuzz/corpus; a crash leaves its
-# input in build-fuzz/ as crash-*.
-FUZZ_BUILD ?= build-fuzz
-FUZZ_TIME  ?= 30
+# Fuzzes each target for FUZZ_TIME seconds (clang build in build-fuzz): the
+# data-file readers, then the year box. New inputs collect in
+# build-fuzz/corpus/TARGET; a crash leaves its input in build-fuzz/ as crash-*.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_TIME    ?= 30
+FUZZ_TARGETS := data_files:seeds year_text:seeds-year
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" \
 	  -DVENTOREL_WITH_QT=OFF -DVENTOREL_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_data_files
-	mkdir -p $(FUZZ_BUILD)/corpus
-	cd $(FUZZ_BUILD) && ./fuzz/fuzz_data_files -max_total_time=$(FUZZ_TIME) -timeout=10 corpus $(CURDIR)/fuzz/seeds
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) $(foreach t,$(FUZZ_TARGETS),--target fuzz_$(firstword $(subst :, ,$(t))))
+	set -e; cd $(FUZZ_BUILD); for pair in $(FUZZ_TARGETS); do \
+	  name=$${pair%%:*}; seeds=$${pair#*:}; mkdir -p corpus/$$name; \
+	  ./fuzz/fuzz_$$name -max_total_time=$(FUZZ_TIME) -timeout=10 corpus/$$name $(CURDIR)/fuzz/$$seeds; \
+	done
 
 bench: build
 	$(BUILD)/bench/ventorel-bench

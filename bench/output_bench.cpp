@@ -1,62 +1,44 @@
-// Speed of the two writers alone: the chosen year's day walk, the page or the
-// CSV text assembled, and the file written, on tables a whole run has filled.
+// Speed of the two renderers alone: the page or the CSV text made from the
+// annotated year 2024, and the file written.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
-#include "app/generation_run.h"
-#include "app/run_state.h"
-#include "data/data_files.h"
+#include "app/program_folder.h"
+#include "calendar/calendar_sources.h"
+#include "output/calendar_file.h"
 #include "output/csv_calendar.h"
 #include "output/html_calendar.h"
-#include "platform/recording.h"
 
 namespace {
 
 using namespace ventorel;
 
-// The run state after a whole run for 2024, made once per process.
-const RunState& filledState(const std::string& format) {
-  static std::unique_ptr<RunState> states[2];
-  auto& state = states[format == "csv形式" ? 1 : 0];
-  if (!state) {
-    const auto folder = std::filesystem::temp_directory_path() / "ventorel-output-bench";
-    std::filesystem::create_directories(folder);
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(VENTOREL_SOURCE_DIR) + "/data"))
-      if (entry.path().extension() == ".dat")
-        std::filesystem::copy_file(entry.path(), folder / entry.path().filename(),
-                                   std::filesystem::copy_options::overwrite_existing);
-    state = std::make_unique<RunState>();
-    state->programFolder = folder.string();
-    RecordingMessageBox messages;
-    loadDataFiles(*state, messages);
-    RecordingSurface surface;
-    RecordingLauncher launcher;
-    RunContext context{surface, messages, launcher};
-    std::string combo = format;
-    runGeneration(*state, "2024", combo, context);
-  }
-  return *state;
+// The shipped reference data and the computed calendar of 2024, made once per process.
+struct Computed2024 {
+  std::unique_ptr<ReferenceData> data =
+      std::make_unique<ReferenceData>(loadProgramFolder(std::string(VENTOREL_SOURCE_DIR) + "/data").data);
+  ComputedCalendar computed = computeCalendar(2024, CalendarBasis::Classic, *data);
+};
+
+const Computed2024& computed2024() {
+  static const Computed2024 computed;
+  return computed;
 }
 
-template <WriteResult (*Write)(RunState&, MessageBox&, Launcher&)>
-void writer(benchmark::State& bench, const std::string& format) {
-  const RunState& filled = filledState(format);
-  RecordingMessageBox messages;
-  RecordingLauncher launcher;
-  for (auto _ : bench) {
-    // Each write appends the festivals to the notes, so it starts from a fresh copy.
-    bench.PauseTiming();
-    auto state = std::make_unique<RunState>(filled);
-    bench.ResumeTiming();
-    benchmark::DoNotOptimize(Write(*state, messages, launcher));
-  }
+template <std::string (*Render)(const CalendarYear&, const BuiltinTables&)>
+void writer(benchmark::State& bench, const char* extension) {
+  const Computed2024& c = computed2024();
+  const auto folder = std::filesystem::temp_directory_path() / "ventorel-output-bench";
+  std::filesystem::create_directories(folder);
+  const std::string path = calendarPath(folder.string(), 2024, extension);
+  for (auto _ : bench) benchmark::DoNotOptimize(writeCalendarFile(path, Render(c.computed.year, c.data->names)));
 }
 
-void BM_WriteHtml2024(benchmark::State& s) { writer<writeHtmlCalendar>(s, "htm形式"); }
-void BM_WriteCsv2024(benchmark::State& s) { writer<writeCsvCalendar>(s, "csv形式"); }
+void BM_WriteHtml2024(benchmark::State& s) { writer<htmlCalendar>(s, ".htm"); }
+void BM_WriteCsv2024(benchmark::State& s) { writer<csvCalendar>(s, ".csv"); }
 BENCHMARK(BM_WriteHtml2024)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WriteCsv2024)->Unit(benchmark::kMicrosecond);
 

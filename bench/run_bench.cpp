@@ -7,8 +7,7 @@
 #include <string>
 
 #include "app/generation_run.h"
-#include "app/run_state.h"
-#include "data/data_files.h"
+#include "app/program_folder.h"
 #include "platform/recording.h"
 
 namespace {
@@ -30,16 +29,14 @@ std::string benchFolder() {
 }
 
 void wholeRun(benchmark::State& bench, const std::string& year, const std::string& format) {
-  auto state = std::make_unique<RunState>();
-  state->programFolder = benchFolder();
-  RecordingMessageBox messages;
-  loadDataFiles(*state, messages);
+  const auto data = std::make_unique<ReferenceData>(loadProgramFolder(benchFolder()).data);
+  RunSettings settings{benchFolder(), data->outputFormat};
   RecordingSurface surface;
   RecordingLauncher launcher;
-  RunContext context{surface, messages, launcher};
+  RunContext context{surface, launcher};
   for (auto _ : bench) {
     std::string combo = format;
-    const RunReport report = runGeneration(*state, year, combo, context);
+    const RunReport report = runGeneration(*data, settings, RunInputs{year}, combo, context);
     benchmark::DoNotOptimize(report);
   }
 }

@@ -1,16 +1,18 @@
 // libFuzzer target over the data-file readers. The first byte of an input picks
 // the reader (0: the bare field stream; 1..5: "shuku.dat", "gen1.dat", "gen2.dat",
-// "singetu.dat", "ini.dat"); the rest are the file's bytes. Any crash, sanitizer
-// report or escaped exception is a finding.
+// "singetu.dat", "ini.dat"; 6: the holiday law, then a year of it evaluated); the
+// rest are the file's bytes. Any crash, sanitizer report or escaped exception is
+// a finding.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "app/run_state.h"
+#include "calendar/holiday_law_days.h"
 #include "data/data_files.h"
 #include "data/field_reader.h"
+#include "data/holiday_law.h"
 #include "data/text_encoding.h"
 
 namespace {
@@ -26,19 +28,37 @@ void readFields(std::string_view bytes) {
   __builtin_trap();  // more fields than bytes: the reader failed to advance
 }
 
+// Reads a law and applies it to a year picked by the input, where its rules
+// are in force; every holiday must be a real day of that year, in date order.
+void readAndApplyHolidayLaw(std::string_view bytes) {
+  const ventorel::HolidayLawReading reading = ventorel::readHolidayLaw(bytes);
+  for (const auto& problem : reading.problems)
+    if (problem.text().empty()) __builtin_trap();
+  if (reading.law.rules().empty()) return;
+  const int year = static_cast<int>(reading.law.rules().front().from / 10000) + static_cast<int>(bytes.size() % 3);
+  int previous = 0;
+  for (const ventorel::Holiday& h : ventorel::holidaysOfYear(reading.law, year, 20, 23)) {
+    const int date = h.month * 100 + h.day;
+    if (h.month < 1 || h.month > 12 || h.day < 1 || h.day > 31 || date <= previous) __builtin_trap();
+    previous = date;
+    (void)ventorel::holidayName(reading.law, h);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  static const auto state = std::make_unique<ventorel::RunState>();
+  static const auto state = std::make_unique<ventorel::ReferenceData>();
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-  switch (data[0] % 6) {
+  switch (data[0] % 7) {
     case 0: readFields(bytes); break;
     case 1: ventorel::readDataFile(ventorel::DataFile::Holidays, bytes, *state); break;
     case 2: ventorel::readDataFile(ventorel::DataFile::Eras, bytes, *state); break;
     case 3: ventorel::readDataFile(ventorel::DataFile::SecondCourtEras, bytes, *state); break;
     case 4: ventorel::readDataFile(ventorel::DataFile::NewMoons, bytes, *state); break;
     case 5: ventorel::readDataFile(ventorel::DataFile::Settings, bytes, *state); break;
+    case 6: readAndApplyHolidayLaw(bytes); break;
   }
   return 0;
 }

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "astro/delta_t.h"
+#include "astro/new_moon_series.h"
+
 namespace ventorel::tools {
 
-// The instant of mean-phase new moon number k (k = 0 is the new moon of
-// 2000-01-06), corrected to the true new moon: a Julian Ephemeris Day (TT).
-double newMoonJde(int k);
-
-// Delta T = TT - UT in seconds for a decimal year (2024.5 is mid-2024).
-double deltaTSeconds(double decimalYear);
+// The series and Delta T are the engine's own, shared with the precise sky.
+using ventorel::deltaTSeconds;
+using ventorel::newMoonJde;
 
 // A Gregorian calendar date with the time of day.
 struct CivilTime {

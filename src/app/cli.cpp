@@ -3,8 +3,7 @@
 #include <memory>
 
 #include "app/generation_run.h"
-#include "app/run_state.h"
-#include "data/data_files.h"
+#include "app/program_folder.h"
 #include "data/numbers.h"
 #include "platform/file_io.h"
 #include "platform/recording.h"
@@ -121,8 +120,6 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     return ExitUsage;
   }
 
-  RecordingMessageBox messages;
-  messages.onShow = [&err](const std::string& text) { err << "message: " << text << "\n"; };
   RecordingSurface surface;
   if (options.transcript) {
     surface.onPrint = [&out](const RecordingSurface::PrintedLine& line) {
@@ -131,23 +128,29 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   }
   CliLauncher launcher(options.open);
 
-  auto state = std::make_unique<RunState>();
-  state->programFolder = options.folder.empty() ? currentDirectory() : options.folder;
-  loadDataFiles(*state, messages);
+  // Message boxes are printed as "message: TEXT".
+  auto showMessage = [&err](const std::string& text) { err << "message: " << text << "\n"; };
+  RunSettings settings;
+  settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
+  const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
+  for (std::size_t i = 0; i < loaded.problems.size(); ++i) showMessage(MissingFileMessage);
+  const ReferenceData& data = loaded.data;
+  settings.outputFormat = data.outputFormat;
 
   // The format list shows the saved format, as the window would (anything but 1 is htm).
-  std::string comboText = state->names.formatName[state->outputFormat.equals(1) ? 1 : 0];
-  if (options.format == "htm") comboText = state->names.formatName[0];
-  if (options.format == "csv") comboText = state->names.formatName[1];
+  std::string comboText = data.names.formatName[settings.outputFormat.equals(1) ? 1 : 0];
+  if (options.format == "htm") comboText = data.names.formatName[0];
+  if (options.format == "csv") comboText = data.names.formatName[1];
 
-  RunContext context{surface, messages, launcher};
+  RunContext context{surface, launcher};
   int status = ExitDone;
   for (const std::string& yearText : options.years) {
-    const RunReport report = runGeneration(*state, yearText, comboText, context);
-    // The refusals are printed on the window; the other failures were shown as a
-    // message box already.
+    const RunReport report = runGeneration(data, settings, RunInputs{yearText}, comboText, context);
+    // The refusals are printed on the window; the other failures are shown as a message box.
     if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
       err << "ventorel-cli: " << report.message << "\n";
+    if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.message.empty())
+      showMessage(report.message);
     if (status == ExitDone) status = exitStatusOf(report.status);
   }
   out.flush();

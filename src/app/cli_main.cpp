@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "app/cli.h"
+#include "platform/file_io.h"
 
 int main(int argc, char** argv) {
+  ventorel::ignoreFileSizeSignal();
   std::vector<std::string> args(argv + 1, argv + argc);
   return ventorel::runCommandLine(args, std::cout, std::cerr);
 }

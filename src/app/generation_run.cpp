@@ -4,13 +4,13 @@
 #include <exception>
 
 #include "app/year_text.h"
-#include "astro/day_walk.h"
-#include "calendar/lunar_months.h"
-#include "calendar/misc_days.h"
-#include "calendar/screen_summary.h"
+#include "calendar/calendar_sources.h"
 #include "data/numbers.h"
+#include "output/calendar_file.h"
 #include "output/csv_calendar.h"
 #include "output/html_calendar.h"
+#include "output/screen_summary.h"
+#include "output/year_headers.h"
 
 namespace ventorel {
 
@@ -20,9 +20,9 @@ namespace {
 constexpr double LargestYear = 1e12;
 
 // The format list's text sets the format; any other text leaves it as it was.
-void readFormat(RunState& state, const std::string& comboText) {
-  if (comboText == state.names.formatName[0]) state.outputFormat = Value(0.0);
-  if (comboText == state.names.formatName[1]) state.outputFormat = Value(1.0);
+void readFormat(const BuiltinTables& names, RunSettings& settings, const std::string& comboText) {
+  if (comboText == names.formatName[0]) settings.outputFormat = Value(0.0);
+  if (comboText == names.formatName[1]) settings.outputFormat = Value(1.0);
 }
 
 // A message printed on an emptied window: three empty lines, then size 24.
@@ -33,79 +33,54 @@ void printRefusal(Surface& surface, const std::string& message) {
   surface.printLine(message);
 }
 
-// Steps 16 and 17: exactly one writer, by the format.
-RunReport writeOutput(RunState& state, RunContext& context) {
+}  // namespace
+
+// The spreadsheet's failure to start is not reported: the file is written.
+RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
+                        Launcher& launcher) {
   RunReport report;
-  WriteResult result;
-  if (state.outputFormat.equals(0)) {
-    result = writeHtmlCalendar(state, context.messages, context.launcher);
-  } else if (state.outputFormat.equals(1)) {
-    result = writeCsvCalendar(state, context.messages, context.launcher);
-  } else {
+  const bool html = settings.outputFormat.equals(0);
+  if (!html && !settings.outputFormat.equals(1)) return report;
+  report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
+  const WriteResult written =
+      writeCalendarFile(report.outputPath, html ? htmlCalendar(year, data.names) : csvCalendar(year, data.names));
+  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
+  if (!html) {
+    launcher.openInSpreadsheet(report.outputPath);
     return report;
   }
-  report.outputPath = result.path;
-  report.message = result.message;
-  switch (result.status) {
-    case WriteResult::Status::Written: break;
-    case WriteResult::Status::FileFailed: report.status = RunStatus::WriteFailed; break;
-    case WriteResult::Status::BrowserFailed: report.status = RunStatus::RunError; break;
+  std::string error;
+  if (!launcher.openInBrowser(report.outputPath, error)) {
+    report.status = RunStatus::RunError;
+    report.message = "カレンダーのファイル「" + report.outputPath + "」は作成しましたが、ブラウザーで開けませんでした（" +
+                     error + "）。";
   }
   return report;
 }
 
-// Step 18: the format list shows the format used.
-void resyncFormat(RunState& state, std::string& comboText) {
-  readFormat(state, comboText);
-  if (state.outputFormat.equals(0)) comboText = state.names.formatName[0];
-  if (state.outputFormat.equals(1)) comboText = state.names.formatName[1];
+namespace {
+
+// The format list shows the format used.
+void resyncFormat(const BuiltinTables& names, RunSettings& settings, std::string& comboText) {
+  readFormat(names, settings, comboText);
+  if (settings.outputFormat.equals(0)) comboText = names.formatName[0];
+  if (settings.outputFormat.equals(1)) comboText = names.formatName[1];
 }
 
-RunReport computeAndWrite(RunState& state, std::string& comboText, RunContext& context) {
-  Surface& surface = context.surface;
-  // Step 7: astronomical numbering (-1 is year 0).
-  state.year = state.enteredYear < 0 ? state.enteredYear + 1 : state.enteredYear;
-  state.baseYear = state.year;
-  // Step 8.
-  for (int m = 1; m <= 39; ++m) state.lunarMonthSeq[m].clear();
-  // Step 9.
-  chooseNewMoonSource(state);
-  // Step 10: the three passes; the Sun and Moon phases keep their per-run days.
-  state.nyubaiDay = 0;
-  state.hangeshoDay = 0;
-  runPasses(state, surface);
-  // Step 11.
-  numberLunarMonths(state);
-  // Steps 12 and 13.
-  printNotice(surface);
-  printSummary(state, surface, context.messages);
-  // Step 14: back to the chosen year.
-  state.yearOffset = 0;
-  state.year = state.baseYear + 0;
-  state.computeYearArithmetic();
-  // Step 15.
-  annotateChosenYear(state, context.messages);
-  // Steps 16 and 17.
-  RunReport report = writeOutput(state, context);
-  // Step 18.
-  resyncFormat(state, comboText);
+RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, double enteredYear, CalendarBasis basis,
+                          std::string& comboText, RunContext& context) {
+  const ComputedCalendar computed = computeCalendar(enteredYear, basis, data);
+  // The window shows the three years' headers, the notice and the summary, in
+  // this order, before the file is written.
+  drawYearHeaders(context.surface, data, enteredYear, computed.skies);
+  printNotice(context.surface);
+  drawSummary(context.surface, data.names, computed.skies, computed.lunar);
+  RunReport report = writeCalendar(data, settings, computed.year, context.launcher);
+  resyncFormat(data.names, settings, comboText);
   return report;
 }
 
 }  // namespace
-
-void chooseNewMoonSource(RunState& state) {
-  state.useNewMoonTable = 0;
-  state.newMoonRow.reset();
-  if (!(state.year > 1901 && state.year < 2099)) return;
-  state.useNewMoonTable = 1;
-  for (int r = 1; r <= NewMoonRows; ++r) {
-    if (state.newMoonTable(r, 1).equals(state.year - 1)) {
-      state.newMoonRow = r;
-      return;
-    }
-  }
-}
 
 std::string notANumberMessage(const std::string& yearText) {
   return "「" + yearText + "」は年として読めません。年を数字で入力してください。";
@@ -125,43 +100,32 @@ void redrawWindow(Surface& surface) {
   }
 }
 
-RunReport runGeneration(RunState& state, const std::string& yearText, std::string& comboText, RunContext& context) {
+RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const RunInputs& inputs,
+                        std::string& comboText, RunContext& context) {
   Surface& surface = context.surface;
-  // Step 1.
   redrawWindow(surface);
   // A year text that is no number is refused before anything changes.
-  const std::optional<double> entered = parseYearText(yearText);
+  const std::optional<double> entered = parseYearText(inputs.yearText);
   if (!entered) {
-    printRefusal(surface, notANumberMessage(yearText));
-    return {RunStatus::NotANumber, {}, notANumberMessage(yearText)};
+    printRefusal(surface, notANumberMessage(inputs.yearText));
+    return {RunStatus::NotANumber, {}, notANumberMessage(inputs.yearText)};
   }
   if (std::fabs(*entered) > LargestYear) {
     printRefusal(surface, YearTooLargeMessage);
     return {RunStatus::NotANumber, {}, YearTooLargeMessage};
   }
-  // Steps 2 to 5.
-  state.lineBuffer.clear();
-  readFormat(state, comboText);
+  readFormat(data.names, settings, comboText);
   setTextGrid(surface, 0, 0);
-  state.enteredYearText = yearText;
-  state.enteredYear = *entered;
-  state.startMonth = 1;
-  state.startDay = 1;
-  state.startHour = 0;
-  state.startMinute = 0;
-  // Step 6.
-  if (state.enteredYear == 0) {
+  if (*entered == 0) {
     printRefusal(surface, YearZeroMessage);
     return {RunStatus::YearZero, {}, YearZeroMessage};
   }
   try {
-    return computeAndWrite(state, comboText, context);
+    return computeAndWrite(data, settings, *entered, inputs.basis, comboText, context);
   } catch (const std::exception& error) {
     // A table bound or an impossible division: the run ends with a message and
     // the window stays usable.
-    const std::string message = std::string("計算を続けられませんでした: ") + error.what();
-    context.messages.show(message);
-    return {RunStatus::RunError, {}, message};
+    return {RunStatus::RunError, {}, std::string("計算を続けられませんでした: ") + error.what()};
   }
 }
 

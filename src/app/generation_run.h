@@ -1,33 +1,48 @@
 // One press of "カレンダー作成": the whole generation run, from the year box to
-// the written file, in the order the calendar is built.
+// the written file: read the inputs, compute the calendar, draw the summary,
+// render and write the file, hand it on, and show the format used.
 #pragma once
 
 #include <string>
 
-#include "app/run_state.h"
+#include "calendar/calendar_basis.h"
+#include "calendar/calendar_year.h"
+#include "data/reference_data.h"
+#include "data/value.h"
 #include "platform/launcher.h"
-#include "platform/message_box.h"
 #include "platform/surface.h"
 
 namespace ventorel {
 
 struct RunContext {
   Surface& surface;
-  MessageBox& messages;
   Launcher& launcher;
+};
+
+// What a window or the command line keeps from run to run.
+struct RunSettings {
+  std::string programFolder;  // data files in, calendar files out
+  Value outputFormat;         // 0 = HTML, 1 = CSV; unset: no file is written
+};
+
+struct RunInputs {
+  std::string yearText;  // the year box as typed
+  CalendarBasis basis = CalendarBasis::Classic;
 };
 
 enum class RunStatus {
   Done,           // the file was written (or no format selected one) and handed on
-  NotANumber,     // the year text is not a number; nothing was done
-  YearZero,       // year 0 was refused with its message
+  NotANumber,     // the year text is not a number (or too large); nothing was done
+  YearZero,       // year 0 was refused
   RunError,       // the run ended on an error (a table bound, a browser that failed)
   WriteFailed,    // the output file could not be written
 };
 
+// The run's result. The refusals are printed on the window by the run itself;
+// for RunError and WriteFailed the caller shows the message, once.
 struct RunReport {
   RunStatus status = RunStatus::Done;
-  std::string outputPath;  // the file written, when one was
+  std::string outputPath;  // the file written or tried, when a format selected one
   std::string message;     // what went wrong, for the failures
 };
 
@@ -36,15 +51,18 @@ inline constexpr const char* YearZeroMessage = "紀元0年とは、グレゴリ�
 std::string notANumberMessage(const std::string& yearText);
 inline constexpr const char* YearTooLargeMessage = "年が大きすぎます。±1000000000000年の範囲で入力してください。";
 
-// Runs one generation with the year box text `yearText` and the format list text
-// `comboText` (which step 18 sets to the format used).
-RunReport runGeneration(RunState& state, const std::string& yearText, std::string& comboText, RunContext& context);
+// Runs one generation. `comboText` is the format list's text: a format name there
+// sets settings.outputFormat, and afterwards it shows the format used.
+RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const RunInputs& inputs,
+                        std::string& comboText, RunContext& context);
 
-// Step 9: the new moons come from the table for chosen years 1902..2098, starting
-// at the first row of the year before; without such a row newMoonRow stays unset.
-void chooseNewMoonSource(RunState& state);
+// The calendar file of the format in `settings` (none for a format that is
+// neither): rendered, written through a temporary file, and handed on, the page
+// to the browser, the CSV file to the spreadsheet.
+RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
+                        Launcher& launcher);
 
-// Step 1: the window cleared and redrawn with its yellow-to-cyan band background.
+// The window cleared and redrawn with its yellow-to-cyan band background.
 void redrawWindow(Surface& surface);
 
 }  // namespace ventorel

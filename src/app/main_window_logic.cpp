@@ -41,10 +41,10 @@ int formatListIndex(const Value& outputFormat) {
   return roundHalfEven(outputFormat.number()) == 1 ? 1 : 0;
 }
 
-bool applyFormatText(RunState& state, const std::string& text) {
+bool applyFormatText(const BuiltinTables& names, Value& outputFormat, const std::string& text) {
   for (int i = 0; i < 2; ++i) {
-    if (text == state.names.formatName[i]) {
-      state.outputFormat = Value(static_cast<double>(i));
+    if (text == names.formatName[i]) {
+      outputFormat = Value(static_cast<double>(i));
       return true;
     }
   }

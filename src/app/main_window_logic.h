@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/run_state.h"
+#include "data/builtin_tables.h"
 #include "data/value.h"
 #include "platform/surface.h"
 
@@ -35,7 +35,7 @@ int formatListIndex(const Value& outputFormat);
 
 // The format list's edit-text rule: "htm形式" sets 0, "csv形式" sets 1, any other
 // text leaves the format as it was. Returns true when the text was a format name.
-bool applyFormatText(RunState& state, const std::string& text);
+bool applyFormatText(const BuiltinTables& names, Value& outputFormat, const std::string& text);
 
 // The controls at the window's top left, in tab order, with their design size in
 // twips (1/1440 inch) and their font size in points (0: the window's default).

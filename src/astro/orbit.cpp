@@ -60,24 +60,20 @@ double meanAnomalyFraction(double t, double offset, double period) {
 void sunPosition(OrbitTables& orbit, double t) {
   const double e = sunEccentricity(t);
   const double period = sunPeriod();
-  orbit.orbitE[SunBody] = e;
-  orbit.orbitPeri[SunBody] = sunPerihelion(t);
-  orbit.orbitNode[SunBody] = equinoxNode(t);
-  orbit.orbitPeriod[SunBody] = period;
-  orbit.epochAnomaly[SunBody] = SunEpochAnomaly;
+  const double perihelion = sunPerihelion(t);
+  const double node = equinoxNode(t);
 
   const double anomaly = solveKepler(meanAnomalyFraction(t, orbit.perihelionOffset[SunBody], period), e);
-  orbit.eccentricAnomaly[SunBody] = anomaly;
   const PlanePoint p = orbitPlanePoint(orbit.orbitA[SunBody], e, anomaly);
 
   // The argument of perihelion projected on the ecliptic.
   const double inclination = orbit.orbitI[SunBody];
-  const double d = orbit.orbitPeri[SunBody] - orbit.orbitNode[SunBody];
+  const double d = perihelion - node;
   double w = std::atan(std::tan(d / degPerRad) / std::cos(inclination / degPerRad)) * degPerRad;
   if (std::cos(d / degPerRad) < 0) w = w + 180;
 
   // (X, Y) is the Earth about the Sun; the Sun is seen from the Earth along -X, -Y.
-  const EclipticPoint earth = toEcliptic(p, w, inclination, orbit.orbitNode[SunBody]);
+  const EclipticPoint earth = toEcliptic(p, w, inclination, node);
   const double lambda = directionOf(0 - earth.x, 0 - earth.y);
   orbit.eclipticLongitudeRad[SunBody] = lambda;
   orbit.eclipticLongitude[SunBody] = lambda * degPerRad;
@@ -93,15 +89,8 @@ double moonCorrection(double d) {
 void moonPosition(OrbitTables& orbit, double t) {
   const double node = moonNode(t);
   const double perigee = moonPerigee(t);
-  orbit.orbitE[MoonBody] = MoonEccentricity;
-  orbit.orbitPeriod[MoonBody] = MoonPeriod;
-  orbit.orbitNode[MoonBody] = node;
-  orbit.orbitPeri[MoonBody] = perigee;
-  orbit.epochAnomaly[MoonBody] = MoonEpochAnomaly;
-
   const double anomaly =
       solveKepler(meanAnomalyFraction(t, orbit.perihelionOffset[MoonBody], MoonPeriod), MoonEccentricity);
-  orbit.eccentricAnomaly[MoonBody] = anomaly;
   const PlanePoint p = orbitPlanePoint(orbit.orbitA[MoonBody], MoonEccentricity, anomaly);
 
   // The argument of perigee, taken in the orbit's own plane.

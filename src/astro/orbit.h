@@ -8,6 +8,7 @@
 #pragma once
 
 #include "data/builtin_tables.h"
+#include "data/checked_table.h"
 #include "data/numbers.h"
 
 namespace ventorel {
@@ -54,11 +55,23 @@ double moonPerigee(double t);
 double sunPerihelionOffset(double eccentricity);
 double moonPerigeeOffset();
 
-// The body's geocentric ecliptic longitude at time t: writes the body's elements
-// of the day and its eccentricAnomaly, eclipticLongitude (degrees) and
-// eclipticLongitudeRad. Only the Sun (3) and the Moon (10) are modelled; any other
-// body throws std::invalid_argument. perihelionOffset[body] must have been set
-// for the pass.
+// The orbit values of one daily walk, per body slot 1..10: the fixed elements it
+// starts from, the offset of the walk's start, and the latest longitudes.
+struct OrbitTables {
+  explicit OrbitTables(const OrbitElements& elements = OrbitElements())
+      : orbitA(elements.orbitA), orbitI(elements.orbitI) {}
+
+  Table<double, 11> orbitA;
+  Table<double, 11> orbitI;
+  Table<double, 11> perihelionOffset{"perihelionOffset"};
+  Table<double, 11> eclipticLongitude{"eclipticLongitude"};
+  Table<double, 11> eclipticLongitudeRad{"eclipticLongitudeRad"};
+};
+
+// The body's geocentric ecliptic longitude at time t: writes its eclipticLongitude
+// (degrees) and eclipticLongitudeRad. Only the Sun (3) and the Moon (10) are
+// modelled; any other body throws std::invalid_argument. perihelionOffset[body]
+// must have been set for the walk.
 void bodyPosition(OrbitTables& orbit, int body, double t);
 
 }  // namespace ventorel

@@ -14,9 +14,8 @@ constexpr double WrapThreshold = 0.992;
 }  // namespace
 
 void SunTerms::beginPass() {
-  OrbitTables& orbit = state_.orbit;
-  const double t0 = state_.tYears;
-  orbit.epochAnomaly[SunBody] = SunEpochAnomaly;
+  OrbitTables& orbit = walk_.orbit;
+  const double t0 = walk_.tYears;
   orbit.perihelionOffset[SunBody] = sunPerihelionOffset(sunEccentricity(t0));
   // The node at the pass start is the equinox of the whole pass, although the
   // node keeps moving during the year.
@@ -25,13 +24,13 @@ void SunTerms::beginPass() {
 }
 
 void SunTerms::sunPosition() {
-  bodyPosition(state_.orbit, SunBody, state_.tYears);
+  bodyPosition(walk_.orbit, SunBody, walk_.tYears);
   takeSunLongitude();
 }
 
 void SunTerms::takeSunLongitude() {
   previousTermLongitude_ = termLongitude_;
-  termLongitude_ = state_.orbit.eclipticLongitude[SunBody] - equinoxReference_;
+  termLongitude_ = walk_.orbit.eclipticLongitude[SunBody] - equinoxReference_;
   if (termLongitude_ < 0) termLongitude_ = termLongitude_ + 360;
   if (termLongitude_ > 360) termLongitude_ = termLongitude_ - 360;
 }
@@ -46,7 +45,7 @@ void SunTerms::recogniseWrap(int b) {
   const bool belowThreshold = termLongitude_ < WrapThreshold;
   const bool fellSinceYesterday = b >= 1 && termLongitude_ < previousTermLongitude_;
   if (belowThreshold || fellSinceYesterday) {
-    state_.nextTerm = 0;
+    walk_.sky.nextTerm = 0;
     equinoxSeen_ = 1;
   }
 }
@@ -54,25 +53,19 @@ void SunTerms::recogniseWrap(int b) {
 void SunTerms::placeTerm(int b) {
   recogniseWrap(b);
   // Day 0 only sets the term to wait for: the one after the current longitude.
-  if (b == 0) state_.nextTerm = static_cast<int>(toIndex(Int(termLongitude_ / 15) + 1));
-  if (state_.nextTerm > 24) state_.nextTerm = state_.nextTerm - 24;
-  if (termLongitude_ > 15 * state_.nextTerm) placeTermOnDay(b, state_.nextTerm);
+  if (b == 0) walk_.sky.nextTerm = static_cast<int>(toIndex(Int(termLongitude_ / 15) + 1));
+  if (walk_.sky.nextTerm > 24) walk_.sky.nextTerm = walk_.sky.nextTerm - 24;
+  if (termLongitude_ > 15 * walk_.sky.nextTerm) {
+    walk_.sky.placeTerm(walk_.sky.nextTerm, b);
+    walk_.sky.nextTerm = walk_.sky.nextTerm + 1;
+  }
   markSummerDays(b);
 }
 
-void SunTerms::placeTermOnDay(int b, int k) {
-  const int slot = state_.yearSlot();
-  state_.dayTermIndex(slot, b) = k;
-  state_.dayNoteHtml(slot, b) = state_.dayNotePlain(slot, b) + state_.names.solarTermName(0, k);
-  state_.dayNotePlain(slot, b) = state_.dayNotePlain(slot, b) + state_.names.solarTermName(1, k);
-  state_.termDay(slot, k) = b;
-  state_.nextTerm = k + 1;
-}
-
 void SunTerms::markSummerDays(int b) {
-  if (state_.yearOffset != 0) return;
-  if (state_.nyubaiDay == 0 && termLongitude_ > 80 && termLongitude_ < 81) state_.nyubaiDay = b;
-  if (state_.hangeshoDay == 0 && termLongitude_ > 100 && termLongitude_ < 101) state_.hangeshoDay = b;
+  YearSky& sky = walk_.sky;
+  if (sky.nyubaiDay == 0 && termLongitude_ > 80 && termLongitude_ < 81) sky.nyubaiDay = b;
+  if (sky.hangeshoDay == 0 && termLongitude_ > 100 && termLongitude_ < 101) sky.hangeshoDay = b;
 }
 
 }  // namespace ventorel

@@ -2,37 +2,36 @@
 // solar terms placed on the days during which the longitude passes 15 * k degrees.
 #pragma once
 
-#include "app/run_state.h"
+#include "astro/sky_walk.h"
 
 namespace ventorel {
 
 class SunTerms {
  public:
-  explicit SunTerms(RunState& state) : state_(state) {}
+  explicit SunTerms(SkyWalk& walk) : walk_(walk) {}
 
-  // Pass start, after the day walk's own pass start: the time since perihelion,
-  // the pass's equinox and a fresh wait for the wrap through 0 degrees.
+  // Walk start: the time since perihelion, the walk's equinox and a fresh wait
+  // for the wrap through 0 degrees.
   void beginPass();
-  // The Sun's position at the end of the current day (state.tYears), then takeSunLongitude().
+  // The Sun's position at the end of the current day (walk.tYears), then takeSunLongitude().
   void sunPosition();
   // The term longitude of the day from the Sun's longitude in the orbit tables:
-  // eclipticLongitude[3] less the pass's equinox, with one correction each way so
+  // eclipticLongitude[3] less the walk's equinox, with one correction each way so
   // that a value of exactly 360 stays 360.
   void takeSunLongitude();
   // Term placement and the 80/100-degree days for day b, after the Moon's position.
   void placeTerm(int b);
 
-  // The Sun's longitude from the pass's equinox at the end of the last day sampled.
+  // The Sun's longitude from the walk's equinox at the end of the last day sampled.
   double termLongitude() const { return termLongitude_; }
   double equinoxReference() const { return equinoxReference_; }
 
  private:
-  // Restarts the count at term 0 once per pass, on the day the longitude wraps through 0.
+  // Restarts the count at term 0 once per walk, on the day the longitude wraps through 0.
   void recogniseWrap(int b);
-  void placeTermOnDay(int b, int k);
   void markSummerDays(int b);
 
-  RunState& state_;
+  SkyWalk& walk_;
   double equinoxReference_ = 0;
   double termLongitude_ = 0;
   double previousTermLongitude_ = 0;

@@ -1,9 +1,9 @@
-#include "calendar/lunar_months.h"
-
+#include <stdexcept>
 #include <string>
 
+#include "astro/day_count.h"
+#include "calendar/lunar_days.h"
 #include "calendar/lunation_rule.h"
-#include "calendar/new_moon_order.h"
 #include "data/numbers.h"
 #include "data/text.h"
 
@@ -12,9 +12,26 @@ namespace ventorel {
 namespace {
 
 const std::string Leap = "閏";
-const std::string NewMoonMark = "新月";
 const std::string AnchorName = "11月";
 constexpr int WinterSolstice = 18;
+constexpr int MonthListSize = 43;  // entries 1..39 and the two looked at beyond the last
+
+// The month list in the making: one text per new moon of the three years, from 1.
+using MonthList = Table<std::string, MonthListSize>;
+
+// A new-moon day of the three years.
+struct NewMoonAt {
+  int slot;
+  int day;
+};
+
+// Slots 0, 1, 2 and in each its new moons in day order: the order of the month list.
+std::vector<NewMoonAt> newMoonsInOrder(const SkyTrio& skies) {
+  std::vector<NewMoonAt> moons;
+  for (int slot = 0; slot <= 2; ++slot)
+    for (const NewMoon& moon : skies[static_cast<std::size_t>(slot)].newMoons) moons.push_back({slot, moon.day});
+  return moons;
+}
 
 // Month numbers here are always whole (results of Mod or of a leading number).
 std::string monthText(double number) { return std::to_string(static_cast<long long>(number)) + "月"; }
@@ -22,55 +39,61 @@ std::string monthText(double number) { return std::to_string(static_cast<long lo
 // The number a month text starts with ("11月" -> 11; "閏5月" and "" -> 0).
 double monthValue(const std::string& text) { return numericValue(text); }
 
-int lastDayOf(double year) { return 365 + leapDay(year); }
+// The names the marks give each new moon, before the list is numbered.
+struct ProvisionalNames {
+  Table2D<std::string, 3, DaysPerSlot> name{"dayLunarMonth"};   // (slot, day)
+  Table2D<std::string, 3, DaysPerSlot> anchor{"dayLunarNote"};
+};
 
 // Walking backwards through the three years, every new-moon day takes a
 // provisional name from the first 中気 on or after it; a month without a 中気
 // inherits its successor's name and is marked leap. The new moon that opens the
 // 冬至 month is noted as an anchor.
-void nameBackwards(RunState& state) {
-  int termCursor = state.nextTerm;
+ProvisionalNames nameBackwards(const SkyTrio& skies) {
+  static const char* const MonthNames[13] = {"",   "1月", "2月", "3月", "4月",  "5月", "6月",
+                                             "7月", "8月", "9月", "10月", "11月", "12月"};
+  ProvisionalNames names;
+  int termCursor = skies[2].nextTerm;
   std::string prevMonthName;
   bool solsticeSeen = false;
   for (int slot = 2; slot >= 0; --slot) {
-    for (int d = lastDayOf(state.baseYear + slot - 1); d >= 1; --d) {
-      if (!state.dayNotePlain(slot, d).empty()) {
-        const int k = state.dayTermIndex(slot, d);
-        if (k % 2 == 0) {
-          termCursor = k;
-          if (k == WinterSolstice) solsticeSeen = true;
-        }
+    const YearSky& sky = skies[static_cast<std::size_t>(slot)];
+    for (int d = sky.lastDay; d >= 1; --d) {
+      const int k = sky.termOnDay[d];
+      if (k >= 0 && k % 2 == 0) {
+        termCursor = k;
+        if (k == WinterSolstice) solsticeSeen = true;
       }
-      if (state.dayMoonMark(slot, d) == NewMoonMark) {
+      if (sky.isNewMoonDay(d)) {
         const int n = static_cast<int>(Mod(Int((termCursor + 2) / 2.0), 12)) + 1;
-        std::string name = state.names.monthName[n];
+        std::string name = MonthNames[n];
         if (name == prevMonthName) name = Leap + name;
         prevMonthName = name;
-        state.dayLunarMonth(slot, d) += name;
+        names.name(slot, d) += name;
         if (solsticeSeen) {
-          state.dayLunarNote(slot, d) += AnchorName;
+          names.anchor(slot, d) += AnchorName;
           solsticeSeen = false;
         }
       }
     }
   }
+  return names;
 }
 
 // The month list: one entry per new moon, in time order: "11月" for an anchor, "閏" for a
 // month without a 中気, empty otherwise.
-int listMonths(RunState& state) {
+int listMonths(const SkyTrio& skies, const ProvisionalNames& names, MonthList& seq) {
   int monthCount = 0;
-  for (const NewMoonAt moon : newMoonsInOrder(state)) {
-    std::string entry = state.dayLunarNote(moon.slot, moon.day);
-    if (startsWith(state.dayLunarMonth(moon.slot, moon.day), Leap)) entry = Leap;
-    state.lunarMonthSeq[++monthCount] = entry;
+  for (const NewMoonAt moon : newMoonsInOrder(skies)) {
+    std::string entry = names.anchor(moon.slot, moon.day);
+    if (startsWith(names.name(moon.slot, moon.day), Leap)) entry = Leap;
+    seq[++monthCount] = entry;
   }
   return monthCount;
 }
 
 // Numbers the month list from its anchor and leap marks.
-void numberMonthList(RunState& state, int monthCount) {
-  auto& seq = state.lunarMonthSeq;
+void numberMonthList(MonthList& seq, int monthCount) {
   auto isLeapOrEmpty = [&](int m) { return seq[m] == Leap || seq[m].empty(); };
 
   // Two anchors twelve months apart enclose an ordinary year.
@@ -106,36 +129,83 @@ void numberMonthList(RunState& state, int monthCount) {
   for (int m = 1; m <= monthCount; ++m) seq[m] = trimBlanks(seq[m]);
 }
 
-// The final names replace the provisional ones on the new-moon days.
-void writeBack(RunState& state) {
-  int m = 0;
-  for (const NewMoonAt moon : newMoonsInOrder(state)) state.dayLunarMonth(moon.slot, moon.day) = state.lunarMonthSeq[++m];
-}
-
-// The winter of 1984/85 has two months without a 中気; its first two
-// months of 1985 are set to the calendar as published.
-void correct1985(RunState& state) {
-  if (state.enteredYear != 1985) return;
-  const int first = state.newMoonDay(1, 1);
-  const int second = state.newMoonDay(1, 2);
-  if (first != 0) state.dayLunarMonth(1, first) = "12月";
-  if (second != 0) state.dayLunarMonth(1, second) = "1月";
+// A month name of the list as a month: "閏" for a leap month, then a number and "月".
+LunarMonth parseMonthName(const std::string& text) {
+  LunarMonth month;
+  std::string rest = text;
+  if (startsWith(rest, Leap)) {
+    month.leap = true;
+    rest = rest.substr(Leap.size());
+  }
+  if (rest.empty()) return month;
+  month.number = static_cast<int>(numericValue(rest));
+  if (monthText(*month.number) != rest) throw std::logic_error("old-calendar month name \"" + text + "\" not understood");
+  return month;
 }
 
 }  // namespace
 
-int numberMonthsFromMarks(RunState& state) {
-  nameBackwards(state);
-  const int monthCount = listMonths(state);
-  numberMonthList(state, monthCount);
-  return monthCount;
+std::string monthName(const LunarMonth& month) {
+  return (month.leap ? Leap : std::string()) + (month.number ? monthText(*month.number) : std::string());
 }
 
-void numberLunarMonths(RunState& state) {
-  const int monthCount = numberMonthsFromMarks(state);
-  mendMonthsAgainstRule(state, monthCount);
-  writeBack(state);
-  correct1985(state);
+std::vector<std::string> monthsFromMarks(const SkyTrio& skies) {
+  const ProvisionalNames names = nameBackwards(skies);
+  MonthList seq{"lunarMonthSeq"};
+  const int monthCount = listMonths(skies, names, seq);
+  numberMonthList(seq, monthCount);
+  std::vector<std::string> months;
+  for (int m = 1; m <= monthCount; ++m) months.push_back(seq[m]);
+  return months;
+}
+
+LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
+  std::vector<std::string> months = monthsFromMarks(skies);
+  mendMonthsAgainstRule(skies, months);
+
+  // The final names on the new-moon days.
+  Table2D<std::string, 3, DaysPerSlot> namedOn{"dayLunarMonth"};
+  std::size_t m = 0;
+  for (const NewMoonAt moon : newMoonsInOrder(skies)) namedOn(moon.slot, moon.day) = months.at(m++);
+
+  // The winter of 1984/85 has two months without a 中気; its first two
+  // months of 1985 are set to the calendar as published.
+  if (enteredYear == 1985) {
+    const std::vector<NewMoon>& moons = skies[1].newMoons;
+    if (moons.size() >= 1) namedOn(1, moons[0].day) = "12月";
+    if (moons.size() >= 2) namedOn(1, moons[1].day) = "1月";
+  }
+
+  LunarDays lunar;
+  // The month name and day count carried from day to day, across the year ends.
+  std::string carriedMonth;
+  int carriedDay = 0;
+  int previousAge = 0;
+  for (int slot = 0; slot <= 2; ++slot) {
+    const YearSky& sky = skies[static_cast<std::size_t>(slot)];
+    LunarYear& year = lunar.years[static_cast<std::size_t>(slot)];
+    year.year = sky.year;
+    year.lastDay = sky.lastDay;
+    for (int d = 1; d <= sky.lastDay; ++d) {
+      int age = sky.moonAgeOn(d);
+      // Days before a year's first new moon continue the previous year's month.
+      if (slot > 0 && age == 0) age = d == 1 ? skies[static_cast<std::size_t>(slot - 1)].yearEndMoonAge + 1 : previousAge + 1;
+      LunarDay& day = year.days[d];
+      day.moonAge = age;
+      const std::string& named = namedOn(slot, d);
+      day.monthStartsHere = !named.empty();
+      if (!named.empty()) carriedMonth = named;
+      day.month = parseMonthName(carriedMonth);
+      if (age != 0) {
+        carriedDay = age;
+      } else {
+        age = ++carriedDay;
+      }
+      day.day = age;
+      previousAge = age;
+    }
+  }
+  return lunar;
 }
 
 }  // namespace ventorel

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/new_moon_order.h"
+#include "astro/day_count.h"
 #include "data/numbers.h"
 
 namespace ventorel {
@@ -48,23 +48,26 @@ std::vector<std::string> ruleNames(const std::vector<Lunation>& lunations, int f
 
 }  // namespace
 
-int mendMonthsAgainstRule(RunState& state, int monthCount) {
+int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<std::string>& months) {
+  const int monthCount = static_cast<int>(months.size());
   int offset[3] = {0, 0, 0};
   int length[3];
   for (int slot = 0; slot <= 2; ++slot) {
-    length[slot] = 365 + leapDay(state.baseYear + slot - 1);
+    length[slot] = skies[static_cast<std::size_t>(slot)].lastDay;
     if (slot > 0) offset[slot] = offset[slot - 1] + length[slot - 1];
   }
   const int lastDay = offset[2] + length[2];
 
   // The lunations, one per new moon, in the order of the month list.
   std::vector<Lunation> lunations;
-  for (const NewMoonAt moon : newMoonsInOrder(state)) {
-    Lunation lunation;
-    lunation.start = offset[moon.slot] + moon.day;
-    // A list out of time order has no lunations to speak of.
-    if (!lunations.empty() && lunation.start <= lunations.back().start) return 0;
-    lunations.push_back(lunation);
+  for (int slot = 0; slot <= 2; ++slot) {
+    for (const NewMoon& moon : skies[static_cast<std::size_t>(slot)].newMoons) {
+      Lunation lunation;
+      lunation.start = offset[slot] + moon.day;
+      // A list out of time order has no lunations to speak of.
+      if (!lunations.empty() && lunation.start <= lunations.back().start) return 0;
+      lunations.push_back(lunation);
+    }
   }
   if (static_cast<int>(lunations.size()) != monthCount || lunations.empty()) return 0;
   for (std::size_t i = 0; i < lunations.size(); ++i)
@@ -73,9 +76,10 @@ int mendMonthsAgainstRule(RunState& state, int monthCount) {
   // Each term belongs to the lunation running on its day (a term on a new-moon
   // day to the lunation that begins there).
   for (int slot = 0; slot <= 2; ++slot) {
+    const YearSky& sky = skies[static_cast<std::size_t>(slot)];
     for (int d = 1; d <= length[slot]; ++d) {
-      if (state.dayNotePlain(slot, d).empty()) continue;
-      const int k = state.dayTermIndex(slot, d);
+      const int k = sky.termOnDay[d];
+      if (k < 0) continue;
       const int t = offset[slot] + d;
       for (Lunation& lunation : lunations) {
         if (lunation.start <= t && t <= lunation.end) {
@@ -101,11 +105,10 @@ int mendMonthsAgainstRule(RunState& state, int monthCount) {
           overlapsChosenYear ? ruleNames(lunations, firstAnchor, nextAnchor) : std::vector<std::string>{};
       bool differs = false;
       for (std::size_t j = 0; j < names.size(); ++j)
-        if (state.lunarMonthSeq[firstAnchor + 2 + static_cast<int>(j)] != names[j]) differs = true;
+        if (months.at(static_cast<std::size_t>(firstAnchor + 1) + j) != names[j]) differs = true;
       if (differs) {
         ++renamed;
-        for (std::size_t j = 0; j < names.size(); ++j)
-          state.lunarMonthSeq[firstAnchor + 2 + static_cast<int>(j)] = names[j];
+        for (std::size_t j = 0; j < names.size(); ++j) months.at(static_cast<std::size_t>(firstAnchor + 1) + j) = names[j];
       }
     }
     firstAnchor = nextAnchor;

@@ -8,7 +8,10 @@
 // it is.
 #pragma once
 
-#include "app/run_state.h"
+#include <string>
+#include <vector>
+
+#include "calendar/lunar_days.h"
 
 namespace ventorel {
 
@@ -18,11 +21,11 @@ namespace ventorel {
 // named "閏" + the name of the lunation before it.
 //
 // For each span between two consecutive anchors with a lunation that overlaps the
-// chosen year (slot 1): when any lunation between the anchors has a name in
-// `lunarMonthSeq` (entries 1..monthCount, one per new moon in time order) other
-// than the rule's, every lunation between the anchors takes the rule's name. The
-// anchors themselves, spans without both anchors in the three years and spans
-// whose count fits neither case are not touched. Returns the number of spans renamed.
-int mendMonthsAgainstRule(RunState& state, int monthCount);
+// chosen year (the middle sky): when any lunation between the anchors has a name
+// in `months` (one per new moon in time order) other than the rule's, every
+// lunation between the anchors takes the rule's name. The anchors themselves,
+// spans without both anchors in the three years and spans whose count fits
+// neither case are not touched. Returns the number of spans renamed.
+int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<std::string>& months);
 
 }  // namespace ventorel

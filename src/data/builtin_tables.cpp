@@ -67,16 +67,11 @@ BuiltinTables::BuiltinTables() {
   formatName[1] = "csv形式";
 }
 
-OrbitTables::OrbitTables() {
+OrbitElements::OrbitElements() {
   orbitA[3] = 1;
-  orbitE[3] = 0.01671;
   orbitI[3] = 0;
-  orbitPeri[3] = 102.9546;
-  orbitNode[3] = 0;
-  orbitPeriod[3] = 365.25636304;
   orbitA[10] = 1.1 / 400;
   orbitI[10] = 5.129835;
-  orbitPeriod[10] = 0.075441859;
 }
 
 }  // namespace ventorel

@@ -46,22 +46,14 @@ std::string encodedLink(const std::string& target, const std::string& label, con
 // Only the opening "<a href=" + ArticleBaseUrl + target + ">".
 std::string linkOpen(const std::string& target);
 
-// Orbit elements per body, slots 1..10 (3 = the Earth's orbit, giving the Sun;
-// 10 = the Moon). The sky computations overwrite some of them every day.
-struct OrbitTables {
-  OrbitTables();
+// The fixed orbit elements per body, slots 1..10 (3 = the Earth's orbit, giving
+// the Sun; 10 = the Moon): the semi-major axis and the inclination. The elements
+// that move (eccentricity, perihelion, node) are computed per day by the sky.
+struct OrbitElements {
+  OrbitElements();
 
   Table<double, 11> orbitA{"orbitA"};
-  Table<double, 11> orbitE{"orbitE"};
   Table<double, 11> orbitI{"orbitI"};
-  Table<double, 11> orbitPeri{"orbitPeri"};
-  Table<double, 11> orbitNode{"orbitNode"};
-  Table<double, 11> orbitPeriod{"orbitPeriod"};
-  Table<double, 11> epochAnomaly{"epochAnomaly"};
-  Table<double, 11> perihelionOffset{"perihelionOffset"};
-  Table<double, 11> eccentricAnomaly{"eccentricAnomaly"};
-  Table<double, 11> eclipticLongitude{"eclipticLongitude"};
-  Table<double, 11> eclipticLongitudeRad{"eclipticLongitudeRad"};
 };
 
 }  // namespace ventorel

@@ -9,7 +9,6 @@
 #include "data/text.h"
 #include "data/text_encoding.h"
 #include "data/value.h"
-#include "platform/file_io.h"
 
 namespace ventorel {
 
@@ -44,7 +43,7 @@ int daysInMonth(double year, int month) {
 // "shuku.dat". Section 1: month, day, name records; an empty name ends the section
 // and its record occupies a row. Section 2: rule, name records from the next row
 // on, up to the record with an empty name. The row number runs on across both.
-bool readHolidays(FieldReader& reader, RunState& state) {
+bool readHolidays(FieldReader& reader, HolidayFile& holidays) {
   int row = 1;
   while (true) {
     if (row > HolidayRows) return false;
@@ -58,9 +57,9 @@ bool readHolidays(FieldReader& reader, RunState& state) {
     } else if (!integerField(f[0], 1, 12, month) || !integerField(f[1], 1, 31, day)) {
       return false;
     }
-    state.holidayDate(1, row) = Value::fromField(f[0]);
-    state.holidayDate(2, row) = Value::fromField(f[1]);
-    state.holidayName[row] = f[2];
+    holidays.holidayDate(1, row) = Value::fromField(f[0]);
+    holidays.holidayDate(2, row) = Value::fromField(f[1]);
+    holidays.holidayName[row] = f[2];
     if (terminator) break;
     ++row;
   }
@@ -79,8 +78,8 @@ bool readHolidays(FieldReader& reader, RunState& state) {
           n < 1 || n > 5)
         return false;
     }
-    state.holidayRule[row] = f[0];
-    state.holidayName[row] = f[1];
+    holidays.holidayRule[row] = f[0];
+    holidays.holidayName[row] = f[1];
     if (closing) return true;
   }
 }
@@ -109,7 +108,7 @@ bool readEras(FieldReader& reader, EraTable& table, int& rowCount) {
 }
 
 // "singetu.dat": rows 1..2461 of year, month, day, each date after the one before.
-bool readNewMoons(FieldReader& reader, RunState& state) {
+bool readNewMoons(FieldReader& reader, NewMoonTable& table) {
   double previous[3] = {-INFINITY, 0, 0};
   for (int r = 1; r <= NewMoonRows; ++r) {
     std::array<std::string, 3> f;
@@ -123,18 +122,18 @@ bool readNewMoons(FieldReader& reader, RunState& state) {
                                               : day > previous[2];
     if (!later) return false;
     previous[0] = year, previous[1] = month, previous[2] = day;
-    for (int k = 1; k <= 3; ++k) state.newMoonTable(r, k) = Value::fromField(f[static_cast<std::size_t>(k - 1)]);
+    for (int k = 1; k <= 3; ++k) table(r, k) = Value::fromField(f[static_cast<std::size_t>(k - 1)]);
   }
   return true;
 }
 
 // "ini.dat": one field, the output format, 0 (HTML) or 1 (CSV).
-bool readSettings(FieldReader& reader, RunState& state) {
+bool readSettings(FieldReader& reader, Value& outputFormat) {
   std::string field;
   if (reader.next(field) != FieldReader::Status::Field) return false;
   Value format = Value::fromField(field);
   if (!format.equals(0) && !format.equals(1)) return false;
-  state.outputFormat = std::move(format);
+  outputFormat = std::move(format);
   return true;
 }
 
@@ -151,32 +150,28 @@ const char* dataFileName(DataFile file) {
   return "";
 }
 
-bool readDataFile(DataFile file, std::string_view bytes, RunState& state) {
+bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data) {
   const std::optional<std::string> text = dataFileText(bytes);
   if (!text) return false;
   FieldReader reader(*text);
   switch (file) {
-    case DataFile::Holidays: return readHolidays(reader, state);
-    case DataFile::Eras: return readEras(reader, state.eraTable, state.eraRowCount);
-    case DataFile::SecondCourtEras: return readEras(reader, state.periodTable, state.periodRowCount);
-    case DataFile::NewMoons: return readNewMoons(reader, state);
-    case DataFile::Settings: return readSettings(reader, state);
+    case DataFile::Holidays: return readHolidays(reader, data.holidays);
+    case DataFile::Eras: return readEras(reader, data.eras.table, data.eras.rowCount);
+    case DataFile::SecondCourtEras: return readEras(reader, data.secondCourtEras.table, data.secondCourtEras.rowCount);
+    case DataFile::NewMoons: return readNewMoons(reader, data.newMoonTable);
+    case DataFile::Settings: return readSettings(reader, data.outputFormat);
   }
   return false;
 }
 
-void loadDataFiles(RunState& state, MessageBox& messages) {
+LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
+  LoadedReferenceData loaded;
   for (DataFile file :
        {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons, DataFile::Settings}) {
-    const std::string name = dataFileName(file);
-    if (!fileExistsExact(state.programFolder, name)) {
-      messages.show(MissingFileMessage);
-      continue;
-    }
-    std::string bytes, error;
-    if (!readWholeFile(joinPath(state.programFolder, name), bytes, error) || !readDataFile(file, bytes, state))
-      messages.show(MissingFileMessage);
+    const std::optional<std::string> bytes = bytesOf(dataFileName(file));
+    if (!bytes || !readDataFile(file, *bytes, loaded.data)) loaded.problems.push_back(file);
   }
+  return loaded;
 }
 
 std::string settingsFileText(const Value& outputFormat) {
@@ -188,17 +183,6 @@ std::string settingsFileText(const Value& outputFormat) {
   else
     field = "0";
   return field + "\r\n";
-}
-
-void saveSettings(const RunState& state, MessageBox& messages) {
-  const std::string name = dataFileName(DataFile::Settings);
-  if (!fileExistsExact(state.programFolder, name)) {
-    messages.show(MissingFileMessage);
-    return;
-  }
-  std::string error;
-  if (!writeFileAtomically(joinPath(state.programFolder, name), settingsFileText(state.outputFormat), error))
-    messages.show(MissingFileMessage);
 }
 
 }  // namespace ventorel

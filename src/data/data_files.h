@@ -2,24 +2,18 @@
 // new moons, and the saved output format.
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
-#include "app/run_state.h"
-#include "platform/message_box.h"
+#include "data/reference_data.h"
 
 namespace ventorel {
 
 // The message of a missing or unreadable data file.
 inline constexpr const char* MissingFileMessage = "あれー？";
-
-// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat" and "ini.dat" from
-// state.programFolder, in this order. A missing or damaged file is reported with
-// the message box and loading goes on with the next one.
-void loadDataFiles(RunState& state, MessageBox& messages);
-
-// Writes state.outputFormat to "ini.dat" (only when the file exists; a missing one
-// is reported and not created). A file that cannot be written is reported too.
-void saveSettings(const RunState& state, MessageBox& messages);
 
 // The data files, in the order they are loaded.
 enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings };
@@ -31,7 +25,22 @@ const char* dataFileName(DataFile file);
 // the bytes are damaged: not decodable, a record cut short, a field that cannot be
 // what its slot needs, or more records than the table holds. The complete records
 // before the damage are kept; the damaged record leaves no trace.
-bool readDataFile(DataFile file, std::string_view bytes, RunState& state);
+bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data);
+
+// The bytes of a data file of the program folder by its name, or none when the
+// file is missing or cannot be read.
+using DataFileBytes = std::function<std::optional<std::string>(const std::string& name)>;
+
+// The reference data and the files that could not be used.
+struct LoadedReferenceData {
+  ReferenceData data;
+  std::vector<DataFile> problems;  // missing or damaged, in loading order
+};
+
+// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat" and "ini.dat", in this
+// order. A missing or damaged file is listed among the problems (each is told to
+// the user as MissingFileMessage) and loading goes on with the next one.
+LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf);
 
 // The text "ini.dat" is written with: the format as its digits (text in double
 // quotes) and CR LF. An unset format is written as 0, the entry the format list

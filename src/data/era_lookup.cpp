@@ -12,9 +12,4 @@ std::optional<int> eraRowFor(const EraTable& table, int rowCount, double year) {
 
 double yearOfEra(const EraTable& table, int row, double year) { return year + 1 - numericValue(table(row, 2)); }
 
-std::string plainEraText(const EraTable& table, int row, double year) {
-  return table(row, 3) + trimmedNumber(yearOfEra(table, row, year)) + "年(" + table(row, 4) + ")" + table(row, 5) +
-         "天皇";
-}
-
 }  // namespace ventorel

@@ -1,5 +1,5 @@
-// The era tables read from "gen1.dat" and "gen2.dat", and the one lookup that
-// the year headers and the writers share.
+// The era tables read from "gen1.dat" and "gen2.dat", and the lookup of the era
+// in force in a year.
 #pragma once
 
 #include <optional>
@@ -22,9 +22,5 @@ std::optional<int> eraRowFor(const EraTable& table, int rowCount, double year);
 
 // The year within the era of row `row`: the first year of an era is 1.
 double yearOfEra(const EraTable& table, int row, double year);
-
-// Column 3 + year of era + "年(" + column 4 + ")" + column 5 + "天皇": the plain era
-// text of the headers and the CSV file.
-std::string plainEraText(const EraTable& table, int row, double year);
 
 }  // namespace ventorel

@@ -97,6 +97,4 @@ std::string numberText(double x) {
 
 std::string trimmedNumber(double x) { return plainDecimal(x); }
 
-std::string printedNumber(double x) { return numberText(x) + " "; }
-
 }  // namespace ventorel

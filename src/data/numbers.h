@@ -47,8 +47,4 @@ std::string plainDecimal(double x);
 std::string numberText(double x);
 std::string trimmedNumber(double x);
 
-// A number as the window's print command writes it inside a line: a blank in front
-// of a non-negative number and a blank after every number (" 5 ", "-3 ").
-std::string printedNumber(double x);
-
 }  // namespace ventorel

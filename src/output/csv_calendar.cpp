@@ -3,7 +3,8 @@
 #include <initializer_list>
 
 #include "data/numbers.h"
-#include "output/calendar_days.h"
+#include "calendar/lunar_days.h"
+#include "output/day_texts.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
 
@@ -24,38 +25,30 @@ void appendRecord(std::string& text, std::initializer_list<std::string> fields) 
 
 }  // namespace
 
-WriteResult writeCsvCalendar(RunState& state, MessageBox& messages, Launcher& launcher) {
-  WriteResult result;
-  const std::string path = calendarPath(state, ".csv");
-  prepareOutputYear(state);
-  const BuiltinTables& names = state.names;
-
-  std::string& text = state.lineBuffer;
-  text.clear();
-  const std::string yearText = trimmedNumber(state.enteredYear);
-  const Sexagenary sign = yearSexagenary(state.year);
+std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names) {
+  std::string text;
+  const std::string yearText = trimmedNumber(calendar.enteredYear);
+  const Sexagenary sign = calendar.yearSign;
   appendRecord(text, {"西暦" + yearText + "年(ｸﾞﾚｺﾞﾘｵ暦)  " + names.stemName[sign.stem] + names.branchName[sign.branch] +
                           names.zodiacAnimal[sign.branch] + "の年　"});
-  for (const std::string& era : eraRecords(state)) appendRecord(text, {era});
-  appendRecord(text, {"西暦年", "月", "日", "曜日", state.year >= 1582 ? "祝日" : "ユリウス暦", "節気、雑節", "六曜",
+  for (const EraRecord& era : calendar.eras) appendRecord(text, {plainEraText(era)});
+  // ">= 1582" here and "> 1582" on the page: see the page's header row.
+  appendRecord(text, {"西暦年", "月", "日", "曜日", calendar.year >= 1582 ? "祝日" : "ユリウス暦", "節気、雑節", "六曜",
                       "旧暦月", "日", "干支", "選日"});
 
   text.reserve(text.size() + 256 * 367);
-  forEachCalendarDay(state, messages, false, [&](const CalendarDay& day) {
-    const std::string fifth = day.gregorian ? state.dayHoliday[day.d]
+  for (const CalendarDay& day : calendar.days) {
+    const std::string fifth = day.gregorian ? holidayText(day.holiday, false)
                                             : "JC" + trimmedNumber(day.julian.month) + "月" +
                                                   trimmedNumber(day.julian.day) + "日";
     appendRecord(text, {yearText + "年  ", trimmedNumber(day.month) + "月", trimmedNumber(day.day) + "日",
-                        "(" + names.weekdayName(0, day.weekday) + ")", fifth, state.dayNotePlain(1, day.d),
-                        names.rokuyoName[day.rokuyo], "旧暦" + state.dayLunarMonth(1, day.d),
+                        "(" + names.weekdayName(0, day.weekday) + ")", fifth, dayNote(names, day, false),
+                        names.rokuyoName[day.rokuyo], "旧暦" + monthName(day.lunarMonth),
                         trimmedNumber(day.lunarDay) + "日",
-                        names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch], day.senjitsu});
-  });
-
-  if (!writeCalendarFile(path, text, messages, result)) return result;
-  // Whether a spreadsheet opens it or not, the file is written: failures are ignored.
-  launcher.openInSpreadsheet(path);
-  return result;
+                        names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch],
+                        senjitsuText(day.senjitsu, false)});
+  }
+  return text;
 }
 
 }  // namespace ventorel

@@ -1,13 +1,14 @@
-// The chosen year as a CSV file, opened in the spreadsheet registered for it.
+// The chosen year as a CSV file.
 #pragma once
 
-#include "app/run_state.h"
-#include "output/write_result.h"
-#include "platform/launcher.h"
-#include "platform/message_box.h"
+#include <string>
+
+#include "calendar/calendar_year.h"
+#include "data/builtin_tables.h"
 
 namespace ventorel {
 
-WriteResult writeCsvCalendar(RunState& state, MessageBox& messages, Launcher& launcher);
+// The whole text of the CSV file (without the byte-order mark).
+std::string csvCalendar(const CalendarYear& year, const BuiltinTables& names);
 
 }  // namespace ventorel

@@ -1,17 +1,12 @@
 #include "output/era_names.h"
 
+#include "calendar/eras.h"
 #include "data/numbers.h"
 #include "output/html_escape.h"
 
 namespace ventorel {
 
 namespace {
-
-// Before this year the tables hold no era; the period comes from the ranges.
-constexpr double LastYearWithoutEra = 644;
-// The years of the two rival courts, in which the second era table applies too.
-constexpr double FirstTwoCourtYear = 1331;
-constexpr double LastTwoCourtYear = 1392;
 
 struct PeriodRange {
   double after;   // exclusive
@@ -53,57 +48,38 @@ constexpr KnownPeriod KnownPeriods[] = {
     {"令和", "令和", "%E4%BB%A4%E5%92%8C"},
 };
 
-std::optional<int> eraRowOfYear(const RunState& state) {
-  if (!(state.year > LastYearWithoutEra)) return std::nullopt;
-  return eraRowFor(state.eraTable, state.eraRowCount, state.year);
-}
-
-bool isTwoCourtYear(double year) { return year >= FirstTwoCourtYear && year <= LastTwoCourtYear; }
-
 // Era + year of era + "年(" + period + ")" + emperor + "天皇", data texts escaped.
-std::string htmlEraText(const EraTable& table, int row, double year, const std::string& period) {
-  return htmlEscape(table(row, 3)) + trimmedNumber(yearOfEra(table, row, year)) + "年(" + period + ")" +
-         htmlEscape(table(row, 5)) + "天皇";
+std::string htmlEraText(const EraRecord& era, const std::string& period) {
+  return htmlEscape(era.era) + trimmedNumber(era.yearOfEra) + "年(" + period + ")" + htmlEscape(era.emperor) + "天皇";
 }
 
 }  // namespace
 
-std::string periodText(const RunState& state, std::optional<int> eraRow) {
+std::string periodText(double enteredYear, const EraRecord* era) {
   std::string text;
   for (const PeriodRange& range : PeriodRanges)
-    if (state.enteredYear > range.after && state.enteredYear <= range.upTo)
-      text = articleLink(range.article, range.name);
-  if (!eraRow) return text;
-  const std::string& period = state.eraTable(*eraRow, 4);
+    if (enteredYear > range.after && enteredYear <= range.upTo) text = articleLink(range.article, range.name);
+  if (era == nullptr) return text;
   for (const KnownPeriod& known : KnownPeriods)
-    if (period == known.name)
-      text = encodedLink(known.target, known.label);
-  if (text.empty()) text = htmlEscape(period);
+    if (era->period == known.name) text = encodedLink(known.target, known.label);
+  if (text.empty()) text = htmlEscape(era->period);
   return text;
 }
 
-std::string eraLine(const RunState& state) {
+std::string eraLine(const CalendarYear& year) {
   std::string line;
-  const std::optional<int> row = eraRowOfYear(state);
-  if (!(state.year > LastYearWithoutEra))
-    line = periodText(state, std::nullopt);
-  else if (row)
-    line = htmlEraText(state.eraTable, *row, state.year, periodText(state, row));
-  if (isTwoCourtYear(state.year)) {
-    if (const std::optional<int> court = eraRowFor(state.periodTable, state.periodRowCount, state.year))
-      line += htmlEraText(state.periodTable, *court, state.year, htmlEscape(state.periodTable(*court, 4)));
+  if (!(year.year > LastYearWithoutEra)) line = periodText(year.enteredYear, nullptr);
+  for (const EraRecord& era : year.eras) {
+    if (era.court == Court::Main)
+      line += htmlEraText(era, periodText(year.enteredYear, &era));
+    else
+      line += htmlEraText(era, htmlEscape(era.period));
   }
   return line;
 }
 
-std::vector<std::string> eraRecords(const RunState& state) {
-  std::vector<std::string> records;
-  if (const std::optional<int> row = eraRowOfYear(state)) records.push_back(plainEraText(state.eraTable, *row, state.year));
-  if (isTwoCourtYear(state.year)) {
-    if (const std::optional<int> court = eraRowFor(state.periodTable, state.periodRowCount, state.year))
-      records.push_back(plainEraText(state.periodTable, *court, state.year));
-  }
-  return records;
+std::string plainEraText(const EraRecord& era) {
+  return era.era + trimmedNumber(era.yearOfEra) + "年(" + era.period + ")" + era.emperor + "天皇";
 }
 
 }  // namespace ventorel

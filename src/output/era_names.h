@@ -2,24 +2,24 @@
 // chosen year, for the line under the title of both calendar files.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/run_state.h"
+#include "calendar/calendar_year.h"
 
 namespace ventorel {
 
 // The page form of the period of the year (a link, or empty): the built-in
-// prehistoric ranges tested on `enteredYear`, then the period of the era row.
-std::string periodText(const RunState& state, std::optional<int> eraRow);
+// prehistoric ranges tested on the entered year, then the period of the main
+// court's era.
+std::string periodText(double enteredYear, const EraRecord* era);
 
 // The era line of the page: era, year of era, period link, emperor; the period
 // alone before the first era; the second court's era appended for 1331..1392.
-std::string eraLine(const RunState& state);
+std::string eraLine(const CalendarYear& year);
 
-// The same texts in plain form, one per CSV record: none up to 644, the era from
-// the first era table after that, the second court's era for 1331..1392.
-std::vector<std::string> eraRecords(const RunState& state);
+// Era + year of era + "年(" + period + ")" + emperor + "天皇": the plain era text
+// of the headers and the CSV file.
+std::string plainEraText(const EraRecord& era);
 
 }  // namespace ventorel

@@ -1,24 +1,26 @@
 #include "output/html_calendar.h"
 
 #include "data/numbers.h"
-#include "output/calendar_days.h"
+#include "calendar/lunar_days.h"
+#include "output/day_texts.h"
 #include "output/era_names.h"
 
 namespace ventorel {
 
 namespace {
 
-std::string titleLine(const RunState& state) {
-  const Sexagenary sign = yearSexagenary(state.year);
-  const BuiltinTables& names = state.names;
+std::string titleLine(const CalendarYear& calendar, const BuiltinTables& names) {
+  const Sexagenary sign = calendar.yearSign;
+  // "<HTLM>" (sic) opens the page and "</HTLM>" closes it: browsers ignore the
+  // unknown tag, and the files have always been written so.
   std::string line = "<HTLM>" + linkOpen("%E8%A5%BF%E6%9A%A6") + "西暦</A> ";
-  if (state.enteredYear > 0) {
-    const std::string y = trimmedNumber(state.year);
+  if (calendar.enteredYear > 0) {
+    const std::string y = trimmedNumber(calendar.year);
     line += linkOpen(y + "%E5%B9%B4") + y;
   } else {
     // The year before 1 AD links to the article of that year BC (紀元前660年).
-    line += linkOpen("%E7%B4%80%E5%85%83%E5%89%8D" + trimmedNumber(-state.enteredYear) + "%E5%B9%B4") +
-            trimmedNumber(state.enteredYear);
+    line += linkOpen("%E7%B4%80%E5%85%83%E5%89%8D" + trimmedNumber(-calendar.enteredYear) + "%E5%B9%B4") +
+            trimmedNumber(calendar.enteredYear);
   }
   line += "年</a>　（" + linkOpen("%E3%82%B0%E3%83%AC%E3%82%B4%E3%83%AA%E3%82%AA%E6%9A%A6") + "グレゴリオ暦</a>)　";
   line += linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) + names.stemName[sign.stem] +
@@ -26,8 +28,10 @@ std::string titleLine(const RunState& state) {
   return line;
 }
 
-std::string headerRow(const RunState& state) {
-  std::string fourth = state.year > 1582
+std::string headerRow(const CalendarYear& calendar) {
+  // "> 1582" here and ">= 1582" in the CSV header: the page of 1582 heads the
+  // column "ユリウス暦", the CSV file "祝日"; both are kept as they have always been.
+  std::string fourth = calendar.year > 1582
                            ? linkOpen("%E5%9B%BD%E6%B0%91%E3%81%AE%E7%A5%9D%E6%97%A5") + "祝日</a></td><td>"
                            : linkOpen("%E3%83%A6%E3%83%AA%E3%82%A6%E3%82%B9%E6%9A%A6") + "ユリウス暦</a></td><td>";
   return "<br><table border=0><tr><td>西暦年</td><td>月日</td><td>" + linkOpen("%E6%9B%9C%E6%97%A5") +
@@ -37,8 +41,8 @@ std::string headerRow(const RunState& state) {
          "選日</A></td></tr>";
 }
 
-void appendRow(std::string& page, const RunState& state, const std::string& yearCell, const CalendarDay& day) {
-  const BuiltinTables& names = state.names;
+void appendRow(std::string& page, const BuiltinTables& names, const std::string& yearCell, const CalendarDay& day) {
+  const std::string holiday = holidayText(day.holiday, true);
   const std::string m = trimmedNumber(day.month);
   const std::string dd = trimmedNumber(day.day);
   page += "<tr><td>" + yearCell + "年</td><td>";
@@ -48,49 +52,37 @@ void appendRow(std::string& page, const RunState& state, const std::string& year
     page += m + "月" + dd + "日</td><td>";
   page += "(" + names.weekdayName(0, day.weekday) + ")</td><td>";
   if (day.gregorian) {
-    page += state.dayHoliday[day.d] + "</td><td>";
+    page += holiday + "</td><td>";
   } else {
     const std::string jm = trimmedNumber(day.julian.month);
     const std::string jd = trimmedNumber(day.julian.day);
-    page += linkOpen(jm + "%E6%9C%88" + jd + "%E6%97%A5") + "JC" + jm + "月" + jd + "日" + state.dayHoliday[day.d] +
+    page += linkOpen(jm + "%E6%9C%88" + jd + "%E6%97%A5") + "JC" + jm + "月" + jd + "日" + holiday +
             "</a></td><td>";
   }
   const std::string lunarDay = trimmedNumber(day.lunarDay);
-  page += state.dayNoteHtml(1, day.d) + "</td><td>";
+  page += dayNote(names, day, true) + "</td><td>";
   page += names.rokuyoName[day.rokuyo] + "</td><td>" +
-          linkOpen("%E6%97%A7%E6%9A%A6" + trimmedNumber(day.lunarMonth) + "%E6%9C%88" + lunarDay + "%E6%97%A5") +
-          "旧暦" + state.dayLunarMonth(1, day.d) + lunarDay + "日</a></td><td>";
+          linkOpen("%E6%97%A7%E6%9A%A6" + trimmedNumber(day.lunarMonth.number.value_or(0)) + "%E6%9C%88" + lunarDay + "%E6%97%A5") +
+          "旧暦" + monthName(day.lunarMonth) + lunarDay + "日</a></td><td>";
   const int s = day.sexagenary.stem;
   const int b = day.sexagenary.branch;
   page += linkOpen(names.stemUrlPart[s] + names.branchUrlPart[b]) + names.stemName[s] + names.branchName[b] +
           "</a></td><td>";
-  page += day.senjitsu + "</td></tr>";
+  page += senjitsuText(day.senjitsu, true) + "</td></tr>";
 }
 
 }  // namespace
 
-WriteResult writeHtmlCalendar(RunState& state, MessageBox& messages, Launcher& launcher) {
-  WriteResult result;
-  const std::string path = calendarPath(state, ".htm");
-  prepareOutputYear(state);
-
-  std::string& page = state.lineBuffer;
-  page = titleLine(state) + eraLine(state) + headerRow(state);
+std::string htmlCalendar(const CalendarYear& year, const BuiltinTables& names) {
+  std::string page = titleLine(year, names) + eraLine(year) + headerRow(year);
   page.reserve(page.size() + 1024 * 367);
-  const std::string yearCell = trimmedNumber(state.enteredYear);
-  forEachCalendarDay(state, messages, true, [&](const CalendarDay& day) { appendRow(page, state, yearCell, day); });
+  const std::string yearCell = trimmedNumber(year.enteredYear);
+  for (const CalendarDay& day : year.days) appendRow(page, names, yearCell, day);
   page += "</table></HTLM>";
-
-  // The page is one record of one field: in double quotes, ended by CR LF.
-  if (!writeCalendarFile(path, "\"" + page + "\"\r\n", messages, result)) return result;
-
-  std::string error;
-  if (!launcher.openInBrowser(path, error)) {
-    result.status = WriteResult::Status::BrowserFailed;
-    result.message = "カレンダーのファイル「" + path + "」は作成しましたが、ブラウザーで開けませんでした（" + error + "）。";
-    messages.show(result.message);
-  }
-  return result;
+  // The page is written as one CSV record of one field, in double quotes and
+  // ended by CR LF, as the files have always been; browsers show the stray
+  // quotes as text before and after the table.
+  return "\"" + page + "\"\r\n";
 }
 
 }  // namespace ventorel

@@ -1,13 +1,14 @@
-// The chosen year as one HTML page with encyclopedia links, opened in the browser.
+// The chosen year as one HTML page with encyclopedia links.
 #pragma once
 
-#include "app/run_state.h"
-#include "output/write_result.h"
-#include "platform/launcher.h"
-#include "platform/message_box.h"
+#include <string>
+
+#include "calendar/calendar_year.h"
+#include "data/builtin_tables.h"
 
 namespace ventorel {
 
-WriteResult writeHtmlCalendar(RunState& state, MessageBox& messages, Launcher& launcher);
+// The whole text of the page file (without the byte-order mark).
+std::string htmlCalendar(const CalendarYear& year, const BuiltinTables& names);
 
 }  // namespace ventorel

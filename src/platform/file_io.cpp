@@ -1,11 +1,18 @@
 #include "platform/file_io.h"
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
+#include <string_view>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +58,91 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string& err
 }
 
 namespace {
+
+// A temporary file is named "<file>.part-<pid>-XXXXXX": the file it will replace,
+// the process id of the run writing it, and mkstemp's six letters. The pid lets a
+// later run tell the leftovers of a killed run (kill -9, power loss) from a write
+// in progress, so it can remove them. A fixed name that the next write reuses would
+// also clean up, but two runs writing the same file at once (two windows, or a
+// batch beside the window) would then share one temporary file, and one of them
+// could rename the other's half-written bytes into place.
+constexpr std::string_view TempMarker = ".part-";
+constexpr int TempLetters = 6;
+// A temporary file younger than this may belong to a run of another machine or pid
+// namespace sharing the folder; a calendar is written in well under a second.
+constexpr std::time_t StaleAfterSeconds = 60;
+// As many symlink hops as the kernel follows before it reports ELOOP.
+constexpr int MaxLinkHops = 40;
+
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The pid in a name of the temporary files' pattern, or none for any other name.
+std::optional<pid_t> tempFileWriter(std::string_view name) {
+  const std::size_t marker = name.rfind(TempMarker);
+  if (marker == std::string_view::npos || marker == 0) return std::nullopt;
+  const std::string_view rest = name.substr(marker + TempMarker.size());
+  const std::size_t dash = rest.find('-');
+  if (dash == std::string_view::npos || dash == 0 || dash > 9 || rest.size() != dash + 1 + TempLetters)
+    return std::nullopt;
+  pid_t pid = 0;
+  for (const char c : rest.substr(0, dash)) {
+    if (c < '0' || c > '9') return std::nullopt;
+    pid = pid * 10 + (c - '0');
+  }
+  for (const char c : rest.substr(dash + 1))
+    if (!std::isalnum(static_cast<unsigned char>(c))) return std::nullopt;
+  return pid;
+}
+
+// Removes this user's temporary files in the folder whose run has ended and that
+// are older than a minute. Best effort: what cannot be removed stays.
+void removeStaleTempFiles(const std::string& folder) {
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return;
+  const std::time_t now = std::time(nullptr);
+  while (const dirent* entry = readdir(dir)) {
+    const std::optional<pid_t> writer = tempFileWriter(entry->d_name);
+    if (!writer || *writer == getpid()) continue;
+    const std::string path = joinPath(folder, entry->d_name);
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
+    if (now - info.st_mtime < StaleAfterSeconds) continue;
+    if (::kill(*writer, 0) == 0 || errno == EPERM) continue;  // that run is still alive
+    ::unlink(path.c_str());
+  }
+  closedir(dir);
+}
+
+// The file a path finally names, following symlinks (the last one may dangle: the
+// write then creates its target). Returns 0 or the error number.
+int resolveLinks(const std::string& path, std::string& target) {
+  target = path;
+  for (int hop = 0; hop < MaxLinkHops; ++hop) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return 0;
+    std::string link(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+    if (n < 0) return errno;
+    if (n == 0 || static_cast<std::size_t>(n) == link.size()) return ENAMETOOLONG;
+    link.resize(static_cast<std::size_t>(n));
+    target = link.front() == '/' ? link : joinPath(folderOf(target), link);
+  }
+  return ELOOP;
+}
+
+// Why the user may not change an existing file, or 0. access() answers for an
+// ordinary user (and reports a read-only file system), but root passes every
+// permission check, so a cleared owner write bit (chmod 444: "keep this file as it
+// is") is honoured on its own as well.
+int writeRefusal(const std::string& target, const struct stat& info) {
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+  return (info.st_mode & S_IWUSR) ? 0 : EACCES;
+}
+
 bool writeAll(int fd, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -63,40 +155,67 @@ bool writeAll(int fd, const std::string& bytes) {
   }
   return true;
 }
+
+// Makes a rename in the folder survive a power loss. Best effort: the new file is
+// already in place, so a folder that cannot be synced does not fail the write.
+void syncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
-  const std::string temporary = path + ".part-XXXXXX";
-  std::string pattern = temporary;
-  const int fd = mkstemp(pattern.data());
-  if (fd < 0) {
-    error = std::strerror(errno);
-    return false;
-  }
-  auto fail = [&](int code) {
+  auto refuse = [&](int code) {
     error = std::strerror(code);
-    ::close(fd);
-    ::unlink(pattern.c_str());
     return false;
+  };
+  std::string target;
+  if (const int code = resolveLinks(path, target)) return refuse(code);
+  struct stat old {};
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  if (replacing)
+    if (const int code = writeRefusal(target, old)) return refuse(code);
+  const std::string folder = folderOf(target);
+  removeStaleTempFiles(folder);
+
+  std::string temporary = target + std::string(TempMarker) + std::to_string(::getpid()) + "-" +
+                          std::string(TempLetters, 'X');
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) return refuse(errno);
+  auto fail = [&](int code) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    return refuse(code);
   };
   if (!writeAll(fd, bytes)) return fail(errno);
   if (::fsync(fd) != 0) return fail(errno);
-  // mkstemp creates the file for the owner only; a calendar is an ordinary file.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
+  // mkstemp creates the file for the owner only. A replaced file keeps its
+  // permissions; a new one is an ordinary file.
+  mode_t mode = old.st_mode & 0777;
+  if (!replacing) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  ::fchmod(fd, mode);
   if (::close(fd) != 0) {
-    error = std::strerror(errno);
-    ::unlink(pattern.c_str());
-    return false;
+    const int code = errno;
+    ::unlink(temporary.c_str());
+    return refuse(code);
   }
-  if (std::rename(pattern.c_str(), path.c_str()) != 0) {
-    error = std::strerror(errno);
-    ::unlink(pattern.c_str());
-    return false;
+  if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int code = errno;
+    ::unlink(temporary.c_str());
+    return refuse(code);
   }
+  syncFolder(folder);
   return true;
 }
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 std::string currentDirectory() {
   std::error_code code;

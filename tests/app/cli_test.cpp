@@ -106,7 +106,7 @@ TEST(CommandLine, ARunThatEndsOnAnErrorExitsWithFive) {
   folder.write("singetu.dat", table);  // every day of 1901 a new moon
   const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "1902"});
   EXPECT_EQ(r.status, ExitRunError) << r.err;
-  EXPECT_NE(r.err.find("newMoonDay"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("lunarMonthSeq"), std::string::npos) << r.err;
 }
 
 }  // namespace

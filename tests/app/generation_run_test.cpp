@@ -1,10 +1,14 @@
-// The run's skeleton: the year numbering, the new-moon source, the three passes
-// and the refusals, with the phases whatever they are at the moment.
+// The run's skeleton: the year numbering, the choice of the sources, the start
+// of the sky's walk and the refusals.
 #include "app/generation_run.h"
 
 #include <gtest/gtest.h>
 
-#include "astro/day_walk.h"
+#include <filesystem>
+
+#include "astro/classic_sky.h"
+#include "astro/sky_walk.h"
+#include "calendar/calendar_sources.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -15,8 +19,7 @@ using testing::RecordedRun;
 TEST(GenerationRun, YearZeroIsRefusedWithItsMessageAndTouchesNothing) {
   for (const char* text : {"0", "00", " 0 ", "０"}) {
     RecordedRun run;
-    run.state->dayNotePlain(1, 5) = "left from before";
-    run.state->outputFormat = Value(1.0);
+    run.settings.outputFormat = Value(1.0);
     const RunReport report = run.run(text, "htm形式");
     EXPECT_EQ(report.status, RunStatus::YearZero) << text;
     ASSERT_EQ(run.surface.lines.size(), 4u);
@@ -24,10 +27,9 @@ TEST(GenerationRun, YearZeroIsRefusedWithItsMessageAndTouchesNothing) {
     EXPECT_EQ(run.surface.lines[3].text, YearZeroMessage);
     EXPECT_EQ(run.surface.lines[3].fontSize, 24);
     EXPECT_TRUE(run.surface.dots.empty()) << "the background is lost with the clear";
-    EXPECT_EQ(run.state->dayNotePlain(1, 5), "left from before");
     EXPECT_TRUE(run.launcher.browserPaths.empty());
     // The format was read at the run start, but the list is not re-synchronised.
-    EXPECT_TRUE(run.state->outputFormat.equals(0));
+    EXPECT_TRUE(run.settings.outputFormat.equals(0));
     EXPECT_EQ(run.comboText, "htm形式");
   }
 }
@@ -35,92 +37,95 @@ TEST(GenerationRun, YearZeroIsRefusedWithItsMessageAndTouchesNothing) {
 TEST(GenerationRun, AYearTextThatIsNoNumberIsRefusedWithoutAnyChange) {
   for (const char* text : {"", "abc", "12x"}) {
     RecordedRun run;
-    run.state->outputFormat = Value(1.0);
-    run.state->dayNotePlain(1, 5) = "kept";
+    run.settings.outputFormat = Value(1.0);
     const RunReport report = run.run(text, "htm形式");
     EXPECT_EQ(report.status, RunStatus::NotANumber) << text;
     ASSERT_FALSE(run.surface.lines.empty());
     EXPECT_EQ(run.surface.lines.back().text, notANumberMessage(text));
     EXPECT_EQ(run.surface.lines.back().fontSize, 24);
-    EXPECT_TRUE(run.state->outputFormat.equals(1)) << "the format stays as it was";
-    EXPECT_EQ(run.state->dayNotePlain(1, 5), "kept");
-    EXPECT_TRUE(run.messages.texts.empty());
+    EXPECT_TRUE(run.settings.outputFormat.equals(1)) << "the format stays as it was";
+    EXPECT_TRUE(run.launcher.browserPaths.empty());
   }
 }
 
 TEST(GenerationRun, EnteredYearsAreTurnedIntoAstronomicalNumbering) {
-  struct Case { const char* text; double baseYear; };
-  for (const Case c : {Case{"-1", 0}, {"-2", -1}, {"1", 1}, {"2024", 2024}, {"-660", -659}}) {
-    RecordedRun run;
-    run.run(c.text, "csv形式");
-    EXPECT_EQ(run.state->baseYear, c.baseYear) << c.text;
-    // After the run the chosen year's arithmetic is in place again.
-    EXPECT_EQ(run.state->year, c.baseYear) << c.text;
-    EXPECT_EQ(run.state->yearOffset, 0);
+  struct Case { double entered; double astronomical; };
+  for (const Case c : {Case{-1, 0}, {-2, -1}, {1, 1}, {2024, 2024}, {-660, -659}}) {
+    EXPECT_EQ(astronomicalYear(c.entered), c.astronomical) << c.entered;
+    const ReferenceData data;
+    const ComputedCalendar computed = computeCalendar(c.entered, CalendarBasis::Classic, data);
+    EXPECT_EQ(computed.year.year, c.astronomical) << c.entered;
+    EXPECT_EQ(computed.skies[0].year, c.astronomical - 1) << c.entered;
+    EXPECT_EQ(computed.skies[2].year, c.astronomical + 1) << c.entered;
   }
 }
 
 TEST(GenerationRun, TheNewMoonTableIsUsedForChosenYears1902To2098) {
-  struct Case { const char* text; int useTable; std::optional<int> row; };
-  for (const Case& c : {Case{"1901", 0, std::nullopt}, {"1902", 1, 1}, {"1903", 1, 3}, {"2098", 1, 7},
-                        {"2099", 0, std::nullopt}, {"2000", 1, std::nullopt}}) {
-    RunState state;
-    // A small table: two rows of 1901, one of 1902, ..., and none of 1999.
-    const double years[] = {1901, 1901, 1902, 1903, 1903, 2096, 2097, 2097};
-    for (int r = 1; r <= 8; ++r) state.newMoonTable(r, 1) = Value(years[r - 1]);
-    state.newMoonRow = 99;  // a previous run's value never survives
-    state.year = std::stod(c.text);
-    chooseNewMoonSource(state);
-    EXPECT_EQ(state.useNewMoonTable, c.useTable) << c.text;
-    EXPECT_EQ(state.newMoonRow, c.row) << c.text;
-  }
-}
-
-TEST(GenerationRun, ThePassesClearEveryDayOfTheThreeYears) {
-  RecordedRun run;
-  for (int slot = 0; slot < 3; ++slot)
-    for (int day = 0; day <= 366; ++day) {
-      run.state->dayMoonMark(slot, day) = "stale";
-      run.state->dayLunarNote(slot, day) = "stale";
+  const ReferenceData data;
+  for (const CalendarBasis basis : {CalendarBasis::Classic, CalendarBasis::True}) {
+    struct Case { double year; bool table; };
+    for (const Case c : {Case{1901, false}, {1902, true}, {2000, true}, {2098, true}, {2099, false}, {-5, false}}) {
+      const CalendarSources sources = sourcesFor(basis, c.year, data);
+      EXPECT_EQ(dynamic_cast<const TableNewMoonSky*>(sources.sky.get()) != nullptr, c.table) << c.year;
     }
-  run.state->newMoonDay(2, 14) = 99;
-  run.run("2023", "csv形式");  // 2022, 2023, 2024: the last one has 366 days
-  for (int slot = 0; slot < 3; ++slot) {
-    const int last = slot == 2 ? 366 : 365;
-    for (int day = 0; day <= last; ++day) EXPECT_NE(run.state->dayLunarNote(slot, day), "stale") << slot << "/" << day;
   }
-  EXPECT_EQ(run.state->dayLunarNote(0, 366), "stale") << "a common year has no day 366";
-  EXPECT_EQ(run.state->newMoonDay(2, 14), 0);
 }
 
-TEST(GenerationRun, PassStartTimesAreLocalMidnightOfTheFirstOfJanuary) {
-  RunState state;
-  state.baseYear = 1983;
-  state.yearOffset = -1;
-  startPass(state);  // 1982-01-01 is day -230 of the epoch
-  EXPECT_EQ(state.year, 1982);
-  EXPECT_EQ(state.epochDays, -230);
-  EXPECT_DOUBLE_EQ(state.tYears, (-230 - 0.375) / 365.24219029);
-  EXPECT_EQ(state.monthStart[13], 365);
+TEST(GenerationRun, TheTableSkyStartsAtTheFirstRowOfItsYear) {
+  ReferenceData data;
+  // Rows of 1901 and 1902; a year without rows has no new moons.
+  const double rows[][3] = {{1901, 12, 30}, {1902, 1, 8}, {1902, 2, 8}, {1902, 1, 20}};
+  for (int r = 1; r <= 4; ++r)
+    for (int k = 1; k <= 3; ++k) data.newMoonTable(r, k) = Value(rows[r - 1][k - 1]);
+  const TableNewMoonSky sky(data.orbit, data.newMoonTable);
+  const YearSky y1902 = sky.year(1902);
+  ASSERT_EQ(y1902.newMoons.size(), 2u) << "a date out of turn stops the walk through the rows";
+  EXPECT_EQ(y1902.newMoons[0].day, 8);
+  EXPECT_EQ(y1902.newMoons[1].day, 39);
+  EXPECT_FALSE(y1902.newMoons[0].instant) << "the table knows no instants";
+  EXPECT_EQ(y1902.yearEndMoonAge, 365 - 39 + 1);
+  EXPECT_TRUE(sky.year(1903).newMoons.empty());
+}
+
+TEST(GenerationRun, TheSkyWalkStartsAtLocalMidnightOfTheFirstOfJanuary) {
+  const SkyWalk walk(OrbitElements(), 1982);  // 1982-01-01 is day -230 of the epoch
+  EXPECT_DOUBLE_EQ(walk.tYears, (-230 - 0.375) / 365.24219029);
+  EXPECT_EQ(walk.monthStart[13], 365);
+  EXPECT_EQ(walk.sky.lastDay, 365);
 }
 
 TEST(GenerationRun, TheFormatListFollowsTheFormatUsed) {
   RecordedRun run;
-  run.state->outputFormat = Value(1.0);
+  run.settings.outputFormat = Value(1.0);
   run.run("2024", "something else");
   EXPECT_EQ(run.comboText, "csv形式") << "an unknown text keeps the saved format and the list shows it";
   run.run("2024", "htm形式");
   EXPECT_EQ(run.comboText, "htm形式");
-  EXPECT_TRUE(run.state->outputFormat.equals(0));
+  EXPECT_TRUE(run.settings.outputFormat.equals(0));
 }
 
 TEST(GenerationRun, AFormatThatIsNeitherWritesNoFileAndLeavesTheList) {
   RecordedRun run;
-  run.state->outputFormat = Value(7.0);
+  run.settings.outputFormat = Value(7.0);
   const RunReport report = run.run("2024", "");
   EXPECT_EQ(report.status, RunStatus::Done);
   EXPECT_TRUE(report.outputPath.empty());
   EXPECT_EQ(run.comboText, "");
+}
+
+TEST(GenerationRun, AYearsFilesDoNotDependOnTheRunsBeforeIt) {
+  // 999999 is a year in which the model places no 立冬.
+  for (const char* format : {"csv形式", "htm形式"}) {
+    testing::ShippedProgram fresh;
+    const RunReport alone = fresh.recorded.run("999999", format);
+    ASSERT_EQ(alone.status, RunStatus::Done);
+    testing::ShippedProgram used;
+    for (const char* before : {"2024", "1582", "-660"}) used.recorded.run(before, format);
+    const RunReport after = used.recorded.run("999999", format);
+    ASSERT_EQ(after.status, RunStatus::Done);
+    const std::string name = std::filesystem::path(alone.outputPath).filename().string();
+    EXPECT_TRUE(used.folder.read(name) == fresh.folder.read(name)) << format;
+  }
 }
 
 TEST(GenerationRun, TheRedrawPaintsBandsFromYellowToCyan) {
@@ -142,7 +147,7 @@ namespace ventorel {
 namespace {
 
 // A damaged new-moon table that lists every day of 1901 as a new moon.
-void fillDailyNewMoons(RunState& state) {
+void fillDailyNewMoons(ReferenceData& state) {
   MonthStarts starts{"monthStart"};
   fillMonthStarts(starts, 0);
   for (int d = 1; d <= 365; ++d) {
@@ -155,16 +160,15 @@ void fillDailyNewMoons(RunState& state) {
 
 TEST(GenerationRun, ATableOverflowEndsTheRunWithAMessageAndTheNextRunWorks) {
   RecordedRun run;
-  fillDailyNewMoons(*run.state);
+  fillDailyNewMoons(*run.data);
   const RunReport report = run.run("1902", "csv形式");
   EXPECT_EQ(report.status, RunStatus::RunError);
-  ASSERT_EQ(run.messages.texts.size(), 1u);
-  EXPECT_NE(run.messages.texts[0].find("newMoonDay"), std::string::npos) << run.messages.texts[0];
+  EXPECT_NE(report.message.find("lunarMonthSeq"), std::string::npos) << report.message;
   EXPECT_TRUE(run.launcher.spreadsheetPaths.empty()) << "no file is handed on";
   // The program goes on: a computed year runs as usual.
-  run.messages.texts.clear();
-  EXPECT_EQ(run.run("2150", "csv形式").status, RunStatus::Done);
-  EXPECT_TRUE(run.messages.texts.empty());
+  const RunReport next = run.run("2150", "csv形式");
+  EXPECT_EQ(next.status, RunStatus::Done);
+  EXPECT_TRUE(next.message.empty());
 }
 
 }  // namespace

@@ -49,15 +49,15 @@ TEST(FormatList, SavedFormatSelectsItsPositionAndAnythingElseHtm) {
 }
 
 TEST(FormatList, OnlyTheTwoFormatNamesChangeTheFormat) {
-  auto state = std::make_unique<RunState>();
-  state->outputFormat = Value(7.0);
-  EXPECT_FALSE(applyFormatText(*state, "htm"));
-  EXPECT_FALSE(applyFormatText(*state, "csv形式 "));
-  EXPECT_TRUE(state->outputFormat.equals(7));
-  EXPECT_TRUE(applyFormatText(*state, "csv形式"));
-  EXPECT_TRUE(state->outputFormat.equals(1));
-  EXPECT_TRUE(applyFormatText(*state, "htm形式"));
-  EXPECT_TRUE(state->outputFormat.equals(0));
+  const BuiltinTables names;
+  Value format(7.0);
+  EXPECT_FALSE(applyFormatText(names, format, "htm"));
+  EXPECT_FALSE(applyFormatText(names, format, "csv形式 "));
+  EXPECT_TRUE(format.equals(7));
+  EXPECT_TRUE(applyFormatText(names, format, "csv形式"));
+  EXPECT_TRUE(format.equals(1));
+  EXPECT_TRUE(applyFormatText(names, format, "htm形式"));
+  EXPECT_TRUE(format.equals(0));
 }
 
 TEST(ControlLayout, TwipsBecomePixelsAtTheScreenResolution) {

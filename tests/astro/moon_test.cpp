@@ -17,28 +17,19 @@ namespace {
 using testing::MonthAndDay;
 using testing::SkyRun;
 
-// Moon ages count 1, 2, 3, ... from every new moon; days before the pass's first
-// new moon keep 0; the list of new-moon days is increasing and ends in zeros.
+// The new moons of a year lie on days 1..last in increasing order; the moon age
+// at the year's end counts from the last of them.
 void expectConsistentMoonAges(const SkyRun& run, int slot) {
-  const RunState& s = *run.state;
-  const int last = run.lastDay(slot);
-  EXPECT_EQ(s.dayMoonAge(slot, 0), 0);
-  EXPECT_TRUE(s.dayMoonMark(slot, 0).empty());
-  int count = 0;
-  for (int b = 1; b <= last; ++b) {
-    const bool newMoon = s.dayMoonMark(slot, b) == "新月";
-    if (newMoon) {
-      ++count;
-      ASSERT_LE(count, 14);
-      EXPECT_EQ(s.newMoonDay(slot, count), b);
-      EXPECT_EQ(s.dayMoonAge(slot, b), 1);
-    } else {
-      EXPECT_TRUE(s.dayMoonMark(slot, b).empty());
-      EXPECT_EQ(s.dayMoonAge(slot, b), count == 0 ? 0 : s.dayMoonAge(slot, b - 1) + 1) << b;
-    }
+  const YearSky& sky = run.sky(slot);
+  int previous = 0;
+  for (const NewMoon& moon : sky.newMoons) {
+    EXPECT_GT(moon.day, previous);
+    EXPECT_EQ(sky.moonAgeOn(moon.day), 1);
+    previous = moon.day;
   }
-  for (int n = count + 1; n <= 14; ++n) EXPECT_EQ(s.newMoonDay(slot, n), 0);
-  EXPECT_EQ(s.yearEndMoonAge[slot], s.dayMoonAge(slot, last));
+  EXPECT_LE(previous, sky.lastDay);
+  EXPECT_LE(sky.newMoons.size(), 13u);
+  EXPECT_EQ(sky.yearEndMoonAge, previous == 0 ? 0 : sky.lastDay - previous + 1);
 }
 
 TEST(NewMoons, ComputedYear2150) {
@@ -60,16 +51,16 @@ TEST(NewMoons, ComputedLunationsLast29Or30Days) {
   run.run(-1234);
   for (int slot = 0; slot < 3; ++slot) {
     expectConsistentMoonAges(run, slot);
-    const RunState& s = *run.state;
-    for (int n = 2; n <= 14 && s.newMoonDay(slot, n) != 0; ++n) {
-      const int b = s.newMoonDay(slot, n);
-      EXPECT_TRUE(s.dayMoonAge(slot, b - 1) == 29 || s.dayMoonAge(slot, b - 1) == 30) << slot << " " << n;
+    const YearSky& sky = run.sky(slot);
+    for (std::size_t n = 1; n < sky.newMoons.size(); ++n) {
+      const int b = sky.newMoons[n].day;
+      EXPECT_TRUE(sky.moonAgeOn(b - 1) == 29 || sky.moonAgeOn(b - 1) == 30) << slot << " " << n;
     }
   }
 }
 
 // Fills newMoonTable from row 1 with the given dates.
-void fillTable(RunState& s, const std::vector<std::array<double, 3>>& rows) {
+void fillTable(ReferenceData& s, const std::vector<std::array<double, 3>>& rows) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     for (int c = 0; c < 3; ++c) {
       const Value field(rows[i][c]);
@@ -81,60 +72,52 @@ void fillTable(RunState& s, const std::vector<std::array<double, 3>>& rows) {
 TEST(NewMoons, TableModeTakesEveryDateOfTheThreeYearsInTurn) {
   SkyRun run;
   // Made-up dates: the table alone decides, the Moon's position has no say.
-  fillTable(*run.state, {{1901, 1, 1}, {1901, 6, 15}, {1901, 12, 31},
+  fillTable(*run.data, {{1901, 1, 1}, {1901, 6, 15}, {1901, 12, 31},
                          {1902, 1, 1}, {1902, 2, 28}, {1902, 3, 1}, {1902, 12, 31},
                          {1903, 7, 4}, {1904, 1, 1}});
-  run.run(1902, true, 1);
-  const RunState& s = *run.state;
+  run.run(1902, true);
   EXPECT_EQ(run.newMoonDates(0), (std::vector<MonthAndDay>{{1, 1}, {6, 15}, {12, 31}}));
   EXPECT_EQ(run.newMoonDates(1), (std::vector<MonthAndDay>{{1, 1}, {2, 28}, {3, 1}, {12, 31}}));
   EXPECT_EQ(run.newMoonDates(2), (std::vector<MonthAndDay>{{7, 4}}));
-  EXPECT_EQ(s.newMoonRow, 9);  // waiting for the row of the following year
-  EXPECT_EQ(s.dayMoonAge(1, 59), 1);  // 28 February and 1 March: two new moons in a row
-  EXPECT_EQ(s.dayMoonAge(1, 60), 1);
-  EXPECT_EQ(s.dayMoonAge(1, 61), 2);
-  EXPECT_EQ(s.yearEndMoonAge[0], 1);
-  EXPECT_EQ(s.yearEndMoonAge[2], 181);  // 4 July to 31 December
+  EXPECT_EQ(run.sky(1).moonAgeOn(59), 1);  // 28 February and 1 March: two new moons in a row
+  EXPECT_EQ(run.sky(1).moonAgeOn(60), 1);
+  EXPECT_EQ(run.sky(1).moonAgeOn(61), 2);
+  EXPECT_EQ(run.sky(0).yearEndMoonAge, 1);
+  EXPECT_EQ(run.sky(2).yearEndMoonAge, 181);  // 4 July to 31 December
   for (int slot = 0; slot < 3; ++slot) expectConsistentMoonAges(run, slot);
 }
 
 TEST(NewMoons, TableModeWithoutAStartingRowFindsNoNewMoon) {
   SkyRun run;  // an empty table, as when the data file is missing
-  run.run(2000, true, std::nullopt);
+  run.run(2000, true);
   for (int slot = 0; slot < 3; ++slot) {
     EXPECT_TRUE(run.newMoonDates(slot).empty()) << slot;
-    EXPECT_EQ(run.state->yearEndMoonAge[slot], 0);
-    for (int b = 0; b <= run.lastDay(slot); ++b) ASSERT_EQ(run.state->dayMoonAge(slot, b), 0);
+    EXPECT_EQ(run.sky(slot).yearEndMoonAge, 0);
   }
-  EXPECT_FALSE(run.state->newMoonRow.has_value());
 }
 
 TEST(NewMoons, TableModeStopsAtAMissingDateAndAtTheLastRow) {
   {
     SkyRun run;  // 1902-02-30 matches no day: every later row is missed
-    fillTable(*run.state, {{1902, 1, 10}, {1902, 2, 30}, {1902, 3, 10}});
-    run.run(1902, true, 1);
+    fillTable(*run.data, {{1902, 1, 10}, {1902, 2, 30}, {1902, 3, 10}});
+    run.run(1902, true);
     EXPECT_EQ(run.newMoonDates(1), (std::vector<MonthAndDay>{{1, 10}}));
-    EXPECT_EQ(run.state->newMoonRow, 2);
   }
   {
     SkyRun run;  // the last row of the table is taken and stays the expected row
-    RunState& s = *run.state;
+    ReferenceData& s = *run.data;
     const Value year(2099.0), month(12.0), day(20.0);
     s.newMoonTable(NewMoonRows, 1) = year;
     s.newMoonTable(NewMoonRows, 2) = month;
     s.newMoonTable(NewMoonRows, 3) = day;
-    run.run(2098, true, NewMoonRows);
+    run.run(2098, true);
     EXPECT_EQ(run.newMoonDates(2), (std::vector<MonthAndDay>{{12, 20}}));
-    EXPECT_EQ(s.newMoonRow, NewMoonRows);
   }
 }
 
 TEST(MoonLongitude, ElongationIsTheMoonLessTheSunWithinACircle) {
-  SkyRun run;
-  RunState& s = *run.state;
+  SkyWalk s(OrbitElements(), 1982);
   MoonPhases moon(s);
-  s.yearOffset = 0;
   s.tYears = 0;
   s.orbit.perihelionOffset[SunBody] = sunPerihelionOffset(sunEccentricity(0));
   moon.beginPass();

@@ -5,7 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "data/data_files.h"
+#include "app/program_folder.h"
+#include "calendar/calendar_sources.h"
 #include "sky_runs.h"
 #include "support/test_support.h"
 
@@ -15,49 +16,39 @@ namespace {
 using testing::MonthAndDay;
 using testing::SkyRun;
 
-void loadShipped(RunState& state) {
-  state.programFolder = testing::shippedDataFolder();
-  RecordingMessageBox messages;
-  loadDataFiles(state, messages);
-  ASSERT_TRUE(messages.texts.empty());
-}
-
-int firstRowOf(const RunState& state, double year) {
-  for (int r = 1; r <= NewMoonRows; ++r)
-    if (state.newMoonTable(r, 1).equals(year)) return r;
-  return 0;
+void loadShipped(ReferenceData& data) {
+  LoadedReferenceData loaded = loadProgramFolder(testing::shippedDataFolder());
+  ASSERT_TRUE(loaded.problems.empty());
+  data = std::move(loaded.data);
 }
 
 TEST(ShippedNewMoons, TheTableGives2024) {
   SkyRun run;
-  loadShipped(*run.state);
-  run.run(2024, true, firstRowOf(*run.state, 2023));
+  loadShipped(*run.data);
+  run.run(2024, true);
   EXPECT_EQ(run.newMoonDates(1), (std::vector<MonthAndDay>{{1, 11}, {2, 10}, {3, 10}, {4, 9}, {5, 8}, {6, 6}, {7, 6},
                                                           {8, 4}, {9, 3}, {10, 3}, {11, 1}, {12, 1}, {12, 31}}));
-  EXPECT_EQ(run.state->yearEndMoonAge[1], 1);
+  EXPECT_EQ(run.sky(1).yearEndMoonAge, 1);
 }
 
 // The computed new moons stay within a day of the table's over its whole range.
 TEST(ShippedNewMoons, ComputedNewMoonsAgreeWithTheTableToADay) {
   SkyRun table;
   SkyRun computed;
-  loadShipped(*table.state);
+  loadShipped(*table.data);
   int sameDay = 0;
   int total = 0;
   for (double year = 1902; year <= 2098; year += 3) {
-    table.run(year, true, firstRowOf(*table.state, year - 1));
+    table.run(year, true);
     computed.run(year);
     for (int slot = 0; slot < 3; ++slot) {
-      const RunState& t = *table.state;
-      const RunState& c = *computed.state;
-      int tableCount = 0;
-      while (tableCount < 14 && t.newMoonDay(slot, tableCount + 1) != 0) ++tableCount;
-      ASSERT_TRUE(tableCount == 12 || tableCount == 13) << year + slot - 1;
-      for (int n = 1; n <= tableCount; ++n) {
-        const int b = t.newMoonDay(slot, n);
+      const std::vector<NewMoon>& t = table.sky(slot).newMoons;
+      ASSERT_TRUE(t.size() == 12 || t.size() == 13) << year + slot - 1;
+      for (const NewMoon& moon : t) {
+        const int b = moon.day;
         int nearest = 999;
-        for (int m = 1; m <= 14 && c.newMoonDay(slot, m) != 0; ++m)
-          if (std::abs(c.newMoonDay(slot, m) - b) < std::abs(nearest)) nearest = c.newMoonDay(slot, m) - b;
+        for (const NewMoon& other : computed.sky(slot).newMoons)
+          if (std::abs(other.day - b) < std::abs(nearest)) nearest = other.day - b;
         // A new moon near the turn of the year may be counted in the neighbouring year.
         if (b <= 1 || b >= table.lastDay(slot)) continue;
         ASSERT_LE(std::abs(nearest), 1) << "year " << year + slot - 1 << " table day " << b;
@@ -71,26 +62,20 @@ TEST(ShippedNewMoons, ComputedNewMoonsAgreeWithTheTableToADay) {
 }
 
 TEST(ShippedNewMoons, TheChosenYearDecidesTheSource) {
+  ReferenceData data;
+  loadShipped(data);
   struct Case {
-    const char* year;
-    int fromTable;
+    double year;
+    bool fromTable;
   };
-  for (const Case c : {Case{"1901", 0}, {"1902", 1}, {"2098", 1}, {"2099", 0}}) {
-    testing::TempFolder folder;
-    testing::copyShippedData(folder);
-    testing::RecordedRun run;
-    run.state->programFolder = folder.path();
-    loadDataFiles(*run.state, run.messages);
-    run.run(c.year);
-    const RunState& s = *run.state;
-    EXPECT_EQ(s.useNewMoonTable, c.fromTable) << c.year;
-    if (c.fromTable == 1) {
-      // The year before starts at its first table row: 1901-01-20 for 1902.
-      if (std::string(c.year) == "1902") {
-        EXPECT_EQ(s.newMoonDay(0, 1), 20);
-      }
-      for (int slot = 0; slot < 3; ++slot) EXPECT_GE(s.newMoonDay(slot, 12), 300) << c.year << " " << slot;
+  for (const Case c : {Case{1901, false}, {1902, true}, {2098, true}, {2099, false}}) {
+    const ComputedCalendar computed = computeCalendar(c.year, CalendarBasis::Classic, data);
+    const SkyTrio& skies = computed.skies;
+    // The table starts the year before at its first row: 1901-01-20 for 1902.
+    if (c.year == 1902) {
+      EXPECT_EQ(skies[0].newMoons.at(0).day, 20);
     }
+    for (int slot = 0; slot < 3; ++slot) EXPECT_GE(skies[static_cast<std::size_t>(slot)].newMoons.at(11).day, 300);
   }
 }
 

@@ -1,17 +1,15 @@
-// Runs of the three sky passes alone (no month numbering, no writers), for the
-// tests of the Sun, the Moon and the year headers.
+// The skies of the three years of a run (no month numbering, no writers), for
+// the tests of the Sun and the Moon.
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <ostream>
-#include <string>
 #include <vector>
 
-#include "app/run_state.h"
+#include "astro/classic_sky.h"
 #include "astro/day_count.h"
-#include "astro/day_walk.h"
-#include "platform/recording.h"
+#include "calendar/lunar_days.h"
+#include "data/reference_data.h"
 
 namespace ventorel::testing {
 
@@ -24,26 +22,23 @@ struct MonthAndDay {
 inline std::ostream& operator<<(std::ostream& out, const MonthAndDay& d) { return out << d.month << "/" << d.day; }
 
 struct SkyRun {
-  std::unique_ptr<RunState> state = std::make_unique<RunState>();
-  RecordingSurface surface;
+  std::unique_ptr<ReferenceData> data = std::make_unique<ReferenceData>();
+  SkyTrio skies;
 
-  // The passes for a year as typed (user numbering), with the new moons computed
-  // or, with fromTable, read from state->newMoonTable starting at `firstRow`.
-  void run(double enteredYear, bool fromTable = false, std::optional<int> firstRow = std::nullopt) {
-    RunState& s = *state;
-    s.enteredYear = enteredYear;
-    s.year = enteredYear < 0 ? enteredYear + 1 : enteredYear;
-    s.baseYear = s.year;
-    s.useNewMoonTable = fromTable ? 1 : 0;
-    s.newMoonRow = firstRow;
-    s.nyubaiDay = 0;
-    s.hangeshoDay = 0;
-    s.termDay.fill(0);
-    runPasses(s, surface);
+  // The skies of a year as typed (user numbering) and the years either side, with
+  // the new moons computed or, with fromTable, read from data->newMoonTable.
+  void run(double enteredYear, bool fromTable = false) {
+    const double year = enteredYear < 0 ? enteredYear + 1 : enteredYear;
+    const KeplerSky kepler(data->orbit);
+    const TableNewMoonSky table(data->orbit, data->newMoonTable);
+    const SkySource& source = fromTable ? static_cast<const SkySource&>(table) : kepler;
+    for (int slot = 0; slot < 3; ++slot) skies[static_cast<std::size_t>(slot)] = source.year(year + slot - 1);
   }
 
+  const YearSky& sky(int slot) const { return skies[static_cast<std::size_t>(slot)]; }
+
   // The astronomical year of a slot of the last run.
-  double yearOf(int slot) const { return state->baseYear + slot - 1; }
+  double yearOf(int slot) const { return sky(slot).year; }
 
   MonthAndDay dateOf(int slot, int b) const {
     MonthStarts starts{"monthStart"};
@@ -52,16 +47,16 @@ struct SkyRun {
     return {md.month, md.day};
   }
 
-  MonthAndDay termDate(int slot, int k) const { return dateOf(slot, state->termDay(slot, k)); }
+  MonthAndDay termDate(int slot, int k) const { return dateOf(slot, sky(slot).termDay[k]); }
 
   // The new moons of a slot as dates, in order.
   std::vector<MonthAndDay> newMoonDates(int slot) const {
     std::vector<MonthAndDay> dates;
-    for (int n = 1; n <= 14 && state->newMoonDay(slot, n) != 0; ++n) dates.push_back(dateOf(slot, state->newMoonDay(slot, n)));
+    for (const NewMoon& moon : sky(slot).newMoons) dates.push_back(dateOf(slot, moon.day));
     return dates;
   }
 
-  int lastDay(int slot) const { return 365 + leapDay(yearOf(slot)); }
+  int lastDay(int slot) const { return sky(slot).lastDay; }
 };
 
 }  // namespace ventorel::testing

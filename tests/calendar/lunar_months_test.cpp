@@ -1,4 +1,4 @@
-#include "calendar/lunar_months.h"
+#include "calendar/lunar_days.h"
 
 #include <gtest/gtest.h>
 
@@ -6,28 +6,23 @@
 #include <string>
 #include <vector>
 
-#include "calendar/sky_fixture.h"
+#include "support/sky_fixture.h"
 
 namespace ventorel {
 namespace {
 
 using testing::Date;
 using testing::dayIndex;
-using testing::laySky;
+using testing::KnownSky;
+using testing::skiesOf;
 using testing::skyOf;
-using testing::YearSky;
 
 // Names of the months that begin at the chosen year's new moons, in order.
-std::vector<std::string> chosenYearMonths(const RunState& state, const YearSky& sky) {
-  return testing::monthsOf(state, 1, sky);
+std::vector<std::string> chosenYearMonths(const LunarDays& lunar, const KnownSky& sky) {
+  return testing::monthsOf(lunar, 1, sky);
 }
 
-std::unique_ptr<RunState> numbered(int year) {
-  auto state = std::make_unique<RunState>();
-  laySky(*state, year);
-  numberLunarMonths(*state);
-  return state;
-}
+LunarDays numbered(int year) { return oldCalendar(skiesOf(year), year); }
 
 struct YearCase {
   int year;
@@ -39,8 +34,7 @@ class KnownYears : public ::testing::TestWithParam<YearCase> {};
 
 TEST_P(KnownYears, MonthsFromTheNewMoons) {
   const YearCase& c = GetParam();
-  const auto state = numbered(c.year);
-  EXPECT_EQ(chosenYearMonths(*state, skyOf(c.year)), c.months);
+  EXPECT_EQ(chosenYearMonths(numbered(c.year), skyOf(c.year)), c.months);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,35 +61,30 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LunarMonths, MonthWithoutMidTermInsideTwelveMonthSpanIsOrdinary) {
   // Move 2024's 処暑 onto the next new-moon day: the month from 4 August then
   // lacks a 中気, but 2024 has only twelve months between its 冬至 months.
-  YearSky moved = skyOf(2024);
+  KnownSky moved = skyOf(2024);
   moved.terms[10] = {9, 3};
-  auto state = std::make_unique<RunState>();
-  laySky(*state, skyOf(2023), moved, skyOf(2025));
-  numberLunarMonths(*state);
-  EXPECT_EQ(chosenYearMonths(*state, moved),
+  EXPECT_EQ(chosenYearMonths(oldCalendar(skiesOf(skyOf(2023), moved, skyOf(2025)), 2024), moved),
             (std::vector<std::string>{"12月", "1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月",
                                       "11月", "12月"}));
 }
 
 TEST(LunarMonths, Entered1985SetsItsFirstTwoMonthsOnly) {
-  auto state = std::make_unique<RunState>();
-  laySky(*state, 2023);
-  state->enteredYear = 1985;
-  numberLunarMonths(*state);
-  const std::vector<std::string> months = chosenYearMonths(*state, skyOf(2023));
+  const SkyTrio skies = skiesOf(2023);
+  const LunarDays lunar = oldCalendar(skies, 1985);
+  const std::vector<std::string> months = chosenYearMonths(lunar, skyOf(2023));
   EXPECT_EQ(months[0], "12月");
   EXPECT_EQ(months[1], "1月");
   EXPECT_EQ(months[2], "閏2月");
   // The list keeps the computed names.
-  EXPECT_EQ(state->lunarMonthSeq[14], "1月");
-  EXPECT_EQ(state->lunarMonthSeq[15], "2月");
+  EXPECT_EQ(monthsFromMarks(skies)[13], "1月");
+  EXPECT_EQ(monthsFromMarks(skies)[14], "2月");
   // The other years' first months are not touched.
-  EXPECT_EQ(state->dayLunarMonth(0, dayIndex(2022, {1, 3})), "12月");
-  EXPECT_EQ(state->dayLunarMonth(2, dayIndex(2024, {1, 11})), "12月");
+  EXPECT_EQ(testing::monthsOf(lunar, 0, skyOf(2022))[0], "12月");
+  EXPECT_EQ(testing::monthsOf(lunar, 2, skyOf(2024))[0], "12月");
 
-  const auto real1985 = numbered(1985);
-  EXPECT_EQ(chosenYearMonths(*real1985, skyOf(1985))[0], "12月");
-  EXPECT_EQ(chosenYearMonths(*real1985, skyOf(1985))[1], "1月");
+  const LunarDays real1985 = numbered(1985);
+  EXPECT_EQ(chosenYearMonths(real1985, skyOf(1985))[0], "12月");
+  EXPECT_EQ(chosenYearMonths(real1985, skyOf(1985))[1], "1月");
 }
 
 }  // namespace

@@ -6,36 +6,32 @@
 #include <string>
 #include <vector>
 
-#include "calendar/lunar_months.h"
-#include "calendar/sky_fixture.h"
+#include "support/sky_fixture.h"
 
 namespace ventorel {
 namespace {
 
 using testing::Date;
 using testing::dayIndex;
-using testing::laySky;
+using testing::KnownSky;
+using testing::skiesOf;
 using testing::skyOf;
-using testing::YearSky;
 
 using testing::monthsOf;
 
-std::unique_ptr<RunState> numbered(const YearSky& before, const YearSky& chosen, const YearSky& after) {
-  auto state = std::make_unique<RunState>();
-  laySky(*state, before, chosen, after);
-  numberLunarMonths(*state);
-  return state;
+LunarDays numbered(const KnownSky& before, const KnownSky& chosen, const KnownSky& after) {
+  return oldCalendar(skiesOf(before, chosen, after), chosen.year);
 }
 
-YearSky withTerm(int year, int k, Date date) {
-  YearSky sky = skyOf(year);
+KnownSky withTerm(int year, int k, Date date) {
+  KnownSky sky = skyOf(year);
   sky.terms[k] = date;
   return sky;
 }
 
 struct FaultCase {
   const char* name;
-  YearSky chosen;
+  KnownSky chosen;
   std::vector<std::string> months;  // the rule's months of the chosen year
 };
 
@@ -48,8 +44,7 @@ class SecondMonthWithoutMidTerm : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(SecondMonthWithoutMidTerm, FollowsTheRule) {
   const FaultCase& c = GetParam();
-  const auto state = numbered(skyOf(c.chosen.year - 1), c.chosen, skyOf(c.chosen.year + 1));
-  EXPECT_EQ(monthsOf(*state, 1, c.chosen), c.months);
+  EXPECT_EQ(monthsOf(numbered(skyOf(c.chosen.year - 1), c.chosen, skyOf(c.chosen.year + 1)), 1, c.chosen), c.months);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,8 +62,8 @@ TEST(LunationRule, RenamesTheWholeSpanIntoTheNextYear) {
   // The faulty span of 2023 also holds the month from 23 December 2022, so a run
   // for 2022 renames it, the following year's months included.
   const auto state = numbered(skyOf(2021), skyOf(2022), withTerm(2023, 4, {5, 19}));
-  EXPECT_EQ(monthsOf(*state, 1, skyOf(2022)).back(), "12月");
-  EXPECT_EQ(monthsOf(*state, 2, skyOf(2023)),
+  EXPECT_EQ(monthsOf(state, 1, skyOf(2022)).back(), "12月");
+  EXPECT_EQ(monthsOf(state, 2, skyOf(2023)),
             (std::vector<std::string>{"1月", "2月", "閏2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月",
                                       "11月"}));
 }
@@ -76,23 +71,22 @@ TEST(LunationRule, RenamesTheWholeSpanIntoTheNextYear) {
 TEST(LunationRule, SpanWithoutItsClosingAnchorStaysLiteral) {
   // Without 2023's 冬至 the span from 2022's 冬至 month has no end in the three
   // years: its months keep the literal numbering.
-  YearSky after = withTerm(2023, 4, {5, 19});
+  KnownSky after = withTerm(2023, 4, {5, 19});
   after.terms[18] = {0, 0};
   const auto state = numbered(skyOf(2021), skyOf(2022), after);
-  EXPECT_EQ(monthsOf(*state, 2, after)[3], "12月");  // 20 April, as the two-leap-marks renumbering leaves it
+  EXPECT_EQ(monthsOf(state, 2, after)[3], "12月");  // 20 April, as the two-leap-marks renumbering leaves it
 }
 
 TEST(LunationRule, LiteralFaultIsOneSpan) {
-  auto state = std::make_unique<RunState>();
-  laySky(*state, skyOf(2022), withTerm(2023, 4, {5, 19}), skyOf(2024));
-  const int monthCount = numberMonthsFromMarks(*state);
-  EXPECT_EQ(state->lunarMonthSeq[17], "12月");  // 20 April 2023 as the literal steps leave it
-  EXPECT_EQ(mendMonthsAgainstRule(*state, monthCount), 1);
-  EXPECT_EQ(state->lunarMonthSeq[17], "3月");
+  const SkyTrio skies = skiesOf(skyOf(2022), withTerm(2023, 4, {5, 19}), skyOf(2024));
+  std::vector<std::string> months = monthsFromMarks(skies);
+  EXPECT_EQ(months[16], "12月");  // 20 April 2023 as the literal steps leave it
+  EXPECT_EQ(mendMonthsAgainstRule(skies, months), 1);
+  EXPECT_EQ(months[16], "3月");
   // The anchors and the span after the chosen year's 冬至 month keep their names.
-  EXPECT_EQ(state->lunarMonthSeq[12], "11月");
-  EXPECT_EQ(state->lunarMonthSeq[25], "11月");
-  EXPECT_EQ(state->lunarMonthSeq[26], "12月");
+  EXPECT_EQ(months[11], "11月");
+  EXPECT_EQ(months[24], "11月");
+  EXPECT_EQ(months[25], "12月");
 }
 
 }  // namespace

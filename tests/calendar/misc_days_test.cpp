@@ -1,5 +1,3 @@
-#include "calendar/misc_days.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,56 +5,53 @@
 #include <string>
 #include <vector>
 
-#include "calendar/lunar_months.h"
-#include "calendar/screen_summary.h"
-#include "calendar/sky_fixture.h"
-#include "platform/recording.h"
+#include "calendar/annotate.h"
+#include "support/sky_fixture.h"
+#include "output/day_texts.h"
 
 namespace ventorel {
 namespace {
 
 using testing::dayIndex;
-using testing::laySky;
+using testing::skiesOf;
 
 const std::string Base = ArticleBaseUrl;
 
-// A run state for 2024 as the walk finds it: terms, new moons, months and days.
-std::unique_ptr<RunState> year2024(double format) {
-  auto state = std::make_unique<RunState>();
-  laySky(*state, 2024);
-  numberLunarMonths(*state);
-  RecordingSurface surface;
-  RecordingMessageBox messages;
-  printSummary(*state, surface, messages);
-  state->outputFormat = Value(format);
-  state->nyubaiDay = dayIndex(2024, {6, 10});
-  state->hangeshoDay = dayIndex(2024, {7, 1});
-  state->yearOffset = 0;
-  state->year = state->baseYear;
-  state->computeYearArithmetic();
-  return state;
+// 2024 as the calendar finds it: terms, new moons, months and days, with 入梅 on
+// 10 June and 半夏生 on 1 July.
+CalendarYear year2024() {
+  SkyTrio skies = skiesOf(2024);
+  skies[1].nyubaiDay = dayIndex(2024, {6, 10});
+  skies[1].hangeshoDay = dayIndex(2024, {7, 1});
+  const ReferenceData data;
+  return annotate(data, 2024, skies, oldCalendar(skies, 2024), CalendarBasis::Classic);
 }
 
 // Only the chosen equinoxes, 立春 and 立秋 of 2024 (1 January 2024 is a 甲子 day,
 // so day d has stem (d - 1) mod 10 + 1 and branch (d - 1) mod 12 + 1).
-std::unique_ptr<RunState> bareYear(int springEquinox, int autumnStart = 220) {
-  auto state = std::make_unique<RunState>();
-  state->baseYear = state->year = 2024;
-  state->termDay(1, 0) = springEquinox;
-  state->termDay(1, 12) = 266;
-  state->termDay(1, 21) = 35;
-  state->termDay(1, 9) = autumnStart;
-  state->nyubaiDay = 162;
-  state->hangeshoDay = 183;
-  state->outputFormat = Value(1.0);
-  state->computeYearArithmetic();
-  return state;
+YearSky bareYear(int springEquinox, int autumnStart = 220) {
+  YearSky sky;
+  sky.year = 2024;
+  sky.lastDay = 366;
+  sky.termDay[0] = springEquinox;
+  sky.termDay[12] = 266;
+  sky.termDay[21] = 35;
+  sky.termDay[9] = autumnStart;
+  sky.nyubaiDay = 162;
+  sky.hangeshoDay = 183;
+  return sky;
 }
 
-void annotate(RunState& state) {
-  RecordingMessageBox messages;
-  annotateChosenYear(state, messages);
-  EXPECT_TRUE(messages.texts.empty());
+// The 雑節 of each day in the CSV file's form.
+std::vector<std::string> marksOf(const YearSky& sky, const LunarYear& lunar = LunarYear()) {
+  std::vector<std::string> notes;
+  const BuiltinTables names;
+  for (const std::vector<Zassetsu>& marks : zassetsuOf(sky, lunar)) {
+    CalendarDay day;
+    day.zassetsu = marks;
+    notes.push_back(dayNote(names, day, false));
+  }
+  return notes;
 }
 
 // The marks of 2024 in both forms, by date (the term names come before them).
@@ -104,37 +99,25 @@ const std::vector<Expected>& marks2024() {
 
 class Marks2024 : public ::testing::TestWithParam<bool> {};
 
-TEST_P(Marks2024, EveryDayCarriesItsTermAndItsMarksInTheFormatOfTheRun) {
+TEST_P(Marks2024, EveryDayCarriesItsTermAndItsMarksInTheFormatOfTheFile) {
   const bool html = GetParam();
-  auto state = year2024(html ? 0 : 1);
-  // The notes as the sky left them: the term names only.
-  std::vector<std::string> termsPlain, termsHtml;
-  for (int d = 0; d <= 366; ++d) {
-    termsPlain.push_back(state->dayNotePlain(1, d));
-    termsHtml.push_back(state->dayNoteHtml(1, d));
-  }
-  annotate(*state);
-
+  const CalendarYear year = year2024();
+  const BuiltinTables names;
   std::map<int, const Expected*> byDay;
   for (const Expected& e : marks2024()) byDay[dayIndex(2024, e.date)] = &e;
-  for (int d = 1; d <= 366; ++d) {
-    const auto found = byDay.find(d);
-    const std::string plainMarks = found == byDay.end() ? "" : found->second->plain;
-    const std::string htmlMarks = found == byDay.end() ? "" : found->second->html;
-    if (html) {
-      EXPECT_EQ(state->dayNoteHtml(1, d), termsHtml[d] + htmlMarks) << "day " << d;
-      EXPECT_EQ(state->dayNotePlain(1, d), termsPlain[d]) << "day " << d;
-    } else {
-      EXPECT_EQ(state->dayNotePlain(1, d), termsPlain[d] + plainMarks) << "day " << d;
-      EXPECT_EQ(state->dayNoteHtml(1, d), termsHtml[d]) << "day " << d;
-    }
+  for (const CalendarDay& day : year.days) {
+    const auto found = byDay.find(day.dayOfYear);
+    const std::string marks = found == byDay.end() ? "" : html ? found->second->html : found->second->plain;
+    CalendarDay termOnly = day;
+    termOnly.zassetsu.clear();
+    termOnly.festival = Festival::None;
+    CalendarDay withoutFestival = day;
+    withoutFestival.festival = Festival::None;
+    EXPECT_EQ(dayNote(names, withoutFestival, html), dayNote(names, termOnly, html) + marks) << "day " << day.dayOfYear;
   }
-  // 入梅 and 半夏生 are each marked once, then forgotten.
-  EXPECT_EQ(state->nyubaiDay, 0);
-  EXPECT_EQ(state->hangeshoDay, 0);
-  // The same walk places the holidays: the equinox days.
-  EXPECT_EQ(state->dayHoliday[dayIndex(2024, {3, 20})], "春分の日");
-  EXPECT_EQ(state->dayHoliday[dayIndex(2024, {9, 22})], "秋分の日");
+  // The equinox days are holidays.
+  EXPECT_EQ(year.days[static_cast<std::size_t>(dayIndex(2024, {3, 20}) - 1)].holiday->name, "春分の日");
+  EXPECT_EQ(year.days[static_cast<std::size_t>(dayIndex(2024, {9, 22}) - 1)].holiday->name, "秋分の日");
 }
 
 INSTANTIATE_TEST_SUITE_P(MiscDays, Marks2024, ::testing::Values(false, true),
@@ -150,9 +133,8 @@ class SpringShanichi : public ::testing::TestWithParam<EquinoxCase> {};
 
 TEST_P(SpringShanichi, GoesToTheNearestTsuchinoeDay) {
   const EquinoxCase& c = GetParam();
-  auto state = bareYear(c.equinox);
-  annotate(*state);
-  for (const auto& [day, note] : c.notes) EXPECT_EQ(state->dayNotePlain(1, day), note) << "day " << day;
+  const std::vector<std::string> notes = marksOf(bareYear(c.equinox));
+  for (const auto& [day, note] : c.notes) EXPECT_EQ(notes.at(static_cast<std::size_t>(day)), note) << "day " << day;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -171,10 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
         EquinoxCase{"Mizunoto", 80, {{75, "(社日（春社）)"}, {77, "(彼岸の入り)"}, {85, ""}}}),
     [](const ::testing::TestParamInfo<EquinoxCase>& info) { return std::string(info.param.stem); });
 
-std::vector<int> daysMarked(const RunState& state, const std::string& text) {
+std::vector<int> daysMarked(const std::vector<std::string>& notes, const std::string& text) {
   std::vector<int> days;
-  for (int d = 0; d <= 366; ++d)
-    if (state.dayNotePlain(1, d).find(text) != std::string::npos) days.push_back(d);
+  for (std::size_t d = 0; d < notes.size(); ++d)
+    if (notes[d].find(text) != std::string::npos) days.push_back(static_cast<int>(d));
   return days;
 }
 
@@ -183,26 +165,23 @@ TEST(MiscDays, DoyoUshiFromE118Point7ToRisshuInclusive) {
   const std::vector<std::pair<std::pair<int, int>, std::vector<int>>> cases = {
       {{80, 220}, {206, 218}}, {{80, 218}, {206, 218}}, {{88, 220}, {218}}, {{87, 220}, {206, 218}}};
   for (const auto& [terms, days] : cases) {
-    auto state = bareYear(terms.first, terms.second);
-    annotate(*state);
-    EXPECT_EQ(daysMarked(*state, "土用丑"), days) << terms.first << " " << terms.second;
+    EXPECT_EQ(daysMarked(marksOf(bareYear(terms.first, terms.second)), "土用丑"), days) << terms.first << " " << terms.second;
   }
 }
 
 TEST(MiscDays, UnfoundNyubaiAndLeapEighthMonthAndShanichiOutsideTheYear) {
-  auto state = bareYear(0);  // 春分 never placed: its 戊 day would lie before the year
-  state->nyubaiDay = 0;
-  state->hangeshoDay = 0;
-  state->dayLunarMonth(1, 200) = "閏8月";
-  state->dayMoonAge(1, 200) = 1;
-  state->dayLunarMonth(1, 230) = "8月";
-  state->dayMoonAge(1, 230) = 1;
-  annotate(*state);
-  // Only day 0, which no writer shows, receives the two marks.
-  EXPECT_EQ(daysMarked(*state, "入梅"), std::vector<int>{0});
-  EXPECT_EQ(daysMarked(*state, "半夏生"), std::vector<int>{0});
-  EXPECT_EQ(daysMarked(*state, "八朔"), std::vector<int>{230});
-  EXPECT_TRUE(daysMarked(*state, "社日（春社）").empty());
+  YearSky sky = bareYear(0);  // 春分 never placed: its 戊 day would lie before the year
+  sky.nyubaiDay = 0;
+  sky.hangeshoDay = 0;
+  LunarYear lunar;
+  lunar.days[200] = LunarDay{LunarMonth{8, true}, 1, 1, true};
+  lunar.days[230] = LunarDay{LunarMonth{8, false}, 1, 1, true};
+  const std::vector<std::string> notes = marksOf(sky, lunar);
+  // Only day 0, which no file shows, receives the two marks.
+  EXPECT_EQ(daysMarked(notes, "入梅"), std::vector<int>{0});
+  EXPECT_EQ(daysMarked(notes, "半夏生"), std::vector<int>{0});
+  EXPECT_EQ(daysMarked(notes, "八朔"), std::vector<int>{230});
+  EXPECT_TRUE(daysMarked(notes, "社日（春社）").empty());
 }
 
 }  // namespace

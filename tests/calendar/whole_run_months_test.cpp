@@ -7,63 +7,48 @@
 #include <string>
 #include <vector>
 
-#include "astro/day_walk.h"
-#include "calendar/lunar_months.h"
+#include "app/program_folder.h"
+#include "astro/day_count.h"
+#include "calendar/calendar_sources.h"
 #include "calendar/lunation_rule.h"
-#include "data/data_files.h"
 #include "support/test_support.h"
 
 namespace ventorel {
 namespace {
 
-using testing::TempFolder;
-
-struct ShippedRun : testing::ShippedProgram {
-  // A run that stops before the writers (a format that is neither of the two).
-  RunReport runWithoutFile(int enteredYear) {
-    recorded.state->outputFormat = Value(2.0);
-    return recorded.run(std::to_string(enteredYear), "");
+struct ShippedRun {
+  ShippedRun() : data(std::make_unique<ReferenceData>(loadProgramFolder(testing::shippedDataFolder()).data)) {}
+  // The calendar of a year, without the window and the files.
+  const ComputedCalendar& compute(int enteredYear) {
+    computed = computeCalendar(enteredYear, CalendarBasis::Classic, *data);
+    return computed;
   }
+  std::unique_ptr<ReferenceData> data;
+  ComputedCalendar computed;
 };
 
 // "m/d name" for each new moon of the chosen year.
-std::vector<std::string> chosenYearMonths(const RunState& state) {
+std::vector<std::string> chosenYearMonths(const ComputedCalendar& computed) {
   std::vector<std::string> months;
-  for (int n = 1; n <= 13; ++n) {
-    const int d = state.newMoonDay(1, n);
-    if (d == 0) continue;
-    const MonthDay date = monthDayOf(d, state.monthStart);
-    months.push_back(std::to_string(date.month) + "/" + std::to_string(date.day) + " " + state.dayLunarMonth(1, d));
-  }
+  for (const CalendarDay& day : computed.year.days)
+    if (day.newMoon)
+      months.push_back(std::to_string(day.month) + "/" + std::to_string(day.day) + " " + monthName(day.lunarMonth));
   return months;
 }
 
-// The sky passes of a run alone, and the months the literal steps give for them.
+// The months the literal steps give for a year's skies.
 struct LiteralMonths {
   std::vector<std::string> chosenYear;  // the entries of the chosen year's new moons
   int spansRenamed = 0;
 };
 
 LiteralMonths literalMonths(ShippedRun& run, int enteredYear) {
-  RunState& s = *run.recorded.state;
-  s.enteredYear = enteredYear;
-  s.year = s.baseYear = enteredYear < 0 ? enteredYear + 1 : enteredYear;
-  s.useNewMoonTable = s.year > 1901 && s.year < 2099 ? 1 : 0;
-  s.newMoonRow.reset();
-  if (s.useNewMoonTable)
-    for (int r = 1; r <= NewMoonRows && !s.newMoonRow; ++r)
-      if (s.newMoonTable(r, 1).equals(s.year - 1)) s.newMoonRow = r;
-  for (int m = 1; m <= 39; ++m) s.lunarMonthSeq[m].clear();
-  s.nyubaiDay = s.hangeshoDay = 0;
-  RecordingSurface surface;
-  runPasses(s, surface);
-  const int monthCount = numberMonthsFromMarks(s);
+  const SkyTrio& skies = run.compute(enteredYear).skies;
+  std::vector<std::string> months = monthsFromMarks(skies);
   LiteralMonths literal;
-  int first = 1;
-  for (int n = 1; n <= 13; ++n) first += s.newMoonDay(0, n) != 0;
-  for (int n = 1; n <= 13; ++n)
-    if (s.newMoonDay(1, n) != 0) literal.chosenYear.push_back(s.lunarMonthSeq[first + n - 1]);
-  literal.spansRenamed = mendMonthsAgainstRule(s, monthCount);
+  const std::size_t first = skies[0].newMoons.size();
+  for (std::size_t n = 0; n < skies[1].newMoons.size(); ++n) literal.chosenYear.push_back(months.at(first + n));
+  literal.spansRenamed = mendMonthsAgainstRule(skies, months);
   return literal;
 }
 
@@ -80,34 +65,28 @@ TEST(WholeRun, MonthsOfComputedYearsFollowTheRule) {
   // -2994: the literal steps give two leap months (閏5月 and 閏10月); the rule
   // a single 閏4月 from 28 May.
   EXPECT_EQ(joined(literalMonths(run, -2994).chosenYear), "1月 2月 3月 4月 5月 閏5月 6月 7月 8月 9月 10月 閏10月 11月");
-  ASSERT_EQ(run.runWithoutFile(-2994).status, RunStatus::Done);
-  EXPECT_EQ(joined(chosenYearMonths(*run.recorded.state)),
+  EXPECT_EQ(joined(chosenYearMonths(run.compute(-2994))),
             "1/1 12月 1/31 1月 3/1 2月 3/30 3月 4/28 4月 5/28 閏4月 6/26 5月 7/26 6月 8/25 7月 9/24 8月 10/24 9月 "
             "11/23 10月 12/22 11月");
   // 297: the month from 31 December, literally 1月, is 12月.
   EXPECT_EQ(literalMonths(run, 297).chosenYear.back(), "1月");
-  ASSERT_EQ(run.runWithoutFile(297).status, RunStatus::Done);
-  EXPECT_EQ(chosenYearMonths(*run.recorded.state).back(), "12/31 12月");
+  EXPECT_EQ(chosenYearMonths(run.compute(297)).back(), "12/31 12月");
   // 1479 ends 9月, 閏9月, 12月, 1月, 11月 literally; 8月, 閏8月, 9月, 10月, 11月 by the rule.
   EXPECT_EQ(joined(literalMonths(run, 1479).chosenYear, 8), "9月 閏9月 12月 1月 11月");
-  ASSERT_EQ(run.runWithoutFile(1479).status, RunStatus::Done);
-  EXPECT_EQ(joined(chosenYearMonths(*run.recorded.state), 8), "8/27 8月 9/25 閏8月 10/24 9月 11/23 10月 12/22 11月");
+  EXPECT_EQ(joined(chosenYearMonths(run.compute(1479)), 8), "8/27 8月 9/25 閏8月 10/24 9月 11/23 10月 12/22 11月");
 }
 
 TEST(WholeRun, RightMonthsAreKeptExactly) {
   ShippedRun run;
   for (int year : {1902, 2023, 2033, 2098, 2150}) EXPECT_EQ(literalMonths(run, year).spansRenamed, 0) << year;
-  ASSERT_EQ(run.runWithoutFile(2033).status, RunStatus::Done);
-  EXPECT_EQ(chosenYearMonths(*run.recorded.state).back(), "12/22 閏11月");
-  ASSERT_EQ(run.runWithoutFile(2150).status, RunStatus::Done);
-  EXPECT_EQ(chosenYearMonths(*run.recorded.state)[6], "7/24 閏6月");
+  EXPECT_EQ(chosenYearMonths(run.compute(2033)).back(), "12/22 閏11月");
+  EXPECT_EQ(chosenYearMonths(run.compute(2150))[6], "7/24 閏6月");
   // With the table: 1 January 2024 is day 20 of 11月; early 1985 as published.
-  ASSERT_EQ(run.runWithoutFile(2024).status, RunStatus::Done);
-  EXPECT_EQ(run.recorded.state->dayLunarMonth(1, 1), "11月");
-  EXPECT_EQ(run.recorded.state->dayMoonAge(1, 1), 20);
-  ASSERT_EQ(run.runWithoutFile(1985).status, RunStatus::Done);
-  EXPECT_EQ(chosenYearMonths(*run.recorded.state)[0], "1/21 12月");
-  EXPECT_EQ(chosenYearMonths(*run.recorded.state)[1], "2/20 1月");
+  const CalendarDay& first2024 = run.compute(2024).year.days.at(0);
+  EXPECT_EQ(monthName(first2024.lunarMonth), "11月");
+  EXPECT_EQ(first2024.lunarDay, 20);
+  EXPECT_EQ(chosenYearMonths(run.compute(1985))[0], "1/21 12月");
+  EXPECT_EQ(chosenYearMonths(run.compute(1985))[1], "2/20 1月");
 }
 
 // Every year from -3000 to 3000: the run completes, and every day of the chosen
@@ -117,24 +96,20 @@ TEST(WholeRun, SixThousandYears) {
   std::vector<std::string> faults;
   for (int year = -3000; year <= 3000; ++year) {
     if (year == 0) continue;
-    const RunReport report = run.runWithoutFile(year);
-    if (report.status != RunStatus::Done) {
-      faults.push_back(std::to_string(year) + ": " + report.message);
-      continue;
-    }
-    const RunState& state = *run.recorded.state;
-    const int lastDay = 365 + leapDay(state.baseYear);
-    for (int d = 1; d <= lastDay; ++d) {
-      const int age = state.dayMoonAge(1, d);
-      if (state.dayLunarMonth(1, d).empty() || age < 1 || age > 30) {
-        faults.push_back(std::to_string(year) + " day " + std::to_string(d) + ": '" + state.dayLunarMonth(1, d) +
-                         "' " + std::to_string(age));
-        break;
+    try {
+      for (const CalendarDay& day : run.compute(year).year.days) {
+        const int age = day.lunarDay;
+        if (!day.lunarMonth.number || age < 1 || age > 30) {
+          faults.push_back(std::to_string(year) + " day " + std::to_string(day.dayOfYear) + ": '" +
+                           monthName(day.lunarMonth) + "' " + std::to_string(age));
+          break;
+        }
       }
+    } catch (const std::exception& error) {
+      faults.push_back(std::to_string(year) + ": " + error.what());
     }
   }
   EXPECT_TRUE(faults.empty()) << faults.size() << " years, first: " << faults.front();
-  EXPECT_TRUE(run.recorded.messages.texts.empty());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "data/era_lookup.h"
 #include "data/text_encoding.h"
 #include "platform/recording.h"
+#include "app/program_folder.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -44,14 +45,15 @@ std::string newMoonRows(int count) {
 }
 
 struct Loaded {
-  std::unique_ptr<RunState> state = std::make_unique<RunState>();
+  std::unique_ptr<ReferenceData> state;
   RecordingMessageBox messages;
 };
 
 std::unique_ptr<Loaded> loadFrom(const TempFolder& folder) {
   auto loaded = std::make_unique<Loaded>();
-  loaded->state->programFolder = folder.path();
-  loadDataFiles(*loaded->state, loaded->messages);
+  LoadedReferenceData read = loadProgramFolder(folder.path());
+  loaded->state = std::make_unique<ReferenceData>(std::move(read.data));
+  for (std::size_t i = 0; i < read.problems.size(); ++i) loaded->messages.show(MissingFileMessage);
   return loaded;
 }
 
@@ -65,11 +67,8 @@ void writeAll(const TempFolder& folder) {
 
 // Saves the CSV format into the settings file of `folder`; returns the messages shown.
 RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
-  RunState state;
-  state.programFolder = folder.path();
-  state.outputFormat = Value(1.0);
   RecordingMessageBox messages;
-  saveSettings(state, messages);
+  if (!saveSettings(folder.path(), Value(1.0))) messages.show(MissingFileMessage);
   return messages;
 }
 
@@ -77,16 +76,16 @@ TEST(DataFiles, AFolderWithAllFiveFillsEveryTableWithoutAMessage) {
   TempFolder folder;
   writeAll(folder);
   const auto loaded = loadFrom(folder);
-  const RunState& s = *loaded->state;
+  const ReferenceData& s = *loaded->state;
   EXPECT_TRUE(loaded->messages.texts.empty());
-  EXPECT_TRUE(s.holidayDate(1, 1).equals(1));
-  EXPECT_EQ(s.holidayName[10], "勤労感謝の日");
-  EXPECT_EQ(s.holidayName[11], "");
-  EXPECT_EQ(s.holidayRule[12], "01月第2月曜日");
-  EXPECT_EQ(s.holidayName[15], "スポーツの日");
-  EXPECT_EQ(s.eraRowCount, 239);
-  EXPECT_EQ(s.periodRowCount, 10);
-  EXPECT_EQ(s.eraTable(239, 3), "元239");
+  EXPECT_TRUE(s.holidays.holidayDate(1, 1).equals(1));
+  EXPECT_EQ(s.holidays.holidayName[10], "勤労感謝の日");
+  EXPECT_EQ(s.holidays.holidayName[11], "");
+  EXPECT_EQ(s.holidays.holidayRule[12], "01月第2月曜日");
+  EXPECT_EQ(s.holidays.holidayName[15], "スポーツの日");
+  EXPECT_EQ(s.eras.rowCount, 239);
+  EXPECT_EQ(s.secondCourtEras.rowCount, 10);
+  EXPECT_EQ(s.eras.table(239, 3), "元239");
   EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(1901 + (NewMoonRows - 1) / 12));
   EXPECT_TRUE(s.outputFormat.equals(1));
 }
@@ -105,12 +104,12 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     else
       std::filesystem::remove(folder.file(c.removed));
     const auto loaded = loadFrom(folder);
-    const RunState& s = *loaded->state;
+    const ReferenceData& s = *loaded->state;
     EXPECT_EQ(loaded->messages.texts, std::vector<std::string>{MissingFileMessage}) << c.removed;
     const std::string removed = c.removed;
-    EXPECT_EQ(s.holidayName[1].empty(), removed == "shuku.dat");
-    EXPECT_EQ(s.eraRowCount, removed == "gen1.dat" ? 0 : 239);
-    EXPECT_EQ(s.periodRowCount, removed == "gen2.dat" ? 0 : 10);
+    EXPECT_EQ(s.holidays.holidayName[1].empty(), removed == "shuku.dat");
+    EXPECT_EQ(s.eras.rowCount, removed == "gen1.dat" ? 0 : 239);
+    EXPECT_EQ(s.secondCourtEras.rowCount, removed == "gen2.dat" ? 0 : 10);
     EXPECT_EQ(s.newMoonTable(1, 1).isUnset(), removed == "singetu.dat");
     EXPECT_EQ(s.outputFormat.isUnset(), removed == "ini.dat");
   }
@@ -122,30 +121,30 @@ TEST(DataFiles, ShiftJisAndUtf8WithMarkReadAlike) {
   const auto cp932 = utf8ToCp932(Holidays);
   ASSERT_TRUE(cp932);
   for (const std::string& bytes : {*cp932, "\xEF\xBB\xBF" + Holidays}) {
-    RunState s;
+    ReferenceData s;
     ASSERT_TRUE(readDataFile(DataFile::Holidays, bytes, s));
-    EXPECT_EQ(s.holidayName[1], "元日");
-    EXPECT_EQ(s.holidayRule[14], "09月第3月曜日");
-    EXPECT_EQ(s.holidayName[14], "敬老の日");
+    EXPECT_EQ(s.holidays.holidayName[1], "元日");
+    EXPECT_EQ(s.holidays.holidayRule[14], "09月第3月曜日");
+    EXPECT_EQ(s.holidays.holidayName[14], "敬老の日");
   }
   const auto eras = utf8ToCp932(eraRows(3));
   ASSERT_TRUE(eras);
-  RunState s;
+  ReferenceData s;
   ASSERT_TRUE(readDataFile(DataFile::Eras, *eras, s));
-  EXPECT_EQ(s.eraTable(2, 3), "元2");
+  EXPECT_EQ(s.eras.table(2, 3), "元2");
   EXPECT_FALSE(readDataFile(DataFile::Eras, "\x82", s));  // neither UTF-8 nor CP932
 }
 
 TEST(DataFiles, HolidaySectionsShareOneRunningRowNumber) {
-  RunState s;
+  ReferenceData s;
   ASSERT_TRUE(readDataFile(DataFile::Holidays,
                            "1,1,元日\n5,3,\"憲法記念日\"\n0,0,\"\"\n\"01月第2月曜日\",成人の日\n,\n", s));
-  EXPECT_EQ(s.holidayName[2], "憲法記念日");
-  EXPECT_EQ(s.holidayName[3], "");  // the terminator's row
-  EXPECT_EQ(s.holidayRule[4], "01月第2月曜日");
-  EXPECT_EQ(s.holidayName[4], "成人の日");
-  EXPECT_EQ(s.holidayName[5], "");
-  EXPECT_TRUE(s.holidayRule[6].empty());
+  EXPECT_EQ(s.holidays.holidayName[2], "憲法記念日");
+  EXPECT_EQ(s.holidays.holidayName[3], "");  // the terminator's row
+  EXPECT_EQ(s.holidays.holidayRule[4], "01月第2月曜日");
+  EXPECT_EQ(s.holidays.holidayName[4], "成人の日");
+  EXPECT_EQ(s.holidays.holidayName[5], "");
+  EXPECT_TRUE(s.holidays.holidayRule[6].empty());
 }
 
 TEST(DataFiles, DamagedHolidayFilesKeepTheRowsBeforeTheDamage) {
@@ -171,11 +170,11 @@ TEST(DataFiles, DamagedHolidayFilesKeepTheRowsBeforeTheDamage) {
       {twentyFixed + ",,\"\"\n", allTwenty},               // the terminator would need row 21
   };
   for (const Case& c : cases) {
-    RunState s;
+    ReferenceData s;
     EXPECT_FALSE(readDataFile(DataFile::Holidays, c.text, s)) << c.text;
     std::vector<int> named;
     for (int i = 1; i <= 20; ++i)
-      if (!s.holidayName[i].empty()) named.push_back(i);
+      if (!s.holidays.holidayName[i].empty()) named.push_back(i);
     EXPECT_EQ(named, c.namedRows) << c.text;
   }
 }
@@ -199,17 +198,17 @@ TEST(DataFiles, EraFilesAreReadRowByRowUpToTheEndOfTheFile) {
       {"", false, 0},
   };
   for (const Case& c : cases) {
-    RunState s;
+    ReferenceData s;
     EXPECT_EQ(readDataFile(DataFile::Eras, c.text, s), c.intact) << c.rows;
-    EXPECT_EQ(s.eraRowCount, c.rows);
-    RunState t;
+    EXPECT_EQ(s.eras.rowCount, c.rows);
+    ReferenceData t;
     readDataFile(DataFile::SecondCourtEras, c.text, t);
-    EXPECT_EQ(t.periodRowCount, c.rows);
+    EXPECT_EQ(t.secondCourtEras.rowCount, c.rows);
   }
-  RunState s;
+  ReferenceData s;
   ASSERT_TRUE(readDataFile(DataFile::Eras, eraRows(240, 1780), s));
-  EXPECT_EQ(eraRowFor(s.eraTable, s.eraRowCount, 2019), 240);  // the last row is found
-  EXPECT_EQ(s.eraTable(240, 5), "帝240");
+  EXPECT_EQ(eraRowFor(s.eras.table, s.eras.rowCount, 2019), 240);  // the last row is found
+  EXPECT_EQ(s.eras.table(240, 5), "帝240");
 }
 
 TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
@@ -232,7 +231,7 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
       {"2001,2,29\r\n", false, 0},
   };
   for (const Case& c : cases) {
-    RunState s;
+    ReferenceData s;
     EXPECT_EQ(readDataFile(DataFile::NewMoons, c.text, s), c.intact) << c.text.substr(c.text.size() - 12);
     if (c.rowsKept > 0) {
       EXPECT_FALSE(s.newMoonTable(c.rowsKept, 3).isUnset());
@@ -251,7 +250,7 @@ TEST(DataFiles, SettingsHoldZeroOrOne) {
   };
   for (const Case c : {Case{"0\r\n", true, 0}, {"1", true, 1}, {" \"1\" \r\n", true, 1}, {"2\r\n", false, -1},
                        {"csv\r\n", false, -1}, {"", false, -1}, {"\r\n", false, -1}}) {
-    RunState s;
+    ReferenceData s;
     EXPECT_EQ(readDataFile(DataFile::Settings, c.text, s), c.intact) << c.text;
     if (c.format < 0)
       EXPECT_TRUE(s.outputFormat.isUnset()) << c.text;
@@ -272,7 +271,7 @@ TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
     const RecordingMessageBox messages = saveCsvFormatIn(folder);
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(folder.read("ini.dat"), "1\r\n");
-    RunState back;
+    ReferenceData back;
     ASSERT_TRUE(readDataFile(DataFile::Settings, folder.read("ini.dat"), back));
     EXPECT_TRUE(back.outputFormat.equals(1));
   }

@@ -55,8 +55,6 @@ TEST(NumberRules, NumberTextsHaveTheTwoFormsOfTheOutputs) {
     EXPECT_EQ(trimmedNumber(c.x), c.plain) << c.x;
     EXPECT_EQ(numberText(c.x), c.withBlank) << c.x;
   }
-  EXPECT_EQ(printedNumber(5), " 5 ");
-  EXPECT_EQ(printedNumber(-3), "-3 ");
 }
 
 TEST(NumberRules, PiIsTheCalendarsElevenDecimalValue) {

@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "app/program_folder.h"
+#include "calendar/eras.h"
 #include "data/data_files.h"
+#include "output/era_names.h"
 #include "data/era_lookup.h"
 #include "data/numbers.h"
 #include "data/text.h"
@@ -21,11 +24,12 @@ class ShippedData : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::copyShippedData(folder_);
-    state_->programFolder = folder_.path();
-    loadDataFiles(*state_, messages_);
+    LoadedReferenceData read = loadProgramFolder(folder_.path());
+    *state_ = std::move(read.data);
+    for (std::size_t i = 0; i < read.problems.size(); ++i) messages_.show(MissingFileMessage);
   }
   TempFolder folder_;
-  std::unique_ptr<RunState> state_ = std::make_unique<RunState>();
+  std::unique_ptr<ReferenceData> state_ = std::make_unique<ReferenceData>();
   RecordingMessageBox messages_;
 };
 
@@ -41,34 +45,34 @@ long daysFromCivil(long y, long m, long d) {
 
 TEST_F(ShippedData, EveryFileLoadsWithoutAMessage) {
   EXPECT_TRUE(messages_.texts.empty());
-  EXPECT_EQ(state_->eraRowCount, 240);
-  EXPECT_EQ(state_->periodRowCount, 10);
+  EXPECT_EQ(state_->eras.rowCount, 240);
+  EXPECT_EQ(state_->secondCourtEras.rowCount, 10);
   EXPECT_TRUE(state_->outputFormat.equals(0));
   // The holiday file is Shift_JIS, not UTF-8 that happens to work.
   EXPECT_FALSE(isValidUtf8(folder_.read("shuku.dat")));
 }
 
 TEST_F(ShippedData, HolidaysFillTheRowsTheCalendarConsults) {
-  const RunState& s = *state_;
+  const ReferenceData& s = *state_;
   struct Fixed { int row, month, day; const char* name; };
   for (const Fixed f : {Fixed{1, 1, 1, "元日"}, {2, 2, 11, "建国記念の日"}, {3, 2, 23, "天皇誕生日"}, {4, 4, 29, "昭和の日"},
                         {5, 5, 3, "憲法記念日"}, {6, 5, 4, "みどりの日"}, {7, 5, 5, "こどもの日"}, {8, 8, 11, "山の日"},
                         {9, 11, 3, "文化の日"}, {10, 11, 23, "勤労感謝の日"}}) {
-    EXPECT_TRUE(s.holidayDate(1, f.row).equals(f.month)) << f.name;
-    EXPECT_TRUE(s.holidayDate(2, f.row).equals(f.day)) << f.name;
-    EXPECT_EQ(s.holidayName[f.row], f.name);
+    EXPECT_TRUE(s.holidays.holidayDate(1, f.row).equals(f.month)) << f.name;
+    EXPECT_TRUE(s.holidays.holidayDate(2, f.row).equals(f.day)) << f.name;
+    EXPECT_EQ(s.holidays.holidayName[f.row], f.name);
   }
-  EXPECT_EQ(s.holidayName[11], "");
+  EXPECT_EQ(s.holidays.holidayName[11], "");
   struct Monday { int row, month, n; const char* name; };
   for (const Monday m : {Monday{12, 1, 2, "成人の日"}, {13, 7, 3, "海の日"}, {14, 9, 3, "敬老の日"}, {15, 10, 2, "スポーツの日"}}) {
-    EXPECT_EQ(numericValue(leftChars(s.holidayRule[m.row], 2)), m.month) << m.name;
-    EXPECT_EQ(numericValue(rightChars(s.holidayRule[m.row], 4)), m.n) << m.name;
-    EXPECT_EQ(s.holidayName[m.row], m.name);
+    EXPECT_EQ(numericValue(leftChars(s.holidays.holidayRule[m.row], 2)), m.month) << m.name;
+    EXPECT_EQ(numericValue(rightChars(s.holidays.holidayRule[m.row], 4)), m.n) << m.name;
+    EXPECT_EQ(s.holidays.holidayName[m.row], m.name);
   }
 }
 
 TEST_F(ShippedData, NewMoonsCoverTheCenturyInOrderOneLunationApart) {
-  const RunState& s = *state_;
+  const ReferenceData& s = *state_;
   EXPECT_TRUE(s.newMoonTable(1, 1).equals(1901));
   EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(2099));
   long previous = 0, first = 0;
@@ -89,9 +93,9 @@ TEST_F(ShippedData, NewMoonsCoverTheCenturyInOrderOneLunationApart) {
 }
 
 TEST_F(ShippedData, EraRowsAscendAndNameBothCourts) {
-  const RunState& s = *state_;
-  for (const EraTable* table : {&s.eraTable, &s.periodTable}) {
-    const int count = table == &s.eraTable ? s.eraRowCount : s.periodRowCount;
+  const ReferenceData& s = *state_;
+  for (const EraTable* table : {&s.eras.table, &s.secondCourtEras.table}) {
+    const int count = table == &s.eras.table ? s.eras.rowCount : s.secondCourtEras.rowCount;
     std::set<std::string> periods;
     for (int i = 1; i <= count; ++i) {
       EXPECT_EQ((*table)(i, 1), std::to_string(i));
@@ -107,37 +111,36 @@ TEST_F(ShippedData, EraRowsAscendAndNameBothCourts) {
     for (const std::string& p : periods) EXPECT_TRUE(known.count(p)) << p;
   }
   std::vector<std::string> southern;
-  for (int i = 1; i <= s.periodRowCount; ++i) southern.push_back(s.periodTable(i, 3));
+  for (int i = 1; i <= s.secondCourtEras.rowCount; ++i) southern.push_back(s.secondCourtEras.table(i, 3));
   EXPECT_EQ(southern, (std::vector<std::string>{"元弘", "建武", "延元", "興国", "正平", "建徳", "文中", "天授", "弘和",
                                                 "元中"}));
 }
 
 TEST_F(ShippedData, YearsFindTheirEra) {
-  const RunState& s = *state_;
+  const ReferenceData& s = *state_;
   struct Case { double year; const char* era; double n; const char* emperor; };
   for (const Case c : {Case{645, "大化", 1, "孝徳"}, {700, "朱鳥", 15, "天武"}, {749, "天平勝宝", 1, "孝謙"},
                        {1331, "元弘", 1, "後醍醐"}, {1336, "建武", 3, "後醍醐"}, {1392, "明徳", 3, "後小松"},
                        {1830, "天保", 1, "仁孝"}, {1868, "明治", 1, "明治"}, {1989, "平成", 1, "明仁"},
                        {2018, "平成", 30, "明仁"}, {2019, "令和", 1, "徳仁"}, {2026, "令和", 8, "徳仁"}}) {
-    const auto row = eraRowFor(s.eraTable, s.eraRowCount, c.year);
+    const auto row = eraRowFor(s.eras.table, s.eras.rowCount, c.year);
     ASSERT_TRUE(row) << c.year;
-    EXPECT_EQ(s.eraTable(*row, 3), c.era) << c.year;
-    EXPECT_EQ(yearOfEra(s.eraTable, *row, c.year), c.n) << c.year;
-    EXPECT_EQ(s.eraTable(*row, 5), c.emperor) << c.year;
+    EXPECT_EQ(s.eras.table(*row, 3), c.era) << c.year;
+    EXPECT_EQ(yearOfEra(s.eras.table, *row, c.year), c.n) << c.year;
+    EXPECT_EQ(s.eras.table(*row, 5), c.emperor) << c.year;
   }
-  EXPECT_FALSE(eraRowFor(s.eraTable, s.eraRowCount, 644));
-  EXPECT_EQ(plainEraText(s.eraTable, *eraRowFor(s.eraTable, s.eraRowCount, 2026), 2026), "令和8年(令和)徳仁天皇");
+  EXPECT_FALSE(eraRowFor(s.eras.table, s.eras.rowCount, 644));
+  EXPECT_EQ(plainEraText(eraRecordsOf(2026, s).at(0)), "令和8年(令和)徳仁天皇");
 
   // The years of the two courts have an era in each table.
   struct Southern { double year; const char* era; double n; };
   for (const Southern c : {Southern{1331, "元弘", 1}, {1336, "延元", 1}, {1346, "正平", 1}, {1392, "元中", 9}}) {
-    const auto row = eraRowFor(s.periodTable, s.periodRowCount, c.year);
+    const auto row = eraRowFor(s.secondCourtEras.table, s.secondCourtEras.rowCount, c.year);
     ASSERT_TRUE(row) << c.year;
-    EXPECT_EQ(s.periodTable(*row, 3), c.era) << c.year;
-    EXPECT_EQ(yearOfEra(s.periodTable, *row, c.year), c.n) << c.year;
+    EXPECT_EQ(s.secondCourtEras.table(*row, 3), c.era) << c.year;
+    EXPECT_EQ(yearOfEra(s.secondCourtEras.table, *row, c.year), c.n) << c.year;
   }
-  EXPECT_EQ(plainEraText(s.periodTable, *eraRowFor(s.periodTable, s.periodRowCount, 1336), 1336),
-            "延元1年(南北朝)後醍醐天皇");
+  EXPECT_EQ(plainEraText(eraRecordsOf(1336, s).at(1)), "延元1年(南北朝)後醍醐天皇");
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-#include "output/calendar_days.h"
-
 #include <gtest/gtest.h>
 
 #include "csv_reader.h"
+#include "output/calendar_file.h"
 #include "output_fixture.h"
-#include "platform/recording.h"
 
 namespace ventorel {
 namespace {
@@ -49,25 +47,15 @@ TEST(CalendarDays, YearSigns) {
 }
 
 TEST(CalendarDays, FileNamesCarryTheYearWithItsBlankOrSign) {
-  RunState state;
-  state.programFolder = "/x/y";
   struct Case { double entered; const char* extension; const char* path; };
   for (const Case c : {Case{2024, ".htm", "/x/y/ 2024年カレンダー.htm"}, {-660, ".csv", "/x/y/-660年カレンダー.csv"},
-                       {1, ".csv", "/x/y/ 1年カレンダー.csv"}}) {
-    state.enteredYear = c.entered;
-    EXPECT_EQ(calendarPath(state, c.extension), c.path);
-  }
+                       {1, ".csv", "/x/y/ 1年カレンダー.csv"}})
+    EXPECT_EQ(calendarPath("/x/y", c.entered, c.extension), c.path);
 }
 
 TEST(CalendarDays, TheWalkVisitsEveryDayWithItsWeekdayAndSixDayName) {
-  RunState state;
-  testing::fillChosenYear(state, 2024);
-  RecordingMessageBox messages;
-  prepareOutputYear(state);
-  std::vector<CalendarDay> days;
-  forEachCalendarDay(state, messages, true, [&](const CalendarDay& day) { days.push_back(day); });
+  const std::vector<CalendarDay> days = testing::chosenYear(2024)->calendar().days;
   ASSERT_EQ(days.size(), 366u);
-  EXPECT_TRUE(messages.texts.empty());
   EXPECT_EQ(days[0].weekday, 1);  // 2024-01-01 is a Monday
   EXPECT_EQ(days[0].rokuyo, 6);   // ((20 + 5 + 4) Mod 6) + 1: 赤口
   EXPECT_EQ(days[59].month, 2);
@@ -78,7 +66,7 @@ TEST(CalendarDays, TheWalkVisitsEveryDayWithItsWeekdayAndSixDayName) {
   // The first day of an old month is 先勝 in months 1 and 7, 友引 in 2 and 8.
   for (const CalendarDay& day : days) {
     if (day.lunarDay != 1) continue;
-    const int expected = (day.lunarMonth - 1) % 6 + 1;
+    const int expected = (*day.lunarMonth.number - 1) % 6 + 1;
     EXPECT_EQ(day.rokuyo, expected) << day.month << "/" << day.day;
   }
 }

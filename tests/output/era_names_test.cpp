@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "calendar/eras.h"
+
 namespace ventorel {
 namespace {
 
@@ -17,9 +21,9 @@ void setRow(EraTable& table, int row, const char* first, const char* era, const 
 }
 
 struct Eras {
-  std::unique_ptr<RunState> state = std::make_unique<RunState>();
+  std::unique_ptr<ReferenceData> state = std::make_unique<ReferenceData>();
   Eras() {
-    EraTable& t = state->eraTable;
+    EraTable& t = state->eras.table;
     setRow(t, 1, "645", "大化", "飛鳥", "孝徳");
     setRow(t, 2, "710", "和銅", "奈良", "元明");
     setRow(t, 3, "1334", "建武", "建武", "後醍醐");
@@ -27,17 +31,27 @@ struct Eras {
     setRow(t, 5, "1868", "明治", "明治", "明治");
     setRow(t, 6, "2019", "令和", "令和", "今上");
     setRow(t, 7, "3000", "未来<&>", "\"新\"時代", "某");
-    state->eraRowCount = 7;
-    setRow(state->periodTable, 1, "1336", "延元", "南北朝", "後醍醐");
-    setRow(state->periodTable, 2, "1339", "延元", "南北朝", "後村上");
-    state->periodRowCount = 2;
+    state->eras.rowCount = 7;
+    setRow(state->secondCourtEras.table, 1, "1336", "延元", "南北朝", "後醍醐");
+    setRow(state->secondCourtEras.table, 2, "1339", "延元", "南北朝", "後村上");
+    state->secondCourtEras.rowCount = 2;
   }
-  RunState& at(double entered) {
-    state->enteredYear = entered;
-    state->year = entered > 0 ? entered : entered + 1;
-    return *state;
+  // The year's values the era texts are made from.
+  CalendarYear at(double entered) const {
+    CalendarYear year;
+    year.enteredYear = entered;
+    year.year = entered > 0 ? entered : entered + 1;
+    year.eras = eraRecordsOf(year.year, *state);
+    return year;
   }
 };
+
+// The CSV file's era records.
+std::vector<std::string> eraRecords(const CalendarYear& year) {
+  std::vector<std::string> records;
+  for (const EraRecord& era : year.eras) records.push_back(plainEraText(era));
+  return records;
+}
 
 TEST(EraNames, PeriodsBeforeTheFirstEraComeFromTheBuiltInRanges) {
   struct Case { double entered; std::string expected; };
@@ -91,18 +105,18 @@ TEST(EraNames, EraLinesAndRecords) {
 
 TEST(EraNames, AYearAfter644WithoutAnEraRowHasNoEraText) {
   Eras eras;
-  eras.state->eraTable(1, 2) = "700";
+  eras.state->eras.table(1, 2) = "700";
   EXPECT_EQ(eraLine(eras.at(650)), "");
   EXPECT_TRUE(eraRecords(eras.at(650)).empty());
 }
 
 TEST(EraNames, PeriodTextPrefersTheEraRowsKnownPeriod) {
   Eras eras;
-  RunState& state = eras.at(1336);
-  EXPECT_EQ(periodText(state, std::nullopt), "");
-  EXPECT_EQ(periodText(state, 2), A + "%E5%A5%88%E8%89%AF%E6%99%82%E4%BB%A3>奈良</a>");
-  state.eraTable(2, 4) = "白鳳";
-  EXPECT_EQ(periodText(state, 2), "白鳳");
+  EraRecord era{Court::Main, "和銅", 1, "奈良", "元明"};
+  EXPECT_EQ(periodText(1336, nullptr), "");
+  EXPECT_EQ(periodText(1336, &era), A + "%E5%A5%88%E8%89%AF%E6%99%82%E4%BB%A3>奈良</a>");
+  era.period = "白鳳";
+  EXPECT_EQ(periodText(1336, &era), "白鳳");
 }
 
 }  // namespace

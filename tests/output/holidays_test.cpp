@@ -1,32 +1,22 @@
-#include "output/holidays.h"
+#include "calendar/holidays.h"
 
 #include <gtest/gtest.h>
 
-#include "output/calendar_days.h"
+#include "output/day_texts.h"
 #include "output_fixture.h"
-#include "platform/recording.h"
 
 namespace ventorel {
 namespace {
 
-using testing::assignYear;
-using testing::dayIndex;
-using testing::fillChosenYear;
-using testing::fillHolidayRows;
-
-// Both holiday stages over a year, as the annotation walk and a writer run them.
+// The holidays of a year with the fixture's holiday rows and equinoxes.
 struct HolidayYear {
-  std::unique_ptr<RunState> state = std::make_unique<RunState>();
-  explicit HolidayYear(double year, int autumnEquinoxDay = 23, bool html = false) {
-    fillHolidayRows(*state);
-    fillChosenYear(*state, year, autumnEquinoxDay);
-    assignYear(*state);
-    for (int d = 1; d <= 365 + state->leapDay; ++d) {
-      const MonthDay md = monthDayOf(d, state->monthStart);
-      finishHolidays(*state, d, epochDays(state->year, md.month, md.day, state->monthStart), html);
-    }
+  explicit HolidayYear(double year, int autumnEquinoxDay = 23, bool holidays = true)
+      : fixture(testing::chosenYear(year, autumnEquinoxDay, holidays)) {}
+  std::vector<std::optional<DayHoliday>> holidays() const { return holidaysOf(fixture->data.holidays, fixture->skies[1]); }
+  std::string on(int m, int d, bool html = false) const {
+    return holidayText(holidays().at(static_cast<std::size_t>(fixture->dayIndex(m, d))), html);
   }
-  const std::string& on(int m, int d) const { return state->dayHoliday[dayIndex(*state, m, d)]; }
+  std::unique_ptr<testing::FixtureYear> fixture;
 };
 
 TEST(Holidays, FinishedHolidaysOfKnownYears) {
@@ -62,49 +52,41 @@ TEST(Holidays, FinishedHolidaysOfKnownYears) {
 TEST(Holidays, NoYearBefore2006HasAnyHoliday) {
   for (const double y : {2005.0, 1990.0, 1582.0, -660.0}) {
     const HolidayYear year(y);
-    for (int d = 0; d <= 368; ++d) EXPECT_EQ(year.state->dayHoliday[d], "") << y << " day " << d;
+    for (const std::optional<DayHoliday>& holiday : year.holidays()) EXPECT_FALSE(holiday) << y;
   }
 }
 
 TEST(Holidays, ANationalHolidayOnASundayGivesNoSubstitute) {
   // 2019-09-22 is a Sunday; with holidays on either side it becomes 国民の休日,
-  // which moves nothing to the Monday after it.
-  HolidayYear year(2019, 23);
-  EXPECT_EQ(year.on(9, 16), "敬老の日");
-  EXPECT_EQ(year.on(9, 22), "");
-  RunState& state = *year.state;
-  const int sunday = dayIndex(state, 9, 22);
-  for (int d = sunday - 1; d <= sunday + 3; ++d) state.dayHoliday[d].clear();
-  state.dayHoliday[sunday - 1] = "敬老の日";
-  state.dayHoliday[sunday + 1] = "秋分の日";
-  finishHolidays(state, sunday - 1, epochDays(2019, 9, 21, state.monthStart), false);
-  finishHolidays(state, sunday, epochDays(2019, 9, 22, state.monthStart), false);
-  EXPECT_EQ(state.dayHoliday[sunday], "国民の休日");
-  EXPECT_EQ(state.dayHoliday[sunday + 2], "");
+  // which moves no holiday on.
+  HolidayYear year(2019, 23, false);
+  year.fixture->data.holidays.holidayDate(1, 1) = Value(9.0);
+  year.fixture->data.holidays.holidayDate(2, 1) = Value(21.0);
+  year.fixture->data.holidays.holidayName[1] = "敬老の日";
+  const auto holidays = year.holidays();
+  const int sunday = year.fixture->dayIndex(9, 22);
+  ASSERT_TRUE(holidays[static_cast<std::size_t>(sunday)]);
+  EXPECT_EQ(holidays[static_cast<std::size_t>(sunday)]->name, "国民の休日");
+  EXPECT_EQ(holidays[static_cast<std::size_t>(sunday)]->kind, HolidayKind::Between);
+  EXPECT_EQ(holidays[static_cast<std::size_t>(sunday + 1)]->kind, HolidayKind::Law);
+  EXPECT_FALSE(holidays[static_cast<std::size_t>(sunday + 2)]);
 }
 
 TEST(Holidays, TheEmperorsBirthdayOnASundayMovesToTheTwentyFourth) {
   HolidayYear year(2012);
-  RunState& state = *year.state;
-  state.holidayDate(1, 3) = Value(12.0);
-  state.holidayDate(2, 3) = Value(23.0);
-  fillChosenYear(state, 2012);
-  assignYear(state);
-  const int d = dayIndex(state, 12, 23);
-  for (int k = d - 1; k <= d + 1; ++k) finishHolidays(state, k, epochDays(2012, 12, k - d + 23, state.monthStart), false);
-  EXPECT_EQ(state.dayHoliday[d], "天皇誕生日");
-  EXPECT_EQ(state.dayHoliday[d + 1], "振替休日");
+  year.fixture->data.holidays.holidayDate(1, 3) = Value(12.0);
+  year.fixture->data.holidays.holidayDate(2, 3) = Value(23.0);
+  EXPECT_EQ(year.on(12, 23), "天皇誕生日");
+  EXPECT_EQ(year.on(12, 24), "振替休日");
+  EXPECT_EQ(year.holidays().at(static_cast<std::size_t>(year.fixture->dayIndex(12, 24)))->kind, HolidayKind::Substitute);
 }
 
 TEST(Holidays, EmptyRowsNeverMatchEvenOnDayZero) {
-  RunState state;
-  fillChosenYear(state, 2024);
-  state.termDay(1, 0) = 80;
-  state.termDay(1, 12) = 266;
-  assignYear(state);
-  for (int d = 0; d <= 366; ++d) {
-    if (d == 80 || d == 266) continue;
-    EXPECT_EQ(state.dayHoliday[d], "") << d;
+  const HolidayYear year(2024, 23, false);
+  const auto holidays = year.holidays();
+  for (std::size_t d = 0; d < holidays.size(); ++d) {
+    if (d == 80 || d == 267) continue;
+    EXPECT_FALSE(holidays[d]) << d;
   }
 }
 
@@ -123,29 +105,12 @@ TEST(Holidays, ThePageLinksKnownNamesAndEscapesOthers) {
   for (const Case& c : cases) EXPECT_EQ(holidayHtml(c.name), c.expected) << c.name;
 }
 
-TEST(Holidays, TheHtmlFormReplacesOnlyTheFinishedDay) {
-  const HolidayYear plain(2008, 23, false);
-  const HolidayYear html(2008, 23, true);
-  EXPECT_EQ(plain.on(5, 6), "振替休日");
-  EXPECT_EQ(html.on(5, 6), holidayHtml("振替休日"));
-  EXPECT_EQ(html.on(5, 4), holidayHtml("みどりの日"));
-  EXPECT_EQ(html.on(5, 7), "");
-}
-
-TEST(Holidays, AnEarlierLongerYearLeavesNoHolidayPastTheLastDay) {
-  // A holiday left in slot 366 by a leap year must not make 31 December of a
-  // common year an in-between holiday.
-  RunState state;
-  fillHolidayRows(state);
-  fillChosenYear(state, 2025);
-  assignYear(state);
-  state.dayHoliday[364] = "大晦日前";
-  state.dayHoliday[366] = "前の年の大晦日";
-  RecordingMessageBox messages;
-  prepareOutputYear(state);
-  forEachCalendarDay(state, messages, false, [](const CalendarDay&) {});
-  EXPECT_EQ(state.dayHoliday[365], "");
-  EXPECT_EQ(state.dayHoliday[366], "");
+TEST(Holidays, ThePageFormLinksTheNames) {
+  const HolidayYear year(2008);
+  EXPECT_EQ(year.on(5, 6), "振替休日");
+  EXPECT_EQ(year.on(5, 6, true), holidayHtml("振替休日"));
+  EXPECT_EQ(year.on(5, 4, true), holidayHtml("みどりの日"));
+  EXPECT_EQ(year.on(5, 7, true), "");
 }
 
 }  // namespace

@@ -1,23 +1,28 @@
-// A run state filled by hand for the output tests: the chosen year's day
-// arithmetic, a plausible old calendar, solar terms and holiday rows, so that
-// the output phases can be checked without computing the sky.
+// A chosen year filled by hand for the output tests: reference data with the
+// holiday rows of the current law, the chosen year's sky with a few terms, and a
+// plausible old calendar, so that the renderers can be checked without computing
+// the sky.
 #pragma once
 
 #include <memory>
 #include <string>
 
-#include "app/run_state.h"
 #include "astro/day_count.h"
-#include "output/holidays.h"
+#include "calendar/annotate.h"
+#include "calendar/holidays.h"
 
 namespace ventorel::testing {
 
-// Day index of (m, d) in the year the state's monthStart describes.
-inline int dayIndex(const RunState& state, int m, int d) { return state.monthStart[m] + d; }
+// Day index of (m, d) in a year of astronomical numbering.
+inline int dayIndex(double year, int m, int d) {
+  MonthStarts starts{"monthStart"};
+  fillMonthStarts(starts, leapDay(year));
+  return starts[m] + d;
+}
 
 // The holiday file of the current law: fixed dates in rows 1..10 (one of them,
 // row 10, also the first rule row) and "MM-000N" n-th Monday rules.
-inline void fillHolidayRows(RunState& state) {
+inline void fillHolidayRows(HolidayFile& file) {
   struct Row { int m; int d; const char* name; const char* rule; };
   const Row rows[] = {{1, 1, "元日", ""},        {2, 11, "建国記念の日", ""}, {2, 23, "天皇誕生日", ""},
                       {4, 29, "昭和の日", ""},   {5, 3, "憲法記念日", ""},    {5, 4, "みどりの日", ""},
@@ -27,58 +32,61 @@ inline void fillHolidayRows(RunState& state) {
   int i = 1;
   for (const Row& row : rows) {
     if (row.m > 0) {
-      state.holidayDate(1, i) = Value(double(row.m));
-      state.holidayDate(2, i) = Value(double(row.d));
-      state.holidayName[i] = row.name;
+      file.holidayDate(1, i) = Value(double(row.m));
+      file.holidayDate(2, i) = Value(double(row.d));
     } else {
-      state.holidayName[i] = row.name;
-      state.holidayRule[i] = row.rule;
+      file.holidayRule[i] = row.rule;
     }
+    file.holidayName[i] = row.name;
     ++i;
   }
 }
 
-// Sets the chosen year (user numbering) and everything a writer reads for it:
-// terms 小寒 on 6 January, 大寒 on 20 January, 春分 on 20 March, 秋分 on
-// `autumnEquinoxDay` September; old-calendar months of 30 days with 1 January
-// on day 20 of month 11, the third month a leap month.
-inline void fillChosenYear(RunState& state, double enteredYear, int autumnEquinoxDay = 23) {
-  state.enteredYear = enteredYear;
-  state.enteredYearText = std::to_string(static_cast<long long>(enteredYear));
-  state.year = enteredYear > 0 ? enteredYear : enteredYear + 1;
-  state.baseYear = state.year;
-  state.yearOffset = 0;
-  state.computeYearArithmetic();
-  const char* months[] = {"11月", "12月", "1月", "閏1月", "2月", "3月", "4月", "5月",
-                          "6月",  "7月",  "8月", "9月",   "10月", "11月"};
-  for (int d = 0; d <= 366; ++d) {
-    state.dayNotePlain(1, d).clear();
-    state.dayNoteHtml(1, d).clear();
-    state.dayHoliday[d].clear();
-    const int sinceMonth11 = d + 18;  // day 1 is the 20th day (age 20) of month 11
-    state.dayLunarMonth(1, d) = months[sinceMonth11 / 30];
-    state.dayMoonAge(1, d) = sinceMonth11 % 30 + 1;
+struct FixtureYear {
+  ReferenceData data;
+  double enteredYear = 0;
+  SkyTrio skies;
+  LunarDays lunar;
+
+  YearSky& sky() { return skies[1]; }
+  int dayIndex(int m, int d) const { return testing::dayIndex(skies[1].year, m, d); }
+  CalendarYear calendar() const { return annotate(data, enteredYear, skies, lunar, CalendarBasis::Classic); }
+};
+
+// The chosen year (user numbering) and everything a renderer reads for it: terms
+// 小寒 on 6 January, 大寒 on 20 January, 立春 on 4 February, 雨水 on 19 February,
+// 春分 on 20 March, 秋分 on `autumnEquinoxDay` September; old-calendar months of
+// 30 days with 1 January on day 20 of month 11, the fourth month (閏1月) a leap
+// month; the holiday rows only with `holidays`.
+inline std::unique_ptr<FixtureYear> chosenYear(double enteredYear, int autumnEquinoxDay = 23, bool holidays = true) {
+  auto year = std::make_unique<FixtureYear>();
+  year->enteredYear = enteredYear;
+  if (holidays) fillHolidayRows(year->data.holidays);
+  const double y = enteredYear > 0 ? enteredYear : enteredYear + 1;
+  for (int slot = 0; slot < 3; ++slot) {
+    year->skies[static_cast<std::size_t>(slot)].year = y + slot - 1;
+    year->skies[static_cast<std::size_t>(slot)].lastDay = 365 + leapDay(y + slot - 1);
   }
-  auto term = [&](int k, int m, int dd) {
-    const int d = dayIndex(state, m, dd);
-    state.termDay(1, k) = d;
-    state.dayNotePlain(1, d) = state.names.solarTermName(1, k);
-    state.dayNoteHtml(1, d) = state.names.solarTermName(0, k);
-  };
+  YearSky& sky = year->sky();
+  auto term = [&](int k, int m, int d) { sky.placeTerm(k, year->dayIndex(m, d)); };
   term(19, 1, 6);
   term(20, 1, 20);
   term(21, 2, 4);
   term(22, 2, 19);
   term(0, 3, 20);
   term(12, 9, autumnEquinoxDay);
-}
-
-// The first holiday stage as the annotation walk runs it.
-inline void assignYear(RunState& state) {
-  for (int d = 0; d <= 365 + state.leapDay; ++d) {
-    const MonthDay md = monthDayOf(d, state.monthStart);
-    assignHolidays(state, d, md.month, md.day, epochDays(state.year, md.month, md.day, state.monthStart));
+  const LunarMonth months[] = {{11, false}, {12, false}, {1, false}, {1, true}, {2, false}, {3, false}, {4, false},
+                               {5, false},  {6, false},  {7, false}, {8, false}, {9, false}, {10, false}, {11, false}};
+  LunarYear& lunar = year->lunar.years[1];
+  lunar.year = y;
+  lunar.lastDay = sky.lastDay;
+  for (int d = 0; d <= 366; ++d) {
+    const int sinceMonth11 = d + 18;  // day 1 is the 20th day (age 20) of month 11
+    lunar.days[d].month = months[sinceMonth11 / 30];
+    lunar.days[d].day = sinceMonth11 % 30 + 1;
+    lunar.days[d].moonAge = lunar.days[d].day;
   }
+  return year;
 }
 
 }  // namespace ventorel::testing

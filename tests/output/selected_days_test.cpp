@@ -1,14 +1,12 @@
-#include "output/selected_days.h"
+#include "calendar/selected_days.h"
 
 #include <gtest/gtest.h>
 
+#include "output/day_texts.h"
 #include "output_fixture.h"
 
 namespace ventorel {
 namespace {
-
-using testing::dayIndex;
-using testing::fillChosenYear;
 
 const std::string A = std::string("<a href=") + ArticleBaseUrl;
 const std::string Tensha = A + "%E5%A4%A9%E8%B5%A6%E6%97%A5>天赦日</A>　";
@@ -25,37 +23,29 @@ TEST(SelectedDays, SexagenaryDaysFromTheDayNumber) {
         << c.epochDays;
 }
 
-TEST(SelectedDays, LunarMonthNumberDropsTheLeapMark) {
-  struct Case { const char* text; int month; };
-  for (const Case c : {Case{"11月", 11}, {"1月", 1}, {"閏4月", 4}, {"閏12月", 12}, {"", 0}})
-    EXPECT_EQ(lunarMonthNumber(c.text), c.month) << c.text;
+TEST(SelectedDays, MonthNamesCarryTheLeapMarkBeforeTheNumber) {
+  struct Case { LunarMonth month; const char* name; };
+  for (const Case& c : {Case{{11, false}, "11月"}, {{4, true}, "閏4月"}, {{12, true}, "閏12月"}, {{}, ""}})
+    EXPECT_EQ(monthName(c.month), c.name) << c.name;
 }
 
-// The selected-day texts of a walk over 2024 from 1 January, keyed by day.
-std::vector<std::string> walk2024(RunState& state, bool html, int lastDay) {
-  fillChosenYear(state, 2024);
-  SolarMonth solarMonth;
+// The selected-day texts of the fixture's 2024 from 1 January, keyed by day.
+std::vector<std::string> walk2024(bool html, const testing::FixtureYear& year = *testing::chosenYear(2024)) {
   std::vector<std::string> texts(1);
-  for (int d = 1; d <= lastDay; ++d) {
-    const MonthDay md = monthDayOf(d, state.monthStart);
-    texts.push_back(senjitsuOf(state, solarMonth, d, epochDays(2024, md.month, md.day, state.monthStart), html));
-  }
+  for (const CalendarDay& day : year.calendar().days) texts.push_back(senjitsuText(day.senjitsu, html));
   return texts;
 }
 
 TEST(SelectedDays, TheFirstOfJanuary2024IsTenshaAndIchiryuManbai) {
-  RunState state;
-  EXPECT_EQ(walk2024(state, true, 1)[1], Tensha + Ichiryu);
-  RunState plain;
-  EXPECT_EQ(walk2024(plain, false, 1)[1], "天赦日　一粒万倍日　");
+  EXPECT_EQ(walk2024(true)[1], Tensha + Ichiryu);
+  EXPECT_EQ(walk2024(false)[1], "天赦日　一粒万倍日　");
 }
 
 TEST(SelectedDays, TextsOfAWalkThroughTheSolarMonths) {
   // 2024 with the fixture: 1 January is 甲子 and day 20 of old month 11, month 12
   // starts on 12 January; 小寒 (6 January) starts solar month 12, 立春 (4 February)
   // solar month 1, and 大寒 (a 中気) changes nothing.
-  RunState state;
-  const std::vector<std::string> texts = walk2024(state, true, 60);
+  const std::vector<std::string> texts = walk2024(true);
   struct Case { int m; int d; std::string expected; };
   const Case cases[] = {
       {1, 1, Tensha + Ichiryu},   // 甲子, solar month 11, winter
@@ -75,40 +65,36 @@ TEST(SelectedDays, TextsOfAWalkThroughTheSolarMonths) {
       {2, 12, Ichiryu},           // 丙午
       {2, 29, Fujoju + Sanrinbo}, // 乙亥, old 1/19
   };
-  for (const Case& c : cases) EXPECT_EQ(texts[dayIndex(state, c.m, c.d)], c.expected) << c.m << "/" << c.d;
+  for (const Case& c : cases) EXPECT_EQ(texts[static_cast<std::size_t>(testing::dayIndex(2024, c.m, c.d))], c.expected) << c.m << "/" << c.d;
 }
 
 TEST(SelectedDays, ItemsStandInTheirFixedOrder) {
-  RunState state;
-  fillChosenYear(state, 2024);
-  state.dayMoonAge(1, 1) = 21;  // old 11/21: also 不成就日
-  SolarMonth solarMonth;
-  EXPECT_EQ(senjitsuOf(state, solarMonth, 1, epochDays(2024, 1, 1, state.monthStart), true), Tensha + Ichiryu + Fujoju);
-  solarMonth = SolarMonth{};
-  EXPECT_EQ(senjitsuOf(state, solarMonth, 1, epochDays(2024, 1, 1, state.monthStart), false),
-            "天赦日　一粒万倍日　不成就日　");
+  auto year = testing::chosenYear(2024);
+  year->lunar.years[1].days[1].day = 21;  // old 11/21: also 不成就日
+  EXPECT_EQ(walk2024(true, *year)[1], Tensha + Ichiryu + Fujoju);
+  EXPECT_EQ(walk2024(false, *year)[1], "天赦日　一粒万倍日　不成就日　");
 }
 
 TEST(SelectedDays, TheSolarMonthBeforeTheFirstTermOfTheYear) {
-  struct Case { const char* firstTerm; int expectedMonth; };
+  struct Case { int firstTerm; int expectedMonth; };
   const Case cases[] = {
-      {"小寒(12月節気)", 11},
-      {"小寒(12月節気)(土用丑（うし）)", 11},  // a note after the term does not hide it
-      {"大寒(12月中気)", 12},
-      {"", 0},                                   // no term within 20 days
+      {19, 11},  // 小寒, a sectional term: the month before it
+      {20, 12},  // 大寒, a mid-month term: its own month
+      {21, 0},   // 立春: month 0, looked for again the next day
+      {-1, 0},   // no term within 20 days
   };
+  const BuiltinTables names;
   for (const Case& c : cases) {
-    RunState state;
-    fillChosenYear(state, 2024);
-    for (int d = 1; d <= 20; ++d) state.dayNotePlain(1, d).clear();
-    state.dayNotePlain(1, 6) = c.firstTerm;
+    EarlyTerms early;
+    for (int& t : early) t = -1;
+    early[6] = c.firstTerm;
     SolarMonth solarMonth;
-    senjitsuOf(state, solarMonth, 1, epochDays(2024, 1, 1, state.monthStart), false);
+    const Sexagenary kinoeNe{1, 1};
+    const Senjitsu first = senjitsuOf(names, solarMonth, early, -1, kinoeNe, 11, 21);
     EXPECT_EQ(solarMonth.value, c.expectedMonth) << c.firstTerm;
     // Without a solar month only 不成就日 can be found.
     if (c.expectedMonth == 0) {
-      state.dayMoonAge(1, 1) = 21;
-      EXPECT_EQ(senjitsuOf(state, solarMonth, 1, epochDays(2024, 1, 1, state.monthStart), false), "不成就日　");
+      EXPECT_EQ(senjitsuText(first, false), "不成就日　");
     }
   }
 }
@@ -127,17 +113,13 @@ TEST(SelectedDays, FestivalNotesGoAfterTheDaysNotes) {
       {1, 8, "", ""},
       {12, 25, "", ""},
   };
+  const BuiltinTables names;
   for (const Case& c : cases) {
-    RunState state;
-    fillChosenYear(state, 2024);
-    const int d = dayIndex(state, c.m, c.d);
-    state.dayNoteHtml(1, d) = "<b>";
-    state.dayNotePlain(1, d) = "[";
-    addFestivals(state, d, c.m, c.d, true);
-    EXPECT_EQ(state.dayNoteHtml(1, d), "<b>" + c.html) << c.m << "/" << c.d;
-    EXPECT_EQ(state.dayNotePlain(1, d), "[") << "the page run leaves the plain note alone";
-    addFestivals(state, d, c.m, c.d, false);
-    EXPECT_EQ(state.dayNotePlain(1, d), "[" + c.plain) << c.m << "/" << c.d;
+    CalendarDay day;
+    day.term = 19;
+    day.festival = festivalOn(c.m, c.d);
+    EXPECT_EQ(dayNote(names, day, true), names.solarTermName(0, 19) + c.html) << c.m << "/" << c.d;
+    EXPECT_EQ(dayNote(names, day, false), names.solarTermName(1, 19) + c.plain) << c.m << "/" << c.d;
   }
 }
 

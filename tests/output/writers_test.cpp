@@ -1,20 +1,18 @@
-// The two calendar files written from a hand-filled run state: their exact
-// texts, their shape, and what happens when the file or the browser fails.
+// The two calendar files written from a hand-filled year: their exact texts,
+// their shape, and what happens when the file or the browser fails.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "csv_reader.h"
 #include "data/numbers.h"
-#include "output/csv_calendar.h"
-#include "output/html_calendar.h"
+#include "app/generation_run.h"
 #include "output_fixture.h"
 #include "support/test_support.h"
 
 namespace ventorel {
 namespace {
 
-using testing::dayIndex;
 using testing::TempFolder;
 
 const std::string A = std::string("<a href=") + ArticleBaseUrl;
@@ -26,21 +24,20 @@ std::size_t count(const std::string& text, const std::string& part) {
   return n;
 }
 
-// A run state for the year with the fixture's calendar and holidays, writing into a temporary folder.
+// The fixture's calendar and holidays for the year, written into a temporary folder.
 struct Writer {
   TempFolder folder;
-  std::unique_ptr<RunState> state = std::make_unique<RunState>();
-  RecordingMessageBox messages;
+  std::unique_ptr<testing::FixtureYear> year;
+  std::string programFolder = folder.path();
   RecordingLauncher launcher;
 
-  explicit Writer(double year) {
-    testing::fillHolidayRows(*state);
-    testing::fillChosenYear(*state, year);
-    testing::assignYear(*state);
-    state->programFolder = folder.path();
+  explicit Writer(double y) : year(testing::chosenYear(y)) {}
+  RunReport write(double format) {
+    return writeCalendar(year->data, RunSettings{programFolder, Value(format)}, year->calendar(), launcher);
   }
-  WriteResult html() { return writeHtmlCalendar(*state, messages, launcher); }
-  WriteResult csv() { return writeCsvCalendar(*state, messages, launcher); }
+  RunReport html() { return write(0); }
+  RunReport csv() { return write(1); }
+  int dayIndex(int m, int d) const { return year->dayIndex(m, d); }
   // The page without its byte-order mark, its quotes and its line end.
   std::string page(const std::string& name) {
     const std::string bytes = folder.read(name);
@@ -60,10 +57,10 @@ struct Writer {
 
 TEST(HtmlCalendar, The2024Page) {
   Writer w(2024);
-  const WriteResult result = w.html();
-  EXPECT_EQ(result.status, WriteResult::Status::Written);
-  EXPECT_EQ(result.path, w.folder.file(" 2024年カレンダー.htm"));
-  EXPECT_EQ(w.launcher.browserPaths, std::vector<std::string>{result.path});
+  const RunReport result = w.html();
+  EXPECT_EQ(result.status, RunStatus::Done);
+  EXPECT_EQ(result.outputPath, w.folder.file(" 2024年カレンダー.htm"));
+  EXPECT_EQ(w.launcher.browserPaths, std::vector<std::string>{result.outputPath});
   const std::string page = w.page(" 2024年カレンダー.htm");
 
   const std::string title = "<HTLM>" + A + "%E8%A5%BF%E6%9A%A6>西暦</A> " + A + "2024%E5%B9%B4>2024年</a>　（" + A +
@@ -88,7 +85,6 @@ TEST(HtmlCalendar, The2024Page) {
   EXPECT_EQ(count(page, "</tr>"), 367u);
   EXPECT_EQ(page.find('"'), std::string::npos);
   EXPECT_EQ(page.find('\n'), std::string::npos);
-  EXPECT_EQ(w.state->lineBuffer, page);
 }
 
 TEST(HtmlCalendar, CellsOfParticularDays) {
@@ -130,8 +126,8 @@ TEST(HtmlCalendar, JulianRowsUpToTheFourteenthOfOctober1582) {
 
 TEST(HtmlCalendar, AYearBeforeChrist) {
   Writer w(-660);
-  const WriteResult result = w.html();
-  EXPECT_EQ(result.path, w.folder.file("-660年カレンダー.htm"));
+  const RunReport result = w.html();
+  EXPECT_EQ(result.outputPath, w.folder.file("-660年カレンダー.htm"));
   const std::string page = w.page("-660年カレンダー.htm");
   EXPECT_EQ(page.substr(0, page.find("　（")),
             "<HTLM>" + A + "%E8%A5%BF%E6%9A%A6>西暦</A> " + A + "%E7%B4%80%E5%85%83%E5%89%8D660%E5%B9%B4>-660年</a>");
@@ -144,7 +140,9 @@ TEST(HtmlCalendar, AYearBeforeChrist) {
 
 TEST(HtmlCalendar, DataTextsCannotAddMarkup) {
   Writer w(2024);
-  w.state->dayHoliday[dayIndex(*w.state, 6, 1)] = "<script>\"x\"&";
+  w.year->data.holidays.holidayDate(1, 1) = Value(6.0);
+  w.year->data.holidays.holidayDate(2, 1) = Value(1.0);
+  w.year->data.holidays.holidayName[1] = "<script>\"x\"&";
   w.html();
   const std::string page = w.page(" 2024年カレンダー.htm");
   EXPECT_NE(page.find("<td>&lt;script&gt;&quot;x&quot;&amp;</td>"), std::string::npos);
@@ -153,10 +151,9 @@ TEST(HtmlCalendar, DataTextsCannotAddMarkup) {
 
 TEST(CsvCalendar, The2024File) {
   Writer w(2024);
-  w.state->holidayName[5] = "憲法\"記念\"日";
-  testing::assignYear(*w.state);
-  const WriteResult result = w.csv();
-  EXPECT_EQ(result.status, WriteResult::Status::Written);
+  w.year->data.holidays.holidayName[5] = "憲法\"記念\"日";
+  const RunReport result = w.csv();
+  EXPECT_EQ(result.status, RunStatus::Done);
   EXPECT_EQ(w.launcher.spreadsheetPaths, std::vector<std::string>{w.folder.file(" 2024年カレンダー.csv")});
   EXPECT_TRUE(w.launcher.browserPaths.empty());
   const testing::CsvRecords records = w.records(" 2024年カレンダー.csv");
@@ -168,9 +165,9 @@ TEST(CsvCalendar, The2024File) {
                                                   "甲子", "天赦日　一粒万倍日　"}));
   for (std::size_t r = 1; r < records.size(); ++r) EXPECT_EQ(records[r].size(), 11u) << r;
   EXPECT_EQ(records[8][5], "(七草)");
-  EXPECT_EQ(records[2 + dayIndex(*w.state, 5, 3) - 1][4], "憲法\"記念\"日");
-  EXPECT_EQ(records[2 + dayIndex(*w.state, 5, 6) - 1][4], "振替休日");
-  EXPECT_EQ(records[2 + dayIndex(*w.state, 3, 20) - 1][4], "春分の日");
+  EXPECT_EQ(records[2 + w.dayIndex(5, 3) - 1][4], "憲法\"記念\"日");
+  EXPECT_EQ(records[2 + w.dayIndex(5, 6) - 1][4], "振替休日");
+  EXPECT_EQ(records[2 + w.dayIndex(3, 20) - 1][4], "春分の日");
   EXPECT_EQ(records.back()[1] + records.back()[2], "12月31日");
 }
 
@@ -193,7 +190,7 @@ TEST(CsvCalendar, EarlyYears) {
   Writer w(1582);
   w.csv();
   const testing::CsvRecords records = w.records(" 1582年カレンダー.csv");
-  const int oct14 = dayIndex(*w.state, 10, 14);
+  const int oct14 = w.dayIndex(10, 14);
   EXPECT_EQ(records[1 + oct14][4], "JC10月4日");
   EXPECT_EQ(records[1 + oct14 + 1][4], "");
   EXPECT_EQ(records[1 + oct14 + 1][1] + records[1 + oct14 + 1][2], "10月15日");
@@ -205,9 +202,6 @@ TEST(CalendarFiles, WritingTheSameYearTwiceReplacesTheFile) {
   w.csv();
   const std::string first = w.folder.read(" 2024年カレンダー.csv");
   EXPECT_EQ(first.find('x'), std::string::npos);
-  // A second run starts from freshly computed day tables, as a real run does.
-  testing::fillChosenYear(*w.state, 2024);
-  testing::assignYear(*w.state);
   w.csv();
   EXPECT_TRUE(w.folder.read(" 2024年カレンダー.csv") == first);
   // Nothing but the calendar is left in the folder.
@@ -218,10 +212,8 @@ TEST(CalendarFiles, AFileThatCannotBeWrittenIsReportedAndNothingIsHandedOn) {
   Writer w(2024);
   // The calendar's name is taken by a folder: the rename over it fails.
   std::filesystem::create_directory(w.folder.file(" 2024年カレンダー.htm"));
-  const WriteResult result = w.html();
-  EXPECT_EQ(result.status, WriteResult::Status::FileFailed);
-  ASSERT_EQ(w.messages.texts.size(), 1u);
-  EXPECT_EQ(w.messages.texts[0], result.message);
+  const RunReport result = w.html();
+  EXPECT_EQ(result.status, RunStatus::WriteFailed);
   EXPECT_NE(result.message.find(w.folder.file(" 2024年カレンダー.htm")), std::string::npos);
   EXPECT_NE(result.message.find("Is a directory"), std::string::npos) << result.message;
   EXPECT_TRUE(w.launcher.browserPaths.empty());
@@ -230,9 +222,10 @@ TEST(CalendarFiles, AFileThatCannotBeWrittenIsReportedAndNothingIsHandedOn) {
 
   // A folder that does not exist.
   Writer lost(2024);
-  lost.state->programFolder = lost.folder.file("gone");
-  EXPECT_EQ(lost.csv().status, WriteResult::Status::FileFailed);
-  EXPECT_NE(lost.messages.texts.at(0).find("No such file or directory"), std::string::npos);
+  lost.programFolder = lost.folder.file("gone");
+  const RunReport lostResult = lost.csv();
+  EXPECT_EQ(lostResult.status, RunStatus::WriteFailed);
+  EXPECT_NE(lostResult.message.find("No such file or directory"), std::string::npos);
   EXPECT_TRUE(lost.launcher.spreadsheetPaths.empty());
 }
 
@@ -240,12 +233,12 @@ TEST(CalendarFiles, AWriteCutShortLeavesTheOldFileIntact) {
   // A full disk, simulated by a file-size limit below the page's size.
   Writer w(2024);
   w.folder.write(" 2024年カレンダー.htm", "old page");
-  WriteResult result;
+  RunReport result;
   {
     testing::FileSizeLimit full(20000);
     result = w.html();
   }
-  EXPECT_EQ(result.status, WriteResult::Status::FileFailed);
+  EXPECT_EQ(result.status, RunStatus::WriteFailed);
   EXPECT_NE(result.message.find("File too large"), std::string::npos) << result.message;
   EXPECT_EQ(w.folder.read(" 2024年カレンダー.htm"), "old page");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(w.folder.path()), {}), 1);
@@ -254,11 +247,10 @@ TEST(CalendarFiles, AWriteCutShortLeavesTheOldFileIntact) {
 TEST(CalendarFiles, ABrowserThatCannotStartIsReportedAfterTheFileIsWritten) {
   Writer w(2024);
   w.launcher.browserFails = true;
-  const WriteResult result = w.html();
-  EXPECT_EQ(result.status, WriteResult::Status::BrowserFailed);
-  ASSERT_EQ(w.messages.texts.size(), 1u);
-  EXPECT_NE(w.messages.texts[0].find("no browser"), std::string::npos);
-  EXPECT_NE(w.messages.texts[0].find(result.path), std::string::npos);
+  const RunReport result = w.html();
+  EXPECT_EQ(result.status, RunStatus::RunError);
+  EXPECT_NE(result.message.find("no browser"), std::string::npos);
+  EXPECT_NE(result.message.find(result.outputPath), std::string::npos);
   EXPECT_EQ(count(w.page(" 2024年カレンダー.htm"), "<tr>"), 367u);
 }
 

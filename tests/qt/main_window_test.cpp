@@ -257,7 +257,7 @@ class WindowTest : public QObject {
     QCOMPARE(int(w.window.lastReport().status), int(RunStatus::Done));
     QVERIFY(QFile::exists(folder.file(CalendarHtm)));
     QCOMPARE(w.launcher.paths.size(), std::size_t(1));
-    QVERIFY(w.window.state().outputFormat.equals(0));
+    QVERIFY(w.window.settings().outputFormat.equals(0));
 
     const QImage picture = w.window.surface().picture();
     const double width = w.window.surface().scaleWidth();
@@ -292,10 +292,10 @@ class WindowTest : public QObject {
     auto* combo = w.control<QComboBox>("Combo1");
     // A choice from the list is not a text change: the format follows at the run.
     combo->setCurrentIndex(1);
-    QVERIFY(w.window.state().outputFormat.equals(0));
+    QVERIFY(w.window.settings().outputFormat.equals(0));
     w.typeYear("2024");
     QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY(w.window.state().outputFormat.equals(1));
+    QVERIFY(w.window.settings().outputFormat.equals(1));
     QVERIFY(QFile::exists(folder.file(CalendarCsv)));
     QCOMPARE(combo->currentText(), CsvName);
     w.window.close();
@@ -321,9 +321,9 @@ class WindowTest : public QObject {
     QInputMethodEvent typed;
     typed.setCommitString(CsvName);
     QApplication::sendEvent(edit, &typed);
-    QVERIFY(w.window.state().outputFormat.equals(1));
+    QVERIFY(w.window.settings().outputFormat.equals(1));
     QTest::keyClick(edit, Qt::Key_Backspace);  // "csv形" is no format name
-    QVERIFY(w.window.state().outputFormat.equals(1));
+    QVERIFY(w.window.settings().outputFormat.equals(1));
   }
 
   void missingFilesAreReportedOnce() {

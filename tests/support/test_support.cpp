@@ -1,13 +1,13 @@
 #include "support/test_support.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-#include "data/data_files.h"
+#include "app/program_folder.h"
+#include "platform/file_io.h"
 
 namespace ventorel::testing {
 
@@ -44,11 +44,11 @@ void copyShippedData(const TempFolder& folder) {
                                  std::filesystem::copy_options::overwrite_existing);
 }
 
-RecordedRun::RecordedRun() : state(std::make_unique<RunState>()) { comboText = state->names.formatName[0]; }
+RecordedRun::RecordedRun() : data(std::make_unique<ReferenceData>()) { comboText = data->names.formatName[0]; }
 
 RunReport RecordedRun::run(const std::string& yearText) {
-  RunContext context{surface, messages, launcher};
-  return runGeneration(*state, yearText, comboText, context);
+  RunContext context{surface, launcher};
+  return runGeneration(*data, settings, RunInputs{yearText}, comboText, context);
 }
 
 RunReport RecordedRun::run(const std::string& yearText, const std::string& format) {
@@ -58,8 +58,9 @@ RunReport RecordedRun::run(const std::string& yearText, const std::string& forma
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {
   getrlimit(RLIMIT_FSIZE, &saved_);
-  // The limit's signal would end the process; the write's error is what is tested.
-  previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  // The process is set up as the programs set themselves up, so that a write past
+  // the limit fails with an error instead of ending the tests.
+  ignoreFileSizeSignal();
   rlimit limited = saved_;
   limited.rlim_cur = bytes;
   if (setrlimit(RLIMIT_FSIZE, &limited) != 0) throw std::runtime_error("setrlimit failed");
@@ -67,13 +68,15 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes) {
 
 FileSizeLimit::~FileSizeLimit() {
   setrlimit(RLIMIT_FSIZE, &saved_);
-  std::signal(SIGXFSZ, previousHandler_);
 }
 
 ShippedProgram::ShippedProgram() {
   copyShippedData(folder);
-  recorded.state->programFolder = folder.path();
-  loadDataFiles(*recorded.state, recorded.messages);
+  LoadedReferenceData loaded = loadProgramFolder(folder.path());
+  *recorded.data = std::move(loaded.data);
+  problems = std::move(loaded.problems);
+  recorded.settings.programFolder = folder.path();
+  recorded.settings.outputFormat = recorded.data->outputFormat;
 }
 
 }  // namespace ventorel::testing

@@ -6,7 +6,7 @@
 #include <sys/resource.h>
 
 #include "app/generation_run.h"
-#include "app/run_state.h"
+#include "data/data_files.h"
 #include "platform/recording.h"
 
 namespace ventorel::testing {
@@ -33,12 +33,13 @@ std::string shippedDataFolder();
 // A program folder holding copies of the shipped data files.
 void copyShippedData(const TempFolder& folder);
 
-// One run as the window makes it, with recording platform objects.
+// One run as the window makes it, with recording platform objects, on reference
+// data the test may fill (built-in tables only, until loaded).
 struct RecordedRun {
   RecordedRun();
-  std::unique_ptr<RunState> state;
+  std::unique_ptr<ReferenceData> data;
+  RunSettings settings;
   RecordingSurface surface;
-  RecordingMessageBox messages;
   RecordingLauncher launcher;
   std::string comboText;
   RunReport run(const std::string& yearText);
@@ -56,7 +57,6 @@ class FileSizeLimit {
 
  private:
   rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
 };
 
 // A program folder holding the shipped data files, loaded as at start-up, and a
@@ -65,6 +65,7 @@ struct ShippedProgram {
   ShippedProgram();
   TempFolder folder;
   RecordedRun recorded;
+  std::vector<DataFile> problems;  // the files that could not be loaded
 };
 
 }  // namespace ventorel::testing

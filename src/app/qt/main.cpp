@@ -6,8 +6,10 @@
 #include <QApplication>
 
 #include "app/qt/main_window.h"
+#include "platform/file_io.h"
 
 int main(int argc, char** argv) {
+  ventorel::ignoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName("ventorel");
   QApplication::setApplicationDisplayName("Ventorel");

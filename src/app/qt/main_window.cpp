@@ -1,6 +1,5 @@
 #include "app/qt/main_window.h"
 
-#include <vector>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,7 +11,7 @@
 #include <QScreen>
 
 #include "app/main_window_logic.h"
-#include "data/data_files.h"
+#include "app/program_folder.h"
 #include "platform/file_io.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/qt_launcher.h"
@@ -20,24 +19,6 @@
 #include "platform/qt/qt_surface.h"
 
 namespace ventorel {
-
-class MainWindow::ShownMessages : public MessageBox {
- public:
-  explicit ShownMessages(MessageBox& inner) : inner_(inner) {}
-  void show(const std::string& text) override {
-    shown.push_back(text);
-    inner_.show(text);
-  }
-  bool wasShown(const std::string& text) const {
-    for (const std::string& s : shown)
-      if (s == text) return true;
-    return false;
-  }
-  std::vector<std::string> shown;
-
- private:
-  MessageBox& inner_;
-};
 
 namespace {
 
@@ -70,7 +51,7 @@ MainWindow::MainWindow(WindowServices services) {
     ownLauncher_ = std::make_unique<QtLauncher>();
     services.launcher = ownLauncher_.get();
   }
-  messages_ = std::make_unique<ShownMessages>(*services.messages);
+  messages_ = services.messages;
   launcher_ = services.launcher;
   programFolder_ = services.programFolder;
 
@@ -140,35 +121,37 @@ void MainWindow::buildControls() {
   // Only an edit of the text (typing, pasting) is a text change; a choice from
   // the list reaches the format when the next run starts.
   connect(combo1_->lineEdit(), &QLineEdit::textEdited, this,
-          [this](const QString& text) { applyFormatText(*state_, text.toStdString()); });
+          [this](const QString& text) { applyFormatText(data_->names, settings_.outputFormat, text.toStdString()); });
 }
 
 void MainWindow::startUp() {
-  // 1. The window covers the screen, centred.
+  // The window covers the screen, centred.
   const double width = surface_->screenWidth();
   const double height = surface_->screenHeight();
   surface_->setWindowGeometry((surface_->screenWidth() - width) / 2, (surface_->screenHeight() - height) / 2, width,
                               height);
-  // 2. The year of the system clock.
+  // The year of the system clock.
   text1_->setText(QString::number(QDate::currentDate().year()));
-  // 3. Background colour (blue given as 256).
+  // Background colour (blue given as 256).
   surface_->setBackground({200, 200, 256});
-  // 4. The built-in tables come with the state.
-  state_ = std::make_unique<RunState>();
-  // 5. The data files of the program folder, which is the current directory.
-  state_->programFolder = programFolder_.empty() ? currentDirectory() : programFolder_;
-  loadDataFiles(*state_, *messages_);
-  // 6. and 7. The format list with the saved format selected.
-  for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(state_->names.formatName[i]));
-  const int index = formatListIndex(state_->outputFormat);
-  setFormatText(QString::fromStdString(state_->names.formatName[index]));
+  // The built-in tables and the data files of the program folder, which is the
+  // current directory unless one was given; each missing or damaged file is told.
+  settings_.programFolder = programFolder_.empty() ? currentDirectory() : programFolder_;
+  LoadedReferenceData loaded = loadProgramFolder(settings_.programFolder);
+  data_ = std::make_unique<const ReferenceData>(std::move(loaded.data));
+  settings_.outputFormat = data_->outputFormat;
+  for (std::size_t i = 0; i < loaded.problems.size(); ++i) messages_->show(MissingFileMessage);
+  // The format list with the saved format selected.
+  for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(data_->names.formatName[i]));
+  const int index = formatListIndex(settings_.outputFormat);
+  setFormatText(QString::fromStdString(data_->names.formatName[index]));
 }
 
 void MainWindow::setFormatText(const QString& text) {
   const int index = combo1_->findText(text);
   if (index >= 0 && index != combo1_->currentIndex()) combo1_->setCurrentIndex(index);
   combo1_->setEditText(text);
-  applyFormatText(*state_, text.toStdString());
+  applyFormatText(data_->names, settings_.outputFormat, text.toStdString());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -184,7 +167,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  saveSettings(*state_, *messages_);
+  if (!saveSettings(settings_.programFolder, settings_.outputFormat)) messages_->show(MissingFileMessage);
   event->accept();
 }
 
@@ -205,17 +188,15 @@ void MainWindow::createCalendar() {
   if (running_) return;
   running_ = true;
   ++runsStarted_;
-  messages_->shown.clear();
   std::string comboText = combo1_->currentText().toStdString();
   const std::string before = comboText;
-  RunContext context{*surface_, *messages_, *launcher_};
-  lastReport_ = runGeneration(*state_, text1_->text().toStdString(), comboText, context);
+  RunContext context{*surface_, *launcher_};
+  lastReport_ = runGeneration(*data_, settings_, RunInputs{text1_->text().toStdString()}, comboText, context);
   if (comboText != before) setFormatText(QString::fromStdString(comboText));
-  // A file that could not be written or a browser that did not start is told
-  // in a message box, unless the run has shown it already.
+  // A file that could not be written, a browser that did not start or a run that
+  // could not go on is told in a message box; the refusals are on the window.
   const bool failed = lastReport_.status == RunStatus::WriteFailed || lastReport_.status == RunStatus::RunError;
-  if (failed && !lastReport_.message.empty() && !messages_->wasShown(lastReport_.message))
-    messages_->show(lastReport_.message);
+  if (failed && !lastReport_.message.empty()) messages_->show(lastReport_.message);
   // Clicks and keys that arrived while the run was busy are taken off the queue
   // and dropped, so none of them starts anything after the run.
   surface_->repaint();

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "app/generation_run.h"
-#include "app/run_state.h"
+#include "data/reference_data.h"
 #include "platform/launcher.h"
 #include "platform/message_box.h"
 
@@ -39,7 +39,8 @@ class MainWindow : public QWidget {
   explicit MainWindow(WindowServices services = {});
   ~MainWindow() override;
 
-  RunState& state() { return *state_; }
+  const ReferenceData& referenceData() const { return *data_; }
+  RunSettings& settings() { return settings_; }
   QtSurface& surface() { return *surface_; }
   // The report of the latest run.
   const RunReport& lastReport() const { return lastReport_; }
@@ -64,16 +65,13 @@ class MainWindow : public QWidget {
   // format rule.
   void setFormatText(const QString& text);
 
-  // Remembers what the run showed, so that a failure already shown is not
-  // shown a second time.
-  class ShownMessages;
-
   std::unique_ptr<MessageBox> ownMessages_;
   std::unique_ptr<Launcher> ownLauncher_;
-  std::unique_ptr<ShownMessages> messages_;
+  MessageBox* messages_ = nullptr;
   Launcher* launcher_ = nullptr;
   std::string programFolder_;
-  std::unique_ptr<RunState> state_;
+  std::unique_ptr<const ReferenceData> data_;
+  RunSettings settings_;
 
   QtSurface* surface_ = nullptr;
   QLineEdit* text1_ = nullptr;

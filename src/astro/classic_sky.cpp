@@ -1,0 +1,24 @@
+#include "astro/classic_sky.h"
+
+#include "astro/sky_walk.h"
+
+namespace ventorel {
+
+YearSky KeplerSky::year(double astronomicalYear) const {
+  SkyWalk walk(orbit_, astronomicalYear);
+  return walkYear(walk);
+}
+
+YearSky TableNewMoonSky::year(double astronomicalYear) const {
+  SkyWalk walk(orbit_, astronomicalYear);
+  walk.newMoonTable = &table_;
+  for (int r = 1; r <= NewMoonRows; ++r) {
+    if (table_(r, 1).equals(astronomicalYear)) {
+      walk.newMoonRow = r;
+      break;
+    }
+  }
+  return walkYear(walk);
+}
+
+}  // namespace ventorel

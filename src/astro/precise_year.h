@@ -1,0 +1,83 @@
+// The events of the precise sky that one calendar year needs, cut to what the
+// calendar keeps of them: the JST day and the JST minute of each instant.
+//
+// Solving them (precise_sky.h) costs some 1.8 ms a year, so the build solves every
+// year of the precise range once, with the same code, and compiles the result in
+// (tools/precise_year_table_main.cpp); preciseYearEvents() then reads a year from
+// that table. The day and the minute it gives are those of the direct solve, to
+// the last minute: a test holds the two together.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace ventorel {
+
+// An instant of the sky as the calendar keeps it: its JST day and the JST minute,
+// cut (not rounded) from the full-precision instant, so that 23:59:59.9 stays on
+// its day at 23:59.
+struct SkyEvent {
+  std::int64_t dayNumber;  // Julian Day Number of the JST date
+  int minuteOfDay;         // 0..1439
+
+  int hour() const { return minuteOfDay / 60; }
+  int minute() const { return minuteOfDay % 60; }
+  // The JST date as the calendar's day count (0 = 1982-08-19).
+  double epochDay() const;
+  bool operator==(const SkyEvent&) const = default;
+};
+
+// The Sun's longitudes, beyond the terms, whose passages the calendar marks.
+inline constexpr std::array<double, 6> ExtraSolarLongitudes = {80, 100, 27, 117, 207, 297};
+
+struct PreciseYearEvents {
+  int year;
+  // [k] is the passage of 15 k degrees, as solarTermInstants: 0 = 春分,
+  // 18 = 冬至, 19..23 = 小寒..啓蟄 of January to early March of the same year.
+  std::array<SkyEvent, 24> terms;
+  // The passages of ExtraSolarLongitudes, in that order: 入梅 (80), 半夏生 (100),
+  // and the starts of the four 土用 (27, 117, 207, 297).
+  std::array<SkyEvent, 6> extras;
+  // The new moons whose JST day lies in the year, in time order: 12 or 13.
+  int newMoonCount;
+  std::array<SkyEvent, 13> newMoonSlots;
+
+  const SkyEvent& nyubai() const { return extras[0]; }
+  const SkyEvent& hangeshou() const { return extras[1]; }
+  // The start of the 土用 before season s: 0 spring (27), 1 summer (117),
+  // 2 autumn (207), 3 winter (297, in January).
+  const SkyEvent& doyoStart(int season) const { return extras.at(2 + season); }
+  std::span<const SkyEvent> newMoons() const {
+    return {newMoonSlots.data(), static_cast<std::size_t>(std::clamp(newMoonCount, 0, 13))};
+  }
+  bool operator==(const PreciseYearEvents&) const = default;
+};
+
+// Solves every event of `year` with the precise sky (slow: about 1.8 ms). Throws
+// std::domain_error where the precise sky does (dates before -4799), and
+// std::runtime_error if a year had other than 12 or 13 new moons.
+PreciseYearEvents computePreciseYearEvents(int year);
+
+// The years the compiled-in table holds: the precise range and one year on each
+// side, since a calendar year also needs the events of its neighbours.
+inline constexpr int PreciseYearTableFirstYear = -1001;
+inline constexpr int PreciseYearTableLastYear = 3001;
+
+// The events of `year`: from the compiled-in table (some tens of nanoseconds) for
+// the years it holds, else solved directly as computePreciseYearEvents. Whether a
+// year is inside the precise sky's range (PreciseSkyFirstYear..PreciseSkyLastYear)
+// is the caller's decision: outside it the direct solve still answers, but its days
+// are no better than a guess.
+PreciseYearEvents preciseYearEvents(int year);
+
+// The table's form of a year: each event as minutes since 00:00 JST of 1 January,
+// then the new-moon count, unused moon slots as -1, and the year last as a check.
+inline constexpr int PackedYearSize = 24 + 6 + 1 + 13 + 1;
+using PackedYear = std::array<std::int32_t, PackedYearSize>;
+PackedYear packYear(const PreciseYearEvents& events);
+// A new-moon count outside 0..13 throws TableBoundsError (data/checked_table.h).
+PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packed);
+
+}  // namespace ventorel

@@ -1,0 +1,60 @@
+// The compiled-in events of every year PreciseYearTableFirstYear..LastYear. The
+// rows are made at build time by tools/precise_year_table_main.cpp into the build
+// folder; the checks below stop the build if the generated file is malformed.
+#include <cstdint>
+
+#include "astro/precise_year.h"
+
+namespace ventorel {
+
+namespace {
+
+constexpr std::int32_t Rows[][PackedYearSize] = {
+#include "precise_year_table.inc"
+};
+
+constexpr int RowCount = static_cast<int>(sizeof Rows / sizeof Rows[0]);
+static_assert(RowCount == PreciseYearTableLastYear - PreciseYearTableFirstYear + 1,
+              "the generated sky table holds other years than the engine expects");
+
+constexpr bool within(std::int32_t value, int lowDays, int highDays) {
+  return value >= lowDays * 1440 && value <= highDays * 1440;
+}
+
+// Each row is for its year, every event lies near its year, the terms run in
+// order some fifteen days apart and the 12 or 13 new moons a lunation apart: a
+// truncated, shifted or garbled row breaks one of these.
+constexpr bool wellFormed(const std::int32_t* row, int year) {
+  if (row[PackedYearSize - 1] != year) return false;
+  for (int i = 0; i < 30; ++i)
+    if (!within(row[i], -5, 370)) return false;
+  // In time order the terms are 19..23, then 0..18.
+  for (int n = 0; n < 23; ++n) {
+    const int k = (19 + n) % 24, next = (20 + n) % 24;
+    if (!within(row[next] - row[k], 14, 17)) return false;
+  }
+  const int moons = row[30];
+  if (moons != 12 && moons != 13) return false;
+  if (!within(row[31], 0, 31) || !within(row[31 + moons - 1], 320, 366)) return false;
+  for (int i = 1; i < moons; ++i)
+    if (!within(row[31 + i] - row[30 + i], 29, 30)) return false;
+  for (int i = moons; i < 13; ++i)
+    if (row[31 + i] != -1) return false;
+  return true;
+}
+
+constexpr bool tableWellFormed() {
+  for (int r = 0; r < RowCount; ++r)
+    if (!wellFormed(Rows[r], PreciseYearTableFirstYear + r)) return false;
+  return true;
+}
+static_assert(tableWellFormed(), "the generated sky table is malformed");
+
+}  // namespace
+
+PreciseYearEvents preciseYearEvents(int year) {
+  if (year < PreciseYearTableFirstYear || year > PreciseYearTableLastYear) return computePreciseYearEvents(year);
+  return unpackYear(Rows[year - PreciseYearTableFirstYear]);
+}
+
+}  // namespace ventorel

@@ -1,0 +1,70 @@
+// What the sky gives the calendar for one year: the days of the 24 solar terms
+// and of the new moons, the moon age at the year's end, and the days on which the
+// Sun reaches 80 and 100 degrees (入梅 and 半夏生). A sky source that knows the
+// instants to the minute gives them too; the classic model and the shipped table
+// know only days.
+#pragma once
+
+#include <compare>
+#include <optional>
+#include <vector>
+
+#include "data/checked_table.h"
+
+namespace ventorel {
+
+// Day slots of a year: day 0 (the last day of the year before) .. 366.
+inline constexpr int DaysPerSlot = 367;
+
+// An instant in Japan Standard Time, to the minute.
+struct JstMinute {
+  double year = 0;  // astronomical numbering
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  auto operator<=>(const JstMinute&) const = default;
+};
+
+struct NewMoon {
+  int day = 0;  // day of the year, 1 = 1 January
+  std::optional<JstMinute> instant;
+};
+
+struct YearSky {
+  YearSky() { termOnDay.fill(-1); }
+
+  double year = 0;   // astronomical numbering (0 is 1 BC)
+  int lastDay = 365;  // 365, or 366 in a leap year
+
+  Table<int, 24> termDay{"termDay"};       // day of term k (0 = 春分, 18 = 冬至); 0 when not placed
+  Table<int, DaysPerSlot> termOnDay{"termOnDay"};  // the term placed on a day, -1 for none
+  Table<std::optional<JstMinute>, 24> termInstant{"termInstant"};
+
+  std::vector<NewMoon> newMoons;  // in day order
+  int yearEndMoonAge = 0;         // the moon age on the last day; 0 when the year has no new moon
+
+  int nextTerm = 0;     // the term the walk was waiting for when the year ended
+  int nyubaiDay = 0;    // first day with the Sun strictly between 80 and 81 degrees; 0 for none
+  int hangeshoDay = 0;  // ... between 100 and 101 degrees
+
+  // Places term k on day b.
+  void placeTerm(int k, int b) {
+    termDay[k] = b;
+    termOnDay[b] = k;
+  }
+  // The moon age of day b: 1 on a new-moon day, one more each day after; 0 before
+  // the year's first new moon.
+  int moonAgeOn(int b) const;
+  bool isNewMoonDay(int b) const;
+};
+
+// A source of the sky, year by year.
+class SkySource {
+ public:
+  virtual ~SkySource() = default;
+  // The sky of a year in astronomical numbering.
+  virtual YearSky year(double astronomicalYear) const = 0;
+};
+
+}  // namespace ventorel

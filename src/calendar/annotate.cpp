@@ -1,0 +1,186 @@
+#include "calendar/annotate.h"
+
+#include "astro/day_count.h"
+#include "calendar/eras.h"
+#include "calendar/holidays.h"
+#include "calendar/selected_days.h"
+#include "data/numbers.h"
+
+namespace ventorel {
+
+namespace {
+
+constexpr double DaysPerJulianYear = 365.25;
+constexpr int Tsuchinoe = 5;  // stem number of a 戊 day
+constexpr int Ushi = 2;       // branch number of a 丑 day
+
+// Term numbers of the 雑節 reckoning.
+constexpr int Shunbun = 0, Risshu = 9, Shubun = 12, Risshun = 21;
+
+class ZassetsuWalk {
+ public:
+  ZassetsuWalk(const YearSky& sky, const LunarYear& lunar, MonthStarts& monthStart)
+      : sky_(sky),
+        lunar_(lunar),
+        monthStart_(monthStart),
+        springEquinox_(sky.termDay[Shunbun]),
+        autumnEquinox_(sky.termDay[Shubun]),
+        springStart_(sky.termDay[Risshun]),
+        autumnStart_(sky.termDay[Risshu]),
+        nyubaiDay_(sky.nyubaiDay),
+        hangeshoDay_(sky.hangeshoDay),
+        marks_(static_cast<std::size_t>(sky.lastDay) + 1) {}
+
+  // The checks for day d, in the order their marks follow each other.
+  void markDay(int d) {
+    const MonthDay date = monthDayOf(d, monthStart_);
+    const double dayNumber = epochDays(sky_.year, date.month, date.day, monthStart_);
+    const int S = springStart_;
+    if (d == S - 1) append(d, Zassetsu::Setsubun);
+    markHigan(d, springEquinox_);
+    if (d == springEquinox_) markShanichi(d, dayNumber, Zassetsu::SpringShanichi);
+    if (d == S + 87) append(d, Zassetsu::Hachijuhachiya);
+    if (d == nyubaiDay_) {
+      append(d, Zassetsu::Nyubai);
+      nyubaiDay_ = 0;
+    }
+    if (d == hangeshoDay_) {
+      append(d, Zassetsu::Hangesho);
+      hangeshoDay_ = 0;
+    }
+    // The summer 土用 runs from 117/360 of a year after 春分 to 立秋.
+    if (d >= springEquinox_ + TropicalYear * 117 / 360 && d <= autumnStart_ && daySexagenary(dayNumber).branch == Ushi)
+      append(d, Zassetsu::DoyoUshi);
+    if (d >= 1) {
+      const LunarDay& lunar = lunar_.days[d];
+      if (lunar.month == LunarMonth{8, false} && lunar.day == 1) append(d, Zassetsu::Hassaku);
+    }
+    if (d == S + 209) append(d, Zassetsu::Nihyakutoka);
+    if (d == S + 219) append(d, Zassetsu::Nihyakuhatsuka);
+    markHigan(d, autumnEquinox_);
+    if (d == autumnEquinox_) markShanichi(d, dayNumber, Zassetsu::AutumnShanichi);
+  }
+
+  std::vector<std::vector<Zassetsu>> take() { return std::move(marks_); }
+
+ private:
+  // The 彼岸 week: three days either side of the equinox.
+  void markHigan(int d, int equinox) {
+    if (d == equinox - 3) append(d, Zassetsu::HiganStart);
+    for (int offset = -2; offset <= 2; ++offset)
+      if (d == equinox + offset) append(d, Zassetsu::HiganWeek);
+    if (d == equinox + 3) append(d, Zassetsu::HiganEnd);
+  }
+
+  // 社日: the 戊 day nearest the equinox day d; of two equally near (a 癸
+  // equinox) the earlier one.
+  void markShanichi(int d, double dayNumber, Zassetsu mark) {
+    const int target = d - (daySexagenary(dayNumber).stem - Tsuchinoe);
+    // An equinox so close to the year's edge that the 戊 day falls outside the
+    // year has no day of this year to mark.
+    if (target < 0 || target > sky_.lastDay) return;
+    append(target, mark);
+  }
+
+  void append(int d, Zassetsu mark) { marks_.at(static_cast<std::size_t>(d)).push_back(mark); }
+
+  const YearSky& sky_;
+  const LunarYear& lunar_;
+  MonthStarts& monthStart_;
+  const int springEquinox_;
+  const int autumnEquinox_;
+  const int springStart_;
+  const int autumnStart_;
+  int nyubaiDay_;
+  int hangeshoDay_;
+  std::vector<std::vector<Zassetsu>> marks_;
+};
+
+}  // namespace
+
+JulianDate julianDateOf(double daysBeforeYear, int d) {
+  // Day R of the Julian era, 1 January of Julian year 1 being day 1.
+  const double r = daysBeforeYear + d + 2;
+  const double year = Int(r / DaysPerJulianYear) + 1;
+  const int leap = static_cast<int>(Int(Int(year / 4) + 1 - year / 4));
+  MonthStarts starts{"julianMonthStart"};
+  fillMonthStarts(starts, leap);
+  const double dayOfYear = r - Int((year - 1) * DaysPerJulianYear);
+  const MonthDay md = monthDayOf(static_cast<int>(dayOfYear), starts);
+  // Deliberate and kept: on 31 December of a Julian leap year the year estimate
+  // is one too high and the day of that year comes out 0; the date is mended here
+  // rather than by a different estimate, which would move other days.
+  if (md.month == 0 && md.day == 0) return {year - 1, 12, 31};
+  return {year, md.month, md.day};
+}
+
+bool isGregorianDay(double year, int month, int day) {
+  return year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day > 14)));
+}
+
+std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYear& lunar) {
+  MonthStarts monthStart{"monthStart"};
+  fillMonthStarts(monthStart, leapDay(sky.year));
+  ZassetsuWalk walk(sky, lunar, monthStart);
+  for (int d = 0; d <= sky.lastDay; ++d) walk.markDay(d);
+  return walk.take();
+}
+
+CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTrio& skies, const LunarDays& lunar,
+                      CalendarBasis basis) {
+  const YearSky& sky = skies[1];
+  const LunarYear& lunarYear = lunar.years[1];
+  CalendarYear year;
+  year.enteredYear = enteredYear;
+  year.year = sky.year;
+  year.yearSign = yearSexagenary(sky.year);
+  year.eras = eraRecordsOf(sky.year, data);
+  year.basis = basis;
+
+  MonthStarts monthStart{"monthStart"};
+  fillMonthStarts(monthStart, leapDay(sky.year));
+  const double daysBefore = daysBeforeYear(sky.year);
+  const std::vector<std::optional<DayHoliday>> holidays = holidaysOf(data.holidays, sky);
+  std::vector<std::vector<Zassetsu>> zassetsu = zassetsuOf(sky, lunarYear);
+  EarlyTerms earlyTerms;
+  for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;
+
+  SolarMonth solarMonth;
+  for (int d = 1; d <= sky.lastDay; ++d) {
+    CalendarDay day;
+    day.dayOfYear = d;
+    const MonthDay md = monthDayOf(d, monthStart);
+    day.month = md.month;
+    day.day = md.day;
+    day.epochDays = daysBefore + monthStart[day.month] + day.day - 1 - EpochOffset;
+    day.weekday = weekdayIndex(day.epochDays);
+    day.gregorian = isGregorianDay(sky.year, day.month, day.day);
+    day.julian = julianDateOf(daysBefore, d);
+    const int term = sky.termOnDay[d];
+    if (term >= 0) {
+      day.term = term;
+      day.termInstant = sky.termInstant[term];
+    }
+    day.zassetsu = std::move(zassetsu.at(static_cast<std::size_t>(d)));
+    day.holiday = holidays.at(static_cast<std::size_t>(d));
+    day.festival = festivalOn(day.month, day.day);
+    day.sexagenary = daySexagenary(day.epochDays);
+    const LunarDay& old = lunarYear.days[d];
+    day.lunarMonth = old.month;
+    day.lunarDay = old.day;
+    day.moonAge = old.moonAge;
+    const int monthNumber = old.month.number.value_or(0);
+    day.senjitsu = senjitsuOf(data.names, solarMonth, earlyTerms, term, day.sexagenary, monthNumber, day.lunarDay);
+    day.rokuyo = static_cast<int>(Mod(day.lunarDay + 5 + data.names.rokuyoMonthOffset[monthNumber], 6) + 1);
+    for (const NewMoon& moon : sky.newMoons) {
+      if (moon.day == d) {
+        day.newMoon = true;
+        day.newMoonInstant = moon.instant;
+      }
+    }
+    year.days.push_back(std::move(day));
+  }
+  return year;
+}
+
+}  // namespace ventorel

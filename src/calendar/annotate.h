@@ -1,0 +1,25 @@
+// The chosen year annotated day by day: dates, terms, 雑節, holidays, festivals,
+// 六曜, 干支, 選日 and the old calendar, plus the year's era and sign.
+#pragma once
+
+#include "calendar/calendar_year.h"
+#include "calendar/lunar_days.h"
+#include "data/reference_data.h"
+
+namespace ventorel {
+
+// The Julian date of day d (1 = 1 January) of the Gregorian year that starts
+// `daysBeforeYear` days after 1 January of year 1.
+JulianDate julianDateOf(double daysBeforeYear, int d);
+
+// True for the days the calendar shows in the Gregorian calendar: from 1582-10-15 on.
+bool isGregorianDay(double year, int month, int day);
+
+// The 雑節 of every day 0..lastDay of the chosen year, each day's in display order.
+std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYear& lunar);
+
+// The chosen year (the middle of the three skies) as the calendar files show it.
+CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTrio& skies, const LunarDays& lunar,
+                      CalendarBasis basis);
+
+}  // namespace ventorel

@@ -1,0 +1,32 @@
+#include "calendar/calendar_sources.h"
+
+#include "astro/classic_sky.h"
+#include "calendar/annotate.h"
+
+namespace ventorel {
+
+// A positive year is used as it is: adding 0 to it, as the page's year once did,
+// changes no value, so the page and the CSV file are the same without it.
+double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYear + 1 : enteredYear; }
+
+CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
+  CalendarSources sources;
+  sources.basis = basis;
+  if (year > 1901 && year < 2099)
+    sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
+  else
+    sources.sky = std::make_unique<KeplerSky>(data.orbit);
+  return sources;
+}
+
+ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data) {
+  const double year = astronomicalYear(enteredYear);
+  const CalendarSources sources = sourcesFor(basis, year, data);
+  ComputedCalendar computed;
+  for (int slot = 0; slot <= 2; ++slot) computed.skies[static_cast<std::size_t>(slot)] = sources.sky->year(year + slot - 1);
+  computed.lunar = oldCalendar(computed.skies, enteredYear);
+  computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
+  return computed;
+}
+
+}  // namespace ventorel

@@ -1,0 +1,105 @@
+// The chosen year, annotated day by day: typed values for everything the
+// calendar files show. Texts, links and layout are the renderers' business.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "astro/sexagenary.h"
+#include "astro/year_sky.h"
+#include "calendar/calendar_basis.h"
+#include "calendar/holiday_law_days.h"
+#include "calendar/lunar_days.h"
+
+namespace ventorel {
+
+// A Julian calendar date.
+struct JulianDate {
+  double year;
+  int month;
+  int day;
+};
+
+// The miscellaneous calendar days (雑節), in the order a day lists them.
+enum class Zassetsu {
+  Setsubun,        // 節分
+  HiganStart,      // 彼岸の入り
+  HiganWeek,       // 彼岸会
+  HiganEnd,        // 彼岸明け
+  SpringShanichi,  // 社日（春社）
+  AutumnShanichi,  // 社日（秋社）
+  Hachijuhachiya,  // 八十八夜
+  Nyubai,          // 入梅
+  Hangesho,        // 半夏生
+  DoyoUshi,        // 土用丑
+  Hassaku,         // 八朔（旧暦）
+  Nihyakutoka,     // 二百十日
+  Nihyakuhatsuka,  // 二百二十日
+};
+
+// The festivals (節句 and related days); at most one falls on a day.
+enum class Festival { None, Nanakusa, Momo, Tango, Tanabata, Obon, LateObon, LateTanabata, Kiku };
+
+// A day's national holiday: its name and its kind (HolidayKind::Law for a holiday
+// of the holiday file or an equinox day, Substitute for 振替休日, Between for 国民の休日).
+struct DayHoliday {
+  std::string name;  // as the holiday file writes it, or the fixed name of the kind
+  HolidayKind kind = HolidayKind::Law;
+};
+
+// The selected days (選日) of a day.
+struct Senjitsu {
+  bool tensha = false;         // 天赦日
+  bool ichiryuManbai = false;  // 一粒万倍日
+  bool fujoju = false;         // 不成就日
+  bool sanrinbo = false;       // 三隣亡
+};
+
+struct CalendarDay {
+  int dayOfYear = 0;  // 1 = 1 January
+  int month = 0;      // proleptic Gregorian month and day
+  int day = 0;
+  double epochDays = 0;  // day number, 1982-08-19 = 0
+  int weekday = 0;       // 0 = Sunday
+  bool gregorian = false;  // shown in the Gregorian calendar (from 1582-10-15 on)
+  JulianDate julian{};
+
+  std::optional<int> term;  // solar term k (0 = 春分)
+  std::optional<JstMinute> termInstant;
+  std::vector<Zassetsu> zassetsu;
+  std::optional<DayHoliday> holiday;
+  Festival festival = Festival::None;
+  int rokuyo = 1;  // 1..6, 1 = 先勝
+  Sexagenary sexagenary{};
+  Senjitsu senjitsu;
+
+  LunarMonth lunarMonth;
+  int lunarDay = 0;
+  int moonAge = 0;
+  bool newMoon = false;
+  std::optional<JstMinute> newMoonInstant;
+};
+
+enum class Court { Main, Second };
+
+// An era in force in a year, from one court's era file.
+struct EraRecord {
+  Court court = Court::Main;
+  std::string era;
+  double yearOfEra = 0;  // 1 in the era's first year
+  std::string period;
+  std::string emperor;
+};
+
+struct CalendarYear {
+  double enteredYear = 0;  // user numbering (no year 0)
+  double year = 0;         // astronomical numbering
+  Sexagenary yearSign{};
+  std::vector<EraRecord> eras;  // the main court's, then the second court's (1331..1392)
+  CalendarBasis basis = CalendarBasis::Classic;
+  std::string historicalCalendar;  // the name of the historical calendar in use; empty for none
+  std::vector<CalendarDay> days;   // 1 January .. 31 December
+};
+
+}  // namespace ventorel

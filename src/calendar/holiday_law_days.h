@@ -1,0 +1,44 @@
+// The national holidays of one year under the holiday law in force on each day.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/holiday_law.h"
+
+namespace ventorel {
+
+enum class HolidayKind : std::uint8_t {
+  Law,         // a holiday the law names, on its date, n-th Monday or equinox
+  Substitute,  // 振替休日: the day off for a holiday that fell on a Sunday
+  Between,     // 国民の休日: a day between two holidays
+  OneOff,      // a single day set by its own law
+};
+
+struct Holiday {
+  int month;
+  int day;
+  HolidayKind kind;
+  int rule;  // the law's rule that placed the day; its name is the holiday's
+};
+
+// The holidays of `year` in date order. The equinox days (the day of March and
+// the day of September on which the equinoxes fall in Japan) are inputs: they
+// come from the sky. A year before the law's first rule has none.
+//
+// Dated rules (fixed dates, n-th Mondays, equinoxes, single days) place their
+// days first, the earlier rule of the file winning a shared day; then the
+// substitute rule in force on each Sunday holiday adds its day; then the
+// in-between rule in force on a day makes it a holiday. Substitutes and
+// in-between days may cross the turn of the year, so the last days of the year
+// before and the first of the year after are taken into account.
+//
+// Throws std::domain_error for an equinox day that is not a day of its month.
+std::vector<Holiday> holidaysOfYear(const HolidayLaw& law, int year, int springEquinoxDayOfMarch,
+                                    int autumnEquinoxDayOfSeptember);
+
+// The name of a holiday: that of the rule that placed it.
+const std::string& holidayName(const HolidayLaw& law, const Holiday& holiday);
+
+}  // namespace ventorel

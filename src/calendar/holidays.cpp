@@ -1,0 +1,79 @@
+#include "calendar/holidays.h"
+
+#include <string>
+
+#include "data/numbers.h"
+#include "data/text.h"
+
+namespace ventorel {
+
+namespace {
+
+constexpr const char* VernalEquinoxDay = "春分の日";
+constexpr const char* AutumnalEquinoxDay = "秋分の日";
+constexpr const char* CitizensHoliday = "国民の休日";
+constexpr const char* SubstituteHoliday = "振替休日";
+
+// Room for the two days after the last that the in-between rule looks at.
+constexpr int HolidaySlots = 369;
+
+// A row of the holiday file the reader did not fill: it never matches a day.
+bool isEmptyField(const Value& v) { return v.isUnset() || (v.isText() && trimBlanks(v.text()).empty()); }
+
+// The holiday of the file or an equinox on day d, Gregorian month m and day dd.
+std::string fileHoliday(const HolidayFile& file, const YearSky& sky, int d, int m, int dd, double epochDays) {
+  std::string holiday;
+  for (int i = 1; i <= 10; ++i) {
+    if (isEmptyField(file.holidayDate(1, i)) || isEmptyField(file.holidayDate(2, i))) continue;
+    if (file.holidayDate(1, i).equals(m) && file.holidayDate(2, i).equals(dd)) holiday = file.holidayName[i];
+  }
+  if (d == sky.termDay[0]) holiday = VernalEquinoxDay;
+  if (d == sky.termDay[12]) holiday = AutumnalEquinoxDay;
+  for (int i = 10; i <= 15; ++i) {
+    const std::string& rule = file.holidayRule[i];
+    if (trimBlanks(rule).empty()) continue;
+    const double month = numericValue(leftChars(rule, 2));
+    const double n = numericValue(rightChars(rule, 4));
+    if (m == month && dd > 7 * (n - 1) && dd <= 7 * n && weekdayIndex(epochDays) == 1) holiday = file.holidayName[i];
+  }
+  return holiday;
+}
+
+}  // namespace
+
+std::vector<std::optional<DayHoliday>> holidaysOf(const HolidayFile& file, const YearSky& sky) {
+  MonthStarts monthStart{"monthStart"};
+  fillMonthStarts(monthStart, leapDay(sky.year));
+  Table<std::string, HolidaySlots> names{"dayHoliday"};
+  Table<HolidayKind, HolidaySlots> kinds{"dayHolidayKind"};
+  kinds.fill(HolidayKind::Law);
+  if (sky.year >= FirstHolidayYear) {
+    // Day 0 is the last day of the year before: month 0, never a holiday.
+    for (int d = 1; d <= sky.lastDay; ++d) {
+      const MonthDay date = monthDayOf(d, monthStart);
+      names[d] = fileHoliday(file, sky, d, date.month, date.day, epochDays(sky.year, date.month, date.day, monthStart));
+    }
+  }
+  for (int d = 1; d <= sky.lastDay; ++d) {
+    // A single day without a holiday between two holidays becomes one.
+    if (!names[d].empty() && names[d + 1].empty() && !names[d + 2].empty()) {
+      names[d + 1] = CitizensHoliday;
+      kinds[d + 1] = HolidayKind::Between;
+    }
+    // A holiday on a Sunday moves to the nearest following day without one.
+    const MonthDay date = monthDayOf(d, monthStart);
+    if (!names[d].empty() && names[d] != CitizensHoliday &&
+        weekdayIndex(epochDays(sky.year, date.month, date.day, monthStart)) == 0) {
+      int k = 1;
+      while (!names[d + k].empty()) ++k;
+      names[d + k] = SubstituteHoliday;
+      kinds[d + k] = HolidayKind::Substitute;
+    }
+  }
+  std::vector<std::optional<DayHoliday>> holidays(static_cast<std::size_t>(sky.lastDay) + 1);
+  for (int d = 1; d <= sky.lastDay; ++d)
+    if (!names[d].empty()) holidays[static_cast<std::size_t>(d)] = DayHoliday{names[d], kinds[d]};
+  return holidays;
+}
+
+}  // namespace ventorel

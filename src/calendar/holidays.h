@@ -1,0 +1,22 @@
+// The national holidays of the chosen year: the holiday file's dates and n-th
+// Mondays with the two equinox days, then the in-between and substitute holidays.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "astro/day_count.h"
+#include "astro/year_sky.h"
+#include "calendar/calendar_year.h"
+#include "data/reference_data.h"
+
+namespace ventorel {
+
+// The first year that has national holidays; earlier years get none.
+inline constexpr double FirstHolidayYear = 2006;
+
+// The holiday of every day 0..lastDay of the chosen year `sky.year` (day 0 never
+// has one).
+std::vector<std::optional<DayHoliday>> holidaysOf(const HolidayFile& file, const YearSky& sky);
+
+}  // namespace ventorel

@@ -1,0 +1,77 @@
+#include "calendar/selected_days.h"
+
+#include "data/numbers.h"
+
+namespace ventorel {
+
+namespace {
+
+struct FestivalDate {
+  int month;
+  int day;
+  Festival festival;
+};
+
+// At most one festival falls on a day; they are tried in this order.
+constexpr FestivalDate Festivals[] = {
+    {1, 7, Festival::Nanakusa}, {3, 3, Festival::Momo},     {5, 5, Festival::Tango},
+    {7, 7, Festival::Tanabata}, {7, 15, Festival::Obon},    {8, 15, Festival::LateObon},
+    {8, 7, Festival::LateTanabata}, {9, 9, Festival::Kiku},
+};
+
+// 不成就日: the old-calendar days of each pair of months (1 and 7, 2 and 8, ...).
+constexpr int FujojuDays[6][4] = {{3, 11, 19, 27}, {2, 10, 18, 26}, {1, 9, 17, 25},
+                                  {4, 12, 20, 28}, {5, 13, 21, 29}, {6, 14, 22, 30}};
+
+// 一粒万倍日: the branches of each solar month (0 matches no branch).
+constexpr int IchiryuBranches[13][2] = {{0, 0}, {2, 7}, {3, 10}, {4, 1},  {5, 4},   {7, 6}, {7, 10},
+                                        {1, 0}, {9, 4}, {7, 10}, {11, 10}, {1, 12}, {1, 4}};
+
+// 天赦日: the stem and branch of each season (spring 戊寅, summer 甲午, autumn 戊申, winter 甲子).
+constexpr Sexagenary TenshaDays[4] = {{5, 3}, {1, 7}, {5, 9}, {1, 1}};
+
+}  // namespace
+
+Festival festivalOn(int m, int dd) {
+  for (const FestivalDate& date : Festivals)
+    if (date.month == m && date.day == dd) return date.festival;
+  return Festival::None;
+}
+
+// 春分 (k = 0) is the 中気 of the second month; each month has a 節気 and a 中気.
+int termMonth(int k) { return ((k + 1) / 2 + 1) % 12 + 1; }
+
+bool isSectionalTerm(int k) { return k % 2 == 1; }
+
+Senjitsu senjitsuOf(const BuiltinTables& names, SolarMonth& solarMonth, const EarlyTerms& earlyTerms, int term,
+                    Sexagenary day, int lunarMonth, int lunarDay) {
+  // The days before the year's first term belong to the month before a sectional
+  // term. Before 立春 that gives 0, and the search is made again the next day.
+  if (solarMonth.value == 0) {
+    for (int k = 1; k <= 20; ++k) {
+      const int t = earlyTerms[k];
+      if (t >= 0) {
+        solarMonth.value = isSectionalTerm(t) ? termMonth(t) - 1 : termMonth(t);
+        break;
+      }
+    }
+  }
+  if (term >= 0) solarMonth.value = termMonth(term);
+
+  const int sm = solarMonth.value;
+  Senjitsu senjitsu;
+  if (sm >= 1 && sm <= 12 && day.branch == names.sanrinboBranch[sm]) senjitsu.sanrinbo = true;
+  if (lunarMonth >= 1 && lunarMonth <= 12) {
+    for (const int fujoju : FujojuDays[(lunarMonth - 1) % 6])
+      if (lunarDay == fujoju) senjitsu.fujoju = true;
+  }
+  if (sm >= 1 && sm <= 12 && (day.branch == IchiryuBranches[sm][0] || day.branch == IchiryuBranches[sm][1]))
+    senjitsu.ichiryuManbai = true;
+  if (sm >= 1 && sm <= 12) {
+    const Sexagenary tensha = TenshaDays[(sm - 1) / 3];
+    if (day.stem == tensha.stem && day.branch == tensha.branch) senjitsu.tensha = true;
+  }
+  return senjitsu;
+}
+
+}  // namespace ventorel

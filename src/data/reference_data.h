@@ -1,0 +1,45 @@
+// Everything the calendar reads but never changes: the built-in names, the orbit
+// elements, and the tables of the data files. Loaded once at start-up and then
+// only read.
+#pragma once
+
+#include <string>
+
+#include "data/builtin_tables.h"
+#include "data/checked_table.h"
+#include "data/era_lookup.h"
+#include "data/value.h"
+
+namespace ventorel {
+
+inline constexpr int NewMoonRows = 2461;  // every new moon 1901..2099
+
+// "shuku.dat": fixed-date holidays (rows from 1: month, day, name) and n-th-Monday
+// rules (later rows: rule, name), row numbers running on across both sections.
+struct HolidayFile {
+  Table2D<Value, 3, 21> holidayDate{"holidayDate"};  // (1, i) month, (2, i) day
+  Table<std::string, 21> holidayName{"holidayName"};
+  Table<std::string, 21> holidayRule{"holidayRule"};
+};
+
+// An era file: rows 1..rowCount of the table were read.
+struct EraList {
+  explicit EraList(const char* name) : table(name) {}
+  EraTable table;
+  int rowCount = 0;
+};
+
+// "singetu.dat": (r, 1..3) year, month, day of every new moon 1901..2099, r from 1.
+using NewMoonTable = Table2D<Value, NewMoonRows + 1, 4>;
+
+struct ReferenceData {
+  BuiltinTables names;
+  OrbitElements orbit;
+  HolidayFile holidays;
+  EraList eras{"eraTable"};               // "gen1.dat": the eras of the (northern) court
+  EraList secondCourtEras{"periodTable"};  // "gen2.dat": the southern court's eras, 1331..1392
+  NewMoonTable newMoonTable{"newMoonTable"};
+  Value outputFormat;  // "ini.dat": 0 = HTML, 1 = CSV; unset when the file was not read
+};
+
+}  // namespace ventorel

@@ -1,0 +1,109 @@
+#include "output/day_texts.h"
+
+#include "output/html_escape.h"
+
+namespace ventorel {
+
+namespace {
+
+// One mark in its two forms: the page's (linked where it has a link) and the CSV's.
+struct Mark {
+  std::string html;
+  std::string plain;
+};
+
+// In the order of the Zassetsu enumeration.
+const Mark ZassetsuMarks[] = {
+    {"(" + encodedLink("%E7%AF%80%E5%88%86", "節分", "</A>") + ")", "(節分)"},
+    {"(" + encodedLink("%E5%BD%BC%E5%B2%B8", "彼岸", "</a>") + "の入り)", "(彼岸の入り)"},
+    {"(彼岸会)", "(彼岸会)"},
+    {"(彼岸明け)", "(彼岸明け)"},
+    {"(" + encodedLink("%E7%A4%BE%E6%97%A5", "社日", "</a>") + "（春社）)", "(社日（春社）)"},
+    {"(" + encodedLink("%E7%A4%BE%E6%97%A5", "社日", "</a>") + "（秋社）)", "(社日（秋社）)"},
+    {"(" + encodedLink("%E5%85%AB%E5%8D%81%E5%85%AB%E5%A4%9C", "八十八夜", "</A>") + ")", "(八十八夜)"},
+    {"（" + encodedLink("%E5%85%A5%E6%A2%85", "入梅", "</A>") + "）", "（入梅）"},
+    {"（" + encodedLink("%E5%8D%8A%E5%A4%8F%E7%94%9F", "半夏生", "</A>") + "）", "（半夏生）"},
+    {"(" + encodedLink("%E5%9C%9F%E7%94%A8%E3%81%AE%E4%B8%91%E3%81%AE%E6%97%A5", "土用丑", "</A>") + "(うし))",
+     "(土用丑（うし）)"},
+    {"(" + encodedLink("%E5%85%AB%E6%9C%94", "八朔", "</a>") + "（旧暦）)", "(八朔（旧暦）)"},
+    {"(" + encodedLink("%E4%BA%8C%E7%99%BE%E5%8D%81%E6%97%A5", "二百十日", "</A>") + ")", "(二百十日)"},
+    {"(" + encodedLink("%E4%BA%8C%E7%99%BE%E4%BA%8C%E5%8D%81%E6%97%A5", "二百二十日", "</A>") + ")", "(二百二十日)"},
+};
+
+// A festival note: "(" + before + linked word + after + ")"; the plain form has
+// the word without its link.
+struct FestivalText {
+  const char* before;
+  const char* target;  // the article, percent-encoded
+  const char* word;
+  const char* after;
+};
+
+// In the order of the Festival enumeration, after None.
+constexpr FestivalText FestivalTexts[] = {
+    {"", "%E4%BA%BA%E6%97%A5", "七草", ""},
+    {"", "%E4%B8%8A%E5%B7%B3", "桃の節句", ""},
+    {"", "%E7%AB%AF%E5%8D%88", "端午", "の節句"},
+    {"", "%E4%B8%83%E5%A4%95", "七夕", ""},
+    {"", "%E3%81%8A%E7%9B%86", "お盆", ""},
+    {"月遅れの", "%E3%81%8A%E7%9B%86", "盆", ""},
+    {"月遅れの", "%E4%B8%83%E5%A4%95", "七夕", ""},
+    {"", "%E9%87%8D%E9%99%BD", "菊の節句", ""},
+};
+
+constexpr const char* WideBlank = "　";
+
+// Holiday names the page links to their articles, in the order they are compared.
+// 山の日 and スポーツの日 follow the original names because the holiday file
+// follows the current law.
+constexpr const char* LinkedHolidays[] = {
+    "元日",     "成人の日", "建国記念の日", "春分の日",   "昭和の日",     "憲法記念日",
+    "みどりの日", "こどもの日", "海の日",       "敬老の日",   "秋分の日",     "体育の日",
+    "文化の日", "勤労感謝の日", "天皇誕生日", "振替休日", "国民の休日", "山の日",
+    "スポーツの日"};
+
+std::string item(const char* title, const char* target, bool html) {
+  if (!html) return std::string(title) + WideBlank;
+  return encodedLink(target, title, "</A>") + WideBlank;
+}
+
+std::string festivalText(Festival festival, bool html) {
+  if (festival == Festival::None) return {};
+  const FestivalText& f = FestivalTexts[static_cast<int>(festival) - 1];
+  if (html) return std::string("(") + f.before + encodedLink(f.target, f.word) + f.after + ")";
+  return std::string("(") + f.before + f.word + f.after + ")";
+}
+
+}  // namespace
+
+std::string dayNote(const BuiltinTables& names, const CalendarDay& day, bool html) {
+  std::string note;
+  if (day.term) note = names.solarTermName(html ? 0 : 1, *day.term);
+  for (const Zassetsu mark : day.zassetsu) {
+    const Mark& m = ZassetsuMarks[static_cast<int>(mark)];
+    note += html ? m.html : m.plain;
+  }
+  return note + festivalText(day.festival, html);
+}
+
+std::string senjitsuText(const Senjitsu& senjitsu, bool html) {
+  std::string text;
+  if (senjitsu.tensha) text += item("天赦日", "%E5%A4%A9%E8%B5%A6%E6%97%A5", html);
+  if (senjitsu.ichiryuManbai) text += item("一粒万倍日", "%E4%B8%80%E7%B2%92%E4%B8%87%E5%80%8D%E6%97%A5", html);
+  if (senjitsu.fujoju) text += item("不成就日", "%E4%B8%8D%E6%88%90%E5%B0%B1%E6%97%A5", html);
+  if (senjitsu.sanrinbo) text += html ? encodedLink("%E4%B8%89%E9%9A%A3%E4%BA%A1", "さんりんぽう", "</A>") : "三りんぽう";
+  return text;
+}
+
+std::string holidayHtml(const std::string& name) {
+  for (const char* known : LinkedHolidays)
+    if (name == known) return articleLink(name, name, "</A>");
+  return htmlEscape(name);
+}
+
+std::string holidayText(const std::optional<DayHoliday>& holiday, bool html) {
+  if (!holiday) return {};
+  return html ? holidayHtml(holiday->name) : holiday->name;
+}
+
+}  // namespace ventorel

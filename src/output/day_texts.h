@@ -1,0 +1,23 @@
+// The texts of a calendar day in the two file forms: the page's, with links into
+// the encyclopedia, and the CSV file's, plain.
+#pragma once
+
+#include <string>
+
+#include "calendar/calendar_year.h"
+#include "data/builtin_tables.h"
+
+namespace ventorel {
+
+// The term, the 雑節 and the festival of the day, one after the other.
+std::string dayNote(const BuiltinTables& names, const CalendarDay& day, bool html);
+
+// 天赦日, 一粒万倍日, 不成就日 (each followed by a wide blank), then 三隣亡.
+std::string senjitsuText(const Senjitsu& senjitsu, bool html);
+
+// The holiday's name; on the page the article link for a known name, the name
+// with its markup characters escaped otherwise. Empty for none.
+std::string holidayText(const std::optional<DayHoliday>& holiday, bool html);
+std::string holidayHtml(const std::string& name);
+
+}  // namespace ventorel

@@ -1,0 +1,134 @@
+#include "output/year_headers.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/recording.h"
+
+namespace ventorel {
+namespace {
+
+// The headers of the three years around an entered year.
+struct SkyRun {
+  std::unique_ptr<ReferenceData> state = std::make_unique<ReferenceData>();
+  RecordingSurface surface;
+  void run(double entered) {
+    SkyTrio skies;
+    const double year = entered < 0 ? entered + 1 : entered;
+    for (int slot = 0; slot < 3; ++slot) skies[static_cast<std::size_t>(slot)].year = year + slot - 1;
+    drawYearHeaders(surface, *state, entered, skies);
+  }
+};
+
+struct Line {
+  double x;
+  double y;
+  std::string text;
+  bool operator==(const Line&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Line& l) { return out << "(" << l.x << ", " << l.y << ") " << l.text; }
+
+void addEra(EraTable& table, int& count, const char* first, const char* name, const char* period, const char* emperor) {
+  ++count;
+  table(count, 1) = std::to_string(count);
+  table(count, 2) = first;
+  table(count, 3) = name;
+  table(count, 4) = period;
+  table(count, 5) = emperor;
+}
+
+// A few eras around the first one and around the two courts.
+void fillEras(ReferenceData& s) {
+  addEra(s.eras.table, s.eras.rowCount, "645", "大化", "飛鳥時代", "孝徳");
+  addEra(s.eras.table, s.eras.rowCount, "650", "白雉", "飛鳥時代", "孝徳");
+  addEra(s.eras.table, s.eras.rowCount, "1329", "元徳", "鎌倉時代", "後醍醐");
+  addEra(s.eras.table, s.eras.rowCount, "1331", "元弘", "南北朝時代", "後醍醐");
+  addEra(s.eras.table, s.eras.rowCount, "1390", "元中", "南北朝時代", "後亀山");
+  addEra(s.secondCourtEras.table, s.secondCourtEras.rowCount, "1331", "元徳", "南北朝時代", "光厳");
+  addEra(s.secondCourtEras.table, s.secondCourtEras.rowCount, "1390", "明徳", "南北朝時代", "後小松");
+}
+
+std::string yearLine(const std::string& shown, const std::string& cycle) {
+  return "西暦" + shown + "年(ｸﾞﾚｺﾞﾘｵ暦)  " + cycle + "の年 ";
+}
+
+std::vector<Line> printedLines(const RecordingSurface& surface) {
+  std::vector<Line> lines;
+  for (const auto& l : surface.lines) lines.push_back({l.x, l.y, l.text});
+  return lines;
+}
+
+TEST(YearHeaders, TheChosenYear2024ReadsInRed) {
+  SkyRun run;
+  run.run(2024);
+  ASSERT_EQ(run.surface.lines.size(), 3u);
+  const auto& middle = run.surface.lines[1];
+  EXPECT_EQ(middle.text, "西暦2024年(ｸﾞﾚｺﾞﾘｵ暦)  甲辰（たつ）の年 ");
+  for (std::size_t i = 0; i < 3; ++i) {
+    const auto& line = run.surface.lines[i];
+    EXPECT_EQ(line.fontSize, 9);
+    EXPECT_EQ(line.colour, i == 1 ? (Rgb{180, 0, 0}) : (Rgb{0, 0, 0})) << i;
+  }
+  // The style of the last column stays.
+  EXPECT_EQ(run.surface.textColour, (Rgb{0, 0, 0}));
+}
+
+TEST(YearHeaders, LinesOfEachColumnAroundTheEdges) {
+  struct Case {
+    double entered;
+    std::vector<Line> lines;
+  };
+  const std::vector<Case> cases{
+      {1, {{100, 400, yearLine("-1", "庚申（さる）")}, {4100, 400, yearLine("1", "辛酉（とり）")},
+           {8100, 400, yearLine("2", "壬戌（いぬ）")}}},
+      {-1, {{100, 400, yearLine("-2", "己未（ひつじ）")}, {4100, 400, yearLine("-1", "庚申（さる）")},
+            {8100, 400, yearLine("1", "辛酉（とり）")}}},
+      {644, {{100, 400, yearLine("643", "癸卯（うさぎ）")}, {4100, 400, yearLine("644", "甲辰（たつ）")},
+             {8100, 600, "大化1年(飛鳥時代)孝徳天皇"}, {8100, 400, yearLine("645", "乙巳（へび）")}}},
+      {1331, {{100, 600, "元徳2年(鎌倉時代)後醍醐天皇"}, {100, 400, yearLine("1330", "庚午（うま）")},
+              {4100, 600, "元弘1年(南北朝時代)後醍醐天皇"}, {4100, 800, "元徳1年(南北朝時代)光厳天皇"},
+              {4100, 400, yearLine("1331", "辛未（ひつじ）")},
+              {8100, 600, "元弘2年(南北朝時代)後醍醐天皇"}, {8100, 800, "元徳2年(南北朝時代)光厳天皇"},
+              {8100, 400, yearLine("1332", "壬申（さる）")}}},
+      {1393, {{100, 600, "元中3年(南北朝時代)後亀山天皇"}, {100, 800, "明徳3年(南北朝時代)後小松天皇"},
+              {100, 400, yearLine("1392", "壬申（さる）")},
+              {4100, 600, "元中4年(南北朝時代)後亀山天皇"}, {4100, 400, yearLine("1393", "癸酉（とり）")},
+              {8100, 600, "元中5年(南北朝時代)後亀山天皇"}, {8100, 400, yearLine("1394", "甲戌（いぬ）")}}},
+  };
+  for (const Case& c : cases) {
+    SkyRun run;
+    fillEras(*run.state);
+    run.run(c.entered);
+    EXPECT_EQ(printedLines(run.surface), c.lines) << "entered " << c.entered;
+    for (const auto& line : run.surface.lines)
+      EXPECT_EQ(line.colour, line.x == 4100 ? (Rgb{180, 0, 0}) : (Rgb{0, 0, 0})) << c.entered << " " << line.text;
+  }
+}
+
+TEST(YearHeaders, StemAndBranchFollowTheAstronomicalYear) {
+  struct Case {
+    double year;  // astronomical
+    const char* cycle;
+  };
+  const BuiltinTables names;
+  for (const Case c : {Case{2024, "甲辰（たつ）"}, {1984, "甲子（ねずみ）"}, {-1, "己未（ひつじ）"}, {4, "甲子（ねずみ）"},
+                       {3, "癸亥（いのしし）"}, {-56, "甲子（ねずみ）"}, {-57, "癸亥（いのしし）"}, {-3000, "庚申（さる）"}}) {
+    EXPECT_EQ(yearLine(names, c.year, 7), yearLine("7", c.cycle)) << c.year;
+  }
+}
+
+TEST(YearHeaders, ShownYearsSkipZero) {
+  struct Case {
+    double entered;
+    double shown[3];
+  };
+  for (const Case c : {Case{1, {-1, 1, 2}}, {-1, {-2, -1, 1}}, {2, {1, 2, 3}}, {-2, {-3, -2, -1}}})
+    for (int k = -1; k <= 1; ++k) EXPECT_EQ(shownYear(c.entered, k), c.shown[k + 1]) << c.entered << " " << k;
+}
+
+}  // namespace
+}  // namespace ventorel
