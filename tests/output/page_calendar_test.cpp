@@ -17,17 +17,6 @@ TEST(PageCalendar, NeighbourPagesSkipTheYearZero) {
   for (const Case& c : cases) EXPECT_EQ(neighbourPageHref(c.year, c.step), c.href) << c.year << " " << c.step;
 }
 
-TEST(PageCalendar, ArticleLinksAreQuoted) {
-  struct Case { const char* in; const char* out; };
-  const Case cases[] = {
-      {"<a href=https://x/%E7%AF%80>節</A>", "<a href=\"https://x/%E7%AF%80\">節</a>"},
-      {"<a href=\"https://x/y\">y</a>", "<a href=\"https://x/y\">y</a>"},
-      {"(<a href=u>a</a>)(<a href=v>b</A>)", "(<a href=\"u\">a</a>)(<a href=\"v\">b</a>)"},
-      {"&lt;a href=u&gt;", "&lt;a href=u&gt;"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(quotedLinks(c.in), c.out) << c.in;
-}
-
 // One day with a term, a new moon and a holiday whose name carries markup.
 CalendarYear oneDayYear() {
   CalendarYear year;
