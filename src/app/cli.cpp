@@ -13,7 +13,7 @@ namespace ventorel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--transcript] [--open] YEAR...\n"
+    "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--classic] [--transcript] [--open] YEAR...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR (default: the\n"
@@ -21,6 +21,10 @@ constexpr const char* Usage =
     "\n"
     "  --folder DIR   the program folder (data files in, calendar files out)\n"
     "  --format F     htm or csv; default: the format saved in ini.dat\n"
+    "  --classic      the classic calendar (the orbit model and the shipped\n"
+    "                 new-moon table, as the files have always been made);\n"
+    "                 default: the true sky (precise terms and new moons,\n"
+    "                 years -1000..3000; the classic model beyond them)\n"
     "  --transcript   print every line the run prints on the window, as the\n"
     "                 design-grid x of the line, a tab, and the text\n"
     "  --open         open the file in the browser or spreadsheet afterwards\n"
@@ -38,6 +42,7 @@ struct Options {
   std::string format;  // "" = as saved
   bool transcript = false;
   bool open = false;
+  bool classic = false;
   bool help = false;
   std::vector<std::string> years;
 };
@@ -55,6 +60,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.help = true;
     } else if (a == "--transcript") {
       options.transcript = true;
+    } else if (a == "--classic") {
+      options.classic = true;
     } else if (a == "--open") {
       options.open = true;
     } else if (a == "--folder" || a == "--format") {
@@ -143,9 +150,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (options.format == "csv") comboText = data.names.formatName[1];
 
   RunContext context{surface, launcher};
+  const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
   int status = ExitDone;
   for (const std::string& yearText : options.years) {
-    const RunReport report = runGeneration(data, settings, RunInputs{yearText}, comboText, context);
+    const RunReport report = runGeneration(data, settings, RunInputs{yearText, basis}, comboText, context);
     // The refusals are printed on the window; the other failures are shown as a message box.
     if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
       err << "ventorel-cli: " << report.message << "\n";

@@ -27,7 +27,7 @@ struct RunSettings {
 
 struct RunInputs {
   std::string yearText;  // the year box as typed
-  CalendarBasis basis = CalendarBasis::Classic;
+  CalendarBasis basis = CalendarBasis::True;
 };
 
 enum class RunStatus {

@@ -19,6 +19,8 @@ inline constexpr const char* CreateButtonText = "カレンダー作成";
 inline constexpr const char* NextYearText = "▲";
 inline constexpr const char* PreviousYearText = "▼";
 inline constexpr const char* YearLabelText = "年";
+// The check box that chooses the classic calendar instead of the true sky.
+inline constexpr const char* ClassicCheckText = "原典の計算";
 // The version line of the start drawing.
 inline constexpr const char* VersionLine = "    Ver1.2　by　Marrowick";
 
@@ -44,13 +46,14 @@ struct ControlLayout {
   int left, top, width, height;
   double fontPoints;
 };
-inline constexpr std::array<ControlLayout, 6> ControlLayouts{{
+inline constexpr std::array<ControlLayout, 7> ControlLayouts{{
     {"Text1", 0, 0, 1335, 375, 14.25},
     {"Command1", 3360, 0, 1815, 375, 12},
     {"Command2", 1320, 0, 375, 200, 6.75},
     {"Command3", 1320, 200, 375, 200, 6.75},
     {"Label3", 1680, 120, 1335, 255, 14.25},
     {"Combo1", 2040, 0, 1335, 300, 0},
+    {"Check1", 2040, 300, 1335, 255, 0},  // under the format list
 }};
 // The window's own font size, used where a control has none of its own.
 inline constexpr double DefaultFontPoints = 9;

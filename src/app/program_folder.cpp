@@ -13,11 +13,11 @@ LoadedReferenceData loadProgramFolder(const std::string& folder) {
   });
 }
 
-bool saveSettings(const std::string& folder, const Value& outputFormat) {
+bool saveSettings(const std::string& folder, const Value& outputFormat, bool classicCalendar) {
   const std::string name = dataFileName(DataFile::Settings);
   if (!fileExistsExact(folder, name)) return false;
   std::string error;
-  return writeFileAtomically(joinPath(folder, name), settingsFileText(outputFormat), error);
+  return writeFileAtomically(joinPath(folder, name), settingsFileText(outputFormat, classicCalendar), error);
 }
 
 }  // namespace ventorel

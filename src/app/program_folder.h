@@ -11,9 +11,9 @@ namespace ventorel {
 // matches exactly).
 LoadedReferenceData loadProgramFolder(const std::string& folder);
 
-// Writes the format to "ini.dat" (only when the file exists; a missing one is not
-// created). False when the file is missing or cannot be written; the caller then
+// Writes the format and the calendar choice to "ini.dat" (only when the file
+// exists; a missing one is not created). False when the file is missing or cannot be written; the caller then
 // tells the user MissingFileMessage.
-bool saveSettings(const std::string& folder, const Value& outputFormat);
+bool saveSettings(const std::string& folder, const Value& outputFormat, bool classicCalendar);
 
 }  // namespace ventorel

@@ -47,6 +47,10 @@ struct YearSky {
   int nextTerm = 0;     // the term the walk was waiting for when the year ended
   int nyubaiDay = 0;    // first day with the Sun strictly between 80 and 81 degrees; 0 for none
   int hangeshoDay = 0;  // ... between 100 and 101 degrees
+  // The first days of the four 土用 (the Sun at 27, 117, 207 and 297 degrees:
+  // spring, summer, autumn, and winter in January); 0 when the source does not
+  // place them (the classic model reckons 土用 from 春分 instead).
+  Table<int, 4> doyoStartDay{"doyoStartDay"};
 
   // Places term k on day b.
   void placeTerm(int k, int b) {

@@ -16,6 +16,7 @@ constexpr int Ushi = 2;       // branch number of a 丑 day
 
 // Term numbers of the 雑節 reckoning.
 constexpr int Shunbun = 0, Risshu = 9, Shubun = 12, Risshun = 21;
+constexpr int SummerDoyo = 1;  // index of the summer 土用 in YearSky::doyoStartDay
 
 class ZassetsuWalk {
  public:
@@ -48,9 +49,7 @@ class ZassetsuWalk {
       append(d, Zassetsu::Hangesho);
       hangeshoDay_ = 0;
     }
-    // The summer 土用 runs from 117/360 of a year after 春分 to 立秋.
-    if (d >= springEquinox_ + TropicalYear * 117 / 360 && d <= autumnStart_ && daySexagenary(dayNumber).branch == Ushi)
-      append(d, Zassetsu::DoyoUshi);
+    if (inSummerDoyo(d) && daySexagenary(dayNumber).branch == Ushi) append(d, Zassetsu::DoyoUshi);
     if (d >= 1) {
       const LunarDay& lunar = lunar_.days[d];
       if (lunar.month == LunarMonth{8, false} && lunar.day == 1) append(d, Zassetsu::Hassaku);
@@ -70,6 +69,15 @@ class ZassetsuWalk {
     for (int offset = -2; offset <= 2; ++offset)
       if (d == equinox + offset) append(d, Zassetsu::HiganWeek);
     if (d == equinox + 3) append(d, Zassetsu::HiganEnd);
+  }
+
+  // The summer 土用: from the day the Sun reaches 117 degrees to the day before
+  // 立秋. A sky without that day (the classic model) reckons the start as 117/360
+  // of a year after 春分 and counts 立秋 itself in, as its files always have.
+  bool inSummerDoyo(int d) const {
+    const int start = sky_.doyoStartDay[SummerDoyo];
+    if (start == 0) return d >= springEquinox_ + TropicalYear * 117 / 360 && d <= autumnStart_;
+    return d >= start && d < autumnStart_;
   }
 
   // 社日: the 戊 day nearest the equinox day d; of two equally near (a 癸

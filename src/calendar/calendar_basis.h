@@ -4,7 +4,7 @@
 namespace ventorel {
 
 enum class CalendarBasis {
-  True,     // the calendar as it was in force (today: the same sources as Classic)
+  True,     // the precise sky (terms, new moons, passages of the Sun) and the modern month rule
   Classic,  // the calendar of the classic model, as the files have always been made
 };
 

@@ -1,7 +1,9 @@
 #include "calendar/calendar_sources.h"
 
 #include "astro/classic_sky.h"
+#include "astro/precise_sky_source.h"
 #include "calendar/annotate.h"
+#include "calendar/modern_old_calendar.h"
 
 namespace ventorel {
 
@@ -12,6 +14,14 @@ double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYe
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
   CalendarSources sources;
   sources.basis = basis;
+  if (basis == CalendarBasis::True) {
+    if (inPreciseRange(year)) {
+      sources.sky = std::make_unique<PreciseSkySource>();
+      sources.modernMonths = true;
+      return sources;
+    }
+    sources.skyFallback = true;
+  }
   if (year > 1901 && year < 2099)
     sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
   else
@@ -24,8 +34,11 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   const CalendarSources sources = sourcesFor(basis, year, data);
   ComputedCalendar computed;
   for (int slot = 0; slot <= 2; ++slot) computed.skies[static_cast<std::size_t>(slot)] = sources.sky->year(year + slot - 1);
-  computed.lunar = oldCalendar(computed.skies, enteredYear);
+  computed.lunar = sources.modernMonths
+                       ? modernOldCalendar(computed.skies, sources.sky->year(year - 2), sources.sky->year(year + 2))
+                       : oldCalendar(computed.skies, enteredYear);
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
+  computed.year.skyFallback = sources.skyFallback;
   return computed;
 }
 

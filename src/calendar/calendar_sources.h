@@ -15,11 +15,17 @@ namespace ventorel {
 struct CalendarSources {
   CalendarBasis basis = CalendarBasis::Classic;
   std::unique_ptr<SkySource> sky;
+  // The old calendar by the modern month rule over the sky's true new moons and
+  // 中気; otherwise the classic numbering with its mends and the 1985 correction.
+  bool modernMonths = false;
+  // The true basis outside the precise sky's range: the classic sources stand in.
+  bool skyFallback = false;
 };
 
-// The sources of a basis for an astronomical year: the shipped new-moon table for
-// chosen years 1902..2098 (it covers the years either side), the Kepler model's new
-// moons otherwise. The true basis takes the same sources for now.
+// The sources of a basis for an astronomical year. Classic: the shipped new-moon
+// table for chosen years 1902..2098 (it covers the years either side), the Kepler
+// model's new moons otherwise. True: the precise sky and the modern month rule
+// within the precise range, the classic sources beyond it.
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data);
 
 // Everything computed for a chosen year: the skies of it and the years either

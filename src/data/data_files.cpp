@@ -127,13 +127,17 @@ bool readNewMoons(FieldReader& reader, NewMoonTable& table) {
   return true;
 }
 
-// "ini.dat": one field, the output format, 0 (HTML) or 1 (CSV).
-bool readSettings(FieldReader& reader, Value& outputFormat) {
+// "ini.dat": the output format, 0 (HTML) or 1 (CSV); then, in files written since
+// the calendar could be chosen, 1 for the classic calendar. A file of the format
+// alone chooses the true sky, and so does a second field that is not 1: the
+// choice is a preference, not worth refusing the format for.
+bool readSettings(FieldReader& reader, Value& outputFormat, bool& classicCalendar) {
   std::string field;
   if (reader.next(field) != FieldReader::Status::Field) return false;
   Value format = Value::fromField(field);
   if (!format.equals(0) && !format.equals(1)) return false;
   outputFormat = std::move(format);
+  classicCalendar = reader.next(field) == FieldReader::Status::Field && Value::fromField(field).equals(1);
   return true;
 }
 
@@ -159,7 +163,7 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data) {
     case DataFile::Eras: return readEras(reader, data.eras.table, data.eras.rowCount);
     case DataFile::SecondCourtEras: return readEras(reader, data.secondCourtEras.table, data.secondCourtEras.rowCount);
     case DataFile::NewMoons: return readNewMoons(reader, data.newMoonTable);
-    case DataFile::Settings: return readSettings(reader, data.outputFormat);
+    case DataFile::Settings: return readSettings(reader, data.outputFormat, data.classicCalendar);
   }
   return false;
 }
@@ -174,7 +178,7 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
   return loaded;
 }
 
-std::string settingsFileText(const Value& outputFormat) {
+std::string settingsFileText(const Value& outputFormat, bool classicCalendar) {
   std::string field;
   if (outputFormat.isNumber())
     field = trimmedNumber(outputFormat.number());
@@ -182,7 +186,7 @@ std::string settingsFileText(const Value& outputFormat) {
     field = "\"" + outputFormat.text() + "\"";
   else
     field = "0";
-  return field + "\r\n";
+  return field + "\r\n" + (classicCalendar ? "1" : "0") + "\r\n";
 }
 
 }  // namespace ventorel

@@ -43,8 +43,9 @@ struct LoadedReferenceData {
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf);
 
 // The text "ini.dat" is written with: the format as its digits (text in double
-// quotes) and CR LF. An unset format is written as 0, the entry the format list
-// shows for it.
-std::string settingsFileText(const Value& outputFormat);
+// quotes) and CR LF, then the calendar choice (1 classic, 0 true) and CR LF. An
+// unset format is written as 0, the entry the format list shows for it. A reader
+// that takes only the first field still finds the format.
+std::string settingsFileText(const Value& outputFormat, bool classicCalendar);
 
 }  // namespace ventorel

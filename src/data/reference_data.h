@@ -40,6 +40,8 @@ struct ReferenceData {
   EraList secondCourtEras{"periodTable"};  // "gen2.dat": the southern court's eras, 1331..1392
   NewMoonTable newMoonTable{"newMoonTable"};
   Value outputFormat;  // "ini.dat": 0 = HTML, 1 = CSV; unset when the file was not read
+  // "ini.dat", second record: 1 = the classic calendar chosen, 0 or no record = the true sky.
+  bool classicCalendar = false;
 };
 
 }  // namespace ventorel

@@ -4,6 +4,10 @@
 
 namespace ventorel {
 
+std::string skyFallbackNote(const CalendarYear& year) {
+  return year.skyFallback ? "（精密計算の範囲外：原典の計算）" : "";
+}
+
 namespace {
 
 // One mark in its two forms: the page's (linked where it has a link) and the CSV's.

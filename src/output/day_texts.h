@@ -9,6 +9,10 @@
 
 namespace ventorel {
 
+// The header line's note for a year of the true basis that the precise sky does
+// not reach, computed with the classic model instead; empty otherwise.
+std::string skyFallbackNote(const CalendarYear& year);
+
 // The term, the 雑節 and the festival of the day, one after the other.
 std::string dayNote(const BuiltinTables& names, const CalendarDay& day, bool html);
 

@@ -36,6 +36,7 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
   const CliResult help = runCli({"--help"});
   EXPECT_EQ(help.status, ExitDone);
   EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+  EXPECT_NE(help.out.find("--classic"), std::string::npos);
 }
 
 TEST(CommandLine, ExitStatusesOfTheRefusals) {
@@ -104,7 +105,7 @@ TEST(CommandLine, ARunThatEndsOnAnErrorExitsWithFive) {
   for (int m = 1; m <= 12; ++m)
     for (int d = 1; d <= lengths[m - 1]; ++d) table += "1901," + std::to_string(m) + "," + std::to_string(d) + "\r\n";
   folder.write("singetu.dat", table);  // every day of 1901 a new moon
-  const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "1902"});
+  const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "--classic", "1902"});
   EXPECT_EQ(r.status, ExitRunError) << r.err;
   EXPECT_NE(r.err.find("lunarMonthSeq"), std::string::npos) << r.err;
 }

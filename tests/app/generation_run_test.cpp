@@ -60,14 +60,25 @@ TEST(GenerationRun, EnteredYearsAreTurnedIntoAstronomicalNumbering) {
   }
 }
 
-TEST(GenerationRun, TheNewMoonTableIsUsedForChosenYears1902To2098) {
+// Classic: the new-moon table for chosen years 1902..2098, the Kepler model
+// otherwise. True: the precise sky over -1000..3000, the classic sources beyond.
+TEST(GenerationRun, EachBasisPicksItsSkyByYear) {
   const ReferenceData data;
-  for (const CalendarBasis basis : {CalendarBasis::Classic, CalendarBasis::True}) {
-    struct Case { double year; bool table; };
-    for (const Case c : {Case{1901, false}, {1902, true}, {2000, true}, {2098, true}, {2099, false}, {-5, false}}) {
-      const CalendarSources sources = sourcesFor(basis, c.year, data);
-      EXPECT_EQ(dynamic_cast<const TableNewMoonSky*>(sources.sky.get()) != nullptr, c.table) << c.year;
-    }
+  enum Sky { Table, Kepler, Precise };
+  struct Case { CalendarBasis basis; double year; Sky sky; };
+  for (const Case c : {Case{CalendarBasis::Classic, 1901, Kepler}, {CalendarBasis::Classic, 1902, Table},
+                       {CalendarBasis::Classic, 2098, Table}, {CalendarBasis::Classic, 2099, Kepler},
+                       {CalendarBasis::Classic, -5, Kepler}, {CalendarBasis::True, 2000, Precise},
+                       {CalendarBasis::True, -1000, Precise}, {CalendarBasis::True, 3000, Precise},
+                       {CalendarBasis::True, -1001, Kepler}, {CalendarBasis::True, 3001, Kepler}}) {
+    const CalendarSources sources = sourcesFor(c.basis, c.year, data);
+    const SkySource* sky = sources.sky.get();
+    const Sky got = dynamic_cast<const TableNewMoonSky*>(sky) ? Table
+                    : dynamic_cast<const KeplerSky*>(sky)     ? Kepler
+                                                                : Precise;
+    EXPECT_EQ(got, c.sky) << c.year;
+    EXPECT_EQ(sources.modernMonths, got == Precise) << c.year;
+    EXPECT_EQ(sources.skyFallback, c.basis == CalendarBasis::True && got != Precise) << c.year;
   }
 }
 

@@ -68,7 +68,7 @@ void writeAll(const TempFolder& folder) {
 // Saves the CSV format into the settings file of `folder`; returns the messages shown.
 RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
   RecordingMessageBox messages;
-  if (!saveSettings(folder.path(), Value(1.0))) messages.show(MissingFileMessage);
+  if (!saveSettings(folder.path(), Value(1.0), false)) messages.show(MissingFileMessage);
   return messages;
 }
 
@@ -247,11 +247,17 @@ TEST(DataFiles, SettingsHoldZeroOrOne) {
     const char* text;
     bool intact;
     double format;  // -1: stays unset
+    bool classic = false;
   };
+  // The second record chooses the classic calendar; a file without it (as older
+  // versions wrote) or with anything but 1 there chooses the true sky.
   for (const Case c : {Case{"0\r\n", true, 0}, {"1", true, 1}, {" \"1\" \r\n", true, 1}, {"2\r\n", false, -1},
-                       {"csv\r\n", false, -1}, {"", false, -1}, {"\r\n", false, -1}}) {
+                       {"csv\r\n", false, -1}, {"", false, -1}, {"\r\n", false, -1}, {"1\r\n1\r\n", true, 1, true},
+                       {"0\r\n0\r\n", true, 0}, {"0\r\n\"1\"\r\n", true, 0, true}, {"1\r\nx\r\n", true, 1},
+                       {"2\r\n1\r\n", false, -1}}) {
     ReferenceData s;
     EXPECT_EQ(readDataFile(DataFile::Settings, c.text, s), c.intact) << c.text;
+    EXPECT_EQ(s.classicCalendar, c.classic) << c.text;
     if (c.format < 0)
       EXPECT_TRUE(s.outputFormat.isUnset()) << c.text;
     else
@@ -260,17 +266,17 @@ TEST(DataFiles, SettingsHoldZeroOrOne) {
 }
 
 TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
-  EXPECT_EQ(settingsFileText(Value(1.0)), "1\r\n");
-  EXPECT_EQ(settingsFileText(Value(0.0)), "0\r\n");
-  EXPECT_EQ(settingsFileText(Value()), "0\r\n");
-  EXPECT_EQ(settingsFileText(Value(std::string("x"))), "\"x\"\r\n");
+  EXPECT_EQ(settingsFileText(Value(1.0), false), "1\r\n0\r\n");
+  EXPECT_EQ(settingsFileText(Value(0.0), true), "0\r\n1\r\n");
+  EXPECT_EQ(settingsFileText(Value(), false), "0\r\n0\r\n");
+  EXPECT_EQ(settingsFileText(Value(std::string("x")), false), "\"x\"\r\n0\r\n");
 
   {
     TempFolder folder;
     folder.write("ini.dat", "0\r\n");
     const RecordingMessageBox messages = saveCsvFormatIn(folder);
     EXPECT_TRUE(messages.texts.empty());
-    EXPECT_EQ(folder.read("ini.dat"), "1\r\n");
+    EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
     ReferenceData back;
     ASSERT_TRUE(readDataFile(DataFile::Settings, folder.read("ini.dat"), back));
     EXPECT_TRUE(back.outputFormat.equals(1));

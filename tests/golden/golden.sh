@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Compares the calendars of every year in years.txt, made by ventorel-cli from the
+# Compares the classic calendars (--classic) of every year in years.txt, made by ventorel-cli from the
 # shipped data files, with the stored golden files: the page (classic/Y.htm), the
 # CSV file (classic/Y.csv) and the lines printed on the window (classic/Y.transcript,
 # the same for both formats). Messages shown during a run go to classic/Y.messages;
@@ -30,7 +30,7 @@ while read -r year; do
   count=$((count + 1))
   stem=$(fileStem "$year")
   for format in htm csv; do
-    "$cli" --folder "$work" --format "$format" --transcript -- "$year" > "$work/out.$format" 2> "$work/err.$format"
+    "$cli" --folder "$work" --format "$format" --classic --transcript -- "$year" > "$work/out.$format" 2> "$work/err.$format"
     status=$?
     if [ "$status" -ne 0 ]; then
       echo "FAIL: $year ($format): exit status $status: $(cat "$work/err.$format")"

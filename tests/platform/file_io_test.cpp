@@ -83,9 +83,9 @@ TEST(FileIo, ClosingTheWindowSavesThroughALinkedSettingsFileAndKeepsAReadOnlyOne
       fs::rename(folder.file("saved.dat"), folder.file("ini.dat"));
       fs::permissions(folder.file("ini.dat"), fs::perms(0444));
     }
-    EXPECT_EQ(saveSettings(folder.path(), Value(1.0)), linked);
+    EXPECT_EQ(saveSettings(folder.path(), Value(1.0), false), linked);
     EXPECT_EQ(fs::is_symlink(folder.file("ini.dat")), linked);
-    EXPECT_EQ(folder.read("ini.dat"), linked ? "1\r\n" : "0\r\n");
+    EXPECT_EQ(folder.read("ini.dat"), linked ? "1\r\n0\r\n" : "0\r\n");
   }
 }
 

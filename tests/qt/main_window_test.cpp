@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -179,9 +180,9 @@ class WindowTest : public QObject {
     QCOMPARE(text1.topLeft(), QPoint(0, 0));
     QVERIFY(up.left() < text1.right() + 2 && up.bottom() + 1 == down.top() && up.height() == down.height());
     QVERIFY(list.left() > up.right() && create.left() >= list.right() && create.height() == text1.height());
-    // Tab order: Text1, Command1, Command2, Command3, Combo1.
+    // Tab order: Text1, Command1, Command2, Command3, Combo1, Check1.
     QWidget* expected[] = {w.control<QWidget>("Command1"), w.control<QWidget>("Command2"),
-                           w.control<QWidget>("Command3"), combo};
+                           w.control<QWidget>("Command3"), combo, w.control<QWidget>("Check1")};
     QWidget* at = w.control<QWidget>("Text1");
     for (QWidget* next : expected) {
       do at = at->nextInFocusChain();
@@ -299,7 +300,34 @@ class WindowTest : public QObject {
     QVERIFY(QFile::exists(folder.file(CalendarCsv)));
     QCOMPARE(combo->currentText(), CsvName);
     w.window.close();
-    QCOMPARE(readFile(folder.file("ini.dat")).trimmed(), QByteArray("1"));
+    QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("1\r\n0\r\n"));
+  }
+
+  // The check box: unchecked (the true sky) for a settings file of the format
+  // alone; checked, it makes the classic calendar, and it is saved as the second
+  // record and read back at the next start.
+  void classicCheckBoxChoosesTheCalendarAndIsSaved() {
+    ProgramFolder folder("1\r\n");
+    const QByteArray trueAugust22 = "\"2024年  \",\"8月\",\"22日\",\"(木)\",\"\",\"処暑";
+    {
+      Window w(folder);
+      w.show();
+      auto* box = w.control<QCheckBox>("Check1");
+      QCOMPARE(box->text(), QStringLiteral("原典の計算"));
+      QVERIFY(!box->isChecked());
+      w.typeYear("2024");
+      QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+      QVERIFY(readFile(folder.file(CalendarCsv)).contains(trueAugust22));
+      QTest::mouseClick(box, Qt::LeftButton);
+      QVERIFY(box->isChecked());
+      QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+      QVERIFY(!readFile(folder.file(CalendarCsv)).contains(trueAugust22));
+      w.window.close();
+      QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("1\r\n1\r\n"));
+    }
+    Window again(folder);
+    QVERIFY(again.control<QCheckBox>("Check1")->isChecked());
+    QCOMPARE(again.control<QComboBox>("Combo1")->currentText(), CsvName);
   }
 
   void listChoiceWithoutRunKeepsTheSavedFormat() {
@@ -308,7 +336,7 @@ class WindowTest : public QObject {
     w.show();
     w.control<QComboBox>("Combo1")->setCurrentIndex(1);
     w.window.close();
-    QCOMPARE(readFile(folder.file("ini.dat")).trimmed(), QByteArray("0"));
+    QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("0\r\n0\r\n"));
   }
 
   void typedFormatNamesSetTheFormat() {

@@ -48,7 +48,7 @@ RecordedRun::RecordedRun() : data(std::make_unique<ReferenceData>()) { comboText
 
 RunReport RecordedRun::run(const std::string& yearText) {
   RunContext context{surface, launcher};
-  return runGeneration(*data, settings, RunInputs{yearText}, comboText, context);
+  return runGeneration(*data, settings, RunInputs{yearText, basis}, comboText, context);
 }
 
 RunReport RecordedRun::run(const std::string& yearText, const std::string& format) {

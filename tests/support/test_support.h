@@ -42,6 +42,8 @@ struct RecordedRun {
   RecordingSurface surface;
   RecordingLauncher launcher;
   std::string comboText;
+  // The tests of the window's run check the classic calendar's values unless they choose otherwise.
+  CalendarBasis basis = CalendarBasis::Classic;
   RunReport run(const std::string& yearText);
   RunReport run(const std::string& yearText, const std::string& format);  // "htm形式" or "csv形式"
 };

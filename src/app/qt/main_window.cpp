@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
@@ -91,8 +92,9 @@ void MainWindow::buildControls() {
   label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label3_->setAutoFillBackground(false);
   combo1_->raise();
+  check1_ = new QCheckBox(QString::fromUtf8(ClassicCheckText), this);
 
-  QWidget* controls[] = {text1_, command1_, command2_, command3_, label3_, combo1_};
+  QWidget* controls[] = {text1_, command1_, command2_, command3_, label3_, combo1_, check1_};
   const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
   for (std::size_t k = 0; k < ControlLayouts.size(); ++k) {
     const ControlLayout& layout = ControlLayouts[k];
@@ -111,6 +113,7 @@ void MainWindow::buildControls() {
   setTabOrder(command1_, command2_);
   setTabOrder(command2_, command3_);
   setTabOrder(command3_, combo1_);
+  setTabOrder(combo1_, check1_);
   label3_->setFocusPolicy(Qt::NoFocus);
   text1_->setFocus();
 
@@ -145,6 +148,7 @@ void MainWindow::startUp() {
   for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(data_->names.formatName[i]));
   const int index = formatListIndex(settings_.outputFormat);
   setFormatText(QString::fromStdString(data_->names.formatName[index]));
+  check1_->setChecked(data_->classicCalendar);
 }
 
 void MainWindow::setFormatText(const QString& text) {
@@ -167,7 +171,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!saveSettings(settings_.programFolder, settings_.outputFormat)) messages_->show(MissingFileMessage);
+  if (!saveSettings(settings_.programFolder, settings_.outputFormat, check1_->isChecked()))
+    messages_->show(MissingFileMessage);
   event->accept();
 }
 
@@ -191,7 +196,8 @@ void MainWindow::createCalendar() {
   std::string comboText = combo1_->currentText().toStdString();
   const std::string before = comboText;
   RunContext context{*surface_, *launcher_};
-  lastReport_ = runGeneration(*data_, settings_, RunInputs{text1_->text().toStdString()}, comboText, context);
+  const CalendarBasis basis = check1_->isChecked() ? CalendarBasis::Classic : CalendarBasis::True;
+  lastReport_ = runGeneration(*data_, settings_, RunInputs{text1_->text().toStdString(), basis}, comboText, context);
   if (comboText != before) setFormatText(QString::fromStdString(comboText));
   // A file that could not be written, a browser that did not start or a run that
   // could not go on is told in a message box; the refusals are on the window.

@@ -13,6 +13,7 @@
 #include "platform/launcher.h"
 #include "platform/message_box.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -80,6 +81,7 @@ class MainWindow : public QWidget {
   QPushButton* command3_ = nullptr;
   QLabel* label3_ = nullptr;
   QComboBox* combo1_ = nullptr;
+  QCheckBox* check1_ = nullptr;  // 原典の計算: the classic calendar
 
   bool activated_ = false;
   bool running_ = false;

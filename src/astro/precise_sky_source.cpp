@@ -1,0 +1,67 @@
+#include "astro/precise_sky_source.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "astro/day_count.h"
+#include "astro/julian_day.h"
+#include "astro/precise_year.h"
+
+namespace ventorel {
+
+namespace {
+
+// The year after 冬至 (term 18) is waiting for 小寒 (term 19).
+constexpr int TermAfterWinterSolstice = 19;
+
+class EventDays {
+ public:
+  explicit EventDays(int year) : year_(year), firstJdn_(jdnOfGregorian(year, 1, 1)) {
+    fillMonthStarts(monthStart_, leapDay(year));
+  }
+
+  // Day of the year (1 = 1 January) of an event; an event outside the year is a
+  // broken table row and ends the run.
+  int dayOf(const SkyEvent& event) const {
+    const std::int64_t d = event.dayNumber - firstJdn_ + 1;
+    if (d < 1 || d > monthStart_[13]) throw TableBoundsError("precise sky days", d, monthStart_[13]);
+    return static_cast<int>(d);
+  }
+
+  JstMinute instantOf(const SkyEvent& event) const {
+    const MonthDay date = monthDayOf(dayOf(event), monthStart_);
+    return {static_cast<double>(year_), date.month, date.day, event.hour(), event.minute()};
+  }
+
+ private:
+  int year_;
+  std::int64_t firstJdn_;
+  MonthStarts monthStart_{"monthStart"};
+};
+
+}  // namespace
+
+YearSky PreciseSkySource::year(double astronomicalYear) const {
+  if (astronomicalYear != std::floor(astronomicalYear) || std::abs(astronomicalYear) > 1e6)
+    throw std::domain_error("precise sky: no year " + std::to_string(astronomicalYear));
+  const int y = static_cast<int>(astronomicalYear);
+  const PreciseYearEvents events = preciseYearEvents(y);
+  const EventDays days(y);
+
+  YearSky sky;
+  sky.year = astronomicalYear;
+  sky.lastDay = 365 + leapDay(astronomicalYear);
+  for (int k = 0; k < 24; ++k) {
+    sky.placeTerm(k, days.dayOf(events.terms[k]));
+    sky.termInstant[k] = days.instantOf(events.terms[k]);
+  }
+  sky.nextTerm = TermAfterWinterSolstice;
+  for (const SkyEvent& moon : events.newMoons()) sky.newMoons.push_back({days.dayOf(moon), days.instantOf(moon)});
+  sky.yearEndMoonAge = sky.moonAgeOn(sky.lastDay);
+  sky.nyubaiDay = days.dayOf(events.nyubai());
+  sky.hangeshoDay = days.dayOf(events.hangeshou());
+  for (int season = 0; season < 4; ++season) sky.doyoStartDay[season] = days.dayOf(events.doyoStart(season));
+  return sky;
+}
+
+}  // namespace ventorel
