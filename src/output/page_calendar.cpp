@@ -89,8 +89,9 @@ std::string yearNavigation(double enteredYear) {
 }
 
 std::string basisText(const CalendarYear& year) {
-  std::string text = year.basis == CalendarBasis::True ? "暦の基準：true（実際の天体と当時の暦）"
+  std::string text = year.basis == CalendarBasis::True ? "暦の基準：true（精密な天体計算）"
                                                        : "暦の基準：classic（原典の計算）";
+  text += skyFallbackNote(year);
   if (!year.historicalCalendar.empty()) text += "　旧暦の暦法：" + htmlEscape(year.historicalCalendar);
   return text;
 }

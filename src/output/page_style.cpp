@@ -55,13 +55,14 @@ tr.sun td.date, tr.sun td.weekday, tr.holiday td.date, tr.holiday td.weekday, tr
   color: var(--red); background: var(--red-bg);
 }
 .instant { color: var(--muted); font-variant-numeric: tabular-nums; white-space: nowrap; }
+td.senjitsu a { white-space: nowrap; }
 @page { size: A4 portrait; margin: 10mm 9mm 12mm; }
 @media print {
   :root {
     --fg: #000; --bg: #fff; --muted: #555; --rule: #bbb; --head-bg: #e8e8e8; --month-bg: #f3f3f3;
     --link: #000; --red: #c00; --blue: #0645ad; --red-bg: transparent; --blue-bg: transparent;
   }
-  html { font-size: 10pt; line-height: 1.35; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+  html { font-size: 9.5pt; line-height: 1.3; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   body { max-width: none; padding: 0; }
   nav.years, nav.months { display: none; }
   a { text-decoration: none; }
@@ -71,6 +72,7 @@ tr.sun td.date, tr.sun td.weekday, tr.holiday td.date, tr.holiday td.weekday, tr
   table.calendar th, table.calendar td { padding: .7mm 1.5mm; }
   tr.month-heading td { padding: 1.5mm 1.5mm .8mm; }
   tr.month-heading h2 { font-size: 11pt; }
+  .instant { display: block; }
   tbody.month + tbody.month { break-before: page; }
   tr { break-inside: avoid; }
 }
