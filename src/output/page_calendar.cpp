@@ -104,7 +104,7 @@ std::string yearHeader(const CalendarYear& year, const BuiltinTables& names) {
                      linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) +
                      names.stemName[sign.stem] + names.branchName[sign.branch] + "</a>" +
                      names.zodiacAnimal[sign.branch] + "の年</h1>\n";
-  const std::string eras = eraLine(year);
+  const std::string eras = eraLine(year, "　／　");
   if (!eras.empty()) html += "<p class=\"era\">" + eras + "</p>\n";
   html += "<p class=\"basis\">" + basisText(year) + "</p>\n<nav class=\"months\" aria-label=\"月\">";
   for (int m = 1; m <= 12; ++m) html += std::string(m > 1 ? " " : "") + "<a href=\"#m" + std::to_string(m) + "\">" +
