@@ -166,12 +166,8 @@ void appendRow(std::string& page, const BuiltinTables& names, const std::string&
           names.branchName[b] + "</a></td><td class=\"senjitsu\">" + senjitsuText(day.senjitsu, true) + "</td></tr>\n";
 }
 
-}  // namespace
-
-std::string neighbourPageHref(double enteredYear, int step) {
-  return urlEncode(numberText(neighbourYear(enteredYear, step)) + "年カレンダー.htm");
-}
-
+// The markup with every article link's address in double quotes and every
+// closing "</A>" as "</a>": the shared day and era texts write links unquoted.
 std::string quotedLinks(std::string_view html) {
   constexpr std::string_view Open = "<a href=";
   constexpr std::string_view UpperClose = "</A>";
@@ -196,6 +192,12 @@ std::string quotedLinks(std::string_view html) {
   }
   out += html.substr(i);
   return out;
+}
+
+}  // namespace
+
+std::string neighbourPageHref(double enteredYear, int step) {
+  return urlEncode(numberText(neighbourYear(enteredYear, step)) + "年カレンダー.htm");
 }
 
 std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {

@@ -17,8 +17,4 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names);
 // 0) in the same folder: its file name, percent-encoded.
 std::string neighbourPageHref(double enteredYear, int step);
 
-// The markup with every article link's address in double quotes and every
-// closing "</A>" as "</a>"; the shared day texts write links unquoted.
-std::string quotedLinks(std::string_view html);
-
 }  // namespace ventorel
