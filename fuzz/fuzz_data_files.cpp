@@ -36,8 +36,11 @@ void readAndApplyHolidayLaw(std::string_view bytes) {
     if (problem.text().empty()) __builtin_trap();
   if (reading.law.rules().empty()) return;
   const int year = static_cast<int>(reading.law.rules().front().from / 10000) + static_cast<int>(bytes.size() % 3);
+  // The spring equinox in a month picked by the input too, as far-off years have it.
+  const ventorel::EquinoxDates equinoxes{1 + static_cast<int>(bytes.size() % 12), 1 + static_cast<int>(bytes.size() % 28),
+                                         9, 23};
   int previous = 0;
-  for (const ventorel::Holiday& h : ventorel::holidaysOfYear(reading.law, year, 20, 23)) {
+  for (const ventorel::Holiday& h : ventorel::holidaysOfYear(reading.law, std::int64_t{year}, equinoxes)) {
     const int date = h.month * 100 + h.day;
     if (h.month < 1 || h.month > 12 || h.day < 1 || h.day > 31 || date <= previous) __builtin_trap();
     previous = date;

@@ -1,9 +1,14 @@
 #include "app/cli.h"
 
+#include <cmath>
+#include <exception>
 #include <memory>
+#include <optional>
 
 #include "app/generation_run.h"
 #include "app/program_folder.h"
+#include "app/year_text.h"
+#include "calendar/calendar_sources.h"
 #include "data/numbers.h"
 #include "platform/file_io.h"
 #include "platform/recording.h"
@@ -14,6 +19,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--classic] [--transcript] [--open] YEAR...\n"
+    "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR (default: the\n"
@@ -28,6 +34,8 @@ constexpr const char* Usage =
     "  --transcript   print every line the run prints on the window, as the\n"
     "                 design-grid x of the line, a tab, and the text\n"
     "  --open         open the file in the browser or spreadsheet afterwards\n"
+    "  --holidays     write no calendar; print each YEAR's national holidays as\n"
+    "                 YYYY-MM-DD, a tab and the name, one line each\n"
     "  --help         this text\n"
     "\n"
     "Years are taken as typed into the year box: negative for BC (-1 is 1 BC),\n"
@@ -42,6 +50,7 @@ struct Options {
   std::string format;  // "" = as saved
   bool transcript = false;
   bool open = false;
+  bool holidays = false;
   bool classic = false;
   bool help = false;
   std::vector<std::string> years;
@@ -64,6 +73,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.classic = true;
     } else if (a == "--open") {
       options.open = true;
+    } else if (a == "--holidays") {
+      options.holidays = true;
     } else if (a == "--folder" || a == "--format") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
@@ -109,6 +120,44 @@ int exitStatusOf(RunStatus status) {
   return ExitRunError;
 }
 
+// A whole number with at least `width` digits ("0948"), its sign in front.
+std::string zeroPadded(double n, std::size_t width) {
+  std::string digits = trimmedNumber(std::fabs(n));
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return (n < 0 ? "-" : "") + digits;
+}
+
+// --holidays: the holidays of each year as "YYYY-MM-DD<TAB>name" lines.
+int printHolidays(const std::vector<std::string>& years, const ReferenceData& data, CalendarBasis basis,
+                  std::ostream& out, std::ostream& err) {
+  int status = ExitDone;
+  for (const std::string& yearText : years) {
+    const std::optional<double> entered = parseYearText(yearText);
+    int yearStatus = ExitDone;
+    if (!entered || std::fabs(*entered) > LargestYear) {
+      err << "ventorel-cli: " << (entered ? YearTooLargeMessage : notANumberMessage(yearText)) << "\n";
+      yearStatus = ExitNotANumber;
+    } else if (*entered == 0) {
+      err << "ventorel-cli: " << YearZeroMessage << "\n";
+      yearStatus = ExitYearZero;
+    } else {
+      try {
+        const CalendarYear year = computeCalendar(*entered, basis, data).year;
+        for (const CalendarDay& day : year.days)
+          if (day.holiday)
+            out << zeroPadded(year.enteredYear, 4) << '-' << zeroPadded(day.month, 2) << '-' << zeroPadded(day.day, 2)
+                << '\t' << day.holiday->name << '\n';
+      } catch (const std::exception& error) {
+        err << "message: " << error.what() << "\n";
+        yearStatus = ExitRunError;
+      }
+    }
+    if (status == ExitDone) status = yearStatus;
+  }
+  out.flush();
+  return status;
+}
+
 }  // namespace
 
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -140,8 +189,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   RunSettings settings;
   settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
   const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
-  for (std::size_t i = 0; i < loaded.problems.size(); ++i) showMessage(MissingFileMessage);
+  for (const std::string& message : loaded.messages) showMessage(message);
   const ReferenceData& data = loaded.data;
+  const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
+  if (options.holidays) return printHolidays(options.years, data, basis, out, err);
   settings.outputFormat = data.outputFormat;
 
   // The format list shows the saved format, as the window would (anything but 1 is htm).
@@ -150,7 +201,6 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (options.format == "csv") comboText = data.names.formatName[1];
 
   RunContext context{surface, launcher};
-  const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
   int status = ExitDone;
   for (const std::string& yearText : options.years) {
     const RunReport report = runGeneration(data, settings, RunInputs{yearText, basis}, comboText, context);

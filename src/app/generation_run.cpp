@@ -17,9 +17,6 @@ namespace ventorel {
 
 namespace {
 
-// Years beyond this would let the day numbers lose whole days in a double.
-constexpr double LargestYear = 1e12;
-
 // The format list's text sets the format; any other text leaves it as it was.
 void readFormat(const BuiltinTables& names, RunSettings& settings, const std::string& comboText) {
   if (comboText == names.formatName[0]) settings.outputFormat = Value(0.0);

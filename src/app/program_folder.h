@@ -7,7 +7,7 @@
 
 namespace ventorel {
 
-// Reads the five data files of `folder` (a file counts as missing unless its name
+// Reads the six data files of `folder` (a file counts as missing unless its name
 // matches exactly).
 LoadedReferenceData loadProgramFolder(const std::string& folder);
 

@@ -1,9 +1,12 @@
 #include "calendar/annotate.h"
 
+#include <cmath>
+
 #include "astro/day_count.h"
 #include "calendar/eras.h"
 #include "calendar/holidays.h"
 #include "calendar/selected_days.h"
+#include "data/historical_months.h"
 #include "data/numbers.h"
 
 namespace ventorel {
@@ -144,11 +147,17 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   year.yearSign = yearSexagenary(sky.year);
   year.eras = eraRecordsOf(sky.year, data);
   year.basis = basis;
+  const bool trueBasis = basis == CalendarBasis::True;
+  if (trueBasis && sky.year == std::floor(sky.year) && sky.year >= HistoricalFirstYear && sky.year <= HistoricalLastYear)
+    year.historicalCalendar = historicalCalendarName(static_cast<int>(sky.year));
 
   MonthStarts monthStart{"monthStart"};
   fillMonthStarts(monthStart, leapDay(sky.year));
   const double daysBefore = daysBeforeYear(sky.year);
-  const std::vector<std::optional<DayHoliday>> holidays = holidaysOf(data.holidays, sky);
+  // The true calendar follows the holiday law while the law file is whole; the
+  // classic one, and the true one without the law, the holiday file.
+  const std::vector<std::optional<DayHoliday>> holidays =
+      trueBasis && data.lawComplete ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky);
   std::vector<std::vector<Zassetsu>> zassetsu = zassetsuOf(sky, lunarYear);
   EarlyTerms earlyTerms;
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;

@@ -3,6 +3,7 @@
 #include "astro/classic_sky.h"
 #include "astro/precise_sky_source.h"
 #include "calendar/annotate.h"
+#include "calendar/historical_days.h"
 #include "calendar/modern_old_calendar.h"
 
 namespace ventorel {
@@ -37,6 +38,8 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.lunar = sources.modernMonths
                        ? modernOldCalendar(computed.skies, sources.sky->year(year - 2), sources.sky->year(year + 2))
                        : oldCalendar(computed.skies, enteredYear);
+  // The true calendar keeps the months that were officially in use up to 1872.
+  if (basis == CalendarBasis::True) takeHistoricalMonths(computed.lunar);
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
   computed.year.skyFallback = sources.skyFallback;
   return computed;

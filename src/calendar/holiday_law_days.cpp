@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "astro/day_count.h"
 #include "data/checked_table.h"
@@ -66,20 +67,21 @@ class YearWindow {
 bool inForce(const HolidayRule& rule, LawDate date) { return rule.from <= date && date <= rule.to; }
 
 // The month in which a dated rule places its day, 0 for the other rules.
-int monthOfRule(const HolidayRule& rule) {
+int monthOfRule(const HolidayRule& rule, const EquinoxDates& equinoxes) {
   switch (rule.kind) {
     case HolidayRuleKind::FixedDate:
     case HolidayRuleKind::NthMonday: return rule.month;
     case HolidayRuleKind::SingleDate: return static_cast<int>(rule.from / 100 % 100);
-    case HolidayRuleKind::SpringEquinox: return 3;
-    case HolidayRuleKind::AutumnEquinox: return 9;
+    case HolidayRuleKind::SpringEquinox: return equinoxes.springMonth;
+    case HolidayRuleKind::AutumnEquinox: return equinoxes.autumnMonth;
     default: return 0;
   }
 }
 
 // The day of the month a dated rule gives in a year, 0 if none.
-int dayOfRule(const HolidayRule& rule, std::int64_t year, const MonthStarts& starts, int springDay, int autumnDay) {
-  const int monthLength = starts[monthOfRule(rule) + 1] - starts[monthOfRule(rule)];
+int dayOfRule(const HolidayRule& rule, std::int64_t year, const MonthStarts& starts, const EquinoxDates& equinoxes) {
+  const int month = monthOfRule(rule, equinoxes);
+  const int monthLength = starts[month + 1] - starts[month];
   switch (rule.kind) {
     case HolidayRuleKind::FixedDate: return rule.day <= monthLength ? rule.day : 0;
     case HolidayRuleKind::SingleDate: return rule.from / 10000 == year ? static_cast<int>(rule.from % 100) : 0;
@@ -88,8 +90,8 @@ int dayOfRule(const HolidayRule& rule, std::int64_t year, const MonthStarts& sta
       const int day = 1 + (8 - firstWeekday) % 7 + 7 * (rule.day - 1);
       return day <= monthLength ? day : 0;
     }
-    case HolidayRuleKind::SpringEquinox: return springDay;
-    case HolidayRuleKind::AutumnEquinox: return autumnDay;
+    case HolidayRuleKind::SpringEquinox: return equinoxes.springDay;
+    case HolidayRuleKind::AutumnEquinox: return equinoxes.autumnDay;
     default: return 0;
   }
 }
@@ -111,10 +113,19 @@ std::vector<Holiday> holidaysOfYear(const HolidayLaw& law, int year, int springE
   if (autumnEquinoxDayOfSeptember < 1 || autumnEquinoxDayOfSeptember > 30)
     throw std::domain_error("autumn equinox on day " + std::to_string(autumnEquinoxDayOfSeptember) +
                             " of September");
+  return holidaysOfYear(law, static_cast<std::int64_t>(year),
+                        EquinoxDates{3, springEquinoxDayOfMarch, 9, autumnEquinoxDayOfSeptember});
+}
+
+std::vector<Holiday> holidaysOfYear(const HolidayLaw& law, std::int64_t y, const EquinoxDates& equinoxes) {
+  MonthStarts starts("month starts");
+  fillMonthStarts(starts, leapDay(static_cast<double>(y)));
+  for (const auto& [month, day] : {std::pair{equinoxes.springMonth, equinoxes.springDay},
+                                   std::pair{equinoxes.autumnMonth, equinoxes.autumnDay}})
+    if (month != 0 && (month < 1 || month > 12 || day < 1 || day > starts[month + 1] - starts[month]))
+      throw std::domain_error("equinox on " + std::to_string(month) + "-" + std::to_string(day));
   std::vector<Holiday> holidays;
   const auto& rules = law.rules();
-  // In 64 bits, so that any year of an int has neighbours.
-  const std::int64_t y = year;
   const LawDate windowStart = dateKey(y - 1, 1, 1), windowEnd = dateKey(y + 1, 12, 31);
   bool any = false;
   for (const HolidayRule& rule : rules) any = any || (rule.from <= windowEnd && rule.to >= windowStart);
@@ -125,14 +136,14 @@ std::vector<Holiday> holidaysOfYear(const HolidayLaw& law, int year, int springE
   for (std::size_t r = 0; r < rules.size(); ++r) {
     const HolidayRule& rule = rules[r];
     if (rule.from > windowEnd || rule.to < windowStart) continue;
-    const int month = monthOfRule(rule);
+    const int month = monthOfRule(rule, equinoxes);
     if (month == 0) continue;
+    const bool equinox = rule.kind == HolidayRuleKind::SpringEquinox || rule.kind == HolidayRuleKind::AutumnEquinox;
     for (int offset = -1; offset <= 1; ++offset) {
       // Of the neighbouring years only December and January reach into the
-      // window (so the equinoxes, given for the year itself, are not needed there).
-      if ((offset == -1 && month != 12) || (offset == 1 && month != 1)) continue;
-      const int day = dayOfRule(rule, y + offset, window.starts(offset), springEquinoxDayOfMarch,
-                                autumnEquinoxDayOfSeptember);
+      // window; the equinoxes are given for the year itself only.
+      if ((offset == -1 && (month != 12 || equinox)) || (offset == 1 && (month != 1 || equinox))) continue;
+      const int day = dayOfRule(rule, y + offset, window.starts(offset), equinoxes);
       if (day == 0 || !inForce(rule, dateKey(y + offset, month, day))) continue;
       const int i = window.indexOf(offset, month, day);
       if (i < 0 || window[i].set) continue;

@@ -23,6 +23,15 @@ struct Holiday {
   int rule;  // the law's rule that placed the day; its name is the holiday's
 };
 
+// The days on which the two equinoxes fall in Japan; a month of 0 for an equinox
+// the sky did not place in the year.
+struct EquinoxDates {
+  int springMonth = 3;
+  int springDay = 0;
+  int autumnMonth = 9;
+  int autumnDay = 0;
+};
+
 // The holidays of `year` in date order. The equinox days (the day of March and
 // the day of September on which the equinoxes fall in Japan) are inputs: they
 // come from the sky. A year before the law's first rule has none.
@@ -37,6 +46,11 @@ struct Holiday {
 // Throws std::domain_error for an equinox day that is not a day of its month.
 std::vector<Holiday> holidaysOfYear(const HolidayLaw& law, int year, int springEquinoxDayOfMarch,
                                     int autumnEquinoxDayOfSeptember);
+
+// The same for equinoxes in any month (a year far from today, whose equinoxes the
+// calendar has moved away from March and September) and years beyond an int.
+// Throws std::domain_error for an equinox date that is no day of the year.
+std::vector<Holiday> holidaysOfYear(const HolidayLaw& law, std::int64_t year, const EquinoxDates& equinoxes);
 
 // The name of a holiday: that of the rule that placed it.
 const std::string& holidayName(const HolidayLaw& law, const Holiday& holiday);

@@ -1,5 +1,7 @@
 #include "calendar/holidays.h"
 
+#include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "data/numbers.h"
@@ -73,6 +75,28 @@ std::vector<std::optional<DayHoliday>> holidaysOf(const HolidayFile& file, const
   std::vector<std::optional<DayHoliday>> holidays(static_cast<std::size_t>(sky.lastDay) + 1);
   for (int d = 1; d <= sky.lastDay; ++d)
     if (!names[d].empty()) holidays[static_cast<std::size_t>(d)] = DayHoliday{names[d], kinds[d]};
+  return holidays;
+}
+
+std::vector<std::optional<DayHoliday>> lawHolidaysOf(const HolidayLaw& law, const YearSky& sky) {
+  std::vector<std::optional<DayHoliday>> holidays(static_cast<std::size_t>(sky.lastDay) + 1);
+  if (sky.year != std::floor(sky.year) || !std::isfinite(sky.year)) return holidays;
+  MonthStarts monthStart{"monthStart"};
+  fillMonthStarts(monthStart, leapDay(sky.year));
+  EquinoxDates equinoxes{0, 0, 0, 0};
+  // Day 0 is not of this year: an equinox there is taken as not placed.
+  if (sky.termDay[0] >= 1) {
+    const MonthDay spring = monthDayOf(sky.termDay[0], monthStart);
+    equinoxes.springMonth = spring.month, equinoxes.springDay = spring.day;
+  }
+  if (sky.termDay[12] >= 1) {
+    const MonthDay autumn = monthDayOf(sky.termDay[12], monthStart);
+    equinoxes.autumnMonth = autumn.month, equinoxes.autumnDay = autumn.day;
+  }
+  for (const Holiday& h : holidaysOfYear(law, static_cast<std::int64_t>(sky.year), equinoxes)) {
+    const int d = monthStart[h.month] + h.day;
+    holidays.at(static_cast<std::size_t>(d)) = DayHoliday{holidayName(law, h), h.kind};
+  }
   return holidays;
 }
 

@@ -150,11 +150,31 @@ const char* dataFileName(DataFile file) {
     case DataFile::SecondCourtEras: return "gen2.dat";
     case DataFile::NewMoons: return "singetu.dat";
     case DataFile::Settings: return "ini.dat";
+    case DataFile::HolidayLaw: return HolidayLawFileName;
   }
   return "";
 }
 
+namespace {
+
+// The law is taken only when every line of it was read: a law without its damaged
+// lines would place wrong holidays, so the calendar then keeps to "shuku.dat".
+std::vector<HolidayLawProblem> readLaw(std::string_view bytes, ReferenceData& data) {
+  HolidayLawReading reading = readHolidayLaw(bytes);
+  if (reading.ok()) {
+    data.holidayLaw = std::move(reading.law);
+    data.lawComplete = true;
+  }
+  return std::move(reading.problems);
+}
+
+// The most damaged lines a message lists.
+constexpr std::size_t MaxListedProblems = 5;
+
+}  // namespace
+
 bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data) {
+  if (file == DataFile::HolidayLaw) return readLaw(bytes, data).empty();
   const std::optional<std::string> text = dataFileText(bytes);
   if (!text) return false;
   FieldReader reader(*text);
@@ -164,16 +184,28 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data) {
     case DataFile::SecondCourtEras: return readEras(reader, data.secondCourtEras.table, data.secondCourtEras.rowCount);
     case DataFile::NewMoons: return readNewMoons(reader, data.newMoonTable);
     case DataFile::Settings: return readSettings(reader, data.outputFormat, data.classicCalendar);
+    case DataFile::HolidayLaw: break;
   }
   return false;
 }
 
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
   LoadedReferenceData loaded;
-  for (DataFile file :
-       {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons, DataFile::Settings}) {
+  for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
+                        DataFile::Settings, DataFile::HolidayLaw}) {
     const std::optional<std::string> bytes = bytesOf(dataFileName(file));
-    if (!bytes || !readDataFile(file, *bytes, loaded.data)) loaded.problems.push_back(file);
+    std::string message = MissingFileMessage;
+    if (bytes && file == DataFile::HolidayLaw) {
+      const std::vector<HolidayLawProblem> problems = readLaw(*bytes, loaded.data);
+      if (problems.empty()) continue;
+      for (std::size_t i = 0; i < problems.size() && i < MaxListedProblems; ++i) message += "\n" + problems[i].text();
+      if (problems.size() > MaxListedProblems)
+        message += "\n(" + std::to_string(problems.size() - MaxListedProblems) + " more)";
+    } else if (bytes && readDataFile(file, *bytes, loaded.data)) {
+      continue;
+    }
+    loaded.problems.push_back(file);
+    loaded.messages.push_back(std::move(message));
   }
   return loaded;
 }

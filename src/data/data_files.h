@@ -1,5 +1,5 @@
-// The five data files of the program folder: holidays, eras, second-court eras,
-// new moons, and the saved output format.
+// The six data files of the program folder: holidays, eras, second-court eras,
+// new moons, the saved output format and the holiday law.
 #pragma once
 
 #include <functional>
@@ -16,7 +16,7 @@ namespace ventorel {
 inline constexpr const char* MissingFileMessage = "あれー？";
 
 // The data files, in the order they are loaded.
-enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings };
+enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings, HolidayLaw };
 
 // The file name of a data file ("shuku.dat", ...).
 const char* dataFileName(DataFile file);
@@ -35,10 +35,13 @@ using DataFileBytes = std::function<std::optional<std::string>(const std::string
 struct LoadedReferenceData {
   ReferenceData data;
   std::vector<DataFile> problems;  // missing or damaged, in loading order
+  // What the user is told of each problem, in the same order: MissingFileMessage,
+  // for a damaged holiday law followed by the lines that are wrong.
+  std::vector<std::string> messages;
 };
 
-// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat" and "ini.dat", in this
-// order. A missing or damaged file is listed among the problems (each is told to
+// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat" and
+// "holiday_law.dat", in this order. A missing or damaged file is listed among the problems (each is told to
 // the user as MissingFileMessage) and loading goes on with the next one.
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf);
 

@@ -8,6 +8,7 @@
 #include "data/builtin_tables.h"
 #include "data/checked_table.h"
 #include "data/era_lookup.h"
+#include "data/holiday_law.h"
 #include "data/value.h"
 
 namespace ventorel {
@@ -36,6 +37,11 @@ struct ReferenceData {
   BuiltinTables names;
   OrbitElements orbit;
   HolidayFile holidays;
+  // "holiday_law.dat": the holiday law of every day since 1948-07-20. Set only when
+  // the whole file was read without a problem; otherwise lawComplete stays false
+  // and the calendar falls back to the holidays of "shuku.dat".
+  HolidayLaw holidayLaw;
+  bool lawComplete = false;
   EraList eras{"eraTable"};               // "gen1.dat": the eras of the (northern) court
   EraList secondCourtEras{"periodTable"};  // "gen2.dat": the southern court's eras, 1331..1392
   NewMoonTable newMoonTable{"newMoonTable"};

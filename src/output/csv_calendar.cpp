@@ -30,7 +30,8 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
   const std::string yearText = trimmedNumber(calendar.enteredYear);
   const Sexagenary sign = calendar.yearSign;
   appendRecord(text, {"西暦" + yearText + "年(ｸﾞﾚｺﾞﾘｵ暦)  " + names.stemName[sign.stem] + names.branchName[sign.branch] +
-                          names.zodiacAnimal[sign.branch] + "の年　" + skyFallbackNote(calendar)});
+                          names.zodiacAnimal[sign.branch] + "の年　" + historicalCalendarNote(calendar, false) +
+                          skyFallbackNote(calendar)});
   for (const EraRecord& era : calendar.eras) appendRecord(text, {plainEraText(era)});
   // ">= 1582" here and "> 1582" on the page: see the page's header row.
   appendRecord(text, {"西暦年", "月", "日", "曜日", calendar.year >= 1582 ? "祝日" : "ユリウス暦", "節気、雑節", "六曜",

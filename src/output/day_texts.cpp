@@ -66,6 +66,18 @@ constexpr const char* LinkedHolidays[] = {
     "文化の日", "勤労感謝の日", "天皇誕生日", "振替休日", "国民の休日", "山の日",
     "スポーツの日"};
 
+// Holiday names of single days set by their own laws, linked to the article of
+// the ceremony; the others are shown as plain text.
+constexpr struct {
+  const char* name;
+  const char* article;
+} CeremonyHolidays[] = {
+    {"昭和天皇の大喪の礼", "大喪の礼"},
+    {"即位礼正殿の儀", "即位礼正殿の儀"},
+    {"皇太子明仁親王の結婚の儀", "結婚の儀"},
+    {"皇太子徳仁親王の結婚の儀", "結婚の儀"},
+};
+
 std::string item(const char* title, const char* target, bool html) {
   if (!html) return std::string(title) + WideBlank;
   return encodedLink(target, title, "</A>") + WideBlank;
@@ -102,12 +114,20 @@ std::string senjitsuText(const Senjitsu& senjitsu, bool html) {
 std::string holidayHtml(const std::string& name) {
   for (const char* known : LinkedHolidays)
     if (name == known) return articleLink(name, name, "</A>");
+  for (const auto& ceremony : CeremonyHolidays)
+    if (name == ceremony.name) return articleLink(ceremony.article, name, "</A>");
   return htmlEscape(name);
 }
 
 std::string holidayText(const std::optional<DayHoliday>& holiday, bool html) {
   if (!holiday) return {};
   return html ? holidayHtml(holiday->name) : holiday->name;
+}
+
+std::string historicalCalendarNote(const CalendarYear& year, bool html) {
+  if (year.historicalCalendar.empty()) return {};
+  return std::string(html ? WideBlank : "") + "旧暦は" +
+         (html ? articleLink(year.historicalCalendar, year.historicalCalendar) : year.historicalCalendar);
 }
 
 }  // namespace ventorel

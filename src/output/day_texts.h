@@ -24,4 +24,9 @@ std::string senjitsuText(const Senjitsu& senjitsu, bool html);
 std::string holidayText(const std::optional<DayHoliday>& holiday, bool html);
 std::string holidayHtml(const std::string& name);
 
+// The year header's note of the historical calendar in force: "旧暦は宣明暦" after
+// the CSV header's closing blank, with a blank in front and the calendar's name
+// linked on the page; empty for a year without one.
+std::string historicalCalendarNote(const CalendarYear& year, bool html);
+
 }  // namespace ventorel

@@ -24,7 +24,8 @@ std::string titleLine(const CalendarYear& calendar, const BuiltinTables& names) 
   }
   line += "年</a>　（" + linkOpen("%E3%82%B0%E3%83%AC%E3%82%B4%E3%83%AA%E3%82%AA%E6%9A%A6") + "グレゴリオ暦</a>)　";
   line += linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) + names.stemName[sign.stem] +
-          names.branchName[sign.branch] + "</a>" + names.zodiacAnimal[sign.branch] + "の年" + skyFallbackNote(calendar) + "<br>";
+          names.branchName[sign.branch] + "</a>" + names.zodiacAnimal[sign.branch] + "の年" +
+          historicalCalendarNote(calendar, true) + skyFallbackNote(calendar) + "<br>";
   return line;
 }
 

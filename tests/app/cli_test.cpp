@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "support/test_support.h"
@@ -60,6 +62,17 @@ TEST(CommandLine, MissingDataFilesAreReportedOnStandardError) {
   TempFolder folder;
   const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "2024"});
   EXPECT_NE(r.err.find("message: あれー？"), std::string::npos) << r.err;
+}
+
+TEST(CommandLine, HolidaysArePrintedAsDateTabNameAndNoFileIsWritten) {
+  TempFolder folder;
+  testing::copyShippedData(folder);
+  const CliResult r = runCli({"--folder", folder.path(), "--holidays", "1989", "1947", "0"});
+  EXPECT_EQ(r.status, ExitYearZero) << r.err;
+  EXPECT_EQ(r.out.rfind("1989-01-01\t元日\n", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\n1989-02-24\t昭和天皇の大喪の礼\n"), std::string::npos) << r.out;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 17) << r.out;  // 1947 has none
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6) << "only the data files";
 }
 
 TEST(CommandLine, TheTranscriptPrintsGridXTabText) {

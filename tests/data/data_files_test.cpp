@@ -63,6 +63,7 @@ void writeAll(const TempFolder& folder) {
   folder.write("gen2.dat", eraRows(10, 1331));
   folder.write("singetu.dat", newMoonRows(NewMoonRows));
   folder.write("ini.dat", "1\r\n");
+  folder.write("holiday_law.dat", "1948-07-20 - 01-01 元日\n");
 }
 
 // Saves the CSV format into the settings file of `folder`; returns the messages shown.
@@ -72,7 +73,7 @@ RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
   return messages;
 }
 
-TEST(DataFiles, AFolderWithAllFiveFillsEveryTableWithoutAMessage) {
+TEST(DataFiles, AFolderWithAllSixFillsEveryTableWithoutAMessage) {
   TempFolder folder;
   writeAll(folder);
   const auto loaded = loadFrom(folder);
@@ -88,6 +89,8 @@ TEST(DataFiles, AFolderWithAllFiveFillsEveryTableWithoutAMessage) {
   EXPECT_EQ(s.eras.table(239, 3), "元239");
   EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(1901 + (NewMoonRows - 1) / 12));
   EXPECT_TRUE(s.outputFormat.equals(1));
+  EXPECT_TRUE(s.lawComplete);
+  EXPECT_EQ(s.holidayLaw.rules().at(0).name, "元日");
 }
 
 TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
@@ -96,7 +99,7 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     const char* storedAs;  // nullptr: not stored at all
   };
   for (const Case c : {Case{"shuku.dat", "SHUKU.DAT"}, {"gen1.dat", nullptr}, {"gen2.dat", nullptr},
-                       {"singetu.dat", "Singetu.dat"}, {"ini.dat", nullptr}}) {
+                       {"singetu.dat", "Singetu.dat"}, {"ini.dat", nullptr}, {"holiday_law.dat", nullptr}}) {
     TempFolder folder;
     writeAll(folder);
     if (c.storedAs)
@@ -114,7 +117,7 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     EXPECT_EQ(s.outputFormat.isUnset(), removed == "ini.dat");
   }
   TempFolder empty;
-  EXPECT_EQ(loadFrom(empty)->messages.texts.size(), 5u);
+  EXPECT_EQ(loadFrom(empty)->messages.texts.size(), 6u);
 }
 
 TEST(DataFiles, ShiftJisAndUtf8WithMarkReadAlike) {

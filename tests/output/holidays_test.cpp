@@ -100,6 +100,7 @@ TEST(Holidays, ThePageLinksKnownNamesAndEscapesOthers) {
       {"山の日", base + "%E5%B1%B1%E3%81%AE%E6%97%A5>山の日</A>"},
       {"スポーツの日", base + "%E3%82%B9%E3%83%9D%E3%83%BC%E3%83%84%E3%81%AE%E6%97%A5>スポーツの日</A>"},
       {"即位の日", "即位の日"},
+      {"昭和天皇の大喪の礼", base + "%E5%A4%A7%E5%96%AA%E3%81%AE%E7%A4%BC>昭和天皇の大喪の礼</A>"},
       {"<b>\"A&B\"</b>", "&lt;b&gt;&quot;A&amp;B&quot;&lt;/b&gt;"},
   };
   for (const Case& c : cases) EXPECT_EQ(holidayHtml(c.name), c.expected) << c.name;

@@ -44,14 +44,14 @@ QByteArray readFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A program folder with the five data files: the shipped ones when the source
+// A program folder with the six data files: the shipped ones when the source
 // tree has them, otherwise plain stand-ins of the right shape (the eras are
 // placeholders, the new moons follow the mean lunation).
 class ProgramFolder {
  public:
   explicit ProgramFolder(const QByteArray& iniText = "0\r\n") {
     const QDir shipped(QStringLiteral(VENTOREL_SOURCE_DIR "/data"));
-    for (const char* name : {"shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat"}) {
+    for (const char* name : {"shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "holiday_law.dat"}) {
       const QString from = shipped.filePath(name);
       if (QFile::exists(from))
         QFile::copy(from, file(name));
@@ -67,6 +67,7 @@ class ProgramFolder {
   static QByteArray standIn(const QString& name) {
     QByteArray out;
     if (name == "shuku.dat") return "1,1,\"NewYear\"\r\n,,\"\"\r\n\"\",\"\"\r\n";
+    if (name == "holiday_law.dat") return "1948-07-20 - 01-01 NewYear\n";
     if (name == "gen1.dat" || name == "gen2.dat") {
       const bool second = name == "gen2.dat";
       for (int i = 1; i <= (second ? 10 : 239); ++i)

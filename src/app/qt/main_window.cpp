@@ -143,7 +143,7 @@ void MainWindow::startUp() {
   LoadedReferenceData loaded = loadProgramFolder(settings_.programFolder);
   data_ = std::make_unique<const ReferenceData>(std::move(loaded.data));
   settings_.outputFormat = data_->outputFormat;
-  for (std::size_t i = 0; i < loaded.problems.size(); ++i) messages_->show(MissingFileMessage);
+  for (const std::string& message : loaded.messages) messages_->show(message);
   // The format list with the saved format selected.
   for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(data_->names.formatName[i]));
   const int index = formatListIndex(settings_.outputFormat);

@@ -1,0 +1,193 @@
+// The true calendar's CSV files over long spans of years: the holidays of the
+// law against the official list, and the old-calendar months against the
+// historical table.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "app/program_folder.h"
+#include "astro/julian_day.h"
+#include "calendar/calendar_sources.h"
+#include "csv_reader.h"
+#include "data/historical_months.h"
+#include "output/csv_calendar.h"
+#include "output/html_calendar.h"
+#include "support/test_support.h"
+
+namespace ventorel {
+namespace {
+
+namespace chr = std::chrono;
+
+const ReferenceData& shippedData() {
+  static const LoadedReferenceData loaded = loadProgramFolder(testing::shippedDataFolder());
+  return loaded.data;
+}
+
+// The day records of a year's CSV file (the records of eleven fields after the header).
+testing::CsvRecords csvDays(double year, CalendarBasis basis = CalendarBasis::True,
+                            const ReferenceData& data = shippedData()) {
+  std::string error;
+  const auto records = testing::readStrictCsv(csvCalendar(computeCalendar(year, basis, data).year, data.names), error);
+  EXPECT_TRUE(records) << error;
+  testing::CsvRecords days;
+  for (const auto& r : records.value_or(testing::CsvRecords{}))
+    if (r.size() == 11 && r[0] != "西暦年") days.push_back(r);
+  return days;
+}
+
+std::string isoDate(int y, int m, int d) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
+  return text;
+}
+
+// "YYYY-MM-DD name" of every holiday a year's CSV file shows.
+std::set<std::string> csvHolidays(int year, const ReferenceData& data = shippedData(),
+                                  CalendarBasis basis = CalendarBasis::True) {
+  std::set<std::string> out;
+  for (const auto& r : csvDays(year, basis, data))
+    if (!r[4].empty()) out.insert(isoDate(year, std::stoi(r[1]), std::stoi(r[2])) + " " + r[4]);
+  return out;
+}
+
+// The holidays of the law in force since 2022, derived here on their own: the
+// equinox days by the usual approximation for 1980..2099, then 振替休日 (the next
+// day that is no holiday after a Sunday holiday) and 国民の休日 (a day between two).
+std::set<std::string> currentLaw(int year) {
+  struct Rule {
+    unsigned month;
+    unsigned day;     // a date, or 0 with `monday`
+    unsigned monday;  // the n-th Monday
+    const char* name;
+  };
+  static const Rule Rules[] = {
+      {1, 1, 0, "元日"},       {1, 0, 2, "成人の日"},       {2, 11, 0, "建国記念の日"}, {2, 23, 0, "天皇誕生日"},
+      {4, 29, 0, "昭和の日"},  {5, 3, 0, "憲法記念日"},    {5, 4, 0, "みどりの日"},     {5, 5, 0, "こどもの日"},
+      {7, 0, 3, "海の日"},     {8, 11, 0, "山の日"},       {9, 0, 3, "敬老の日"},       {10, 0, 2, "スポーツの日"},
+      {11, 3, 0, "文化の日"},  {11, 23, 0, "勤労感謝の日"}};
+  const double t = year - 1980;
+  const auto spring = static_cast<unsigned>(20.8431 + 0.242194 * t - static_cast<int>(t / 4));
+  const auto autumn = static_cast<unsigned>(23.2488 + 0.242194 * t - static_cast<int>(t / 4));
+  std::map<chr::sys_days, std::string> days;
+  const chr::year y{year};
+  for (const Rule& r : Rules) {
+    const chr::sys_days d = r.monday ? chr::sys_days(y / r.month / chr::weekday_indexed(chr::Monday, r.monday))
+                                     : chr::sys_days(y / r.month / r.day);
+    days[d] = r.name;
+  }
+  days[chr::sys_days(y / 3 / spring)] = "春分の日";
+  days[chr::sys_days(y / 9 / autumn)] = "秋分の日";
+  std::map<chr::sys_days, std::string> all = days;
+  for (const auto& [d, name] : days) {
+    if (chr::weekday(d) != chr::Sunday) continue;
+    chr::sys_days next = d + chr::days(1);
+    while (all.count(next)) next += chr::days(1);
+    all[next] = "振替休日";
+  }
+  for (const auto& [d, name] : days)
+    if (days.count(d + chr::days(2)) && !all.count(d + chr::days(1))) all[d + chr::days(1)] = "国民の休日";
+  std::set<std::string> out;
+  for (const auto& [d, name] : all) {
+    const chr::year_month_day ymd(d);
+    if (ymd.year() == y)
+      out.insert(isoDate(year, static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day())) + " " + name);
+  }
+  return out;
+}
+
+TEST(TrueCalendarFiles, HolidaysOfEveryYearFrom1948To2050AreTheLaws) {
+  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/data/holidays_1948_2026.csv");
+  std::map<int, std::set<std::string>> expected;
+  std::string row;
+  std::getline(in, row);  // header
+  while (std::getline(in, row))
+    expected[std::stoi(row.substr(0, 4))].insert(row.substr(0, 10) + " " + row.substr(11, row.find(',', 11) - 11));
+  for (int year = 2027; year <= 2050; ++year) expected[year] = currentLaw(year);
+  std::size_t total = 0, equal = 0;
+  for (int year = 1946; year <= 2050; ++year) {
+    const std::set<std::string> shown = csvHolidays(year);
+    std::string diff;
+    for (const std::string& day : shown) diff += expected[year].count(day) ? "" : " extra " + day;
+    for (const std::string& day : expected[year]) diff += shown.count(day) ? "" : " missing " + day;
+    EXPECT_EQ(diff, "") << year;
+    total += expected[year].size();
+    if (shown == expected[year]) equal += shown.size();
+  }
+  // The reference list, then at least the 16 dated holidays of each later year.
+  EXPECT_GE(total, 1107u + 24 * 16);
+  EXPECT_EQ(equal, total);
+  std::cout << "holidays 1948-2050 as the law gives them: " << equal << " of " << total << "\n";
+}
+
+TEST(TrueCalendarFiles, WithoutAWholeHolidayLawTheHolidayFileRules) {
+  ReferenceData data = shippedData();
+  data.lawComplete = false;
+  EXPECT_TRUE(csvHolidays(1990, data).empty());
+  EXPECT_EQ(csvHolidays(2024, data), csvHolidays(2024, data, CalendarBasis::Classic));
+  EXPECT_EQ(csvHolidays(2024, data).count("2024-02-23 天皇誕生日"), 1u);
+}
+
+// "旧暦M月" or "旧暦閏M月", "D日" and the 六曜 ((month + day) mod 6 from 大安) as the
+// table gives the day.
+std::string tableDay(const HistoricalDay& h) {
+  static const char* const Rokuyo[] = {"大安", "赤口", "先勝", "友引", "先負", "仏滅"};
+  return std::string("旧暦") + (h.leap ? "閏" : "") + std::to_string(h.month) + "月 " + std::to_string(h.day) + "日 " +
+         Rokuyo[(h.month + h.day) % 6];
+}
+
+TEST(TrueCalendarFiles, OldCalendarOfEveryDay445To1872IsTheHistoricalTable) {
+  std::int64_t days = 0, equal = 0;
+  for (int year = HistoricalFirstYear; year <= HistoricalLastYear; ++year) {
+    const testing::CsvRecords records = csvDays(year);
+    const auto table = historicalDays(jdnOfGregorian(year, 1, 1), static_cast<int>(records.size()));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      if (!table[i]) continue;
+      ++days;
+      const std::string shown = records[i][7] + " " + records[i][8] + " " + records[i][6];
+      if (shown == tableDay(*table[i])) ++equal;
+      else if (days - equal <= 5) ADD_FAILURE() << year << "-" << records[i][1] << records[i][2] << ": " << shown;
+    }
+  }
+  EXPECT_EQ(days, HistoricalLastJdn - HistoricalFirstJdn + 1);
+  EXPECT_EQ(equal, days);
+  std::cout << "days 445-1872 as the historical table gives them: " << equal << " of " << days << "\n";
+}
+
+// The old-calendar column either side of the table's ends: each day is the day
+// after the one before (or the first of a month), without a gap.
+TEST(TrueCalendarFiles, TheTableJoinsTheSkyAtBothEnds) {
+  for (const int first : {444, 1872}) {
+    testing::CsvRecords span = csvDays(first);
+    for (auto& r : csvDays(first + 1)) span.push_back(r);
+    for (std::size_t i = 1; i < span.size(); ++i) {
+      const int day = std::stoi(span[i][8]), before = std::stoi(span[i - 1][8]);
+      EXPECT_TRUE(day == before + 1 || (day == 1 && before >= 29)) << first << " " << span[i][1] << span[i][2];
+    }
+  }
+  const ReferenceData& data = shippedData();
+  const CalendarYear meiji6 = computeCalendar(1873, CalendarBasis::True, data).year;
+  EXPECT_EQ(meiji6.eras.at(0).era + std::to_string(static_cast<int>(meiji6.eras.at(0).yearOfEra)), "明治6");
+  EXPECT_TRUE(meiji6.historicalCalendar.empty());
+  const testing::CsvRecords y1873 = csvDays(1873);
+  EXPECT_EQ(y1873.front()[7] + y1873.front()[8], "旧暦12月3日");  // 明治5年12月2日 was the day before
+}
+
+// The year header names the calendar in force up to 1872, in the true files only.
+TEST(TrueCalendarFiles, TheYearHeaderNamesTheHistoricalCalendar) {
+  const ReferenceData& data = shippedData();
+  const CalendarYear y1600 = computeCalendar(1600, CalendarBasis::True, data).year;
+  EXPECT_NE(csvCalendar(y1600, data.names).find("の年　旧暦は宣明暦\""), std::string::npos);
+  EXPECT_NE(htmlCalendar(y1600, data.names).find("の年　旧暦は" + articleLink("宣明暦", "宣明暦") + "<br>"),
+            std::string::npos);
+  EXPECT_EQ(computeCalendar(1685, CalendarBasis::True, data).year.historicalCalendar, "貞享暦");
+  EXPECT_TRUE(computeCalendar(1600, CalendarBasis::Classic, data).year.historicalCalendar.empty());
+}
+
+}  // namespace
+}  // namespace ventorel
