@@ -92,7 +92,7 @@ std::string basisText(const CalendarYear& year) {
   std::string text = year.basis == CalendarBasis::True ? "暦の基準：true（精密な天体計算）"
                                                        : "暦の基準：classic（原典の計算）";
   text += skyFallbackNote(year);
-  if (!year.historicalCalendar.empty()) text += "　旧暦の暦法：" + htmlEscape(year.historicalCalendar);
+  text += historicalCalendarNote(year, true);
   return text;
 }
 
