@@ -3,15 +3,20 @@
 // from the compiled-in table of precise_year.h.
 #pragma once
 
+#include <cmath>
+
 #include "astro/precise_sky.h"
 #include "astro/year_sky.h"
 
 namespace ventorel {
 
 // True when the precise sky is trustworthy for the astronomical year; outside it a
-// calendar falls back to the classic model.
+// calendar falls back to the classic model. The precise sky knows whole years only,
+// so a year typed with a fraction (which the classic model takes as it is) falls
+// back too.
 inline bool inPreciseRange(double astronomicalYear) {
-  return astronomicalYear >= PreciseSkyFirstYear && astronomicalYear <= PreciseSkyLastYear;
+  return astronomicalYear >= PreciseSkyFirstYear && astronomicalYear <= PreciseSkyLastYear &&
+         std::floor(astronomicalYear) == astronomicalYear;
 }
 
 class PreciseSkySource : public SkySource {
