@@ -74,10 +74,8 @@ std::string instantHtml(const char* prefix, const JstMinute& t) {
 
 // The year `step` years away in user numbering, which has no year 0.
 double neighbourYear(double enteredYear, int step) {
-  double target = enteredYear + step;
-  if (enteredYear > 0 && target <= 0) target -= 1;
-  if (enteredYear < 0 && target >= 0) target += 1;
-  return target;
+  const double target = enteredYear + step;
+  return target == 0 ? target + step : target;
 }
 
 std::string yearNavigation(double enteredYear) {
