@@ -5,8 +5,11 @@
 #include <memory>
 #include <optional>
 
+#include "app/data_export.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
+#include "app/progress.h"
+#include "app/year_range.h"
 #include "app/year_text.h"
 #include "calendar/calendar_sources.h"
 #include "data/numbers.h"
@@ -18,15 +21,17 @@ namespace ventorel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: ventorel-cli [--folder DIR] [--format htm|csv] [--classic] [--transcript] [--open] YEAR...\n"
-    "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR...\n"
+    "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
+    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] YEAR|FIRST..LAST...\n"
+    "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR (default: the\n"
-    "current directory) and \" 2024年カレンダー.htm\" or \".csv\" is written there.\n"
+    "current directory) and \" 2024年カレンダー.htm\" (.csv, .ics, .json) is written there.\n"
     "\n"
     "  --folder DIR   the program folder (data files in, calendar files out)\n"
-    "  --format F     htm or csv; default: the format saved in ini.dat\n"
+    "  --format F     htm, csv, ics (iCalendar) or json; default: the format saved\n"
+    "                 in ini.dat (htm or csv)\n"
     "  --classic      the classic calendar (the orbit model and the shipped\n"
     "                 new-moon table, as the files have always been made);\n"
     "                 default: the true sky (precise terms and new moons,\n"
@@ -34,13 +39,20 @@ constexpr const char* Usage =
     "  --transcript   print every line the run prints on the window, as the\n"
     "                 design-grid x of the line, a tab, and the text\n"
     "  --open         open the file in the browser or spreadsheet afterwards\n"
+    "  --stdout       ics, json: write to standard output instead of files (json: one\n"
+    "                 document a line; ics: one calendar of all years)\n"
+    "  --output FILE  ics, json: all years into one FILE\n"
+    "  --ics-include K  also make events of the kinds K, a comma list of rokuyo\n"
+    "                 (六曜, every day) and senjitsu (選日)\n"
     "  --holidays     write no calendar; print each YEAR's national holidays as\n"
     "                 YYYY-MM-DD, a tab and the name, one line each\n"
     "  --help         this text\n"
     "\n"
     "Years are taken as typed into the year box: negative for BC (-1 is 1 BC),\n"
-    "year 0 does not exist. Message boxes are printed to standard error as\n"
-    "\"message: TEXT\".\n"
+    "year 0 does not exist. FIRST..LAST (e.g. 1990..2030, -10..10) makes every year\n"
+    "of the range, without year 0. A batch of more than a second shows its progress\n"
+    "on standard error when that is a terminal. Message boxes are printed to\n"
+    "standard error as \"message: TEXT\".\n"
     "\n"
     "Exit status: 0 done; 2 usage error; 3 year text not a number; 4 year 0;\n"
     "5 the run ended on an error; 6 the output file could not be written.\n";
@@ -53,8 +65,40 @@ struct Options {
   bool holidays = false;
   bool classic = false;
   bool help = false;
+  bool toStdout = false;
+  std::string outputFile;
+  std::string icsInclude;
   std::vector<std::string> years;
 };
+
+bool dataFormat(const Options& options) { return options.format == "ics" || options.format == "json"; }
+
+// The combinations that cannot work, and the kinds of --ics-include.
+bool checkDataOptions(const Options& options, IcsInclude& include, std::string& error) {
+  if ((options.toStdout || !options.outputFile.empty()) && !dataFormat(options))
+    error = "--stdout and --output go with --format ics or json";
+  else if (options.toStdout && !options.outputFile.empty())
+    error = "--stdout and --output exclude each other";
+  else if (options.toStdout && options.transcript)
+    error = "--stdout and --transcript both write to standard output";
+  else if (!options.icsInclude.empty() && options.format != "ics")
+    error = "--ics-include goes with --format ics";
+  if (!error.empty()) return false;
+  std::size_t at = 0;
+  while (at < options.icsInclude.size()) {
+    std::size_t comma = options.icsInclude.find(',', at);
+    if (comma == std::string::npos) comma = options.icsInclude.size();
+    const std::string kind = options.icsInclude.substr(at, comma - at);
+    if (kind == "rokuyo") include.rokuyo = true;
+    else if (kind == "senjitsu") include.senjitsu = true;
+    else {
+      error = "--ics-include takes rokuyo and senjitsu, not \"" + kind + "\"";
+      return false;
+    }
+    at = comma + 1;
+  }
+  return true;
+}
 
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
   bool yearsOnly = false;
@@ -73,21 +117,27 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.classic = true;
     } else if (a == "--open") {
       options.open = true;
+    } else if (a == "--stdout") {
+      options.toStdout = true;
     } else if (a == "--holidays") {
       options.holidays = true;
-    } else if (a == "--folder" || a == "--format") {
+    } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
         return false;
       }
-      (a == "--folder" ? options.folder : options.format) = args[++i];
+      std::string& value = a == "--folder"   ? options.folder
+                           : a == "--format" ? options.format
+                           : a == "--output" ? options.outputFile
+                                             : options.icsInclude;
+      value = args[++i];
     } else {
       error = "unknown option " + a;
       return false;
     }
   }
-  if (!options.format.empty() && options.format != "htm" && options.format != "csv") {
-    error = "--format takes htm or csv";
+  if (!options.format.empty() && options.format != "htm" && options.format != "csv" && !dataFormat(options)) {
+    error = "--format takes htm, csv, ics or json";
     return false;
   }
   return true;
@@ -163,7 +213,9 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options options;
   std::string error;
-  if (!parseOptions(args, options, error)) {
+  IcsInclude include;
+  std::vector<YearSpan> spans;
+  if (!parseOptions(args, options, error) || !checkDataOptions(options, include, error)) {
     err << "ventorel-cli: " << error << "\n" << Usage;
     return ExitUsage;
   }
@@ -174,6 +226,17 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (options.years.empty()) {
     err << "ventorel-cli: no YEAR given\n" << Usage;
     return ExitUsage;
+  }
+  std::uint64_t total = 0;
+  for (const std::string& argument : options.years) {
+    const std::optional<YearSpan> span = parseYearArgument(argument, error);
+    if (!span) {
+      err << "ventorel-cli: " << error << "\n" << Usage;
+      return ExitUsage;
+    }
+    if (span->skipsYearZero()) err << "ventorel-cli: " << argument << ": year 0 does not exist (-1 is 1 BC); skipped\n";
+    total += span->size();
+    spans.push_back(*span);
   }
 
   RecordingSurface surface;
@@ -192,7 +255,12 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   for (const std::string& message : loaded.messages) showMessage(message);
   const ReferenceData& data = loaded.data;
   const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
-  if (options.holidays) return printHolidays(options.years, data, basis, out, err);
+  if (options.holidays) {
+    std::vector<std::string> years;
+    for (const YearSpan& span : spans)
+      for (std::uint64_t i = 0; i < span.size(); ++i) years.push_back(span[i]);
+    return printHolidays(years, data, basis, out, err);
+  }
   settings.outputFormat = data.outputFormat;
 
   // The format list shows the saved format, as the window would (anything but 1 is htm).
@@ -201,16 +269,29 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (options.format == "csv") comboText = data.names.formatName[1];
 
   RunContext context{surface, launcher};
+  DataExport dataExport(data, {options.format == "json" ? DataFormat::Json : DataFormat::Ics, include,
+                               settings.programFolder, options.outputFile, options.toStdout, options.open},
+                        launcher, out, exportStamp());
+  if (dataFormat(options)) context.deliver = [&dataExport](const CalendarYear& year) { return dataExport.deliver(year); };
+
   int status = ExitDone;
-  for (const std::string& yearText : options.years) {
-    const RunReport report = runGeneration(data, settings, RunInputs{yearText, basis}, comboText, context);
+  auto take = [&](const RunReport& report) {
     // The refusals are printed on the window; the other failures are shown as a message box.
     if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
       err << "ventorel-cli: " << report.message << "\n";
     if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.message.empty())
       showMessage(report.message);
     if (status == ExitDone) status = exitStatusOf(report.status);
+  };
+  Progress progress(total, err, standardErrorIsTerminal());
+  for (const YearSpan& span : spans) {
+    for (std::uint64_t i = 0; i < span.size(); ++i) {
+      take(runGeneration(data, settings, RunInputs{span[i], basis}, comboText, context));
+      progress.yearDone();
+    }
   }
+  progress.finish();
+  take(dataExport.finish());
   out.flush();
   return status;
 }

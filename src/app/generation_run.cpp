@@ -83,7 +83,8 @@ RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, doub
   drawYearHeaders(context.surface, data, enteredYear, computed.skies);
   printNotice(context.surface);
   drawSummary(context.surface, data.names, computed.skies, computed.lunar);
-  RunReport report = writeCalendar(data, settings, computed.year, context.launcher);
+  RunReport report = context.deliver ? context.deliver(computed.year)
+                                     : writeCalendar(data, settings, computed.year, context.launcher);
   resyncFormat(data.names, settings, comboText);
   return report;
 }

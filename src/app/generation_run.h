@@ -3,6 +3,7 @@
 // render and write the file, hand it on, and show the format used.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "calendar/calendar_basis.h"
@@ -14,9 +15,14 @@
 
 namespace ventorel {
 
+struct RunReport;
+
 struct RunContext {
   Surface& surface;
   Launcher& launcher;
+  // Where the computed year goes instead of the file of the saved format (the
+  // command line's iCalendar and JSON output); unset: the saved format's file.
+  std::function<RunReport(const CalendarYear&)> deliver = {};
 };
 
 // What a window or the command line keeps from run to run.

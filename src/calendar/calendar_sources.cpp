@@ -19,14 +19,18 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     if (inPreciseRange(year)) {
       sources.sky = std::make_unique<PreciseSkySource>();
       sources.modernMonths = true;
+      sources.note = "terms and new moons: the precise sky (ERFA eraEpv00 and eraMoon98, Delta T), to the minute in JST";
       return sources;
     }
     sources.skyFallback = true;
   }
-  if (year > 1901 && year < 2099)
+  if (year > 1901 && year < 2099) {
     sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
-  else
+    sources.note = "terms: the classic orbit model; new moons: the shipped table 1901-2099 (singetu.dat)";
+  } else {
     sources.sky = std::make_unique<KeplerSky>(data.orbit);
+    sources.note = "terms and new moons: the classic orbit and moon model";
+  }
   return sources;
 }
 
@@ -42,6 +46,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   if (basis == CalendarBasis::True) takeHistoricalMonths(computed.lunar);
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
   computed.year.skyFallback = sources.skyFallback;
+  computed.year.skySource = sources.note;
   return computed;
 }
 

@@ -20,6 +20,7 @@ struct CalendarSources {
   bool modernMonths = false;
   // The true basis outside the precise sky's range: the classic sources stand in.
   bool skyFallback = false;
+  std::string note;  // where the terms and new moons come from, for the data formats
 };
 
 // The sources of a basis for an astronomical year. Classic: the shipped new-moon

@@ -100,6 +100,7 @@ struct CalendarYear {
   CalendarBasis basis = CalendarBasis::Classic;
   std::string historicalCalendar;  // the name of the historical calendar in use; empty for none
   bool skyFallback = false;        // true basis, but the year lies beyond the precise sky: classic model used
+  std::string skySource;           // a short note on where the terms and new moons come from
   std::vector<CalendarDay> days;   // 1 January .. 31 December
 };
 

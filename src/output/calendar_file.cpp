@@ -15,9 +15,9 @@ std::string calendarPath(const std::string& folder, double enteredYear, const ch
   return joinPath(folder, numberText(enteredYear) + "年カレンダー" + extension);
 }
 
-WriteResult writeCalendarFile(const std::string& path, const std::string& text) {
+WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark) {
   std::string error;
-  if (writeFileAtomically(path, Utf8ByteOrderMark + text, error)) return {};
+  if (writeFileAtomically(path, byteOrderMark ? Utf8ByteOrderMark + text : text, error)) return {};
   return {false, "カレンダーのファイル「" + path + "」を書き込めませんでした（" + error +
                      "）。前からあるファイルは変更されていません。"};
 }

@@ -13,9 +13,9 @@ struct WriteResult {
   std::string message;  // for a failure: what the user is told
 };
 
-// Writes the text as UTF-8 with a byte-order mark through a temporary file that
-// replaces the old one only when complete. A failure's message names the file
-// and the reason.
-WriteResult writeCalendarFile(const std::string& path, const std::string& text);
+// Writes the text as UTF-8 with a byte-order mark (unless told not to: JSON and
+// iCalendar readers take none) through a temporary file that replaces the old one
+// only when complete. A failure's message names the file and the reason.
+WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark = true);
 
 }  // namespace ventorel

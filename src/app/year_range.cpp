@@ -1,0 +1,70 @@
+#include "app/year_range.h"
+
+#include <cmath>
+
+#include "app/year_text.h"
+
+namespace ventorel {
+
+namespace {
+
+// Whole years up to 2^53 keep exact day numbers in the engine's doubles.
+constexpr double LargestYear = 9007199254740992.0;
+
+std::optional<std::int64_t> wholeYear(std::string_view text) {
+  const std::optional<double> value = parseYearText(text);
+  if (!value || *value != std::floor(*value) || std::fabs(*value) > LargestYear) return std::nullopt;
+  return static_cast<std::int64_t>(*value);
+}
+
+}  // namespace
+
+YearSpan YearSpan::single(std::string text) {
+  YearSpan span;
+  span.text_ = std::move(text);
+  return span;
+}
+
+YearSpan YearSpan::range(std::int64_t first, std::int64_t last) {
+  YearSpan span;
+  span.isRange_ = true;
+  span.first_ = first;
+  span.last_ = last;
+  return span;
+}
+
+std::uint64_t YearSpan::size() const {
+  if (!isRange_) return 1;
+  const std::uint64_t years = static_cast<std::uint64_t>(last_ - first_) + 1;
+  return skipsYearZero() ? years - 1 : years;
+}
+
+std::string YearSpan::operator[](std::uint64_t i) const {
+  if (!isRange_) return text_;
+  std::int64_t year = first_ + static_cast<std::int64_t>(i);
+  if (skipsYearZero() && year >= 0) ++year;
+  return std::to_string(year);
+}
+
+bool YearSpan::skipsYearZero() const { return isRange_ && first_ <= 0 && last_ >= 0; }
+
+std::optional<YearSpan> parseYearArgument(std::string_view argument, std::string& error) {
+  const std::string ascii = asciiDigits(argument);
+  const std::size_t dots = ascii.find("..");
+  if (dots == std::string::npos) return YearSpan::single(std::string(argument));
+
+  const std::optional<std::int64_t> first = wholeYear(std::string_view(ascii).substr(0, dots));
+  const std::optional<std::int64_t> last = wholeYear(std::string_view(ascii).substr(dots + 2));
+  if (!first || !last) {
+    error = "\"" + std::string(argument) + "\" is no range of whole years (write FIRST..LAST, e.g. 1990..2030)";
+    return std::nullopt;
+  }
+  if (*first > *last) {
+    error = "the range \"" + std::string(argument) + "\" runs backwards (write " + std::to_string(*last) + ".." +
+            std::to_string(*first) + ")";
+    return std::nullopt;
+  }
+  return YearSpan::range(*first, *last);
+}
+
+}  // namespace ventorel

@@ -1,0 +1,73 @@
+"""The CSV calendar file read back into plain values, as the reference the
+iCalendar and JSON checks compare with. The CSV is the older, golden-tested
+output; its day rows are what the other formats must agree with."""
+
+import csv
+import re
+
+FESTIVALS = {"七草", "桃の節句", "端午の節句", "七夕", "お盆", "月遅れの盆", "月遅れの七夕", "菊の節句"}
+SENJITSU = ("天赦日", "一粒万倍日", "不成就日", "三りんぽう")
+TERM = re.compile(r"^(..)\((\d+)月(節気|中気)\)")
+
+
+def csv_name(year):
+    """The file name the program gives the CSV of a year (user numbering)."""
+    return ("" if year < 0 else " ") + f"{year}年カレンダー.csv"
+
+
+def read(path):
+    """The year (user numbering), its era lines and its days, from a CSV calendar."""
+    with open(path, encoding="utf-8-sig", newline="") as f:
+        rows = list(csv.reader(f))
+    header = next(i for i, r in enumerate(rows) if r and r[0] == "西暦年")
+    eras = [r[0] for r in rows[1:header]]
+    days = [parse_day(r) for r in rows[header + 1:]]
+    if not days:
+        raise ValueError(f"{path}: no day rows")
+    return days[0]["year"], eras, days
+
+
+def parse_day(r):
+    if len(r) != 11:
+        raise ValueError(f"day row with {len(r)} fields: {r}")
+    year = int(r[0].strip().removesuffix("年"))
+    day = {
+        "year": year,
+        "month": int(r[1].removesuffix("月")),
+        "day": int(r[2].removesuffix("日")),
+        "weekday": r[3].strip("()"),
+        "holiday": None,
+        "julian": None,
+        "rokuyo": r[6],
+        "old_leap": r[7].startswith("旧暦閏"),
+        "old_month": int(r[7].removeprefix("旧暦").removeprefix("閏").removesuffix("月") or 0) or None,
+        "old_day": int(r[8].removesuffix("日")),
+        "sexagenary": r[9],
+        "senjitsu": [s for s in SENJITSU if s in r[10]],
+    }
+    if r[4].startswith("JC"):
+        m = re.fullmatch(r"JC(\d+)月(\d+)日", r[4])
+        day["julian"] = (int(m[1]), int(m[2]))
+    elif r[4]:
+        day["holiday"] = r[4]
+    note = r[5]
+    day["term"] = None
+    m = TERM.match(note)
+    if m:
+        day["term"] = {"name": m[1], "month": int(m[2]), "kind": m[3]}
+        note = note[m.end():]
+    # "(彼岸会)(社日（秋社）)": ASCII brackets around each name (names may hold wide
+    # brackets), and 入梅 and 半夏生 in wide brackets of their own.
+    names = re.findall(r"\(([^()]*)\)", note)
+    rest = re.sub(r"\([^()]*\)", "", note)
+    names += re.findall(r"（([^（）]*)）", rest)
+    if re.sub(r"（[^（）]*）", "", rest):
+        raise ValueError(f"unparsed note {r[5]!r}")
+    day["festivals"] = [n for n in names if n in FESTIVALS]
+    day["zassetsu"] = [n for n in names if n not in FESTIVALS]
+    return day
+
+
+def old_date(day):
+    """The old-calendar date as the events' descriptions write it: 旧暦閏4月12日."""
+    return f"旧暦{'閏' if day['old_leap'] else ''}{day['old_month'] or ''}月{day['old_day']}日"

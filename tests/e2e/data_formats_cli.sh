@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The iCalendar and JSON files checked by real consumers: the Python icalendar
+# library reads the .ics as a calendar app would, jsonschema validates the JSON
+# against the published schema, and both are compared day by day with the CSV
+# file of the same year. Also the year ranges, --stdout, --output, the progress
+# line on a terminal, and the refusals.
+#
+# Arguments: the ventorel-cli binary, the source folder, the build folder.
+set -euo pipefail
+
+cli=$1
+src=$2
+py=/usr/bin/python3  # Debian's python3-icalendar and python3-jsonschema live here
+checks="$src/tests/consumers"
+schema="$src/docs/calendar-year.schema.json"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+folder="$work/program"
+mkdir "$folder"
+cp "$src"/data/*.dat "$folder/"
+
+fail=0
+ok() { echo "ok: $1"; }
+bad() { echo "FAIL: $1"; fail=1; }
+run() { "$cli" --folder "$folder" "$@"; }
+
+# The CSV files are the reference for both formats: the golden years, which reach
+# from the far past to the far future, and a range across year 0.
+read -r -d '' -a golden < "$src/tests/golden/years.txt" || true
+run --format csv -- 2020..2029 -3..3 "${golden[@]}" 2> /dev/null || bad "the CSV runs failed"
+
+for year in 2024 2033; do
+  run --format ics $year || bad "ics $year exited $?"
+  $py "$checks/check_ics.py" "$folder/ $year年カレンダー.ics" "$folder/ $year年カレンダー.csv" || bad "ics $year"
+done
+holidays=$(grep -c '^CATEGORIES:祝日' "$folder/ 2024年カレンダー.ics" || true)
+[ "$holidays" -eq 21 ] && ok "2024: 21 holidays" || bad "2024: $holidays holidays"
+
+# Exported again (a later DTSTAMP): the same UIDs, and nothing else changed but the stamp.
+cp "$folder/ 2024年カレンダー.ics" "$work/first.ics"
+SOURCE_DATE_EPOCH=2000000000 run --format ics 2024
+diff <(grep -v '^DTSTAMP' "$work/first.ics") <(grep -v '^DTSTAMP' "$folder/ 2024年カレンダー.ics") > /dev/null &&
+  ok "re-export gives the same UIDs and events" || bad "re-export differs"
+grep -q '^DTSTAMP:20330518T033320Z' "$folder/ 2024年カレンダー.ics" && ok "SOURCE_DATE_EPOCH sets DTSTAMP" ||
+  bad "DTSTAMP ignores SOURCE_DATE_EPOCH"
+
+run --format ics --ics-include rokuyo,senjitsu --stdout 2024 > "$work/all.ics"
+$py "$checks/check_ics.py" "$work/all.ics" "$folder/ 2024年カレンダー.csv" --include rokuyo,senjitsu ||
+  bad "ics with 六曜 and 選日"
+
+run --format ics --output "$work/range.ics" 2023..2025 || bad "ics range into one file exited $?"
+$py "$checks/check_ics.py" "$work/range.ics" "$folder"/\ 202[345]年カレンダー.csv || bad "ics of 2023..2025"
+
+# JSON: ten files for a range, and every document of a range on standard output.
+run --format json 2020..2029 || bad "json 2020..2029 exited $?"
+files=$(ls "$folder"/\ 202?年カレンダー.json | wc -l)
+[ "$files" -eq 10 ] && ok "2020..2029 writes ten files" || bad "2020..2029 wrote $files files"
+$py "$checks/check_json.py" "$schema" "$folder" "$folder"/\ 202?年カレンダー.json || bad "json files of 2020..2029"
+run --format json --stdout -- -3..3 "${golden[@]}" > "$work/golden.jsonl" 2> "$work/err"
+[ "$(grep -c 'year 0 does not exist' "$work/err")" -eq 1 ] && ok "year 0 skipped with one line" ||
+  bad "year 0: $(cat "$work/err")"
+$py "$checks/check_json.py" "$schema" "$folder" "$work/golden.jsonl" || bad "json of the golden years"
+
+# The golden years that iCalendar can date, in one calendar.
+dated=(); csvs=()
+for y in "${golden[@]}"; do
+  if [ "$y" -ge 1 ] && [ "$y" -le 9999 ]; then dated+=("$y"); csvs+=("$folder/ $y年カレンダー.csv"); fi
+done
+run --format ics --output "$work/golden.ics" -- "${dated[@]}" || bad "ics of the golden years exited $?"
+$py "$checks/check_ics.py" "$work/golden.ics" "${csvs[@]}" || bad "ics of the golden years"
+
+# The classic basis agrees with its own CSV file; its terms have no time.
+classic="$work/classic"
+mkdir "$classic"
+cp "$src"/data/*.dat "$classic/"
+for format in csv json ics; do "$cli" --folder "$classic" --classic --format $format 2033 || bad "classic $format"; done
+$py "$checks/check_json.py" "$schema" "$classic" "$classic/ 2033年カレンダー.json" || bad "classic json"
+$py "$checks/check_ics.py" "$classic/ 2033年カレンダー.ics" "$classic/ 2033年カレンダー.csv" || bad "classic ics"
+# The classic 2024 calendar byte for byte: the UIDs must not change between
+# versions, or a re-import doubles the events. After an intended change:
+# SOURCE_DATE_EPOCH=1704067200 ventorel-cli --classic --format ics --stdout 2024 > tests/consumers/golden-2024-classic.ics
+SOURCE_DATE_EPOCH=1704067200 "$cli" --folder "$classic" --classic --format ics --stdout 2024 > "$work/classic.ics"
+cmp -s "$work/classic.ics" "$checks/golden-2024-classic.ics" && ok "classic 2024 ics equals its golden file" ||
+  bad "classic 2024 ics differs from its golden file: $(diff "$checks/golden-2024-classic.ics" "$work/classic.ics" | head -5)"
+grep -q $'^SUMMARY:立春\r$' "$classic/ 2033年カレンダー.ics" && grep -q $'^SUMMARY:立春 [0-9][0-9]:[0-9][0-9]\r$' \
+  "$folder/ 2033年カレンダー.ics" && ok "terms carry their time on the true basis only" || bad "term times"
+
+# A batch of more than a second shows its progress on a terminal, and only there.
+script -qec "$cli --folder $folder --format json --output $work/long.jsonl 1..1000" /dev/null > "$work/tty" || true
+grep -q '1000/1000 years' "$work/tty" && ok "progress on a terminal" || bad "no progress line: $(tail -c 200 "$work/tty")"
+run --format json --output "$work/long.jsonl" 1..1000 2> "$work/err"
+[ ! -s "$work/err" ] && ok "no progress into a file" || bad "progress without a terminal: $(tail -c 200 "$work/err")"
+
+# Refusals: years iCalendar cannot date, contradictory options, a backward range.
+status=0; run --format ics 10000 2> "$work/err" || status=$?
+[ "$status" -eq 5 ] && grep -q "^message: iCalendar" "$work/err" && ok "year 10000 in ics: exit 5 with a message" ||
+  bad "year 10000 in ics: exit $status: $(cat "$work/err")"
+for args in "--format htm --stdout 2024" "--format ics --stdout --output x 2024" "--format json 2030..1990" \
+            "--format ics --ics-include moon 2024" "--format json --stdout --transcript 2024"; do
+  status=0; run $args > /dev/null 2>&1 || status=$?
+  [ "$status" -eq 2 ] && ok "usage error: $args" || bad "$args exited $status"
+done
+
+exit $fail

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "output/ics_calendar.h"
+#include "output/json_calendar.h"
+
+namespace ventorel {
+namespace {
+
+// Days with what the classic source never gives: the instants of a term and a
+// new moon, and a holiday on a day shown in the Julian calendar.
+CalendarYear yearWithInstants() {
+  CalendarYear year;
+  year.enteredYear = year.year = 1582;
+  year.yearSign = {9, 7};
+  CalendarDay term;
+  term.month = 2, term.day = 4, term.gregorian = true, term.sexagenary = {1, 1};
+  term.term = 21;
+  term.termInstant = JstMinute{1582, 2, 4, 17, 7};
+  term.lunarMonth = {12, false}, term.lunarDay = 25;
+  CalendarDay newMoon = term;
+  newMoon.month = 2, newMoon.day = 10, newMoon.term.reset(), newMoon.termInstant.reset();
+  newMoon.lunarMonth = {1, true}, newMoon.lunarDay = 1, newMoon.newMoon = true;
+  newMoon.newMoonInstant = JstMinute{1582, 2, 10, 0, 59};
+  CalendarDay julian = term;
+  julian.term.reset(), julian.termInstant.reset(), julian.gregorian = false;
+  julian.holiday = DayHoliday{"元日", HolidayKind::Law};
+  year.days = {term, newMoon, julian};
+  return year;
+}
+
+TEST(DataFormats, InstantsShowTheirTimeAndJulianDaysNoHoliday) {
+  const BuiltinTables names;
+  const CalendarYear year = yearWithInstants();
+  std::vector<std::string> summaries;
+  for (const ics::AllDayEvent& event : icsEvents(year, names, {})) summaries.push_back(event.summary);
+  EXPECT_EQ(summaries, (std::vector<std::string>{"立春 17:07", "旧暦閏1月1日 新月 00:59"}));
+
+  const std::string json = jsonCalendar(year, names);
+  for (const char* part : {R"("term":{"name":"立春","kind":"節気","month":1,"time":"17:07"})",
+                           R"("old_calendar":{"month":1,"leap":true,"day":1})", R"("new_moon":{"time":"00:59"})",
+                           R"("holiday":null)"})
+    EXPECT_NE(json.find(part), std::string::npos) << part;
+  EXPECT_EQ(json.find("元日"), std::string::npos);
+}
+
+TEST(DataFormats, IsoDates) {
+  struct Case { double year; const char* text; };
+  for (const Case c : {Case{2024, "2024-02-04"}, {0, "0000-02-04"}, {-659, "-0659-02-04"}, {10000, "+10000-02-04"},
+                       {-65000000, "-65000000-02-04"}})
+    EXPECT_EQ(isoDate(c.year, 2, 4), c.text);
+}
+
+}  // namespace
+}  // namespace ventorel
