@@ -34,11 +34,11 @@ test-sanitize: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # Fuzzes each target for FUZZ_TIME seconds (clang build in build-fuzz): the
-# data-file readers, then the year box. New inputs collect in
+# data-file readers, the year box, a whole run and the command line's options. New inputs collect in
 # build-fuzz/corpus/TARGET; a crash leaves its input in build-fuzz/ as crash-*.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_TIME    ?= 30
-FUZZ_TARGETS := data_files:seeds year_text:seeds-year
+FUZZ_TARGETS := data_files:seeds year_text:seeds-year whole_run:seeds-run cli_options:seeds-cli
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" \

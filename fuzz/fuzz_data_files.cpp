@@ -2,7 +2,8 @@
 // the reader (0: the bare field stream; 1..5: "shuku.dat", "gen1.dat", "gen2.dat",
 // "singetu.dat", "ini.dat"; 6: the holiday law, then a year of it evaluated); the
 // rest are the file's bytes. Any crash, sanitizer report or escaped exception is
-// a finding.
+// a finding, and so is a damaged file reported under another name, without a
+// reason or at a line the file does not have. Every input gets fresh reference data.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -48,19 +49,33 @@ void readAndApplyHolidayLaw(std::string_view bytes) {
   }
 }
 
+// Reads one data file; a damaged one must name the file, say what is wrong and
+// give a line the file has (line ends are CR LF, LF or CR).
+void readOne(ventorel::DataFile file, std::string_view bytes, ventorel::ReferenceData& state) {
+  ventorel::DataFileProblem problem;
+  if (ventorel::readDataFile(file, bytes, state, &problem)) return;
+  std::size_t lines = 1;
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    lines += bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
+  if (problem.file != ventorel::dataFileName(file) || problem.message.empty() || problem.line < 0 ||
+      static_cast<std::size_t>(problem.line) > lines)
+    __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  static const auto state = std::make_unique<ventorel::ReferenceData>();
+  // Fresh reference data for every input, so that no input depends on the ones before it.
+  const auto state = std::make_unique<ventorel::ReferenceData>();
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   switch (data[0] % 7) {
     case 0: readFields(bytes); break;
-    case 1: ventorel::readDataFile(ventorel::DataFile::Holidays, bytes, *state); break;
-    case 2: ventorel::readDataFile(ventorel::DataFile::Eras, bytes, *state); break;
-    case 3: ventorel::readDataFile(ventorel::DataFile::SecondCourtEras, bytes, *state); break;
-    case 4: ventorel::readDataFile(ventorel::DataFile::NewMoons, bytes, *state); break;
-    case 5: ventorel::readDataFile(ventorel::DataFile::Settings, bytes, *state); break;
+    case 1: readOne(ventorel::DataFile::Holidays, bytes, *state); break;
+    case 2: readOne(ventorel::DataFile::Eras, bytes, *state); break;
+    case 3: readOne(ventorel::DataFile::SecondCourtEras, bytes, *state); break;
+    case 4: readOne(ventorel::DataFile::NewMoons, bytes, *state); break;
+    case 5: readOne(ventorel::DataFile::Settings, bytes, *state); break;
     case 6: readAndApplyHolidayLaw(bytes); break;
   }
   return 0;

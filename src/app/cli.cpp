@@ -55,7 +55,8 @@ constexpr const char* Usage =
     "standard error as \"message: TEXT\".\n"
     "\n"
     "Exit status: 0 done; 2 usage error; 3 year text not a number; 4 year 0;\n"
-    "5 the run ended on an error; 6 the output file could not be written.\n";
+    "5 the run ended on an error; 6 the output file could not be written;\n"
+    "7 a data file is missing or damaged; the calendar was made without it.\n";
 
 struct Options {
   std::string folder;
@@ -252,14 +253,25 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   RunSettings settings;
   settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
   const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
-  for (const std::string& message : loaded.messages) showMessage(message);
+  // One line per file: the message box's first line, then the file and the line
+  // where reading stopped (several damaged lines of the law separated by "; ").
+  for (std::string message : loaded.messages) {
+    for (std::size_t at = message.find('\n'), n = 0; at != std::string::npos; at = message.find('\n', at), ++n)
+      message.replace(at, 1, n == 0 ? " " : "; ");
+    showMessage(message);
+  }
   const ReferenceData& data = loaded.data;
   const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
+  // What was made without a data file is told apart from what was made whole; a
+  // year that failed outright says more, so its status goes first.
+  auto withDataFiles = [&loaded](int status) {
+    return status == ExitDone && !loaded.problems.empty() ? int(ExitDataFileProblem) : status;
+  };
   if (options.holidays) {
     std::vector<std::string> years;
     for (const YearSpan& span : spans)
       for (std::uint64_t i = 0; i < span.size(); ++i) years.push_back(span[i]);
-    return printHolidays(years, data, basis, out, err);
+    return withDataFiles(printHolidays(years, data, basis, out, err));
   }
   settings.outputFormat = data.outputFormat;
 
@@ -293,7 +305,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   progress.finish();
   take(dataExport.finish());
   out.flush();
-  return status;
+  return withDataFiles(status);
 }
 
 }  // namespace ventorel

@@ -15,6 +15,7 @@ enum CliStatus {
   ExitYearZero = 4,
   ExitRunError = 5,
   ExitWriteFailed = 6,
+  ExitDataFileProblem = 7,  // a data file is missing or damaged; the calendar was made without it
 };
 
 // Runs `ventorel-cli ARGS...`; returns the exit status (the first failure's, when

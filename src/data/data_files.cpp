@@ -16,11 +16,35 @@ namespace {
 
 constexpr int HolidayRows = 20;  // rows 1..20 of the holiday tables, terminators included
 
-// Reads exactly N fields. False when the stream ends or breaks first.
+const std::string MalformedField = "a double quote is not closed on its line, or text follows the closing one";
+
+// A data file's field stream and, once reading stops on damage, where and why.
+struct Reading {
+  explicit Reading(std::string_view text) : fields(text) {}
+  FieldReader fields;
+  DataFileProblem damage;
+  // Notes the damage at the line of the last field read; false, for `return stop(...)`.
+  bool stop(std::string what) {
+    damage.line = fields.line();
+    damage.message = std::move(what);
+    return false;
+  }
+  // The next field; false (with the damage noted) when the stream ends or breaks.
+  bool next(std::string& field) {
+    switch (fields.next(field)) {
+      case FieldReader::Status::Field: return true;
+      case FieldReader::Status::End: return stop("the file ends before its records are complete");
+      case FieldReader::Status::Malformed: break;
+    }
+    return stop(MalformedField);
+  }
+};
+
+// Reads exactly N fields.
 template <std::size_t N>
-bool readRecord(FieldReader& reader, std::array<std::string, N>& fields) {
+bool readRecord(Reading& reading, std::array<std::string, N>& fields) {
   for (auto& field : fields)
-    if (reader.next(field) != FieldReader::Status::Field) return false;
+    if (!reading.next(field)) return false;
   return true;
 }
 
@@ -40,22 +64,25 @@ int daysInMonth(double year, int month) {
   return month == 2 && isGregorianLeapYear(year) ? 29 : days[month - 1];
 }
 
+const std::string TooManyHolidayRows = "more than " + std::to_string(HolidayRows) + " rows";
+
 // "shuku.dat". Section 1: month, day, name records; an empty name ends the section
 // and its record occupies a row. Section 2: rule, name records from the next row
 // on, up to the record with an empty name. The row number runs on across both.
-bool readHolidays(FieldReader& reader, HolidayFile& holidays) {
+bool readHolidays(Reading& reading, HolidayFile& holidays) {
   int row = 1;
   while (true) {
-    if (row > HolidayRows) return false;
+    if (row > HolidayRows) return reading.stop(TooManyHolidayRows);
     std::array<std::string, 3> f;  // month, day, name
-    if (!readRecord(reader, f)) return false;
+    if (!readRecord(reading, f)) return false;
     const bool terminator = f[2].empty();
     double month = 0, day = 0;
     if (terminator) {
       // The terminator's month and day are not used; they may be empty.
-      if ((!f[0].empty() && !isWholeNumber(f[0])) || (!f[1].empty() && !isWholeNumber(f[1]))) return false;
+      if ((!f[0].empty() && !isWholeNumber(f[0])) || (!f[1].empty() && !isWholeNumber(f[1])))
+        return reading.stop("the closing record's month or day is not a number");
     } else if (!integerField(f[0], 1, 12, month) || !integerField(f[1], 1, 31, day)) {
-      return false;
+      return reading.stop("the month or day is not a whole number in 1..12 or 1..31");
     }
     holidays.holidayDate(1, row) = Value::fromField(f[0]);
     holidays.holidayDate(2, row) = Value::fromField(f[1]);
@@ -65,9 +92,9 @@ bool readHolidays(FieldReader& reader, HolidayFile& holidays) {
   }
   while (true) {
     ++row;
-    if (row > HolidayRows) return false;
+    if (row > HolidayRows) return reading.stop(TooManyHolidayRows);
     std::array<std::string, 2> f;  // rule, name
-    if (!readRecord(reader, f)) return false;
+    if (!readRecord(reading, f)) return false;
     const bool closing = f[1].empty();
     if (!closing) {
       // The month is the numeric value of the first two characters, n that of the
@@ -76,7 +103,7 @@ bool readHolidays(FieldReader& reader, HolidayFile& holidays) {
       const double n = numericValue(rightChars(f[0], 4));
       if (charCount(f[0]) < 4 || month != std::floor(month) || month < 1 || month > 12 || n != std::floor(n) ||
           n < 1 || n > 5)
-        return false;
+        return reading.stop("the rule is not a month and a Monday 1..5, as \"01月第2月曜日\"");
     }
     holidays.holidayRule[row] = f[0];
     holidays.holidayName[row] = f[1];
@@ -86,41 +113,45 @@ bool readHolidays(FieldReader& reader, HolidayFile& holidays) {
 
 // "gen1.dat" and "gen2.dat": six-field rows (row number, first year, era, period,
 // emperor, reading) up to the end of the file, in ascending order of first year.
-bool readEras(FieldReader& reader, EraTable& table, int& rowCount) {
-  rowCount = 0;
+bool readEras(Reading& reading, EraList& eras) {
   double previousFirstYear = -INFINITY;
   while (true) {
     std::array<std::string, 6> f;
-    const FieldReader::Status first = reader.next(f[0]);
+    const FieldReader::Status first = reading.fields.next(f[0]);
     if (first == FieldReader::Status::End) break;
-    if (first == FieldReader::Status::Malformed) return false;
+    if (first == FieldReader::Status::Malformed) return reading.stop(MalformedField);
     for (std::size_t j = 1; j < f.size(); ++j)
-      if (reader.next(f[j]) != FieldReader::Status::Field) return false;
-    if (rowCount == MaxEraRows) return false;
+      if (!reading.next(f[j])) return false;
+    if (eras.rowCount == MaxEraRows) return reading.stop("more than " + std::to_string(MaxEraRows) + " rows");
     double firstYear = 0;
-    if (!integerField(f[1], -INFINITY, INFINITY, firstYear) || firstYear < previousFirstYear) return false;
+    if (!integerField(f[1], -INFINITY, INFINITY, firstYear)) return reading.stop("the first year is not a whole number");
+    if (firstYear < previousFirstYear) return reading.stop("the first year is before the one of the row above");
     previousFirstYear = firstYear;
-    const int row = rowCount + 1;
-    for (int j = 1; j <= 6; ++j) table(row, j) = f[static_cast<std::size_t>(j - 1)];
-    rowCount = row;
+    const int row = eras.rowCount + 1;
+    for (int j = 1; j <= 6; ++j) eras.table(row, j) = f[static_cast<std::size_t>(j - 1)];
+    eras.rowCount = row;
   }
-  return rowCount > 0;  // a file without a single era is damaged
+  if (eras.rowCount > 0) return true;
+  // A file without a single era is damaged as a whole.
+  reading.stop("the file holds no era");
+  reading.damage.line = 0;
+  return false;
 }
 
 // "singetu.dat": rows 1..2461 of year, month, day, each date after the one before.
-bool readNewMoons(FieldReader& reader, NewMoonTable& table) {
+bool readNewMoons(Reading& reading, NewMoonTable& table) {
   double previous[3] = {-INFINITY, 0, 0};
   for (int r = 1; r <= NewMoonRows; ++r) {
     std::array<std::string, 3> f;
-    if (!readRecord(reader, f)) return false;
+    if (!readRecord(reading, f)) return false;
     double year = 0, month = 0, day = 0;
     if (!integerField(f[0], -1e9, 1e9, year) || !integerField(f[1], 1, 12, month) ||
         !integerField(f[2], 1, daysInMonth(year, static_cast<int>(month)), day))
-      return false;
+      return reading.stop("the row is not a date year, month, day");
     const bool later = year != previous[0] ? year > previous[0]
                        : month != previous[1] ? month > previous[1]
                                               : day > previous[2];
-    if (!later) return false;
+    if (!later) return reading.stop("the date is not after the one of the row above");
     previous[0] = year, previous[1] = month, previous[2] = day;
     for (int k = 1; k <= 3; ++k) table(r, k) = Value::fromField(f[static_cast<std::size_t>(k - 1)]);
   }
@@ -131,13 +162,22 @@ bool readNewMoons(FieldReader& reader, NewMoonTable& table) {
 // the calendar could be chosen, 1 for the classic calendar. A file of the format
 // alone chooses the true sky, and so does a second field that is not 1: the
 // choice is a preference, not worth refusing the format for.
-bool readSettings(FieldReader& reader, Value& outputFormat, bool& classicCalendar) {
+bool readSettings(Reading& reading, Value& outputFormat, bool& classicCalendar) {
   std::string field;
-  if (reader.next(field) != FieldReader::Status::Field) return false;
+  if (!reading.next(field)) return false;
   Value format = Value::fromField(field);
-  if (!format.equals(0) && !format.equals(1)) return false;
+  if (!format.equals(0) && !format.equals(1)) return reading.stop("the format is neither 0 nor 1");
   outputFormat = std::move(format);
-  classicCalendar = reader.next(field) == FieldReader::Status::Field && Value::fromField(field).equals(1);
+  classicCalendar = reading.fields.next(field) == FieldReader::Status::Field && Value::fromField(field).equals(1);
+  return true;
+}
+
+// Reads one file into a fresh table of its kind and puts it in place only when the
+// whole file was read.
+template <typename T, typename Read>
+bool readWhole(Reading& reading, T& slot, T fresh, Read read) {
+  if (!read(reading, fresh)) return false;
+  slot = std::move(fresh);
   return true;
 }
 
@@ -173,20 +213,34 @@ constexpr std::size_t MaxListedProblems = 5;
 
 }  // namespace
 
-bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data) {
-  if (file == DataFile::HolidayLaw) return readLaw(bytes, data).empty();
-  const std::optional<std::string> text = dataFileText(bytes);
-  if (!text) return false;
-  FieldReader reader(*text);
-  switch (file) {
-    case DataFile::Holidays: return readHolidays(reader, data.holidays);
-    case DataFile::Eras: return readEras(reader, data.eras.table, data.eras.rowCount);
-    case DataFile::SecondCourtEras: return readEras(reader, data.secondCourtEras.table, data.secondCourtEras.rowCount);
-    case DataFile::NewMoons: return readNewMoons(reader, data.newMoonTable);
-    case DataFile::Settings: return readSettings(reader, data.outputFormat, data.classicCalendar);
-    case DataFile::HolidayLaw: break;
+bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, DataFileProblem* problem) {
+  if (file == DataFile::HolidayLaw) {
+    std::vector<HolidayLawProblem> problems = readLaw(bytes, data);
+    if (!problems.empty() && problem != nullptr) *problem = std::move(problems.front());
+    return problems.empty();
   }
-  return false;
+  const std::optional<std::string> text = dataFileText(bytes);
+  Reading reading(text ? *text : std::string_view());
+  reading.damage.file = dataFileName(file);
+  bool intact = false;
+  if (!text) {
+    reading.damage.message = "the file is neither UTF-8 nor CP932 text";
+  } else {
+    switch (file) {
+      case DataFile::Holidays: intact = readWhole(reading, data.holidays, HolidayFile{}, readHolidays); break;
+      case DataFile::Eras: intact = readWhole(reading, data.eras, EraList(data.eras.table.name()), readEras); break;
+      case DataFile::SecondCourtEras:
+        intact = readWhole(reading, data.secondCourtEras, EraList(data.secondCourtEras.table.name()), readEras);
+        break;
+      case DataFile::NewMoons:
+        intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);
+        break;
+      case DataFile::Settings: intact = readSettings(reading, data.outputFormat, data.classicCalendar); break;
+      case DataFile::HolidayLaw: break;
+    }
+  }
+  if (!intact && problem != nullptr) *problem = std::move(reading.damage);
+  return intact;
 }
 
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
@@ -194,18 +248,22 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
   for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
                         DataFile::Settings, DataFile::HolidayLaw}) {
     const std::optional<std::string> bytes = bytesOf(dataFileName(file));
-    std::string message = MissingFileMessage;
-    if (bytes && file == DataFile::HolidayLaw) {
-      const std::vector<HolidayLawProblem> problems = readLaw(*bytes, loaded.data);
-      if (problems.empty()) continue;
-      for (std::size_t i = 0; i < problems.size() && i < MaxListedProblems; ++i) message += "\n" + problems[i].text();
-      if (problems.size() > MaxListedProblems)
-        message += "\n(" + std::to_string(problems.size() - MaxListedProblems) + " more)";
-    } else if (bytes && readDataFile(file, *bytes, loaded.data)) {
-      continue;
+    std::vector<DataFileProblem> problems;
+    if (!bytes) {
+      problems.push_back({dataFileName(file), 0, MissingFileText});
+    } else if (file == DataFile::HolidayLaw) {
+      problems = readLaw(*bytes, loaded.data);
+    } else {
+      DataFileProblem problem;
+      if (!readDataFile(file, *bytes, loaded.data, &problem)) problems.push_back(std::move(problem));
     }
-    loaded.problems.push_back(file);
+    if (problems.empty()) continue;
+    std::string message = MissingFileMessage;
+    for (std::size_t i = 0; i < problems.size() && i < MaxListedProblems; ++i) message += "\n" + problems[i].text();
+    if (problems.size() > MaxListedProblems)
+      message += "\n(" + std::to_string(problems.size() - MaxListedProblems) + " more)";
     loaded.messages.push_back(std::move(message));
+    loaded.problems.insert(loaded.problems.end(), problems.begin(), problems.end());
   }
   return loaded;
 }

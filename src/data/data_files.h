@@ -8,12 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "data/data_file_problem.h"
 #include "data/reference_data.h"
 
 namespace ventorel {
 
-// The message of a missing or unreadable data file.
+// The message of a missing or damaged data file; the problem's text follows it.
 inline constexpr const char* MissingFileMessage = "あれー？";
+
+// The problem of a file that is missing or cannot be read.
+inline constexpr const char* MissingFileText = "the file is missing or cannot be read";
 
 // The data files, in the order they are loaded.
 enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings, HolidayLaw };
@@ -23,9 +27,11 @@ const char* dataFileName(DataFile file);
 
 // Reads one data file's bytes (CP932 or UTF-8) into its table. Returns false when
 // the bytes are damaged: not decodable, a record cut short, a field that cannot be
-// what its slot needs, or more records than the table holds. The complete records
-// before the damage are kept; the damaged record leaves no trace.
-bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data);
+// what its slot needs, or more records than the table holds. A damaged file is
+// not used at all: its table is left as it was (rows read before the damage would
+// give a wrong calendar, such as an era table that stops a century early), and
+// `problem`, when given, says where and why reading stopped.
+bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, DataFileProblem* problem = nullptr);
 
 // The bytes of a data file of the program folder by its name, or none when the
 // file is missing or cannot be read.
@@ -34,15 +40,18 @@ using DataFileBytes = std::function<std::optional<std::string>(const std::string
 // The reference data and the files that could not be used.
 struct LoadedReferenceData {
   ReferenceData data;
-  std::vector<DataFile> problems;  // missing or damaged, in loading order
-  // What the user is told of each problem, in the same order: MissingFileMessage,
-  // for a damaged holiday law followed by the lines that are wrong.
+  // Every problem found, in loading order: one for a missing file or one of the
+  // first five data files, one per damaged line for the holiday law.
+  std::vector<DataFileProblem> problems;
+  // What the user is told of each file that could not be used, in the same order:
+  // MissingFileMessage, then beneath it the problems' texts (a few at the most).
   std::vector<std::string> messages;
 };
 
 // Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat" and
-// "holiday_law.dat", in this order. A missing or damaged file is listed among the problems (each is told to
-// the user as MissingFileMessage) and loading goes on with the next one.
+// "holiday_law.dat", in this order. A missing or damaged file is left out whole
+// (the calendar is then made without it), listed among the problems and told to
+// the user; loading goes on with the next one.
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf);
 
 // The text "ini.dat" is written with: the format as its digits (text in double

@@ -11,6 +11,7 @@ bool FieldReader::atLineEnd() const { return pos_ < text_.size() && (text_[pos_]
 void FieldReader::skipLineEnd() {
   if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
   if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+  ++line_;
 }
 
 void FieldReader::skipBlanks() {
@@ -31,6 +32,7 @@ FieldReader::Status FieldReader::next(std::string& field) {
     if (pos_ >= text_.size()) return Status::End;
   }
   afterComma_ = false;
+  fieldLine_ = line_;
 
   if (pos_ < text_.size() && text_[pos_] == '"') {
     const std::size_t open = pos_ + 1;

@@ -29,6 +29,10 @@ class FieldReader {
   // stays Malformed.
   Status next(std::string& field);
 
+  // The line (from 1) where the last field began, or where the stream broke;
+  // after End, the line of the last field. For messages about damaged files.
+  int line() const { return fieldLine_; }
+
  private:
   bool atLineEnd() const;
   void skipLineEnd();
@@ -38,6 +42,8 @@ class FieldReader {
   std::size_t pos_ = 0;
   bool afterComma_ = false;  // the previous field ended at a comma
   bool broken_ = false;
+  int line_ = 1;       // the line at pos_
+  int fieldLine_ = 1;  // see line()
 };
 
 }  // namespace ventorel

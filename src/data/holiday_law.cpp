@@ -14,10 +14,6 @@ const HolidayRule& HolidayLaw::rule(std::int64_t i) const {
   return rules_[static_cast<std::size_t>(i)];
 }
 
-std::string HolidayLawProblem::text() const {
-  return line > 0 ? file + ", line " + std::to_string(line) + ": " + message : file + ": " + message;
-}
-
 namespace {
 
 constexpr std::size_t MaxNameBytes = 200;

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/data_file_problem.h"
+
 namespace ventorel {
 
 // The file name of the holiday law in the program folder.
@@ -59,13 +61,7 @@ class HolidayLaw {
 };
 
 // A damaged line of the file.
-struct HolidayLawProblem {
-  std::string file;
-  int line;             // 1-based; 0 for the file as a whole
-  std::string message;  // what is wrong
-  // "holiday_law.dat, line 12: <message>"
-  std::string text() const;
-};
+using HolidayLawProblem = DataFileProblem;
 
 struct HolidayLawReading {
   HolidayLaw law;                         // every well-formed line

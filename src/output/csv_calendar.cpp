@@ -32,14 +32,15 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
   appendRecord(text, {"西暦" + yearText + "年(ｸﾞﾚｺﾞﾘｵ暦)  " + names.stemName[sign.stem] + names.branchName[sign.branch] +
                           names.zodiacAnimal[sign.branch] + "の年　" + historicalCalendarNote(calendar, false) +
                           skyFallbackNote(calendar)});
-  for (const EraRecord& era : calendar.eras) appendRecord(text, {plainEraText(era)});
+  // The era records and the holiday cells begin with texts of the data files.
+  for (const EraRecord& era : calendar.eras) appendRecord(text, {spreadsheetText(plainEraText(era))});
   // ">= 1582" here and "> 1582" on the page: see the page's header row.
   appendRecord(text, {"西暦年", "月", "日", "曜日", calendar.year >= 1582 ? "祝日" : "ユリウス暦", "節気、雑節", "六曜",
                       "旧暦月", "日", "干支", "選日"});
 
   text.reserve(text.size() + 256 * 367);
   for (const CalendarDay& day : calendar.days) {
-    const std::string fifth = day.gregorian ? holidayText(day.holiday, false)
+    const std::string fifth = day.gregorian ? spreadsheetText(holidayText(day.holiday, false))
                                             : "JC" + trimmedNumber(day.julian.month) + "月" +
                                                   trimmedNumber(day.julian.day) + "日";
     appendRecord(text, {yearText + "年  ", trimmedNumber(day.month) + "月", trimmedNumber(day.day) + "日",

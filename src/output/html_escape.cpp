@@ -27,4 +27,10 @@ std::string csvField(std::string_view text) {
   return out;
 }
 
+std::string spreadsheetText(std::string text) {
+  if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+    text.insert(text.begin(), '\'');
+  return text;
+}
+
 }  // namespace ventorel

@@ -13,4 +13,10 @@ std::string htmlEscape(std::string_view text);
 // A CSV field: the text in double quotes, a double quote inside it doubled.
 std::string csvField(std::string_view text);
 
+// A cell text that begins with a text from a data file, made safe for a
+// spreadsheet: one that begins with = + - @, a tab or a CR would be evaluated as a
+// formula (quoting the field does not stop that), so it gets a leading '. Other
+// texts come back unchanged.
+std::string spreadsheetText(std::string text);
+
 }  // namespace ventorel

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "data/reference_data.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -64,6 +65,46 @@ TEST(CommandLine, MissingDataFilesAreReportedOnStandardError) {
   EXPECT_NE(r.err.find("message: あれー？"), std::string::npos) << r.err;
 }
 
+TEST(CommandLine, AMissingOrDamagedDataFileIsNamedWithItsLineAndExitsWithSeven) {
+  struct Case {
+    const char* file;
+    std::string from, to;  // the first `from` in the shipped file becomes `to`; no `from`: the file is removed
+    std::vector<std::string> years;
+    int status;
+    std::string message;  // the one line on standard error
+  };
+  const Case cases[] = {
+      {"gen1.dat", "\n230,1848,", "\n230,18x8,", {"2024"}, ExitDataFileProblem,
+       "message: あれー？ gen1.dat, line 230: the first year is not a whole number\n"},
+      {"singetu.dat", "\n2099,", "\n2099,13,", {"2024"}, ExitDataFileProblem, "message: あれー？ singetu.dat, line "},
+      {"shuku.dat", "", "", {"2024"}, ExitDataFileProblem,
+       "message: あれー？ shuku.dat: the file is missing or cannot be read\n"},
+      {"holiday_law.dat", "\n2019-05-01  -  ", "\n2019-05-32  -  ", {"2024"}, ExitDataFileProblem,
+       "message: あれー？ holiday_law.dat, line 61: "},
+      {"gen2.dat", "", "", {"abc", "2024"}, ExitNotANumber, "message: あれー？ gen2.dat: "},  // a failed year goes first
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    testing::copyShippedData(folder);
+    std::string text = folder.read(c.file);
+    if (c.from.empty()) {
+      std::filesystem::remove(folder.file(c.file));
+    } else {
+      ASSERT_NE(text.find(c.from), std::string::npos) << c.file;
+      folder.write(c.file, text.replace(text.find(c.from), c.from.size(), c.to));
+    }
+    std::vector<std::string> args = {"--folder", folder.path(), "--format", "csv"};
+    args.insert(args.end(), c.years.begin(), c.years.end());
+    const CliResult r = runCli(args);
+    EXPECT_EQ(r.status, c.status) << c.file << "\n" << r.err;
+    EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << r.err;
+    // The calendar is still made, without the file: no era line from the rows before the damage.
+    const std::string csv = folder.read(" 2024年カレンダー.csv");
+    EXPECT_EQ(csv.find("弘化"), std::string::npos) << c.file;
+    EXPECT_EQ(csv.find("令和6年") == std::string::npos, std::string(c.file) == "gen1.dat") << c.file;
+  }
+}
+
 TEST(CommandLine, HolidaysArePrintedAsDateTabNameAndNoFileIsWritten) {
   TempFolder folder;
   testing::copyShippedData(folder);
@@ -77,6 +118,7 @@ TEST(CommandLine, HolidaysArePrintedAsDateTabNameAndNoFileIsWritten) {
 
 TEST(CommandLine, TheTranscriptPrintsGridXTabText) {
   TempFolder folder;
+  testing::copyShippedData(folder);
   const CliResult r = runCli({"--folder", folder.path(), "--transcript", "--format", "csv", "2024"});
   EXPECT_EQ(r.status, ExitDone) << r.err;
   std::istringstream lines(r.out);
@@ -115,9 +157,11 @@ TEST(CommandLine, ARunThatEndsOnAnErrorExitsWithFive) {
   testing::TempFolder folder;
   std::string table;
   const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  for (int m = 1; m <= 12; ++m)
-    for (int d = 1; d <= lengths[m - 1]; ++d) table += "1901," + std::to_string(m) + "," + std::to_string(d) + "\r\n";
-  folder.write("singetu.dat", table);  // every day of 1901 a new moon
+  for (int y = 1901, rows = 0; rows < NewMoonRows; ++y)
+    for (int m = 1; m <= 12; ++m)
+      for (int d = 1; d <= lengths[m - 1] + (m == 2 && y % 4 == 0) && rows < NewMoonRows; ++d, ++rows)
+        table += std::to_string(y) + "," + std::to_string(m) + "," + std::to_string(d) + "\r\n";
+  folder.write("singetu.dat", table);  // every day from 1901 on a new moon
   const CliResult r = runCli({"--folder", folder.path(), "--format", "csv", "--classic", "1902"});
   EXPECT_EQ(r.status, ExitRunError) << r.err;
   EXPECT_NE(r.err.find("lunarMonthSeq"), std::string::npos) << r.err;

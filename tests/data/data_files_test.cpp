@@ -53,7 +53,7 @@ std::unique_ptr<Loaded> loadFrom(const TempFolder& folder) {
   auto loaded = std::make_unique<Loaded>();
   LoadedReferenceData read = loadProgramFolder(folder.path());
   loaded->state = std::make_unique<ReferenceData>(std::move(read.data));
-  for (std::size_t i = 0; i < read.problems.size(); ++i) loaded->messages.show(MissingFileMessage);
+  for (std::size_t i = 0; i < read.messages.size(); ++i) loaded->messages.show(MissingFileMessage);
   return loaded;
 }
 
@@ -150,63 +150,73 @@ TEST(DataFiles, HolidaySectionsShareOneRunningRowNumber) {
   EXPECT_TRUE(s.holidays.holidayRule[6].empty());
 }
 
-TEST(DataFiles, DamagedHolidayFilesKeepTheRowsBeforeTheDamage) {
+// A damaged file is not used at all, and its problem names the line where reading stopped.
+void expectDamagedAt(DataFile file, const std::string& text, int line) {
+  ReferenceData s;
+  DataFileProblem problem;
+  EXPECT_FALSE(readDataFile(file, text, s, &problem)) << text;
+  EXPECT_EQ(problem.file, dataFileName(file));
+  EXPECT_EQ(problem.line, line) << text << "\n" << problem.text();
+  EXPECT_FALSE(problem.message.empty());
+  EXPECT_TRUE(s.holidays.holidayName[1].empty());
+  EXPECT_EQ(s.eras.rowCount + s.secondCourtEras.rowCount, 0);
+  EXPECT_TRUE(s.newMoonTable(1, 1).isUnset());
+  EXPECT_TRUE(s.outputFormat.isUnset());
+}
+
+TEST(DataFiles, DamagedHolidayFilesAreLeftOutAndTheLineIsNamed) {
   std::string twentyFixed;
   for (int i = 1; i <= 20; ++i) twentyFixed += "1," + std::to_string(i) + ",\"日" + std::to_string(i) + "\"\n";
-  std::vector<int> allTwenty;
-  for (int i = 1; i <= 20; ++i) allTwenty.push_back(i);
   struct Case {
     std::string text;
-    std::vector<int> namedRows;
+    int line;
   };
   const std::vector<Case> cases = {
-      {"1,1,元日\n2,11", {1}},                              // cut in the middle of a record
-      {"1,1,元日\n2,11,建国記念の日\n", {1, 2}},           // no terminator
-      {"1,1,元日\n13,1,十三月\n", {1}},                    // a month that is no month
-      {"1,1,元日\nx,1,x\n", {1}},
-      {"1,1,元日\n2,0.5,半日\n", {1}},
-      {"1,1,元日\nx,,\"\"\n", {1}},                        // a terminator with a word for a month
-      {"1,1,元日\n,,\"\"\n\"第2月曜日\",成人の日\n", {1}},  // a rule without its month
-      {"1,1,元日\n,,\"\"\n\"01月第9月曜日\",成人の日\n", {1}},
-      {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",成人の日\n", {1, 3}},  // no closing record
-      {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",\"成人", {1}},      // a quote left open
-      {twentyFixed + ",,\"\"\n", allTwenty},               // the terminator would need row 21
+      {"1,1,元日\n2,11", 2},                             // cut in the middle of a record
+      {"1,1,元日\n2,11,建国記念の日\n", 2},             // no terminator
+      {"1,1,元日\n\n13,1,十三月\n", 3},                 // a month that is no month, after a blank line
+      {"1,1,元日\nx,1,x\n", 2},
+      {"1,1,元日\n2,0.5,半日\n", 2},
+      {"1,1,元日\nx,,\"\"\n", 2},                       // a terminator with a word for a month
+      {"1,1,元日\n,,\"\"\n\"第2月曜日\",成人の日\n", 3},  // a rule without its month
+      {"1,1,元日\n,,\"\"\n\"01月第9月曜日\",成人の日\n", 3},
+      {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",成人の日\n", 3},  // no closing record
+      {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",\"成人", 3},      // a quote left open
+      {twentyFixed + ",,\"\"\n", 20},                     // the terminator would need row 21
   };
-  for (const Case& c : cases) {
-    ReferenceData s;
-    EXPECT_FALSE(readDataFile(DataFile::Holidays, c.text, s)) << c.text;
-    std::vector<int> named;
-    for (int i = 1; i <= 20; ++i)
-      if (!s.holidays.holidayName[i].empty()) named.push_back(i);
-    EXPECT_EQ(named, c.namedRows) << c.text;
-  }
+  for (const Case& c : cases) expectDamagedAt(DataFile::Holidays, c.text, c.line);
 }
 
 TEST(DataFiles, EraFilesAreReadRowByRowUpToTheEndOfTheFile) {
   struct Case {
     std::string text;
-    bool intact;
-    int rows;
+    int rows;  // 0: damaged at `line`
+    int line;
   };
   const std::vector<Case> cases = {
-      {eraRows(239), true, 239},
-      {eraRows(240), true, 240},
-      {eraRows(240) + "\r\n\r\n", true, 240},
-      {eraRows(MaxEraRows), true, MaxEraRows},
-      {eraRows(MaxEraRows + 1), false, MaxEraRows},
-      {eraRows(10) + "11,2000,\"x\",\"y\",\"z\"\r\n", false, 10},  // a row cut short
-      {eraRows(10) + "11,西暦,a,b,c,d\r\n", false, 10},           // a first year that is no number
-      {eraRows(10) + "11,999,a,b,c,d\r\n", false, 10},            // out of order
-      {eraRows(10) + "11,1009,a,b,c,d\r\n", true, 11},            // the same first year as the row before
-      {"", false, 0},
+      {eraRows(239), 239, 0},
+      {eraRows(240), 240, 0},
+      {eraRows(240) + "\r\n\r\n", 240, 0},
+      {eraRows(MaxEraRows), MaxEraRows, 0},
+      {eraRows(10) + "11,1009,a,b,c,d\r\n", 11, 0},           // the same first year as the row before
+      {eraRows(MaxEraRows + 1), 0, MaxEraRows + 1},
+      {eraRows(10) + "11,2000,\"x\",\"y\",\"z\"\r\n", 0, 11},  // a row cut short
+      {eraRows(10) + "11,西暦,a,b,c,d\r\n", 0, 11},           // a first year that is no number
+      {eraRows(10) + "11,999,a,b,c,d\r\n", 0, 11},            // out of order
+      {eraRows(10) + "11,999,a,\"b,c,d\r\n", 0, 11},         // a quote left open
+      {"", 0, 0},
   };
   for (const Case& c : cases) {
+    if (c.rows == 0) {
+      expectDamagedAt(DataFile::Eras, c.text, c.line);
+      expectDamagedAt(DataFile::SecondCourtEras, c.text, c.line);
+      continue;
+    }
     ReferenceData s;
-    EXPECT_EQ(readDataFile(DataFile::Eras, c.text, s), c.intact) << c.rows;
+    EXPECT_TRUE(readDataFile(DataFile::Eras, c.text, s)) << c.rows;
     EXPECT_EQ(s.eras.rowCount, c.rows);
-    ReferenceData t;
-    readDataFile(DataFile::SecondCourtEras, c.text, t);
-    EXPECT_EQ(t.secondCourtEras.rowCount, c.rows);
+    EXPECT_TRUE(readDataFile(DataFile::SecondCourtEras, c.text, s)) << c.rows;
+    EXPECT_EQ(s.secondCourtEras.rowCount, c.rows);
   }
   ReferenceData s;
   ASSERT_TRUE(readDataFile(DataFile::Eras, eraRows(240, 1780), s));
@@ -217,31 +227,29 @@ TEST(DataFiles, EraFilesAreReadRowByRowUpToTheEndOfTheFile) {
 TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
   struct Case {
     std::string text;
-    bool intact;
-    int rowsKept;
+    int line;  // 0: intact
   };
   const std::string head = newMoonRows(5);
   const std::vector<Case> cases = {
-      {newMoonRows(NewMoonRows), true, NewMoonRows},
-      {newMoonRows(NewMoonRows) + "2100,1,1\r\n", true, NewMoonRows},  // what follows the last row is not read
-      {newMoonRows(100), false, 100},
-      {head + "1901,6", false, 5},
-      {head + "1901,13,1\r\n", false, 5},
-      {head + "1901,6,31\r\n", false, 5},
-      {head + "1901,5,5\r\n", false, 5},  // the same day as the row before
-      {head + "1901,x,6\r\n", false, 5},
-      {"2000,2,29\r\n", false, 1},        // a leap day, then the file ends early
-      {"2001,2,29\r\n", false, 0},
+      {newMoonRows(NewMoonRows), 0},
+      {newMoonRows(NewMoonRows) + "2100,1,1\r\n", 0},  // what follows the last row is not read
+      {newMoonRows(100), 100},
+      {head + "1901,6", 6},
+      {head + "1901,13,1\r\n", 6},
+      {head + "1901,6,31\r\n", 6},
+      {head + "1901,5,5\r\n", 6},  // the same day as the row before
+      {head + "1901,x,6\r\n", 6},
+      {"2000,2,29\r\n", 1},        // a leap day, then the file ends early
+      {"2001,2,29\r\n", 1},
   };
   for (const Case& c : cases) {
+    if (c.line > 0) {
+      expectDamagedAt(DataFile::NewMoons, c.text, c.line);
+      continue;
+    }
     ReferenceData s;
-    EXPECT_EQ(readDataFile(DataFile::NewMoons, c.text, s), c.intact) << c.text.substr(c.text.size() - 12);
-    if (c.rowsKept > 0) {
-      EXPECT_FALSE(s.newMoonTable(c.rowsKept, 3).isUnset());
-    }
-    if (c.rowsKept < NewMoonRows) {
-      EXPECT_TRUE(s.newMoonTable(c.rowsKept + 1, 1).isUnset());
-    }
+    EXPECT_TRUE(readDataFile(DataFile::NewMoons, c.text, s));
+    EXPECT_FALSE(s.newMoonTable(NewMoonRows, 3).isUnset());
   }
 }
 
@@ -258,13 +266,14 @@ TEST(DataFiles, SettingsHoldZeroOrOne) {
                        {"csv\r\n", false, -1}, {"", false, -1}, {"\r\n", false, -1}, {"1\r\n1\r\n", true, 1, true},
                        {"0\r\n0\r\n", true, 0}, {"0\r\n\"1\"\r\n", true, 0, true}, {"1\r\nx\r\n", true, 1},
                        {"2\r\n1\r\n", false, -1}}) {
+    if (!c.intact) {
+      expectDamagedAt(DataFile::Settings, c.text, 1);
+      continue;
+    }
     ReferenceData s;
-    EXPECT_EQ(readDataFile(DataFile::Settings, c.text, s), c.intact) << c.text;
+    EXPECT_TRUE(readDataFile(DataFile::Settings, c.text, s)) << c.text;
     EXPECT_EQ(s.classicCalendar, c.classic) << c.text;
-    if (c.format < 0)
-      EXPECT_TRUE(s.outputFormat.isUnset()) << c.text;
-    else
-      EXPECT_TRUE(s.outputFormat.equals(c.format)) << c.text;
+    EXPECT_TRUE(s.outputFormat.equals(c.format)) << c.text;
   }
 }
 

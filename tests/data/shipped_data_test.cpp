@@ -26,7 +26,7 @@ class ShippedData : public ::testing::Test {
     testing::copyShippedData(folder_);
     LoadedReferenceData read = loadProgramFolder(folder_.path());
     *state_ = std::move(read.data);
-    for (std::size_t i = 0; i < read.problems.size(); ++i) messages_.show(MissingFileMessage);
+    for (std::size_t i = 0; i < read.messages.size(); ++i) messages_.show(MissingFileMessage);
   }
   TempFolder folder_;
   std::unique_ptr<ReferenceData> state_ = std::make_unique<ReferenceData>();

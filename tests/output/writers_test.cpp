@@ -7,6 +7,8 @@
 #include "csv_reader.h"
 #include "data/numbers.h"
 #include "app/generation_run.h"
+#include "output/csv_calendar.h"
+#include "output/html_escape.h"
 #include "output_fixture.h"
 #include "support/test_support.h"
 
@@ -194,6 +196,23 @@ TEST(CsvCalendar, EarlyYears) {
   EXPECT_EQ(records[1 + oct14][4], "JC10月4日");
   EXPECT_EQ(records[1 + oct14 + 1][4], "");
   EXPECT_EQ(records[1 + oct14 + 1][1] + records[1 + oct14 + 1][2], "10月15日");
+}
+
+TEST(CsvCalendar, DataTextsASpreadsheetWouldEvaluateGetALeadingQuote) {
+  struct Case { std::string text; bool guarded; };
+  const Case cases[] = {{"=HYPERLINK(\"http://x\")", true}, {"=cmd|' /C calc'!A0", true}, {"+1", true}, {"-1", true},
+                        {"@SUM(A1)", true}, {"\tx", true}, {"\rx", true}, {"元日", false}, {"a=b", false}, {"'x", false}};
+  const auto fixture = testing::chosenYear(2024);
+  for (const Case& c : cases) {
+    CalendarYear year = fixture->calendar();
+    year.eras = {EraRecord{Court::Main, c.text, 6, c.text, c.text}};
+    year.days[static_cast<std::size_t>(fixture->dayIndex(1, 2) - 1)].holiday = DayHoliday{c.text};
+    const std::string text = csvCalendar(year, fixture->data.names);
+    const std::string cell = (c.guarded ? "'" : "") + c.text;
+    const std::string eraRecord = csvField(cell + "6年(" + c.text + ")" + c.text + "天皇");
+    EXPECT_NE(text.find("\r\n" + eraRecord + "\r\n"), std::string::npos) << c.text;
+    EXPECT_NE(text.find("\"(火)\"," + csvField(cell) + ","), std::string::npos) << c.text;
+  }
 }
 
 TEST(CalendarFiles, WritingTheSameYearTwiceReplacesTheFile) {

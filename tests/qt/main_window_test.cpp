@@ -355,13 +355,15 @@ class WindowTest : public QObject {
     QVERIFY(w.window.settings().outputFormat.equals(1));
   }
 
-  void missingFilesAreReportedOnce() {
+  void missingAndDamagedFilesAreReportedOnceWithTheFileBeneath() {
     ProgramFolder folder;
-    QFile::remove(folder.file("gen2.dat"));
+    writeFile(folder.file("gen1.dat"), readFile(folder.file("gen1.dat")).replace("\n230,", "\n230,x"));
     QFile::remove(folder.file("ini.dat"));
     Window w(folder);
     QCOMPARE(w.messages.texts.size(), std::size_t(2));
-    QCOMPARE(QString::fromStdString(w.messages.texts[0]), Aree);
+    QCOMPARE(QString::fromStdString(w.messages.texts[0]),
+             Aree + QStringLiteral("\ngen1.dat, line 230: the first year is not a whole number"));
+    QVERIFY(QString::fromStdString(w.messages.texts[1]).startsWith(Aree + QStringLiteral("\nini.dat: ")));
     QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), HtmName);
     // A missing settings file at close is reported and not created.
     w.show();

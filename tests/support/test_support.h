@@ -67,7 +67,7 @@ struct ShippedProgram {
   ShippedProgram();
   TempFolder folder;
   RecordedRun recorded;
-  std::vector<DataFile> problems;  // the files that could not be loaded
+  std::vector<DataFileProblem> problems;  // the files that could not be loaded
 };
 
 }  // namespace ventorel::testing

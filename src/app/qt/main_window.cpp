@@ -143,6 +143,7 @@ void MainWindow::startUp() {
   LoadedReferenceData loaded = loadProgramFolder(settings_.programFolder);
   data_ = std::make_unique<const ReferenceData>(std::move(loaded.data));
   settings_.outputFormat = data_->outputFormat;
+  // "あれー？" first, the file and the line where reading stopped beneath it.
   for (const std::string& message : loaded.messages) messages_->show(message);
   // The format list with the saved format selected.
   for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(data_->names.formatName[i]));
