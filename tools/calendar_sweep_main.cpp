@@ -20,6 +20,7 @@
 #include "output/html_calendar.h"
 #include "output/ics_calendar.h"
 #include "output/json_calendar.h"
+#include "output/page_calendar.h"
 
 namespace {
 
@@ -68,7 +69,9 @@ int main(int argc, char** argv) {
     if (y == 0) continue;
     const ComputedCalendar computed = computeCalendar(static_cast<double>(y), basis, data);
     csv.bytes(csvCalendar(computed.year, data.names));
-    page.bytes(htmlCalendar(computed.year, data.names));
+    // The page each basis writes: the reading page for the true basis, the classic page otherwise.
+    page.bytes(basis == CalendarBasis::True ? pageCalendar(computed.year, data.names)
+                                            : htmlCalendar(computed.year, data.names));
     json.bytes(jsonCalendar(computed.year, data.names));
     if (icsRepresentable(computed.year))
       ics.bytes(icsCalendar("sweep", icsEvents(computed.year, data.names, IcsInclude{true, true}), "20240101T000000Z"));

@@ -9,6 +9,7 @@
 #include "output/calendar_file.h"
 #include "output/csv_calendar.h"
 #include "output/html_calendar.h"
+#include "output/page_calendar.h"
 #include "output/screen_summary.h"
 #include "output/year_headers.h"
 
@@ -32,6 +33,16 @@ void printRefusal(Surface& surface, const std::string& message) {
 
 }  // namespace
 
+namespace {
+
+// The true basis gets the page to read and print; the classic basis keeps the page
+// its files have always had.
+std::string pageOf(const CalendarYear& year, const BuiltinTables& names) {
+  return year.basis == CalendarBasis::True ? pageCalendar(year, names) : htmlCalendar(year, names);
+}
+
+}  // namespace
+
 // The spreadsheet's failure to start is not reported: the file is written.
 RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
                         Launcher& launcher, FileBatch* batch) {
@@ -40,7 +51,7 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   if (!html && !settings.outputFormat.equals(1)) return report;
   report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
   const WriteResult written =
-      writeCalendarFile(report.outputPath, html ? htmlCalendar(year, data.names) : csvCalendar(year, data.names), true, batch);
+      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvCalendar(year, data.names), true, batch);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
   if (!html) {
     launcher.openInSpreadsheet(report.outputPath);

@@ -66,10 +66,11 @@ std::string periodText(double enteredYear, const EraRecord* era) {
   return text;
 }
 
-std::string eraLine(const CalendarYear& year) {
+std::string eraLine(const CalendarYear& year, std::string_view separator) {
   std::string line;
   if (!(year.year > LastYearWithoutEra)) line = periodText(year.enteredYear, nullptr);
   for (const EraRecord& era : year.eras) {
+    if (!line.empty()) line += separator;
     if (era.court == Court::Main)
       line += htmlEraText(era, periodText(year.enteredYear, &era));
     else

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/calendar_year.h"
@@ -15,8 +16,9 @@ namespace ventorel {
 std::string periodText(double enteredYear, const EraRecord* era);
 
 // The era line of the page: era, year of era, period link, emperor; the period
-// alone before the first era; the second court's era appended for 1331..1392.
-std::string eraLine(const CalendarYear& year);
+// alone before the first era; the second court's era appended for 1331..1392,
+// after the separator (the classic page has none).
+std::string eraLine(const CalendarYear& year, std::string_view separator = "");
 
 // Era + year of era + "年(" + period + ")" + emperor + "天皇": the plain era text
 // of the headers and the CSV file.

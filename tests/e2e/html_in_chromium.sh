@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The 2024 page as a browser shows it: the command line writes it into a program
+# The classic 2024 page as a browser shows it: the command line writes it into a program
 # folder holding the shipped data, headless Chromium loads it, and the parsed
 # document must carry the title, one header row and 366 day rows of nine cells,
 # and nothing but the page's own markup. A screenshot goes to the test output.
@@ -22,7 +22,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/program" "$work/profile"
 if compgen -G "$src/data/*.dat" > /dev/null; then cp "$src"/data/*.dat "$work/program/"; fi
 
-"$cli" --folder "$work/program" --format htm 2024 2> "$work/stderr" || {
+"$cli" --folder "$work/program" --format htm --classic 2024 2> "$work/stderr" || {
   echo "FAIL: ventorel-cli exited with $?"; cat "$work/stderr"; exit 1; }
 page="$work/program/ 2024年カレンダー.htm"
 [ -f "$page" ] || { echo "FAIL: no file \" 2024年カレンダー.htm\""; ls "$work/program"; exit 1; }

@@ -1,0 +1,266 @@
+#include "output/page_calendar.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "calendar/eras.h"
+#include "calendar/lunar_days.h"
+#include "data/numbers.h"
+#include "data/text.h"
+#include "output/day_texts.h"
+#include "output/era_names.h"
+#include "output/html_escape.h"
+#include "output/page_style.h"
+#include "output/text_building.h"
+
+namespace ventorel {
+
+namespace {
+
+constexpr int Columns = 9;
+
+// Percent-encoding for an address: ASCII letters, digits and "-._~" stay, every
+// other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
+void appendUrlEncoded(std::string& out, std::string_view text) {
+  static constexpr char Hex[] = "0123456789ABCDEF";
+  for (const char c : text) {
+    const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
+                       c == '.' || c == '_' || c == '~';
+    if (plain) {
+      out += c;
+    } else {
+      const auto byte = static_cast<unsigned char>(c);
+      const char encoded[3] = {'%', Hex[byte >> 4], Hex[byte & 0x0F]};
+      out.append(encoded, 3);
+    }
+  }
+}
+
+std::string urlEncode(std::string_view text) {
+  std::string out;
+  appendUrlEncoded(out, text);
+  return out;
+}
+
+// A link to the encyclopedia article of the title, appended.
+void appendLink(std::string& out, std::string_view title, std::string_view label) {
+  appendPieces(out, "<a href=\"", ArticleBaseUrl);
+  appendUrlEncoded(out, title);
+  appendPieces(out, "\">", label, "</a>");
+}
+
+std::string link(std::string_view title, const std::string& label) {
+  std::string out;
+  appendLink(out, title, label);
+  return out;
+}
+
+// "2024年", or "紀元前660年" for the years before 1 AD.
+std::string yearName(double enteredYear) {
+  if (enteredYear > 0) return trimmedNumber(enteredYear) + "年";
+  return "紀元前" + trimmedNumber(-enteredYear) + "年";
+}
+
+const EraRecord* mainEra(const CalendarYear& year) {
+  for (const EraRecord& era : year.eras)
+    if (era.court == Court::Main) return &era;
+  return nullptr;
+}
+
+std::string title(const CalendarYear& year) {
+  std::string text = yearName(year.enteredYear);
+  if (const EraRecord* era = mainEra(year))
+    text += "（" + htmlEscape(era->era) + trimmedNumber(era->yearOfEra) + "年）";
+  return text + "の暦 — Ventorel";
+}
+
+std::string twoDigits(int n) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", n);
+  return text;
+}
+
+// " 2月4日 17:27", machine-readable where the year is one HTML can write.
+std::string instantHtml(const char* prefix, const JstMinute& t) {
+  const std::string shown =
+      prefix + std::to_string(t.month) + "月" + std::to_string(t.day) + "日 " + std::to_string(t.hour) + ":" +
+      twoDigits(t.minute);
+  if (t.year < 1 || t.year > 9999)
+    return " <span class=\"instant\">" + shown + "</span>";
+  char stamp[40];
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02dT%02d:%02d+09:00", static_cast<int>(t.year), t.month, t.day,
+                t.hour, t.minute);
+  return std::string(" <time class=\"instant\" datetime=\"") + stamp + "\">" + shown + "</time>";
+}
+
+// The year `step` years away in user numbering, which has no year 0.
+double neighbourYear(double enteredYear, int step) {
+  const double target = enteredYear + step;
+  return target == 0 ? target + step : target;
+}
+
+std::string yearNavigation(double enteredYear) {
+  const double before = neighbourYear(enteredYear, -1);
+  const double after = neighbourYear(enteredYear, 1);
+  return "<nav class=\"years\" aria-label=\"前後の年\"><a rel=\"prev\" href=\"" + neighbourPageHref(enteredYear, -1) +
+         "\">← 前年（" + yearName(before) + "）</a><a rel=\"next\" href=\"" + neighbourPageHref(enteredYear, 1) +
+         "\">翌年（" + yearName(after) + "）→</a></nav>\n";
+}
+
+std::string basisText(const CalendarYear& year) {
+  std::string text = year.basis == CalendarBasis::True ? "暦の基準：true（精密な天体計算）"
+                                                       : "暦の基準：classic（原典の計算）";
+  text += skyFallbackNote(year);
+  text += historicalCalendarNote(year, true);
+  return text;
+}
+
+std::string yearHeader(const CalendarYear& year, const BuiltinTables& names) {
+  const Sexagenary sign = year.yearSign;
+  std::string html = "<header class=\"year-header\">\n<h1>" + link("西暦", "西暦") + " " +
+                     link(yearName(year.enteredYear), trimmedNumber(year.enteredYear) + "年") + "（" +
+                     link("グレゴリオ暦", "グレゴリオ暦") + "）　" +
+                     linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) +
+                     names.stemName[sign.stem] + names.branchName[sign.branch] + "</a>" +
+                     names.zodiacAnimal[sign.branch] + "の年</h1>\n";
+  const std::string eras = eraLine(year, "　／　");
+  if (!eras.empty()) html += "<p class=\"era\">" + eras + "</p>\n";
+  html += "<p class=\"basis\">" + basisText(year) + "</p>\n<nav class=\"months\" aria-label=\"月\">";
+  for (int m = 1; m <= 12; ++m) html += std::string(m > 1 ? " " : "") + "<a href=\"#m" + std::to_string(m) + "\">" +
+                                        std::to_string(m) + "月</a>";
+  return html + "</nav>\n</header>\n";
+}
+
+std::string headerCell(const std::string& content) { return "<th scope=\"col\">" + content + "</th>"; }
+
+std::string columnHeader(const CalendarYear& year) {
+  // Up to 1582 the fourth column holds the Julian date, from 1583 on the holiday,
+  // as on the classic page.
+  const std::string fourth = year.year > 1582 ? link("国民の祝日", "祝日") : link("ユリウス暦", "ユリウス暦");
+  return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + headerCell(link("曜日", "曜日")) +
+         headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
+         headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
+         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + "</tr></thead>\n";
+}
+
+std::string monthOpening(int month) {
+  const std::string m = std::to_string(month);
+  return "<tbody class=\"month\" id=\"m" + m + "\">\n<tr class=\"month-heading\"><td colspan=\"" +
+         std::to_string(Columns) + "\"><h2>" + m + "月</h2></td></tr>\n";
+}
+
+// "2月4日".
+void appendDate(std::string& out, int month, int day) {
+  char digits[16];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, month).ptr);
+  out += "月";
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, day).ptr);
+  out += "日";
+}
+
+void appendRow(std::string& page, const BuiltinTables& names, const std::string& yearCell, const CalendarDay& day) {
+  page += "<tr class=\"day";
+  if (day.weekday == 0) page += " sun";
+  if (day.weekday == 6) page += " sat";
+  if (day.holiday) page += " holiday";
+  appendPieces(page, "\"><td class=\"year\">", yearCell, "</td><td class=\"date\">");
+  std::string date;
+  appendDate(date, day.month, day.day);
+  if (day.gregorian)
+    appendLink(page, date, date);
+  else
+    page += date;
+  appendPieces(page, "</td><td class=\"weekday\">", names.weekdayName(0, day.weekday), "</td><td class=\"holiday\">");
+  if (!day.gregorian) {
+    std::string julian;
+    appendDate(julian, day.julian.month, day.julian.day);
+    appendLink(page, julian, julian);
+    page += " ";
+  }
+  appendPieces(page, holidayText(day.holiday, true), "</td><td class=\"note\">");
+
+  std::string note = dayNote(names, day, true);
+  if (day.term && day.termInstant) {
+    // The time follows the term's own name, before the 雑節 and the festival.
+    note.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
+  }
+  appendPieces(page, note, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
+
+  const DecimalText lunarDay(day.lunarDay);
+  // The article of the month and day; a leap month links to its ordinary month's.
+  std::string title, label;
+  appendPieces(title, "旧暦", DecimalText(day.lunarMonth.number.value_or(0)), "月", lunarDay, "日");
+  appendPieces(label, "旧暦", monthName(day.lunarMonth), lunarDay, "日");
+  appendLink(page, title, label);
+  if (day.newMoon && day.newMoonInstant) page += instantHtml("朔 ", *day.newMoonInstant);
+
+  const int s = day.sexagenary.stem;
+  const int b = day.sexagenary.branch;
+  appendPieces(page, "</td><td class=\"kanshi\"><a href=", ArticleBaseUrl, names.stemUrlPart[s], names.branchUrlPart[b],
+               ">", names.stemName[s], names.branchName[b], "</a></td><td class=\"senjitsu\">",
+               senjitsuText(day.senjitsu, true), "</td></tr>\n");
+}
+
+// The markup with every article link's address in double quotes and every
+// closing "</A>" as "</a>": the shared day and era texts write links unquoted.
+void appendQuotedLinks(std::string& out, std::string_view html) {
+  constexpr std::string_view Open = "<a href=";
+  constexpr std::string_view UpperClose = "</A>";
+  std::size_t i = 0;
+  while (i < html.size()) {
+    // The text up to the next tag is copied as it is.
+    const std::size_t tag = html.find('<', i);
+    if (tag == std::string_view::npos) break;
+    out.append(html.substr(i, tag - i));
+    i = tag;
+    if (html.compare(i, Open.size(), Open) == 0 && i + Open.size() < html.size() && html[i + Open.size()] != '"') {
+      const std::size_t from = i + Open.size();
+      const std::size_t end = html.find('>', from);
+      if (end == std::string_view::npos) break;
+      appendPieces(out, "<a href=\"", html.substr(from, end - from), "\">");
+      i = end + 1;
+    } else if (html.compare(i, UpperClose.size(), UpperClose) == 0) {
+      out += "</a>";
+      i += UpperClose.size();
+    } else {
+      out += html[i++];
+    }
+  }
+  out += html.substr(i);
+}
+
+}  // namespace
+
+std::string neighbourPageHref(double enteredYear, int step) {
+  return urlEncode(numberText(neighbourYear(enteredYear, step)) + "年カレンダー.htm");
+}
+
+std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
+  std::string body = yearNavigation(year.enteredYear) + yearHeader(year, names) + "<table class=\"calendar\">\n" +
+                     columnHeader(year);
+  body.reserve(body.size() + 1400 * year.days.size());
+  const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
+  int month = 0;
+  for (const CalendarDay& day : year.days) {
+    if (day.month != month) {
+      if (month != 0) body += "</tbody>\n";
+      month = day.month;
+      body += monthOpening(month);
+    }
+    appendRow(body, names, yearCell, day);
+  }
+  if (month != 0) body += "</tbody>\n";
+  body += "</table>\n";
+  // The whole page in one buffer: the head, the body with its links quoted, the end.
+  std::string page;
+  page.reserve(body.size() + body.size() / 8 + 8192);
+  appendPieces(page,
+               "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+               "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>",
+               title(year), "</title>\n<style>", pageStyle(), "</style>\n</head>\n<body>\n");
+  appendQuotedLinks(page, body);
+  page += "</body>\n</html>\n";
+  return page;
+}
+
+}  // namespace ventorel
