@@ -166,19 +166,30 @@ void syncFolder(const std::string& folder) {
   ::close(fd);
 }
 
+// True when the regular file at `target` holds exactly these bytes.
+bool holdsBytes(const std::string& target, const struct stat& info, std::string_view bytes) {
+  if (!S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) != bytes.size()) return false;
+  std::string existing, error;
+  return readWholeFile(target, existing, error) && existing == bytes;
+}
+
 // The checks and the temporary file of one replacement, up to the rename: the
-// target (links followed), refused when the user may not change it; stale
-// temporary files of the folder removed unless `cleaned` already lists it; the
-// bytes written to a new temporary file beside the target, synced when `sync`,
-// with the permissions the replaced file had (or those of a new file). Returns
-// 0 or the error number; on failure no temporary file is left.
-int writeTemporary(const std::string& path, std::string_view bytes, bool sync, std::vector<std::string>* cleaned,
-                   std::string& target, std::string& temporary) {
+// target (links followed), refused when the user may not change it; when
+// `keepSame`, nothing more for a file that already holds the bytes (`temporary`
+// is then left empty); stale temporary files of the folder removed unless
+// `cleaned` already lists it; the bytes written to a new temporary file beside
+// the target, synced when `sync`, with the permissions the replaced file had (or
+// those of a new file). Returns 0 or the error number; on failure no temporary
+// file is left.
+int writeTemporary(const std::string& path, std::string_view bytes, bool sync, bool keepSame,
+                   std::vector<std::string>* cleaned, std::string& target, std::string& temporary) {
+  temporary.clear();
   if (const int code = resolveLinks(path, target)) return code;
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0;
   if (replacing)
     if (const int code = writeRefusal(target, old)) return code;
+  if (replacing && keepSame && holdsBytes(target, old, bytes)) return 0;
   const std::string folder = folderOf(target);
   if (!cleaned || std::find(cleaned->begin(), cleaned->end(), folder) == cleaned->end()) {
     removeStaleTempFiles(folder);
@@ -224,7 +235,7 @@ int putInPlace(const std::string& temporary, const std::string& target) {
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
   std::string target, temporary;
-  int code = writeTemporary(path, bytes, true, nullptr, target, temporary);
+  int code = writeTemporary(path, bytes, true, false, nullptr, target, temporary);
   if (code == 0) code = putInPlace(temporary, target);
   if (code != 0) {
     error = std::strerror(code);
@@ -240,9 +251,15 @@ FileBatch::~FileBatch() {
 
 bool FileBatch::stage(const std::string& path, std::string_view bytes, std::string& error) {
   Staged file;
-  if (const int code = writeTemporary(path, bytes, false, &cleanedFolders_, file.target, file.temporary)) {
+  if (const int code = writeTemporary(path, bytes, false, true, &cleanedFolders_, file.target, file.temporary)) {
     error = std::strerror(code);
     return false;
+  }
+  if (file.temporary.empty()) {
+    // The file already holds these bytes: it stays as it is, and the commit's sync
+    // covers it in case it has not reached the disk yet.
+    unchanged_.push_back(folderOf(file.target));
+    return true;
   }
   if (staged_.empty()) firstStaged_ = std::chrono::steady_clock::now();
   staged_.push_back(std::move(file));
@@ -257,10 +274,11 @@ double FileBatch::secondsStaged() const {
 std::vector<FileBatch::Failure> FileBatch::commit() {
   std::vector<Failure> failures;
   std::vector<std::string> folders;
-  for (const Staged& file : staged_) {
-    const std::string folder = folderOf(file.target);
+  auto note = [&folders](const std::string& folder) {
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
-  }
+  };
+  for (const Staged& file : staged_) note(folderOf(file.target));
+  for (const std::string& folder : unchanged_) note(folder);
   // 1. The bytes of every temporary file onto the disk: one sync of each file
   //    system, or, where that fails, a sync of each file on it.
   std::vector<std::string> unsynced;
@@ -284,6 +302,7 @@ std::vector<FileBatch::Failure> FileBatch::commit() {
   // 3. The renames onto the disk: one sync of each folder.
   for (const std::string& folder : folders) syncFolder(folder);
   staged_.clear();
+  unchanged_.clear();
   return failures;
 }
 

@@ -144,6 +144,28 @@ TEST(FileIo, ABatchLeavesEachFileOldOrNew) {
   }
 }
 
+// A file that already holds the batch's bytes stays the same file; a read-only
+// one is still refused, as it would be if the bytes differed.
+TEST(FileIo, ABatchLeavesAFileThatHoldsItsBytes) {
+  for (const bool readOnly : {false, true}) {
+    SCOPED_TRACE(readOnly ? "read-only" : "writable");
+    TempFolder folder;
+    folder.write("a", "same");
+    if (readOnly) fs::permissions(folder.file("a"), fs::perms(0444));
+    struct stat before {};
+    ASSERT_EQ(::stat(folder.file("a").c_str(), &before), 0);
+    FileBatch batch;
+    std::string error;
+    EXPECT_EQ(batch.stage(folder.file("a"), "same", error), !readOnly) << error;
+    EXPECT_FALSE(anyTemporaryFile(folder.path()));
+    EXPECT_TRUE(batch.commit().empty());
+    struct stat after {};
+    ASSERT_EQ(::stat(folder.file("a").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(folder.read("a"), "same");
+  }
+}
+
 TEST(FileIo, ClosingTheWindowSavesThroughALinkedSettingsFileAndKeepsAReadOnlyOne) {
   for (const bool linked : {true, false}) {
     SCOPED_TRACE(linked ? "linked" : "read-only");
