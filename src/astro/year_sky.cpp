@@ -3,10 +3,10 @@
 namespace ventorel {
 
 int YearSky::moonAgeOn(int b) const {
-  int age = 0;
-  for (const NewMoon& moon : newMoons)
-    if (moon.day <= b) age = b - moon.day + 1;
-  return age;
+  // The age from the last new moon of the list on or before day b.
+  for (auto moon = newMoons.rbegin(); moon != newMoons.rend(); ++moon)
+    if (moon->day <= b) return b - moon->day + 1;
+  return 0;
 }
 
 bool YearSky::isNewMoonDay(int b) const {
