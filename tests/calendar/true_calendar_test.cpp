@@ -79,9 +79,12 @@ TEST(TrueCalendar, DaysOfTheAlmanac) {
     const CalendarYear year = trueYear(c.year);
     const CalendarDay& day = dayOf(year, c.month, c.day);
     const std::string what = std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
-    if (c.term) EXPECT_EQ(day.term, c.term) << what;
-    if (c.mark)
+    if (c.term) {
+      EXPECT_EQ(day.term, c.term) << what;
+    }
+    if (c.mark) {
       EXPECT_EQ(std::find(day.zassetsu.begin(), day.zassetsu.end(), *c.mark) != day.zassetsu.end(), c.marked) << what;
+    }
     if (c.holiday) {
       ASSERT_TRUE(day.holiday) << what;
       EXPECT_EQ(day.holiday->name, c.holiday) << what;
@@ -109,7 +112,9 @@ TEST(TrueCalendar, TermAndNewMoonInstantsOf2024And2025) {
     const CalendarDay& day = dayOf(year, m, d);
     const std::optional<JstMinute> instant = kind == "term" ? day.termInstant : day.newMoonInstant;
     ASSERT_TRUE(instant) << line;
-    if (kind == "term") EXPECT_EQ(tables.solarTermName(1, *day.term).rfind(name, 0), 0u) << line;
+    if (kind == "term") {
+      EXPECT_EQ(tables.solarTermName(1, *day.term).rfind(name, 0), 0u) << line;
+    }
     EXPECT_EQ(std::make_tuple(instant->year, instant->month, instant->day), std::make_tuple(double(y), m, d)) << line;
     const int published = std::stoi(time.substr(0, 2)) * 60 + std::stoi(time.substr(3, 2));
     EXPECT_LE(std::abs(instant->hour * 60 + instant->minute - published), 1) << line;

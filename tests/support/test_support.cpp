@@ -44,7 +44,10 @@ void copyShippedData(const TempFolder& folder) {
                                  std::filesystem::copy_options::overwrite_existing);
 }
 
-RecordedRun::RecordedRun() : data(std::make_unique<ReferenceData>()) { comboText = data->names.formatName[0]; }
+RecordedRun::RecordedRun() : data(std::make_unique<ReferenceData>()) {
+  comboText = data->names.formatName[0];
+  settings.programFolder = folder.path();
+}
 
 RunReport RecordedRun::run(const std::string& yearText) {
   RunContext context{surface, launcher};

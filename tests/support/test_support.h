@@ -38,6 +38,7 @@ void copyShippedData(const TempFolder& folder);
 struct RecordedRun {
   RecordedRun();
   std::unique_ptr<ReferenceData> data;
+  TempFolder folder;  // where the run writes, unless a test points it elsewhere
   RunSettings settings;
   RecordingSurface surface;
   RecordingLauncher launcher;
