@@ -67,12 +67,14 @@ void drawSummary(Surface& surface, const BuiltinTables& names, const SkyTrio& sk
     fillMonthStarts(monthStart, leapDay(sky.year));
     surface.setTextY(gridY(surface, SummaryTop));
     surface.setTextColour(slot == 1 ? ChosenYearColour : Black);
+    const double x = gridX(surface, columnX(slot));
     for (int d = 1; d <= sky.lastDay; ++d) {
-      surface.setTextX(gridX(surface, columnX(slot)));
-      const MonthDay date = monthDayOf(d, monthStart);
+      surface.setTextX(x);
       const LunarDay& day = year.days[d];
-      if (sky.termOnDay[d] >= 0 || day.monthStartsHere)
+      if (sky.termOnDay[d] >= 0 || day.monthStartsHere) {
+        const MonthDay date = monthDayOf(d, monthStart);
         surface.printLine(summaryLine(names, sky, day, d, date, epochDays(sky.year, date.month, date.day, monthStart)));
+      }
     }
   }
 }

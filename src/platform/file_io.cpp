@@ -255,12 +255,10 @@ bool FileBatch::stage(const std::string& path, std::string_view bytes, std::stri
     error = std::strerror(code);
     return false;
   }
-  if (file.temporary.empty()) {
-    // The file already holds these bytes: it stays as it is, and the commit's sync
-    // covers it in case it has not reached the disk yet.
-    unchanged_.push_back(folderOf(file.target));
-    return true;
-  }
+  // A file that already holds these bytes stays as it is: nothing changes, so
+  // there is nothing to sync (what this program writes is on the disk before it
+  // takes the file's name).
+  if (file.temporary.empty()) return true;
   if (staged_.empty()) firstStaged_ = std::chrono::steady_clock::now();
   staged_.push_back(std::move(file));
   return true;
@@ -274,11 +272,10 @@ double FileBatch::secondsStaged() const {
 std::vector<FileBatch::Failure> FileBatch::commit() {
   std::vector<Failure> failures;
   std::vector<std::string> folders;
-  auto note = [&folders](const std::string& folder) {
+  for (const Staged& file : staged_) {
+    const std::string folder = folderOf(file.target);
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
-  };
-  for (const Staged& file : staged_) note(folderOf(file.target));
-  for (const std::string& folder : unchanged_) note(folder);
+  }
   // 1. The bytes of every temporary file onto the disk: one sync of each file
   //    system, or, where that fails, a sync of each file on it.
   std::vector<std::string> unsynced;
@@ -302,7 +299,6 @@ std::vector<FileBatch::Failure> FileBatch::commit() {
   // 3. The renames onto the disk: one sync of each folder.
   for (const std::string& folder : folders) syncFolder(folder);
   staged_.clear();
-  unchanged_.clear();
   return failures;
 }
 

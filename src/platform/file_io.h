@@ -48,8 +48,8 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
 // content empty or short (the rename reaching the disk before the bytes), which
 // many file systems allow; and a sync of each file before its rename keeps that
 // promise at a sync per file.
-// A file that already holds the bytes is left as it is (a batch made again costs
-// no replacement; the commit's sync still covers it): it keeps its time stamp.
+// A file that already holds the bytes is left as it is and keeps its time stamp:
+// a batch made again replaces nothing and syncs nothing.
 // A batch destroyed without commit removes its temporary files: no file changes.
 class FileBatch {
  public:
@@ -79,7 +79,6 @@ class FileBatch {
     std::string temporary;
   };
   std::vector<Staged> staged_;
-  std::vector<std::string> unchanged_;  // folders of files that already held their bytes
   std::vector<std::string> cleanedFolders_;
   std::chrono::steady_clock::time_point firstStaged_;
 };
