@@ -18,12 +18,12 @@ trap 'for p in $app_pid $xvfb_pid; do kill "$p" 2> /dev/null || true; done; rm -
 cp "$2"/data/*.dat "$work/"
 printf '1\r\n' > "$work/ini.dat"
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1600x900x24 -nolisten tcp > /dev/null 2>&1 & xvfb_pid=$!
-export DISPLAY=":$display"
 waitfor() { for _ in $(seq 300); do "$@" > /dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
-waitfor test -e "/tmp/.X11-unix/X$display"
+# Xvfb picks a free display itself and writes its number once it accepts
+# connections, so two displays started at once never share a number.
+Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 & xvfb_pid=$!
+waitfor test -s "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(tr -d '[:space:]' < "$work/display")"
 
 # No file may grow, so the program's own output goes through a pipe.
 (cd "$work" && ulimit -f 0 && exec env QT_QPA_PLATFORM=xcb "$app") > >(cat > "$work/log") 2>&1 & app_pid=$!
