@@ -143,7 +143,7 @@ std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYea
 }
 
 CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTrio& skies, const LunarDays& lunar,
-                      CalendarBasis basis) {
+                      const AnnotationChoices& choices) {
   const YearSky& sky = skies[1];
   const LunarYear& lunarYear = lunar.years[1];
   CalendarYear year;
@@ -151,18 +151,15 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   year.year = sky.year;
   year.yearSign = yearSexagenary(sky.year);
   year.eras = eraRecordsOf(sky.year, data);
-  year.basis = basis;
-  const bool trueBasis = basis == CalendarBasis::True;
-  if (trueBasis && sky.year == std::floor(sky.year) && sky.year >= HistoricalFirstYear && sky.year <= HistoricalLastYear)
+  year.basis = choices.basis;
+  if (choices.historicalCalendar && sky.year == std::floor(sky.year) && sky.year >= HistoricalFirstYear && sky.year <= HistoricalLastYear)
     year.historicalCalendar = historicalCalendarName(static_cast<int>(sky.year));
 
   MonthStarts monthStart{"monthStart"};
   fillMonthStarts(monthStart, leapDay(sky.year));
   const double daysBefore = daysBeforeYear(sky.year);
-  // The true calendar follows the holiday law while the law file is whole; the
-  // classic one, and the true one without the law, the holiday file.
   const std::vector<std::optional<DayHoliday>> holidays =
-      trueBasis && data.lawComplete ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky);
+      choices.lawHolidays ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky);
   std::vector<std::vector<Zassetsu>> zassetsu = zassetsuOf(sky, lunarYear);
   EarlyTerms earlyTerms;
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;

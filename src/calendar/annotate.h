@@ -18,8 +18,15 @@ bool isGregorianDay(double year, int month, int day);
 // The 雑節 of every day 0..lastDay of the chosen year, each day's in display order.
 std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYear& lunar);
 
+// What a calendar basis decides for the annotations of a year.
+struct AnnotationChoices {
+  CalendarBasis basis = CalendarBasis::Classic;
+  bool lawHolidays = false;         // the holiday law; otherwise the holiday file's rules
+  bool historicalCalendar = false;  // name the official calendar in force up to 1872
+};
+
 // The chosen year (the middle of the three skies) as the calendar files show it.
 CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTrio& skies, const LunarDays& lunar,
-                      CalendarBasis basis);
+                      const AnnotationChoices& choices);
 
 }  // namespace ventorel

@@ -15,7 +15,14 @@ double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYe
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
   CalendarSources sources;
   sources.basis = basis;
+  sources.annotation.basis = basis;
   if (basis == CalendarBasis::True) {
+    // The true calendar keeps the months that were officially in use up to 1872,
+    // names the calendar they came from, and follows the holiday law while the law
+    // file is whole (the holiday file's rules stand in otherwise).
+    sources.historicalMonths = true;
+    sources.annotation.historicalCalendar = true;
+    sources.annotation.lawHolidays = data.lawComplete;
     if (inPreciseRange(year)) {
       sources.skyKind = SkyKind::Precise;
       sources.sky = std::make_unique<PreciseSkySource>();
@@ -53,9 +60,8 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   for (int slot = 0; slot <= 2; ++slot) computed.skies[static_cast<std::size_t>(slot)] = skyOf(year + slot - 1);
   computed.lunar = sources.modernMonths ? modernOldCalendar(computed.skies, skyOf(year - 2), skyOf(year + 2))
                                         : oldCalendar(computed.skies, enteredYear);
-  // The true calendar keeps the months that were officially in use up to 1872.
-  if (basis == CalendarBasis::True) takeHistoricalMonths(computed.lunar);
-  computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, basis);
+  if (sources.historicalMonths) takeHistoricalMonths(computed.lunar);
+  computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, sources.annotation);
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   return computed;

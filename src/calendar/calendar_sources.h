@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "astro/year_sky.h"
+#include "calendar/annotate.h"
 #include "calendar/calendar_basis.h"
 #include "calendar/calendar_year.h"
 #include "calendar/lunar_days.h"
@@ -26,6 +27,9 @@ struct CalendarSources {
   bool modernMonths = false;
   // The true basis outside the precise sky's range: the classic sources stand in.
   bool skyFallback = false;
+  // The months officially in use up to 1872 laid over the computed ones.
+  bool historicalMonths = false;
+  AnnotationChoices annotation;
   std::string note;  // where the terms and new moons come from, for the data formats
 };
 

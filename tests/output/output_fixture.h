@@ -50,7 +50,7 @@ struct FixtureYear {
 
   YearSky& sky() { return skies[1]; }
   int dayIndex(int m, int d) const { return testing::dayIndex(skies[1].year, m, d); }
-  CalendarYear calendar() const { return annotate(data, enteredYear, skies, lunar, CalendarBasis::Classic); }
+  CalendarYear calendar() const { return annotate(data, enteredYear, skies, lunar, AnnotationChoices{}); }
 };
 
 // The chosen year (user numbering) and everything a renderer reads for it: terms
