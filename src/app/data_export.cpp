@@ -100,7 +100,7 @@ std::string DataExport::icsText(const CalendarYear& year) {
   const bool again = toCome > 1;
   if (toCome > 0) --toCome;
   ics::EventCounts once;
-  ics::EventCounts& seen = again || repeatedYears_.count(dateYear) ? repeatedYears_[dateYear] : once;
+  ics::EventCounts& seen = (again || repeatedYears_.count(dateYear)) ? repeatedYears_[dateYear] : once;
   std::string text;
   ics::appendEvents(text, icsEvents(year, data_.names, options_.include), stamp_, seen);
   if (!again) repeatedYears_.erase(dateYear);
