@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
                                             : htmlCalendar(computed.year, data.names));
     json.bytes(jsonCalendar(computed.year, data.names));
     if (icsRepresentable(computed.year))
-      ics.bytes(icsCalendar("sweep", icsEvents(computed.year, data.names, IcsInclude{true, true}), "20240101T000000Z"));
+      ics.bytes(icsCalendar("sweep", computed.year, data.names, IcsInclude{true, true}, "20240101T000000Z"));
     ++count;
   }
   std::printf("%s outputs %ld..%ld: %ld years, csv %016llx, page %016llx, json %016llx, ics %016llx\n", argv[3], first,

@@ -102,7 +102,7 @@ std::string DataExport::icsText(const CalendarYear& year) {
   ics::EventCounts once;
   ics::EventCounts& seen = (again || repeatedYears_.count(dateYear)) ? repeatedYears_[dateYear] : once;
   std::string text;
-  ics::appendEvents(text, icsEvents(year, data_.names, options_.include), stamp_, seen);
+  appendIcsEvents(text, year, data_.names, options_.include, stamp_, seen);
   if (!again) repeatedYears_.erase(dateYear);
   return text;
 }
@@ -120,8 +120,7 @@ RunReport DataExport::emit(const std::string& text) {
 
 std::string DataExport::render(const CalendarYear& year) {
   if (options_.format == DataFormat::Json) return jsonCalendar(year, data_.names) + "\n";
-  return icsCalendar(icsTitle(year.enteredYear, year.enteredYear), icsEvents(year, data_.names, options_.include),
-                     stamp_);
+  return icsCalendar(icsTitle(year.enteredYear, year.enteredYear), year, data_.names, options_.include, stamp_);
 }
 
 std::time_t exportStamp() {

@@ -60,15 +60,27 @@ std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu) {
 }
 
 std::string oldDateText(const LunarMonth& month, int day) {
-  return "旧暦" + monthName(month) + (month.number ? "" : "月") + std::to_string(day) + "日";
+  std::string text;
+  appendOldDateText(text, month, day);
+  return text;
+}
+
+void appendOldDateText(std::string& out, const LunarMonth& month, int day) {
+  appendPieces(out, "旧暦", monthName(month), month.number ? "" : "月");
+  appendZeroPadded(out, day, 1);
+  out += "日";
 }
 
 std::string clockText(const JstMinute& instant) {
   std::string text;
-  appendZeroPadded(text, instant.hour, 2);
-  text += ':';
-  appendZeroPadded(text, instant.minute, 2);
+  appendClockText(text, instant);
   return text;
+}
+
+void appendClockText(std::string& out, const JstMinute& instant) {
+  appendZeroPadded(out, instant.hour, 2);
+  out += ':';
+  appendZeroPadded(out, instant.minute, 2);
 }
 
 }  // namespace ventorel

@@ -24,7 +24,9 @@ const char* festivalName(Festival festival);
 std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu);
 // "旧暦12月25日", "旧暦閏4月1日"; "旧暦月25日" for a day without a month number.
 std::string oldDateText(const LunarMonth& month, int day);
+void appendOldDateText(std::string& out, const LunarMonth& month, int day);
 // "17:27": the hours and minutes of an instant (Japan Standard Time).
 std::string clockText(const JstMinute& instant);
+void appendClockText(std::string& out, const JstMinute& instant);
 
 }  // namespace ventorel

@@ -1,7 +1,6 @@
 #include "output/icalendar.h"
 
 #include <algorithm>
-#include <map>
 #include <stdexcept>
 #include <utility>
 
@@ -13,6 +12,8 @@ namespace ventorel::ics {
 namespace {
 
 constexpr std::size_t MaxLineOctets = 75;
+// About the text of one event, to reserve a calendar's buffer once.
+constexpr std::size_t EventOctets = 300;
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -22,11 +23,101 @@ int daysInMonth(std::int64_t year, int month) {
   return Days[month - 1] + (month == 2 ? leapDay(static_cast<double>(year)) : 0);
 }
 
+// Backslash, semicolon, comma and the control characters but tab are not written as they are.
+bool needsEscape(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return c == '\\' || c == ';' || c == ',' || byte == 0x7F || (byte < 0x20 && c != '\t');
+}
+
+// Appends a TEXT value, escaped as escapeText says. Runs of plain bytes, usually
+// the whole text, are copied at once.
+void appendEscaped(std::string& out, std::string_view text) {
+  std::size_t plain = 0;  // where the bytes not yet copied begin
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (!needsEscape(c)) continue;
+    out.append(text.data() + plain, i - plain);
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case ';': out += "\\;"; break;
+      case ',': out += "\\,"; break;
+      case '\r':
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        [[fallthrough]];
+      case '\n': out += "\\n"; break;
+      default: break;  // any other control character is dropped
+    }
+    plain = i + 1;
+  }
+  out.append(text.data() + plain, text.size() - plain);
+}
+
+// Folds the content line that starts at `lineStart` and runs to the end of `out`,
+// where it stands, and ends it with CR LF. Most lines are short and stay as they are.
+void endLine(std::string& out, std::size_t lineStart) {
+  std::size_t start = lineStart;
+  std::size_t room = MaxLineOctets;
+  while (out.size() - start > room) {
+    std::size_t end = start + room;
+    // Back off to the first byte of a UTF-8 character.
+    while (end > start && isContinuationByte(out[end])) --end;
+    if (end == start) end = start + room;  // not UTF-8: cut anyway
+    out.insert(end, "\r\n ");
+    start = end + 3;
+    // A continuation line's leading blank counts toward its 75 octets.
+    room = MaxLineOctets - 1;
+  }
+  out += "\r\n";
+}
+
+// "20240204". The year must be representable.
+void appendDate(std::string& out, const CivilDate& date) {
+  appendZeroPadded(out, static_cast<int>(date.year), 4);
+  appendZeroPadded(out, date.month, 2);
+  appendZeroPadded(out, date.day, 2);
+}
+
+void appendUid(std::string& out, const CivilDate& date, std::string_view kind, int nthOfKind) {
+  if (representable(date))
+    appendDate(out, date);
+  else
+    out += "00000000";
+  out += '-';
+  out += kind;
+  if (nthOfKind > 1) {
+    out += '-';
+    appendZeroPadded(out, nthOfKind, 1);
+  }
+  out += "@ventorel";
+}
+
+// One function per kind of property: each writes the whole folded line.
+
 void addProperty(std::string& out, std::string_view nameAndParameters, std::string_view value) {
-  std::string line(nameAndParameters);
-  line += ':';
-  line += value;
-  out += foldLine(line);
+  const std::size_t lineStart = out.size();
+  appendPieces(out, nameAndParameters, ":", value);
+  endLine(out, lineStart);
+}
+
+void addText(std::string& out, std::string_view name, std::string_view text) {
+  const std::size_t lineStart = out.size();
+  appendPieces(out, name, ":");
+  appendEscaped(out, text);
+  endLine(out, lineStart);
+}
+
+void addDate(std::string& out, std::string_view nameAndParameters, const CivilDate& date) {
+  const std::size_t lineStart = out.size();
+  appendPieces(out, nameAndParameters, ":");
+  appendDate(out, date);
+  endLine(out, lineStart);
+}
+
+void addUid(std::string& out, const CivilDate& date, std::string_view kind, int nthOfKind) {
+  const std::size_t lineStart = out.size();
+  out += "UID:";
+  appendUid(out, date, kind, nthOfKind);
+  endLine(out, lineStart);
 }
 
 }  // namespace
@@ -34,44 +125,15 @@ void addProperty(std::string& out, std::string_view nameAndParameters, std::stri
 std::string escapeText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case ';': out += "\\;"; break;
-      case ',': out += "\\,"; break;
-      case '\r':
-        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        out += "\\n";
-        break;
-      case '\n': out += "\\n"; break;
-      default:
-        if (c == '\t' || static_cast<unsigned char>(c) >= 0x20) {
-          if (c != 0x7F) out += c;
-        }
-    }
-  }
+  appendEscaped(out, text);
   return out;
 }
 
 std::string foldLine(std::string_view line) {
   std::string out;
   out.reserve(line.size() + line.size() / 64 * 3 + 2);
-  std::size_t start = 0;
-  bool first = true;
-  do {
-    // A continuation line's leading blank counts toward its 75 octets.
-    const std::size_t room = first ? MaxLineOctets : MaxLineOctets - 1;
-    std::size_t end = std::min(line.size(), start + room);
-    // Back off to the first byte of a UTF-8 character.
-    while (end < line.size() && end > start && isContinuationByte(line[end])) --end;
-    if (end == start) end = std::min(line.size(), start + room);  // not UTF-8: cut anyway
-    if (!first) out += ' ';
-    out.append(line.substr(start, end - start));
-    out += "\r\n";
-    start = end;
-    first = false;
-  } while (start < line.size());
+  out.append(line);
+  endLine(out, 0);
   return out;
 }
 
@@ -80,9 +142,7 @@ bool representable(const CivilDate& date) { return date.year >= 1 && date.year <
 std::optional<std::string> dateValue(const CivilDate& date) {
   if (!representable(date)) return std::nullopt;
   std::string text;
-  appendZeroPadded(text, static_cast<int>(date.year), 4);
-  appendZeroPadded(text, date.month, 2);
-  appendZeroPadded(text, date.day, 2);
+  appendDate(text, date);
   return text;
 }
 
@@ -101,12 +161,49 @@ std::string utcStamp(std::time_t instant) {
 }
 
 std::string uid(const CivilDate& date, std::string_view kind, int nthOfKind) {
-  std::string out = dateValue(date).value_or("00000000");
-  out += '-';
-  out += kind;
-  if (nthOfKind > 1) out += "-" + std::to_string(nthOfKind);
-  out += "@ventorel";
+  std::string out;
+  appendUid(out, date, kind, nthOfKind);
   return out;
+}
+
+int EventCounts::next(const CivilDate& date, std::string_view kind) {
+  const std::int64_t day = date.year * 10000 + date.month * 100 + date.day;
+  const auto known = std::find(kinds_.begin(), kinds_.end(), kind);
+  const auto k = static_cast<std::size_t>(known - kinds_.begin());
+  if (known == kinds_.end()) kinds_.emplace_back(kind);
+  auto before = [](const Count& count, std::pair<std::int64_t, std::size_t> key) {
+    return std::pair(count.day, count.kind) < key;
+  };
+  auto at = counts_.end();
+  if (!counts_.empty() && !before(counts_.back(), {day, k}))
+    at = std::lower_bound(counts_.begin(), counts_.end(), std::pair(day, k), before);
+  if (at != counts_.end() && at->day == day && at->kind == k) return ++at->events;
+  counts_.insert(at, Count{day, k, 1});
+  return 1;
+}
+
+EventWriter::EventWriter(std::string& out, std::string_view stamp, EventCounts& seen) : out_(out), seen_(seen) {
+  addProperty(stampLine_, "DTSTAMP", stamp);
+}
+
+void EventWriter::write(const EventText& event) {
+  if (!representable(event.date))
+    throw std::out_of_range("year " + std::to_string(event.date.year) + " has no iCalendar date");
+  const int nth = seen_.next(event.date, event.kind);
+  out_ += "BEGIN:VEVENT\r\n";
+  addUid(out_, event.date, event.kind, nth);
+  out_ += stampLine_;
+  addDate(out_, "DTSTART;VALUE=DATE", event.date);
+  // The day after 9999-12-31 has no iCalendar date; a day's length says the same.
+  if (const CivilDate end = nextDay(event.date); representable(end))
+    addDate(out_, "DTEND;VALUE=DATE", end);
+  else
+    addProperty(out_, "DURATION", "P1D");
+  addText(out_, "SUMMARY", event.summary);
+  if (!event.description.empty()) addText(out_, "DESCRIPTION", event.description);
+  if (!event.category.empty()) addText(out_, "CATEGORIES", event.category);
+  // Calendar days do not make the user busy.
+  out_ += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
 }
 
 std::string calendarHead(const Calendar& calendar) {
@@ -116,33 +213,17 @@ std::string calendarHead(const Calendar& calendar) {
   addProperty(out, "VERSION", "2.0");
   addProperty(out, "CALSCALE", "GREGORIAN");
   addProperty(out, "METHOD", "PUBLISH");
-  addProperty(out, "X-WR-CALNAME", escapeText(calendar.name));
-  addProperty(out, "X-WR-TIMEZONE", escapeText(calendar.timeZone));
+  addText(out, "X-WR-CALNAME", calendar.name);
+  addText(out, "X-WR-TIMEZONE", calendar.timeZone);
   return out;
 }
 
-void appendEvents(std::string& out, const std::vector<AllDayEvent>& events, const std::string& stamp,
+void appendEvents(std::string& out, const std::vector<AllDayEvent>& events, std::string_view stamp,
                   EventCounts& seen) {
-  for (const AllDayEvent& event : events) {
-    const std::optional<std::string> start = dateValue(event.date);
-    if (!start) throw std::out_of_range("year " + std::to_string(event.date.year) + " has no iCalendar date");
-    const int nth = ++seen[{*start, event.kind}];
-    out += "BEGIN:VEVENT\r\n";
-    addProperty(out, "UID", uid(event.date, event.kind, nth));
-    addProperty(out, "DTSTAMP", stamp);
-    addProperty(out, "DTSTART;VALUE=DATE", *start);
-    // The day after 9999-12-31 has no iCalendar date; a day's length says the same.
-    if (const std::optional<std::string> end = dateValue(nextDay(event.date)))
-      addProperty(out, "DTEND;VALUE=DATE", *end);
-    else
-      addProperty(out, "DURATION", "P1D");
-    addProperty(out, "SUMMARY", escapeText(event.summary));
-    if (!event.description.empty()) addProperty(out, "DESCRIPTION", escapeText(event.description));
-    if (!event.category.empty()) addProperty(out, "CATEGORIES", escapeText(event.category));
-    // Calendar days do not make the user busy.
-    addProperty(out, "TRANSP", "TRANSPARENT");
-    out += "END:VEVENT\r\n";
-  }
+  out.reserve(out.size() + events.size() * EventOctets);
+  EventWriter writer(out, stamp, seen);
+  for (const AllDayEvent& event : events)
+    writer.write({event.date, event.kind, event.category, event.summary, event.description});
 }
 
 std::string render(const Calendar& calendar) {

@@ -5,11 +5,9 @@
 
 #include <cstdint>
 #include <ctime>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace ventorel::ics {
@@ -66,17 +64,58 @@ struct Calendar {
 // before instead of adding them twice.
 std::string uid(const CivilDate& date, std::string_view kind, int nthOfKind);
 
+// How many events of each kind each day has had so far: the numbers in the UIDs.
+// One EventCounts serves every part of a calendar that may share a day.
+class EventCounts {
+ public:
+  // Counts one more event of the kind on the day and returns its number, from 1.
+  int next(const CivilDate& date, std::string_view kind);
+
+ private:
+  struct Count {
+    std::int64_t day;  // the date as 20240921
+    std::size_t kind;  // index in kinds_
+    int events;
+  };
+  // Sorted by day, then kind. A year's events come in day order, so a new day is
+  // added at the end.
+  std::vector<Count> counts_;
+  std::vector<std::string> kinds_;
+};
+
+// An event as the writer takes it; its texts need to live only while it is written.
+struct EventText {
+  CivilDate date;
+  std::string_view kind;
+  std::string_view category;
+  std::string_view summary;
+  std::string_view description;  // may hold line breaks; none written when empty
+};
+
+// Writes VEVENTs at the end of a calendar's text, straight into it: no event is
+// held as strings of its own. The date must be representable.
+class EventWriter {
+ public:
+  EventWriter(std::string& out, std::string_view stamp, EventCounts& seen);
+  void write(const EventText& event);
+
+ private:
+  std::string& out_;
+  std::string stampLine_;  // the DTSTAMP line, the same in every event
+  EventCounts& seen_;
+};
+
 // The whole calendar as iCalendar text (CR LF line breaks, folded lines). Events
 // are written in the order given; the UID numbering counts events of one kind and
 // day in that order. Every event's date must be representable.
 std::string render(const Calendar& calendar);
 
 // The same text in parts, for a calendar written as its events are made:
-// calendarHead, then appendEvents for each part of the events in order, with one
-// EventCounts for all the parts that may share a day, then CalendarTail.
-using EventCounts = std::map<std::pair<std::string, std::string>, int>;  // (date, kind) -> events so far
+// calendarHead, then the events of each part in order (appendEvents or an
+// EventWriter), with one EventCounts for all the parts that may share a day, then
+// CalendarTail.
 std::string calendarHead(const Calendar& calendar);  // its events and stamp are not used
-void appendEvents(std::string& out, const std::vector<AllDayEvent>& events, const std::string& stamp,
+void appendEvents(std::string& out, const std::vector<AllDayEvent>& events, std::string_view stamp,
                   EventCounts& seen);
 inline constexpr std::string_view CalendarTail = "END:VCALENDAR\r\n";
 

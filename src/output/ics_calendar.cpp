@@ -3,6 +3,7 @@
 #include "data/numbers.h"
 #include "calendar/selected_days.h"
 #include "output/day_names.h"
+#include "output/text_building.h"
 
 namespace ventorel {
 
@@ -13,10 +14,70 @@ constexpr const char* ProductId = "-//Ventorel//Ventorel//JA";
 
 // Every event of a day says where the day stands in the old calendar, and its
 // 六曜 and 干支, which people look up together with it.
-std::string dayLine(const CalendarDay& day, const BuiltinTables& names) {
-  return oldDateText(day.lunarMonth, day.lunarDay) + " " + names.rokuyoName[day.rokuyo] + " " +
-         names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch] + "の日";
+void appendDayLine(std::string& out, const CalendarDay& day, const BuiltinTables& names) {
+  appendOldDateText(out, day.lunarMonth, day.lunarDay);
+  appendPieces(out, " ", names.rokuyoName[day.rokuyo], " ", names.stemName[day.sexagenary.stem],
+               names.branchName[day.sexagenary.branch], "の日");
 }
+
+// Makes the events of a year in day order and hands each to `take` as an
+// ics::EventText. Its texts are built in buffers that the next event reuses, so
+// a year costs a handful of allocations, not several per event.
+template <typename Take>
+void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include, Take&& take) {
+  std::string line;         // the day's line, made when the day has its first event
+  std::string summary;
+  std::string description;  // the event's own detail, if any, until `add` ends it with the day's line
+  const auto y = static_cast<std::int64_t>(year.year);
+  for (const CalendarDay& day : year.days) {
+    const ics::CivilDate date{y, day.month, day.day};
+    line.clear();
+    auto add = [&](std::string_view kind, std::string_view category, std::string_view eventSummary) {
+      if (line.empty()) appendDayLine(line, day, names);
+      if (!description.empty()) description += '\n';
+      description += line;
+      take(ics::EventText{date, kind, category, eventSummary, description});
+      description.clear();
+    };
+    // The files show holidays only in the Gregorian calendar (from 1582-10-15).
+    if (day.gregorian && day.holiday) add("holiday", "祝日", day.holiday->name);
+    if (day.term) {
+      const std::string name = termName(names, *day.term);
+      summary = name;
+      appendPieces(description, name, "（");
+      appendZeroPadded(description, termMonth(*day.term), 1);
+      appendPieces(description, "月", termKind(*day.term), "）");
+      if (day.termInstant) {
+        summary += ' ';
+        appendClockText(summary, *day.termInstant);
+        description += ' ';
+        appendClockText(description, *day.termInstant);
+        description += " 日本時間";
+      }
+      add("term", "二十四節気", summary);
+    }
+    for (const Zassetsu z : day.zassetsu) add("zassetsu", "雑節", zassetsuName(z));
+    if (day.festival != Festival::None) add("festival", "節句", festivalName(day.festival));
+    if (day.lunarDay == 1 && day.lunarMonth.number) {
+      summary.clear();
+      appendOldDateText(summary, day.lunarMonth, 1);
+      if (day.newMoon && day.newMoonInstant) {
+        summary += " 新月 ";
+        appendClockText(summary, *day.newMoonInstant);
+        description += "新月 ";
+        appendClockText(description, *day.newMoonInstant);
+        description += " 日本時間";
+      }
+      add("oldmonth", "旧暦", summary);
+    }
+    if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo]);
+    if (include.senjitsu)
+      for (const char* name : senjitsuNames(day.senjitsu)) add("senjitsu", "選日", name);
+  }
+}
+
+// About the text of the events of one day, to reserve a year's buffer once.
+std::size_t dayOctets(const IcsInclude& include) { return 80 + (include.rokuyo ? 280 : 0) + (include.senjitsu ? 120 : 0); }
 
 }  // namespace
 
@@ -26,45 +87,31 @@ bool icsRepresentable(const CalendarYear& year) { return icsRepresentable(year.y
 
 std::vector<ics::AllDayEvent> icsEvents(const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include) {
   std::vector<ics::AllDayEvent> events;
-  const auto y = static_cast<std::int64_t>(year.year);
-  for (const CalendarDay& day : year.days) {
-    const ics::CivilDate date{y, day.month, day.day};
-    const std::string line = dayLine(day, names);
-    auto add = [&](const char* kind, const char* category, const std::string& summary, const std::string& detail) {
-      events.push_back({date, kind, category, summary, detail.empty() ? line : detail + "\n" + line});
-    };
-    // The files show holidays only in the Gregorian calendar (from 1582-10-15).
-    if (day.gregorian && day.holiday) add("holiday", "祝日", day.holiday->name, "");
-    if (day.term) {
-      const std::string name = termName(names, *day.term);
-      std::string detail = name + "（" + std::to_string(termMonth(*day.term)) + "月" + termKind(*day.term) + "）";
-      std::string summary = name;
-      if (day.termInstant) {
-        summary += " " + clockText(*day.termInstant);
-        detail += " " + clockText(*day.termInstant) + " 日本時間";
-      }
-      add("term", "二十四節気", summary, detail);
-    }
-    for (const Zassetsu z : day.zassetsu) add("zassetsu", "雑節", zassetsuName(z), "");
-    if (day.festival != Festival::None) add("festival", "節句", festivalName(day.festival), "");
-    if (day.lunarDay == 1 && day.lunarMonth.number) {
-      std::string summary = oldDateText(day.lunarMonth, 1);
-      std::string detail;
-      if (day.newMoon && day.newMoonInstant) {
-        summary += " 新月 " + clockText(*day.newMoonInstant);
-        detail = "新月 " + clockText(*day.newMoonInstant) + " 日本時間";
-      }
-      add("oldmonth", "旧暦", summary, detail);
-    }
-    if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo], "");
-    if (include.senjitsu)
-      for (const char* name : senjitsuNames(day.senjitsu)) add("senjitsu", "選日", name, "");
-  }
+  makeEvents(year, names, include, [&events](const ics::EventText& e) {
+    events.push_back({e.date, std::string(e.kind), std::string(e.category), std::string(e.summary),
+                      std::string(e.description)});
+  });
   return events;
+}
+
+void appendIcsEvents(std::string& out, const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include,
+                     std::string_view stamp, ics::EventCounts& seen) {
+  out.reserve(out.size() + year.days.size() * dayOctets(include));
+  ics::EventWriter writer(out, stamp, seen);
+  makeEvents(year, names, include, [&writer](const ics::EventText& event) { writer.write(event); });
 }
 
 std::string icsCalendar(const std::string& title, std::vector<ics::AllDayEvent> events, const std::string& stamp) {
   return ics::render({title, TimeZone, ProductId, stamp, std::move(events)});
+}
+
+std::string icsCalendar(const std::string& title, const CalendarYear& year, const BuiltinTables& names,
+                        const IcsInclude& include, std::string_view stamp) {
+  std::string out = icsCalendarHead(title);
+  ics::EventCounts seen;
+  appendIcsEvents(out, year, names, include, stamp, seen);
+  out += ics::CalendarTail;
+  return out;
 }
 
 std::string icsCalendarHead(const std::string& title) { return ics::calendarHead({title, TimeZone, ProductId, {}, {}}); }

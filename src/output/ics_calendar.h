@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/calendar_year.h"
@@ -27,11 +28,18 @@ bool icsRepresentable(double astronomicalYear);
 // day's old-calendar date. The year must be representable.
 std::vector<ics::AllDayEvent> icsEvents(const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include);
 
+// The same events written straight into a calendar's text (ics::EventWriter), as
+// the parts of a calendar written as its years are made: icsCalendarHead, then
+// these for each year, then ics::CalendarTail.
+void appendIcsEvents(std::string& out, const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include,
+                     std::string_view stamp, ics::EventCounts& seen);
+std::string icsCalendarHead(const std::string& title);
+
 // A whole calendar of the events of one or more years; `title` names it in the app.
 std::string icsCalendar(const std::string& title, std::vector<ics::AllDayEvent> events, const std::string& stamp);
-// The same calendar written as its years are made: this head, then the events
-// (ics::appendEvents), then ics::CalendarTail.
-std::string icsCalendarHead(const std::string& title);
+// The calendar of the events of one year, written straight into its text.
+std::string icsCalendar(const std::string& title, const CalendarYear& year, const BuiltinTables& names,
+                        const IcsInclude& include, std::string_view stamp);
 
 // "日本の暦 2024", or "日本の暦 2020-2029" for a range (user numbering).
 std::string icsTitle(double firstYear, double lastYear);
