@@ -48,8 +48,7 @@ void renderAndWrite(benchmark::State& state, Renderer renderer, const char* exte
 
 // The iCalendar text of the year with the default events.
 std::string icsOfYear(const CalendarYear& year, const BuiltinTables& names) {
-  return icsCalendar(icsTitle(year.enteredYear, year.enteredYear), icsEvents(year, names, IcsInclude{}),
-                     "20240101T000000Z");
+  return icsCalendar(icsTitle(year.enteredYear, year.enteredYear), year, names, IcsInclude{}, "20240101T000000Z");
 }
 
 BENCHMARK_CAPTURE(render, html_2024, htmlCalendar)->Unit(benchmark::kMicrosecond);

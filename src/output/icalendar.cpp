@@ -1,6 +1,7 @@
 #include "output/icalendar.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <utility>
 
@@ -23,11 +24,16 @@ int daysInMonth(std::int64_t year, int month) {
   return Days[month - 1] + (month == 2 ? leapDay(static_cast<double>(year)) : 0);
 }
 
-// Backslash, semicolon, comma and the control characters but tab are not written as they are.
-bool needsEscape(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return c == '\\' || c == ';' || c == ',' || byte == 0x7F || (byte < 0x20 && c != '\t');
-}
+// The bytes not written as they are in a TEXT value: backslash, semicolon, comma,
+// and the control characters but tab.
+constexpr std::array<bool, 256> NeedsEscape = [] {
+  std::array<bool, 256> needs{};
+  for (int c = 0; c < 0x20; ++c) needs[c] = c != '\t';
+  for (const unsigned char c : {'\\', ';', ',', '\x7f'}) needs[c] = true;
+  return needs;
+}();
+
+bool needsEscape(char c) { return NeedsEscape[static_cast<unsigned char>(c)]; }
 
 // Appends a TEXT value, escaped as escapeText says. Runs of plain bytes, usually
 // the whole text, are copied at once.
@@ -70,20 +76,22 @@ void endLine(std::string& out, std::size_t lineStart) {
   out += "\r\n";
 }
 
-// "20240204". The year must be representable.
-void appendDate(std::string& out, const CivilDate& date) {
-  appendZeroPadded(out, static_cast<int>(date.year), 4);
-  appendZeroPadded(out, date.month, 2);
-  appendZeroPadded(out, date.day, 2);
+// The DATE value of a representable date, "20240204".
+std::array<char, 8> dateDigits(const CivilDate& date) {
+  std::array<char, 8> digits{};
+  auto put = [&digits](std::size_t end, std::size_t width, std::int64_t n) {
+    for (std::size_t i = end; i > end - width; --i, n /= 10) digits[i - 1] = static_cast<char>('0' + n % 10);
+  };
+  put(4, 4, date.year);
+  put(6, 2, date.month);
+  put(8, 2, date.day);
+  return digits;
 }
 
-void appendUid(std::string& out, const CivilDate& date, std::string_view kind, int nthOfKind) {
-  if (representable(date))
-    appendDate(out, date);
-  else
-    out += "00000000";
-  out += '-';
-  out += kind;
+std::string_view view(const std::array<char, 8>& digits) { return {digits.data(), digits.size()}; }
+
+void appendUid(std::string& out, std::string_view date, std::string_view kind, int nthOfKind) {
+  appendPieces(out, date, "-", kind);
   if (nthOfKind > 1) {
     out += '-';
     appendZeroPadded(out, nthOfKind, 1);
@@ -106,14 +114,7 @@ void addText(std::string& out, std::string_view name, std::string_view text) {
   endLine(out, lineStart);
 }
 
-void addDate(std::string& out, std::string_view nameAndParameters, const CivilDate& date) {
-  const std::size_t lineStart = out.size();
-  appendPieces(out, nameAndParameters, ":");
-  appendDate(out, date);
-  endLine(out, lineStart);
-}
-
-void addUid(std::string& out, const CivilDate& date, std::string_view kind, int nthOfKind) {
+void addUid(std::string& out, std::string_view date, std::string_view kind, int nthOfKind) {
   const std::size_t lineStart = out.size();
   out += "UID:";
   appendUid(out, date, kind, nthOfKind);
@@ -141,9 +142,7 @@ bool representable(const CivilDate& date) { return date.year >= 1 && date.year <
 
 std::optional<std::string> dateValue(const CivilDate& date) {
   if (!representable(date)) return std::nullopt;
-  std::string text;
-  appendDate(text, date);
-  return text;
+  return std::string(view(dateDigits(date)));
 }
 
 CivilDate nextDay(const CivilDate& date) {
@@ -162,7 +161,7 @@ std::string utcStamp(std::time_t instant) {
 
 std::string uid(const CivilDate& date, std::string_view kind, int nthOfKind) {
   std::string out;
-  appendUid(out, date, kind, nthOfKind);
+  appendUid(out, representable(date) ? view(dateDigits(date)) : "00000000", kind, nthOfKind);
   return out;
 }
 
@@ -190,13 +189,14 @@ void EventWriter::write(const EventText& event) {
   if (!representable(event.date))
     throw std::out_of_range("year " + std::to_string(event.date.year) + " has no iCalendar date");
   const int nth = seen_.next(event.date, event.kind);
+  const std::array<char, 8> start = dateDigits(event.date);
   out_ += "BEGIN:VEVENT\r\n";
-  addUid(out_, event.date, event.kind, nth);
+  addUid(out_, view(start), event.kind, nth);
   out_ += stampLine_;
-  addDate(out_, "DTSTART;VALUE=DATE", event.date);
+  addProperty(out_, "DTSTART;VALUE=DATE", view(start));
   // The day after 9999-12-31 has no iCalendar date; a day's length says the same.
   if (const CivilDate end = nextDay(event.date); representable(end))
-    addDate(out_, "DTEND;VALUE=DATE", end);
+    addProperty(out_, "DTEND;VALUE=DATE", view(dateDigits(end)));
   else
     addProperty(out_, "DURATION", "P1D");
   addText(out_, "SUMMARY", event.summary);
