@@ -83,6 +83,9 @@ $py "$checks/check_ics.py" "$classic/ 2033年カレンダー.ics" "$classic/ 203
 SOURCE_DATE_EPOCH=1704067200 "$cli" --folder "$classic" --classic --format ics --stdout 2024 > "$work/classic.ics"
 cmp -s "$work/classic.ics" "$checks/golden-2024-classic.ics" && ok "classic 2024 ics equals its golden file" ||
   bad "classic 2024 ics differs from its golden file: $(diff "$checks/golden-2024-classic.ics" "$work/classic.ics" | head -5)"
+SOURCE_DATE_EPOCH=1704067200 "$cli" --folder "$classic" --classic --format ics 2024 || bad "classic ics 2024"
+cmp -s "$classic/ 2024年カレンダー.ics" "$checks/golden-2024-classic.ics" && ok "the file of a year is that text too" ||
+  bad "classic 2024 ics file differs from its golden file"
 # The classic JSON of a year of two courts and of 2024, byte for byte. After an intended change:
 # ventorel-cli --classic --format json --stdout 1350 2024 > tests/consumers/golden-classic.jsonl
 "$cli" --folder "$classic" --classic --format json --stdout 1350 2024 > "$work/classic.jsonl"

@@ -65,7 +65,8 @@ TEST(ICalendar, TextEscaping) {
   struct Case { const char* text; const char* escaped; };
   for (const Case c : {Case{"立春 17:27", "立春 17:27"}, {"a,b;c\\d", "a\\,b\\;c\\\\d"},
                        {"旧暦1月1日\n大安", "旧暦1月1日\\n大安"}, {"x\r\ny\rz", "x\\ny\\nz"},
-                       {"tab\there", "tab\there"}, {"bell\x07", "bell"}, {"\\n", "\\\\n"}})
+                       {"tab\there", "tab\there"}, {"bell\x07", "bell"}, {"\\n", "\\\\n"},
+                       {"\x7f" "del\x1f", "del"}, {"", ""}, {",", "\\,"}})
     EXPECT_EQ(escapeText(c.text), c.escaped) << c.text;
 }
 
@@ -78,6 +79,18 @@ TEST(ICalendar, DatesAndTheirEnds) {
     EXPECT_EQ(dateValue(c.date).value_or("none"), c.value ? c.value : "none");
     EXPECT_EQ(dateValue(nextDay(c.date)).value_or("none"), c.next ? c.next : "none");
   }
+}
+
+// Events counted in any order: the number of each is the count of its kind and
+// day so far, whatever other days and kinds came in between.
+TEST(ICalendar, EventCountsNumberEachKindOfEachDay) {
+  struct Step { CivilDate date; const char* kind; int number; };
+  EventCounts seen;
+  for (const Step s : {Step{{2024, 9, 21}, "zassetsu", 1}, {{2024, 9, 21}, "term", 1}, {{2024, 9, 21}, "zassetsu", 2},
+                       {{2024, 9, 22}, "zassetsu", 1}, {{2024, 2, 4}, "term", 1}, {{2024, 9, 21}, "term", 2},
+                       {{2023, 9, 21}, "zassetsu", 1}, {{2024, 9, 21}, "zassetsu", 3}, {{2024, 2, 4}, "term", 2},
+                       {{2024, 9, 22}, "zassetsu", 2}})
+    EXPECT_EQ(seen.next(s.date, s.kind), s.number) << s.date.month << "/" << s.date.day << " " << s.kind;
 }
 
 // A small calendar against its golden file: the properties, the UID numbering of
