@@ -20,6 +20,16 @@ void appendDayLine(std::string& out, const CalendarDay& day, const BuiltinTables
                names.branchName[day.sexagenary.branch], "の日");
 }
 
+// The time of a term or new moon: in the summary, and with its time zone in the detail.
+void appendInstant(std::string& summary, std::string_view summaryLead, std::string& detail, std::string_view detailLead,
+                   const JstMinute& instant) {
+  summary += summaryLead;
+  appendClockText(summary, instant);
+  detail += detailLead;
+  appendClockText(detail, instant);
+  detail += " 日本時間";
+}
+
 // Makes the events of a year in day order and hands each to `take` as an
 // ics::EventText. Its texts are built in buffers that the next event reuses, so
 // a year costs a handful of allocations, not several per event.
@@ -47,13 +57,7 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       appendPieces(description, name, "（");
       appendZeroPadded(description, termMonth(*day.term), 1);
       appendPieces(description, "月", termKind(*day.term), "）");
-      if (day.termInstant) {
-        summary += ' ';
-        appendClockText(summary, *day.termInstant);
-        description += ' ';
-        appendClockText(description, *day.termInstant);
-        description += " 日本時間";
-      }
+      if (day.termInstant) appendInstant(summary, " ", description, " ", *day.termInstant);
       add("term", "二十四節気", summary);
     }
     for (const Zassetsu z : day.zassetsu) add("zassetsu", "雑節", zassetsuName(z));
@@ -61,13 +65,7 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
     if (day.lunarDay == 1 && day.lunarMonth.number) {
       summary.clear();
       appendOldDateText(summary, day.lunarMonth, 1);
-      if (day.newMoon && day.newMoonInstant) {
-        summary += " 新月 ";
-        appendClockText(summary, *day.newMoonInstant);
-        description += "新月 ";
-        appendClockText(description, *day.newMoonInstant);
-        description += " 日本時間";
-      }
+      if (day.newMoon && day.newMoonInstant) appendInstant(summary, " 新月 ", description, "新月 ", *day.newMoonInstant);
       add("oldmonth", "旧暦", summary);
     }
     if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo]);
@@ -77,7 +75,9 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
 }
 
 // About the text of the events of one day, to reserve a year's buffer once.
-std::size_t dayOctets(const IcsInclude& include) { return 80 + (include.rokuyo ? 280 : 0) + (include.senjitsu ? 120 : 0); }
+std::size_t dayOctets(const IcsInclude& include) {
+  return 80 + (include.rokuyo ? 280 : 0) + (include.senjitsu ? 120 : 0);
+}
 
 }  // namespace
 
