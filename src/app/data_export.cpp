@@ -15,6 +15,8 @@ namespace ventorel {
 namespace {
 
 constexpr std::size_t LastIcsYear = 9999;
+// 9999-12-31 23:59:59 UTC: a later SOURCE_DATE_EPOCH has no DTSTAMP and is not taken.
+constexpr long long LastStampSecond = 253402300799;
 
 }  // namespace
 
@@ -127,7 +129,8 @@ std::time_t exportStamp() {
   if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
     char* end = nullptr;
     const long long seconds = std::strtoll(epoch, &end, 10);
-    if (end != epoch && *end == '\0' && seconds >= 0) return static_cast<std::time_t>(seconds);
+    if (end != epoch && *end == '\0' && seconds >= 0 && seconds <= LastStampSecond)
+      return static_cast<std::time_t>(seconds);
   }
   return std::time(nullptr);
 }

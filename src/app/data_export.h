@@ -69,6 +69,7 @@ class DataExport {
 };
 
 // The DTSTAMP of a run: SOURCE_DATE_EPOCH when set (reproducible files), else now.
+// A SOURCE_DATE_EPOCH that is not a number of seconds from 1970 to the end of 9999 is not taken.
 std::time_t exportStamp();
 
 }  // namespace ventorel

@@ -44,6 +44,12 @@ diff <(grep -v '^DTSTAMP' "$work/first.ics") <(grep -v '^DTSTAMP' "$folder/ 2024
   ok "re-export gives the same UIDs and events" || bad "re-export differs"
 grep -q '^DTSTAMP:20330518T033320Z' "$folder/ 2024年カレンダー.ics" && ok "SOURCE_DATE_EPOCH sets DTSTAMP" ||
   bad "DTSTAMP ignores SOURCE_DATE_EPOCH"
+for epoch in 253402300799 253402300800 99999999999999999999 -1 12x; do
+  SOURCE_DATE_EPOCH=$epoch run --format ics --stdout 2024 > "$work/stamped.ics"
+  grep -m1 '^DTSTAMP' "$work/stamped.ics" >> "$work/stamps"
+done
+[ "$(grep -c $'^DTSTAMP:[0-9]\{8\}T[0-9]\{6\}Z\r$' "$work/stamps")" -eq 5 ] && grep -q '^DTSTAMP:99991231T235959Z' "$work/stamps" &&
+  ok "a SOURCE_DATE_EPOCH beyond 9999 or not a number is not taken" || bad "stamps: $(cat "$work/stamps")"
 
 run --format ics --ics-include rokuyo,senjitsu --stdout 2024 > "$work/all.ics"
 $py "$checks/check_ics.py" "$work/all.ics" "$folder/ 2024年カレンダー.csv" --include rokuyo,senjitsu ||
