@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "astro/sky_walk.h"
+#include "astro/year_walk.h"
 
 namespace ventorel {
 namespace {
