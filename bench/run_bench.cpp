@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <memory>
+#include <sstream>
 #include <string>
 
+#include "app/data_export.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
 #include "bench_support.h"
@@ -36,6 +38,30 @@ void wholeRun(benchmark::State& state, CalendarBasis basis, const char* format, 
   bench::perYear(state, 1);
 }
 
+// The same with the year handed to the iCalendar or JSON export, a file per year.
+void dataRun(benchmark::State& state, CalendarBasis basis, DataFormat format, const char* year) {
+  const auto data = std::make_unique<ReferenceData>(loadProgramFolder(benchFolder()).data);
+  RunSettings settings{benchFolder(), data->outputFormat};
+  RecordingSurface surface;
+  RecordingLauncher launcher;
+  std::ostringstream out;
+  DataExportOptions options;
+  options.format = format;
+  options.folder = benchFolder();
+  DataExport dataExport(*data, options, launcher, out, 0);
+  RunContext context{surface, launcher};
+  context.deliver = [&dataExport](const CalendarYear& computed) { return dataExport.deliver(computed); };
+  for (auto _ : state) {
+    std::string shown;
+    surface.dots.clear();
+    surface.lines.clear();
+    const RunReport report = runGeneration(*data, settings, RunInputs{year, basis}, shown, context);
+    if (report.status != RunStatus::Done) state.SkipWithError(report.message.c_str());
+    benchmark::DoNotOptimize(report);
+  }
+  bench::perYear(state, 1);
+}
+
 // 2024 takes the shipped new-moon table in the classic basis, 2150 the orbit model.
 BENCHMARK_CAPTURE(wholeRun, classic_htm_2024, CalendarBasis::Classic, "htm", "2024")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(wholeRun, classic_csv_2024, CalendarBasis::Classic, "csv", "2024")->Unit(benchmark::kMillisecond);
@@ -45,6 +71,12 @@ BENCHMARK_CAPTURE(wholeRun, true_htm_2024, CalendarBasis::True, "htm", "2024")->
 BENCHMARK_CAPTURE(wholeRun, true_csv_2024, CalendarBasis::True, "csv", "2024")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(wholeRun, true_htm_2150, CalendarBasis::True, "htm", "2150")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(wholeRun, true_csv_2150, CalendarBasis::True, "csv", "2150")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(dataRun, classic_ics_2150, CalendarBasis::Classic, DataFormat::Ics, "2150")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(dataRun, classic_json_2150, CalendarBasis::Classic, DataFormat::Json, "2150")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(dataRun, true_ics_2024, CalendarBasis::True, DataFormat::Ics, "2024")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(dataRun, true_json_2024, CalendarBasis::True, DataFormat::Json, "2024")->Unit(benchmark::kMillisecond);
 
 // The years 1500..1999 in one call of the command line, as an almanac maker would
 // make them, timed from start to exit (data files read, files written and synced).
@@ -95,6 +127,10 @@ BENCHMARK_CAPTURE(commandLineBatch, classic_csv_500_years_again, "--classic", "c
 BENCHMARK_CAPTURE(commandLineBatch, true_htm_500_years_again, "", "htm", false)
     ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK_CAPTURE(commandLineBatch, classic_htm_500_years_again, "--classic", "htm", false)
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK_CAPTURE(commandLineBatch, true_ics_500_years_again, "", "ics", false)
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK_CAPTURE(commandLineBatch, true_json_500_years_again, "", "json", false)
     ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK_CAPTURE(commandLineBatch, true_csv_500_years_new, "", "csv", true)
     ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

@@ -1,6 +1,6 @@
 #include "astro/classic_sky.h"
 
-#include "astro/sky_walk.h"
+#include "astro/year_walk.h"
 
 namespace ventorel {
 

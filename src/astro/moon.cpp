@@ -13,9 +13,22 @@ void MoonPhases::beginPass() {
 
 void MoonPhases::moonPosition() {
   bodyPosition(walk_.orbit, MoonBody, walk_.tYears);
+  takeElongation();
+}
+
+void MoonPhases::takeElongation() {
   moonElongation_ = walk_.orbit.eclipticLongitude[MoonBody] - walk_.orbit.eclipticLongitude[SunBody];
   if (moonElongation_ < 0) moonElongation_ = moonElongation_ + 360;
   if (moonElongation_ > 360) moonElongation_ = moonElongation_ - 360;
+}
+
+bool MoonPhases::decidesNear(double moonLongitude, double sunLongitude, double margin) {
+  const double difference = moonLongitude - sunLongitude;
+  return std::fabs(difference - 360 * std::round(difference / 360)) < margin;
+}
+
+bool MoonPhases::dayStepIsClear(double margin) const {
+  return std::fabs(std::fabs(prevElongation_ - moonElongation_) - 180) > 2 * margin;
 }
 
 // The table row expected next carries the year, month and day of day b. Day 0 is

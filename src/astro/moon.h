@@ -14,6 +14,14 @@ class MoonPhases {
   void beginPass();
   // The Moon's position and elongation, after the Sun's position of the day.
   void moonPosition();
+  // The elongation from the longitudes in the orbit tables (after both positions).
+  void takeElongation();
+  // Whether a Moon and a Sun within `margin` (together) of these longitudes could
+  // give an elongation on the other side of its turn through 0 and 360.
+  static bool decidesNear(double moonLongitude, double sunLongitude, double margin);
+  // Whether the last day's step of the elongation stays on the same side of half a
+  // turn (the new-moon test) with each end moved by up to `margin`.
+  bool dayStepIsClear(double margin) const;
   // New-moon placement for day b, after the term placement.
   void placeNewMoon(int b);
 

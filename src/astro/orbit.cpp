@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -85,11 +86,7 @@ void sunPosition(OrbitTables& orbit, double t) {
 }
 
 // The Moon's short-period correction in degrees, d days after the epoch.
-double moonCorrection(double d) {
-  const double a = 2 * PI * (d + 29722.37496) / 411.92;
-  const double b = 2 * PI * (d + 29722.37496) / 3231;
-  return std::sin(a + std::sin(a) * 2 / 16) * (1.3 - std::sin(b) * 0.25);
-}
+double moonCorrection(double d);
 
 void moonPosition(OrbitTables& orbit, double t) {
   const double node = moonNode(t);
@@ -124,6 +121,53 @@ double meanAtGridPoint(std::int64_t j, double e) {
   return (radians - e * std::sin(radians)) / (2 * PI);
 }
 
+// The root of E - e sin E = m (radians) and whether it is known: by Newton's
+// method from E = m. Only that first point takes a sine and cosine; each step
+// turns them on by the step with their Taylor series, whose error is below 1e-18
+// for the steps of the eccentricities here (under 0.06 radians) and below 1e-10
+// up to e = 0.3. Once a step is below 1e-5 radians (`converged`) the root is
+// known to about 1e-10 at worst; at most 8 steps are taken.
+struct KeplerRoot {
+  double anomaly;
+  bool converged;
+};
+
+KeplerRoot keplerRoot(double m, double e) {
+  double anomaly = m;
+  double sine = std::sin(m), cosine = std::cos(m);
+  bool converged = false;
+  for (int i = 0; i < 8 && !converged; ++i) {
+    const double step = (anomaly - e * sine - m) / (1 - e * cosine);
+    anomaly -= step;
+    const double d2 = step * step;
+    const double cosStep = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30 * (1 - d2 / 56)));
+    const double sinStep = step * (1 - d2 / 6 * (1 - d2 / 20 * (1 - d2 / 42 * (1 - d2 / 72))));
+    const double turnedSine = sine * cosStep - cosine * sinStep;  // sin(E - step)
+    cosine = cosine * cosStep + sine * sinStep;                    // cos(E - step)
+    sine = turnedSine;
+    converged = std::fabs(step) < 1e-5;
+  }
+  return {anomaly, converged};
+}
+
+// The two angles of the Moon's short-period correction, d days after the epoch.
+struct CorrectionAngles {
+  double a;
+  double b;
+};
+
+CorrectionAngles moonCorrectionAngles(double d) {
+  return {2 * PI * (d + 29722.37496) / 411.92, 2 * PI * (d + 29722.37496) / 3231};
+}
+
+// The correction in degrees from the sines of its angles: sin(a + sin(a) / 8) and sin(b).
+double moonCorrectionOf(double shiftedSineA, double sineB) { return shiftedSineA * (1.3 - sineB * 0.25); }
+
+double moonCorrection(double d) {
+  const CorrectionAngles angle = moonCorrectionAngles(d);
+  return moonCorrectionOf(std::sin(angle.a + std::sin(angle.a) * 2 / 16), std::sin(angle.b));
+}
+
 }  // namespace
 
 OrbitTables::OrbitTables(const OrbitElements& elements) : orbitA(elements.orbitA), orbitI(elements.orbitI) {
@@ -139,12 +183,8 @@ double solveKepler(double g, double e) {
   // eccentricities here), so the points it goes up from are exactly 1 .. K, the
   // grid points whose mean is <= g, and it ends half a grid unit above K.
   //
-  // K comes from the root of M = E - e sin E, found by Newton's method from E = M.
-  // Only that first point takes a sine and cosine; each step turns them on by the
-  // step with their Taylor series, whose error is below 1e-18 for the steps of
-  // the eccentricities here (under 0.06 radians) and below 1e-10 up to e = 0.3.
-  // Once a step is below 1e-5 radians the root is known to about 1e-10 at worst.
-  // A grid point farther than Margin from it has a mean that differs from g by
+  // K comes from the root of M = E - e sin E (keplerRoot), known to about 1e-10
+  // radians at worst once Newton's steps have settled. A grid point farther than Margin from it has a mean that differs from g by
   // over 1e-11, while its evaluation by the halving's arithmetic is off by under
   // 1e-15: the halving's comparison there is certain without making it. Only when
   // the root lies within Margin of a grid point (about one time in 10^4), or the
@@ -152,21 +192,9 @@ double solveKepler(double g, double e) {
   // as the halving evaluates them.
   constexpr double Margin = 1e-9;                         // radians
   constexpr double GridRadians = KeplerGrid / degPerRad;  // about 2.4e-5
-  const double m = 2 * PI * g;
-  double anomaly = m;  // radians
-  double sine = std::sin(m), cosine = std::cos(m);
-  bool converged = false;
-  for (int i = 0; i < 8 && !converged; ++i) {
-    const double step = (anomaly - e * sine - m) / (1 - e * cosine);
-    anomaly -= step;
-    const double d2 = step * step;
-    const double cosStep = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30 * (1 - d2 / 56)));
-    const double sinStep = step * (1 - d2 / 6 * (1 - d2 / 20 * (1 - d2 / 42 * (1 - d2 / 72))));
-    const double turnedSine = sine * cosStep - cosine * sinStep;  // sin(E - step)
-    cosine = cosine * cosStep + sine * sinStep;                    // cos(E - step)
-    sine = turnedSine;
-    converged = std::fabs(step) < 1e-5;
-  }
+  const KeplerRoot root = keplerRoot(2 * PI * g, e);
+  const double anomaly = root.anomaly;
+  const bool converged = root.converged;
   const double units = anomaly / GridRadians;
   const double guess = std::floor(units);
   std::int64_t k = !(guess >= 0) ? 0  // also a g that is not a number: the halving then always goes down
@@ -219,6 +247,88 @@ void bodyPosition(OrbitTables& orbit, int body, double t) {
     case MoonBody: moonPosition(orbit, t); return;
     default: throw std::invalid_argument("no orbit model for body " + std::to_string(body));
   }
+}
+
+namespace {
+
+// An angle in degrees turned into 0 .. 360.
+double withinTurn(double degrees) { return degrees - 360 * std::floor(degrees / 360); }
+
+// The daily step of an angle that turns `turnsPerYear` times a tropical year, radians.
+double dailyStep(double turnsPerYear) { return 2 * PI * turnsPerYear / TropicalYear; }
+
+}  // namespace
+
+SmoothOrbit::SmoothOrbit(const OrbitTables& orbit)
+    : orbit_(orbit),
+      sun_(dailyStep(1 / sunPeriod())),
+      eccentricityArgs_{TurningAngle(2 / 413000.0 / TropicalYear), TurningAngle(2 / 100000.0 / TropicalYear)},
+      moon_(dailyStep(1 / MoonPeriod)),
+      moonArgument_(dailyStep(1 / 8.850581814628 + 1 / 18.599926299321)),
+      correctionA_(2 * PI / 411.92),
+      correctionB_(2 * PI / 3231) {}
+
+// The root of Kepler's equation, started from the new mean anomaly plus the day
+// before's difference between the eccentric and the mean anomaly (under 0.06
+// radians), by Newton's method. A step s leaves the root off by at most
+// e / (2 (1 - e)) s^2, which is under 3e-10 radians once a step is below 1e-4:
+// two steps a day.
+std::optional<SinCos> SmoothOrbit::eccentricAnomaly(Body& body, double g, double e) {
+  const double m = 2 * PI * g;
+  double anomaly = m + body.centre;
+  SinCos at = turned(body.mean.at(m), body.centre);
+  for (int i = 0; i < 8; ++i) {
+    const double step = (anomaly - e * at.sin - m) / (1 - e * at.cos);
+    anomaly -= step;
+    at = turned(at, -step);
+    if (std::fabs(step) < 1e-4) {
+      body.centre = anomaly - m;
+      return at;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<double> SmoothOrbit::sunLongitude(double t) {
+  // Only an orbit in the ecliptic itself: its argument of perihelion projected on
+  // the ecliptic, with the node, is then the longitude of perihelion.
+  if (orbit_.cosInclination[SunBody] != 1) return std::nullopt;
+  const double u = t + 817550;
+  const double e = 0.01 * eccentricityArgs_[0].at(2 * u / 413000).sin + 0.03 +
+                   0.01 * eccentricityArgs_[1].at(2 * u / 100000).sin;  // as sunEccentricity
+  const std::optional<SinCos> anomaly =
+      eccentricAnomaly(sun_, meanAnomalyFraction(t, orbit_.perihelionOffset[SunBody], sunPeriod()), e);
+  if (!anomaly) return std::nullopt;
+  const double a = orbit_.orbitA[SunBody];
+  const double x = a * (anomaly->cos - e);
+  const double y = std::sqrt(a * a - e * a * e * a) * anomaly->sin;
+  // The Sun is seen from the Earth half a turn from where the Earth is seen from the Sun.
+  return withinTurn(std::atan2(y, x) * degPerRad + 180 + sunPerihelion(t));
+}
+
+std::optional<SmoothMoon> SmoothOrbit::moonPosition(double t) {
+  const std::optional<SinCos> anomaly =
+      eccentricAnomaly(moon_, meanAnomalyFraction(t, orbit_.perihelionOffset[MoonBody], MoonPeriod), MoonEccentricity);
+  if (!anomaly) return std::nullopt;
+  const double x = orbit_.orbitA[MoonBody] * (anomaly->cos - MoonEccentricity);
+  const double y = orbit_.moonMinorAxis * anomaly->sin;
+  // Turned by the argument of perigee in the orbit's plane, tilted onto the
+  // ecliptic, and measured from the node.
+  const double node = moonNode(t);
+  const SinCos w = moonArgument_.at((moonPerigee(t) - node) / degPerRad);
+  const double x1 = x * w.cos - y * w.sin;
+  const double y1 = (x * w.sin + y * w.cos) * orbit_.cosInclination[MoonBody];
+  const double direction = withinTurn(std::atan2(y1, x1) * degPerRad + node);
+  const CorrectionAngles angle = moonCorrectionAngles(TropicalYear * t);
+  const SinCos a = correctionA_.at(angle.a);
+  const double correction = moonCorrectionOf(turned(a, a.sin * 2 / 16).sin, correctionB_.at(angle.b).sin);
+  return SmoothMoon{direction, direction - correction};
+}
+
+double SmoothOrbit::margin(double eccentricity, double cosInclination) {
+  constexpr double HalfGridStep = KeplerGrid / 2;  // degrees
+  constexpr double Reserve = 1.35;                 // for rounding, far below this
+  return HalfGridStep * std::sqrt((1 + eccentricity) / (1 - eccentricity)) / cosInclination * Reserve;
 }
 
 }  // namespace ventorel

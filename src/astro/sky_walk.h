@@ -26,7 +26,4 @@ struct SkyWalk {
   std::optional<int> newMoonRow;
 };
 
-// Walks every day of the year and returns the sky it found.
-YearSky walkYear(SkyWalk& walk);
-
 }  // namespace ventorel

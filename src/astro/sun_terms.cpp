@@ -1,5 +1,7 @@
 #include "astro/sun_terms.h"
 
+#include <cmath>
+
 #include "astro/orbit.h"
 #include "data/numbers.h"
 
@@ -10,6 +12,10 @@ namespace {
 // Just above the Sun's daily motion near the equinox in most centuries: the first
 // longitude after the wrap through 0 lies below it.
 constexpr double WrapThreshold = 0.992;
+
+// 入梅 and 半夏生: the first day with the Sun strictly within the degree above these.
+constexpr double NyubaiFrom = 80;
+constexpr double HangeshoFrom = 100;
 
 }  // namespace
 
@@ -30,9 +36,27 @@ void SunTerms::sunPosition() {
 
 void SunTerms::takeSunLongitude() {
   previousTermLongitude_ = termLongitude_;
-  termLongitude_ = walk_.orbit.eclipticLongitude[SunBody] - equinoxReference_;
-  if (termLongitude_ < 0) termLongitude_ = termLongitude_ + 360;
-  if (termLongitude_ > 360) termLongitude_ = termLongitude_ - 360;
+  termLongitude_ = termLongitudeOf(walk_.orbit.eclipticLongitude[SunBody]);
+}
+
+double SunTerms::termLongitudeOf(double eclipticLongitude) const {
+  double longitude = eclipticLongitude - equinoxReference_;
+  if (longitude < 0) longitude = longitude + 360;
+  if (longitude > 360) longitude = longitude - 360;
+  return longitude;
+}
+
+bool SunTerms::decidesNear(double termLongitude, double margin) {
+  // Every term's 15 degrees (0 and 360 among them, where the corrections above
+  // also turn), the wrap threshold and the summer days' bounds.
+  if (std::fabs(termLongitude - 15 * std::round(termLongitude / 15)) < margin) return true;
+  for (const double bound : {WrapThreshold, NyubaiFrom, NyubaiFrom + 1, HangeshoFrom, HangeshoFrom + 1})
+    if (std::fabs(termLongitude - bound) < margin) return true;
+  return false;
+}
+
+bool SunTerms::dayStepIsClear(double margin) const {
+  return std::fabs(termLongitude_ - previousTermLongitude_) > 2 * margin;
 }
 
 void SunTerms::recogniseWrap(int b) {
@@ -64,8 +88,8 @@ void SunTerms::placeTerm(int b) {
 
 void SunTerms::markSummerDays(int b) {
   YearSky& sky = walk_.sky;
-  if (sky.nyubaiDay == 0 && termLongitude_ > 80 && termLongitude_ < 81) sky.nyubaiDay = b;
-  if (sky.hangeshoDay == 0 && termLongitude_ > 100 && termLongitude_ < 101) sky.hangeshoDay = b;
+  if (sky.nyubaiDay == 0 && termLongitude_ > NyubaiFrom && termLongitude_ < NyubaiFrom + 1) sky.nyubaiDay = b;
+  if (sky.hangeshoDay == 0 && termLongitude_ > HangeshoFrom && termLongitude_ < HangeshoFrom + 1) sky.hangeshoDay = b;
 }
 
 }  // namespace ventorel

@@ -19,6 +19,14 @@ class SunTerms {
   // eclipticLongitude[3] less the walk's equinox, with one correction each way so
   // that a value of exactly 360 stays 360.
   void takeSunLongitude();
+  // The term longitude of an ecliptic longitude (degrees), as takeSunLongitude takes it.
+  double termLongitudeOf(double eclipticLongitude) const;
+  // Whether a term longitude within `margin` of this one could place a term, see
+  // the wrap or mark 入梅 or 半夏生 otherwise than this one does.
+  static bool decidesNear(double termLongitude, double margin);
+  // Whether the last day's step of the term longitude stays on the same side of
+  // zero (the wrap test's comparison) with each end moved by up to `margin`.
+  bool dayStepIsClear(double margin) const;
   // Term placement and the 80/100-degree days for day b, after the Moon's position.
   void placeTerm(int b);
 
