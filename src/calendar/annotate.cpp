@@ -6,6 +6,7 @@
 #include "astro/day_count.h"
 #include "calendar/eras.h"
 #include "calendar/holidays.h"
+#include "calendar/new_moon_days.h"
 #include "calendar/selected_days.h"
 #include "data/historical_months.h"
 #include "data/numbers.h"
@@ -164,6 +165,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   EarlyTerms earlyTerms;
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;
 
+  const NewMoonDays moons(sky);
   SolarMonth solarMonth;
   year.days.reserve(static_cast<std::size_t>(sky.lastDay));
   for (int d = 1; d <= sky.lastDay; ++d) {
@@ -192,11 +194,9 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
     const int monthNumber = old.month.number.value_or(0);
     day.senjitsu = senjitsuOf(data.names, solarMonth, earlyTerms, term, day.sexagenary, monthNumber, day.lunarDay);
     day.rokuyo = static_cast<int>(Mod(day.lunarDay + 5 + data.names.rokuyoMonthOffset[monthNumber], 6) + 1);
-    for (const NewMoon& moon : sky.newMoons) {
-      if (moon.day == d) {
-        day.newMoon = true;
-        day.newMoonInstant = moon.instant;
-      }
+    if (const NewMoon* moon = moons.on(d)) {
+      day.newMoon = true;
+      day.newMoonInstant = moon->instant;
     }
     year.days.push_back(std::move(day));
   }

@@ -5,6 +5,7 @@
 #include "astro/day_count.h"
 #include "calendar/lunar_days.h"
 #include "calendar/lunation_rule.h"
+#include "calendar/new_moon_days.h"
 #include "data/numbers.h"
 #include "data/text.h"
 
@@ -59,13 +60,14 @@ ProvisionalNames nameBackwards(const SkyTrio& skies) {
   bool solsticeSeen = false;
   for (int slot = 2; slot >= 0; --slot) {
     const YearSky& sky = skies[static_cast<std::size_t>(slot)];
+    const NewMoonDays moons(sky);
     for (int d = sky.lastDay; d >= 1; --d) {
       const int k = sky.termOnDay[d];
       if (k >= 0 && k % 2 == 0) {
         termCursor = k;
         if (k == WinterSolstice) solsticeSeen = true;
       }
-      if (sky.isNewMoonDay(d)) {
+      if (moons.isNewMoonDay(d)) {
         const int n = static_cast<int>(Mod(Int((termCursor + 2) / 2.0), 12)) + 1;
         std::string name = MonthNames[n];
         if (name == prevMonthName) name = Leap + name;
@@ -198,8 +200,9 @@ LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
     LunarYear& year = lunar.years[static_cast<std::size_t>(slot)];
     year.year = sky.year;
     year.lastDay = sky.lastDay;
+    const NewMoonDays moons(sky);
     for (int d = 1; d <= sky.lastDay; ++d) {
-      int age = sky.moonAgeOn(d);
+      int age = moons.moonAgeOn(d);
       // Days before a year's first new moon continue the previous year's month.
       if (slot > 0 && age == 0) age = d == 1 ? skies[static_cast<std::size_t>(slot - 1)].yearEndMoonAge + 1 : previousAge + 1;
       LunarDay& day = year.days[d];

@@ -1,0 +1,27 @@
+// The new moons of one year looked up by day: the answers of
+// YearSky::isNewMoonDay and YearSky::moonAgeOn for every day 1..lastDay, made in
+// one pass over the list instead of a search of it for each day.
+#pragma once
+
+#include "astro/year_sky.h"
+#include "data/checked_table.h"
+
+namespace ventorel {
+
+class NewMoonDays {
+ public:
+  explicit NewMoonDays(const YearSky& sky);
+
+  // The new moon on day d: the last one of the list on that day; null for none.
+  const NewMoon* on(int d) const;
+  bool isNewMoonDay(int d) const { return on(d) != nullptr; }
+  // As YearSky::moonAgeOn: from the last new moon of the list on or before day d.
+  int moonAgeOn(int d) const { return age_[d]; }
+
+ private:
+  const YearSky& sky_;
+  Table<int, DaysPerSlot> moonOn_{"newMoonOn"};  // index in the list, -1 for none
+  Table<int, DaysPerSlot> age_{"moonAge"};
+};
+
+}  // namespace ventorel
