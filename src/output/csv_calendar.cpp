@@ -21,19 +21,25 @@ void appendLine(std::string& text, std::string_view field) {
 // text a data file gives (the holiday's name, also made formula-safe) and the
 // notes are escaped; the other pieces are numbers and built-in names, which hold
 // no double quote.
-void appendDay(std::string& text, const BuiltinTables& names, std::string_view yearText, const CalendarDay& day) {
+// `scratch` holds a note while it is escaped, so that no day allocates.
+void appendDay(std::string& text, std::string& scratch, const BuiltinTables& names, std::string_view yearText,
+               const CalendarDay& day) {
   appendPieces(text, "\"", yearText, "年  \",\"", DecimalText(day.month), "月\",\"", DecimalText(day.day), "日\",\"(",
                names.weekdayName(0, day.weekday), ")\",\"");
-  if (day.gregorian)
-    appendCsvEscaped(text, spreadsheetText(holidayText(day.holiday, false)));
-  else
+  if (!day.gregorian)
     appendPieces(text, "JC", DecimalText(day.julian.month), "月", DecimalText(day.julian.day), "日");
+  else if (day.holiday)
+    appendCsvEscaped(text, spreadsheetText(holidayText(day.holiday, false)));
   text += "\",\"";
-  appendCsvEscaped(text, dayNote(names, day, false));
+  scratch.clear();
+  appendDayNote(scratch, names, day, false);
+  appendCsvEscaped(text, scratch);
   appendPieces(text, "\",\"", names.rokuyoName[day.rokuyo], "\",\"旧暦", monthName(day.lunarMonth), "\",\"",
                DecimalText(day.lunarDay), "日\",\"", names.stemName[day.sexagenary.stem],
                names.branchName[day.sexagenary.branch], "\",\"");
-  appendCsvEscaped(text, senjitsuText(day.senjitsu, false));
+  scratch.clear();
+  appendSenjitsuText(scratch, day.senjitsu, false);
+  appendCsvEscaped(text, scratch);
   text += "\"\r\n";
 }
 
@@ -60,7 +66,8 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
     first = false;
   }
   text += "\r\n";
-  for (const CalendarDay& day : calendar.days) appendDay(text, names, yearText, day);
+  std::string scratch;
+  for (const CalendarDay& day : calendar.days) appendDay(text, scratch, names, yearText, day);
   return text;
 }
 
