@@ -5,7 +5,7 @@
 
 namespace ventorel {
 
-NewMoonDays::NewMoonDays(const YearSky& sky) : sky_(sky) {
+NewMoonDays::NewMoonDays(const YearSky& sky) : sky_(&sky) {
   moonOn_.fill(-1);
   // The last moon of the list that lies on or before day 1, 2, ...: the list is in
   // day order, but the answer does not rely on it.
@@ -21,11 +21,6 @@ NewMoonDays::NewMoonDays(const YearSky& sky) : sky_(sky) {
     latest = std::max(latest, moonOn_[d]);
     age_[d] = latest < 0 ? 0 : d - sky.newMoons[static_cast<std::size_t>(latest)].day + 1;
   }
-}
-
-const NewMoon* NewMoonDays::on(int d) const {
-  const int i = moonOn_[d];
-  return i < 0 ? nullptr : &sky_.newMoons[static_cast<std::size_t>(i)];
 }
 
 }  // namespace ventorel
