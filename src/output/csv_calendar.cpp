@@ -29,8 +29,8 @@ class RecordPieces {
   }
 
   void appendDay(std::string& text, std::string& scratch, const CalendarDay& day) {
-    text += start_;
-    appendCached(text, month_, day.month, [&](std::string& out) { appendPieces(out, DecimalText(day.month), "月\",\""); });
+    appendCached(text, month_, day.month,
+                 [&](std::string& out) { appendPieces(out, start_, DecimalText(day.month), "月\",\""); });
     appendCached(text, day_, day.day, [&](std::string& out) { appendPieces(out, DecimalText(day.day), "日\",\"("); });
     appendCached(text, weekday_, day.weekday,
                  [&](std::string& out) { appendPieces(out, names_.weekdayName(0, day.weekday), ")\",\""); });
@@ -55,10 +55,12 @@ class RecordPieces {
     appendCached(text, sign_, inTables ? sign.stem * 13 + sign.branch : -1, [&](std::string& out) {
       appendPieces(out, names_.stemName[sign.stem], names_.branchName[sign.branch], "\",\"");
     });
-    scratch.clear();
-    appendSenjitsuText(scratch, day.senjitsu, false);
-    appendCsvEscaped(text, scratch);
-    text += "\"\r\n";
+    const Senjitsu& senjitsu = day.senjitsu;
+    const int kinds = senjitsu.tensha | senjitsu.ichiryuManbai << 1 | senjitsu.fujoju << 2 | senjitsu.sanrinbo << 3;
+    appendCached(text, senjitsu_, kinds, [&](std::string& out) {
+      appendCsvEscaped(out, senjitsuText(senjitsu, false));
+      out += "\"\r\n";
+    });
   }
 
  private:
@@ -77,13 +79,14 @@ class RecordPieces {
 
   const BuiltinTables& names_;
   std::string start_;                     // the year field and the comma
-  std::array<std::string, 13> month_;     // "1月","
+  std::array<std::string, 13> month_;     // the year field, "1月","
   std::array<std::string, 32> day_;       // "1日","(
   std::array<std::string, 7> weekday_;    // "日)","
   std::array<std::string, 7> rokuyo_;     // ","先勝","旧暦
   std::array<std::string, 26> lunarMonth_;  // "5月","; from 13 the leap months
   std::array<std::string, 31> lunarDay_;  // "1日","
   std::array<std::string, 11 * 13> sign_;  // "甲子",": stem * 13 + branch
+  std::array<std::string, 16> senjitsu_;  // the 選日 and the record's end, by the four flags
 };
 
 }  // namespace
