@@ -33,6 +33,7 @@ class ZassetsuWalk {
         autumnEquinox_(sky.termDay[Shubun]),
         springStart_(sky.termDay[Risshun]),
         autumnStart_(sky.termDay[Risshu]),
+        reckonedDoyoStart_(springEquinox_ + TropicalYear * 117 / 360),
         nyubaiDay_(sky.nyubaiDay),
         hangeshoDay_(sky.hangeshoDay),
         marks_(static_cast<std::size_t>(sky.lastDay) + 1) {}
@@ -60,7 +61,7 @@ class ZassetsuWalk {
     if (inSummerDoyo(d) && daySexagenary(dayNumber()).branch == Ushi) append(d, Zassetsu::DoyoUshi);
     if (d >= 1) {
       const LunarDay& lunar = lunar_.days[d];
-      if (lunar.month == LunarMonth{8, false} && lunar.day == 1) append(d, Zassetsu::Hassaku);
+      if (lunar.day == 1 && lunar.month == LunarMonth{8, false}) append(d, Zassetsu::Hassaku);
     }
     if (d == S + 209) append(d, Zassetsu::Nihyakutoka);
     if (d == S + 219) append(d, Zassetsu::Nihyakuhatsuka);
@@ -73,6 +74,7 @@ class ZassetsuWalk {
  private:
   // The 彼岸 week: three days either side of the equinox.
   void markHigan(int d, int equinox) {
+    if (d < equinox - 3 || d > equinox + 3) return;
     if (d == equinox - 3) append(d, Zassetsu::HiganStart);
     for (int offset = -2; offset <= 2; ++offset)
       if (d == equinox + offset) append(d, Zassetsu::HiganWeek);
@@ -84,7 +86,7 @@ class ZassetsuWalk {
   // of a year after 春分 and counts 立秋 itself in, as its files always have.
   bool inSummerDoyo(int d) const {
     const int start = sky_.doyoStartDay[SummerDoyo];
-    if (start == 0) return d >= springEquinox_ + TropicalYear * 117 / 360 && d <= autumnStart_;
+    if (start == 0) return d >= reckonedDoyoStart_ && d <= autumnStart_;
     return d >= start && d < autumnStart_;
   }
 
@@ -107,6 +109,7 @@ class ZassetsuWalk {
   const int autumnEquinox_;
   const int springStart_;
   const int autumnStart_;
+  const double reckonedDoyoStart_;  // 117/360 of a year after 春分
   int nyubaiDay_;
   int hangeshoDay_;
   std::vector<std::vector<Zassetsu>> marks_;
