@@ -146,14 +146,15 @@ class DayWalk {
 
   // The weekday and the sign of the day numbered `dayNumber`.
   void cycles(double dayNumber) {
-    if (started_ && dayNumber == previous_ + 1 && previous_ == std::floor(previous_)) {
+    // A whole day number plus one is whole again.
+    if (whole_ && dayNumber == previous_ + 1) {
       weekday = (weekday + 1) % 7;
       sexagenary = {sexagenary.stem % 10 + 1, sexagenary.branch % 12 + 1};
     } else {
       weekday = weekdayIndex(dayNumber);
       sexagenary = daySexagenary(dayNumber);
+      whole_ = dayNumber == std::floor(dayNumber);
     }
-    started_ = true;
     previous_ = dayNumber;
   }
 
@@ -162,7 +163,7 @@ class DayWalk {
   const MonthStarts& monthStart_;
   int monthLength_ = 0;
   int julianMonthLength_ = 0;
-  bool started_ = false;
+  bool whole_ = false;  // the day number stepped to last is whole (none yet: false)
   double previous_ = 0;
 };
 

@@ -44,9 +44,11 @@ struct FileRows {
   }
 };
 
-// The holiday of the file or an equinox on day d, Gregorian month m and day dd.
+// The holiday of the file or an equinox on day d, Gregorian month m and day dd;
+// `epochDays` gives the day's number, which only a rule's candidate days need.
+template <typename DayNumber>
 std::string fileHoliday(const HolidayFile& file, const FileRows& rows, const YearSky& sky, int d, int m, int dd,
-                        double epochDays) {
+                        DayNumber epochDays) {
   std::string holiday;
   for (const int i : rows.dates)
     if (file.holidayDate(1, i).equals(m) && file.holidayDate(2, i).equals(dd)) holiday = file.holidayName[i];
@@ -54,7 +56,7 @@ std::string fileHoliday(const HolidayFile& file, const FileRows& rows, const Yea
   if (d == sky.termDay[12]) holiday = AutumnalEquinoxDay;
   for (const FileRows::Rule& rule : rows.rules) {
     const double n = rule.week;
-    if (m == rule.month && dd > 7 * (n - 1) && dd <= 7 * n && weekdayIndex(epochDays) == 1)
+    if (m == rule.month && dd > 7 * (n - 1) && dd <= 7 * n && weekdayIndex(epochDays()) == 1)
       holiday = file.holidayName[rule.row];
   }
   return holiday;
@@ -74,7 +76,7 @@ std::vector<std::optional<DayHoliday>> holidaysOf(const HolidayFile& file, const
     for (int d = 1; d <= sky.lastDay; ++d) {
       const MonthDay date = monthDayOf(d, monthStart);
       names[d] = fileHoliday(file, rows, sky, d, date.month, date.day,
-                             epochDays(sky.year, date.month, date.day, monthStart));
+                             [&] { return epochDays(sky.year, date.month, date.day, monthStart); });
     }
   }
   for (int d = 1; d <= sky.lastDay; ++d) {
