@@ -78,11 +78,16 @@ constexpr struct {
     {"皇太子徳仁親王の結婚の儀", "結婚の儀"},
 };
 
-void appendItem(std::string& out, const char* title, const char* target, bool html) {
-  if (html) out += encodedLink(target, title, "</A>");
-  else out += title;
-  out += WideBlank;
-}
+// The 選日 in their two forms, in the order they are written: 天赦日, 一粒万倍日 and
+// 不成就日 followed by a wide blank, then 三隣亡.
+const Mark SenjitsuMarks[] = {
+    {encodedLink("%E5%A4%A9%E8%B5%A6%E6%97%A5", "天赦日", "</A>") + WideBlank, std::string("天赦日") + WideBlank},
+    {encodedLink("%E4%B8%80%E7%B2%92%E4%B8%87%E5%80%8D%E6%97%A5", "一粒万倍日", "</A>") + WideBlank,
+     std::string("一粒万倍日") + WideBlank},
+    {encodedLink("%E4%B8%8D%E6%88%90%E5%B0%B1%E6%97%A5", "不成就日", "</A>") + WideBlank,
+     std::string("不成就日") + WideBlank},
+    {encodedLink("%E4%B8%89%E9%9A%A3%E4%BA%A1", "さんりんぽう", "</A>"), "三りんぽう"},
+};
 
 void appendFestivalText(std::string& out, Festival festival, bool html) {
   if (festival == Festival::None) return;
@@ -113,13 +118,9 @@ std::string dayNote(const BuiltinTables& names, const CalendarDay& day, bool htm
 }
 
 void appendSenjitsuText(std::string& out, const Senjitsu& senjitsu, bool html) {
-  if (senjitsu.tensha) appendItem(out, "天赦日", "%E5%A4%A9%E8%B5%A6%E6%97%A5", html);
-  if (senjitsu.ichiryuManbai) appendItem(out, "一粒万倍日", "%E4%B8%80%E7%B2%92%E4%B8%87%E5%80%8D%E6%97%A5", html);
-  if (senjitsu.fujoju) appendItem(out, "不成就日", "%E4%B8%8D%E6%88%90%E5%B0%B1%E6%97%A5", html);
-  if (senjitsu.sanrinbo) {
-    if (html) out += encodedLink("%E4%B8%89%E9%9A%A3%E4%BA%A1", "さんりんぽう", "</A>");
-    else out += "三りんぽう";
-  }
+  const bool kinds[] = {senjitsu.tensha, senjitsu.ichiryuManbai, senjitsu.fujoju, senjitsu.sanrinbo};
+  for (int i = 0; i < 4; ++i)
+    if (kinds[i]) out += html ? SenjitsuMarks[i].html : SenjitsuMarks[i].plain;
 }
 
 std::string senjitsuText(const Senjitsu& senjitsu, bool html) {

@@ -197,8 +197,9 @@ void appendRow(std::string& page, const BuiltinTables& names, const std::string&
   const int s = day.sexagenary.stem;
   const int b = day.sexagenary.branch;
   appendPieces(page, "</td><td class=\"kanshi\"><a href=", ArticleBaseUrl, names.stemUrlPart[s], names.branchUrlPart[b],
-               ">", names.stemName[s], names.branchName[b], "</a></td><td class=\"senjitsu\">",
-               senjitsuText(day.senjitsu, true), "</td></tr>\n");
+               ">", names.stemName[s], names.branchName[b], "</a></td><td class=\"senjitsu\">");
+  appendSenjitsuText(page, day.senjitsu, true);
+  page += "</td></tr>\n";
 }
 
 // The markup with every article link's address in double quotes and every
