@@ -25,17 +25,35 @@ bool isEmptyField(const Value& v) { return v.isUnset() || (v.isText() && trimBla
 // The holiday file's rows as the days look them up, read once per year: the
 // filled fixed-date rows, and the month and week of each filled n-th Monday rule.
 struct FileRows {
+  // A fixed-date row, with the numbers 0..31 its month and its day equal (bit k for k).
+  struct Date {
+    int row;
+    std::uint32_t months;
+    std::uint32_t days;
+    bool matches(const HolidayFile& file, int m, int dd) const {
+      if (m < 0 || m > 31 || dd < 0 || dd > 31)
+        return file.holidayDate(1, row).equals(m) && file.holidayDate(2, row).equals(dd);
+      return (months >> m & 1u) && (days >> dd & 1u);
+    }
+  };
   struct Rule {
     int row;
     double month;
     double week;
   };
-  std::vector<int> dates;  // rows 1..10 with a month and a day
+  std::vector<Date> dates;  // rows 1..10 with a month and a day
   std::vector<Rule> rules;  // rows 10..15 with a rule
 
   explicit FileRows(const HolidayFile& file) {
-    for (int i = 1; i <= 10; ++i)
-      if (!isEmptyField(file.holidayDate(1, i)) && !isEmptyField(file.holidayDate(2, i))) dates.push_back(i);
+    for (int i = 1; i <= 10; ++i) {
+      if (isEmptyField(file.holidayDate(1, i)) || isEmptyField(file.holidayDate(2, i))) continue;
+      Date date{i, 0, 0};
+      for (int k = 0; k <= 31; ++k) {
+        if (file.holidayDate(1, i).equals(k)) date.months |= 1u << k;
+        if (file.holidayDate(2, i).equals(k)) date.days |= 1u << k;
+      }
+      dates.push_back(date);
+    }
     for (int i = 10; i <= 15; ++i) {
       const std::string& rule = file.holidayRule[i];
       if (trimBlanks(rule).empty()) continue;
@@ -50,8 +68,8 @@ template <typename DayNumber>
 std::string fileHoliday(const HolidayFile& file, const FileRows& rows, const YearSky& sky, int d, int m, int dd,
                         DayNumber epochDays) {
   std::string holiday;
-  for (const int i : rows.dates)
-    if (file.holidayDate(1, i).equals(m) && file.holidayDate(2, i).equals(dd)) holiday = file.holidayName[i];
+  for (const FileRows::Date& date : rows.dates)
+    if (date.matches(file, m, dd)) holiday = file.holidayName[date.row];
   if (d == sky.termDay[0]) holiday = VernalEquinoxDay;
   if (d == sky.termDay[12]) holiday = AutumnalEquinoxDay;
   for (const FileRows::Rule& rule : rows.rules) {
