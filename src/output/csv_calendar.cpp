@@ -38,12 +38,17 @@ class RecordPieces {
       appendPieces(text, "JC", DecimalText(day.julian.month), "月", DecimalText(day.julian.day), "日");
     else if (day.holiday)
       appendCsvEscaped(text, spreadsheetText(holidayText(day.holiday, false)));
-    text += "\",\"";
     scratch.clear();
     appendDayNote(scratch, names_, day, false);
-    appendCsvEscaped(text, scratch);
-    appendCached(text, rokuyo_, day.rokuyo,
-                 [&](std::string& out) { appendPieces(out, "\",\"", names_.rokuyoName[day.rokuyo], "\",\"旧暦"); });
+    // Most days have no note: its empty field comes with the 六曜's piece.
+    const bool noNote = scratch.empty();
+    if (!noNote) {
+      text += "\",\"";
+      appendCsvEscaped(text, scratch);
+    }
+    appendCached(text, noNote ? rokuyoAfterEmptyNote_ : rokuyo_, day.rokuyo, [&](std::string& out) {
+      appendPieces(out, noNote ? "\",\"\",\"" : "\",\"", names_.rokuyoName[day.rokuyo], "\",\"旧暦");
+    });
     const LunarMonth& month = day.lunarMonth;
     const bool usual = month.number && *month.number >= 1 && *month.number <= 12;
     appendCached(text, lunarMonth_, usual ? (month.leap ? 13 : 0) + *month.number : -1,
@@ -83,6 +88,7 @@ class RecordPieces {
   std::array<std::string, 32> day_;       // "1日","(
   std::array<std::string, 7> weekday_;    // "日)","
   std::array<std::string, 7> rokuyo_;     // ","先勝","旧暦
+  std::array<std::string, 7> rokuyoAfterEmptyNote_;  // ","","先勝","旧暦
   std::array<std::string, 26> lunarMonth_;  // "5月","; from 13 the leap months
   std::array<std::string, 31> lunarDay_;  // "1日","
   std::array<std::string, 11 * 13> sign_;  // "甲子",": stem * 13 + branch
