@@ -83,19 +83,20 @@ std::string fileHoliday(const HolidayFile& file, const FileRows& rows, const Yea
 }  // namespace
 
 std::vector<std::optional<DayHoliday>> holidaysOf(const HolidayFile& file, const YearSky& sky) {
+  // Before the holiday file's first year no day has a holiday, so none moves or lies between two.
+  if (!(sky.year >= FirstHolidayYear))
+    return std::vector<std::optional<DayHoliday>>(static_cast<std::size_t>(sky.lastDay) + 1);
   MonthStarts monthStart{"monthStart"};
   fillMonthStarts(monthStart, leapDay(sky.year));
   Table<std::string, HolidaySlots> names{"dayHoliday"};
   Table<HolidayKind, HolidaySlots> kinds{"dayHolidayKind"};
   kinds.fill(HolidayKind::Law);
-  if (sky.year >= FirstHolidayYear) {
-    const FileRows rows(file);
-    // Day 0 is the last day of the year before: month 0, never a holiday.
-    for (int d = 1; d <= sky.lastDay; ++d) {
-      const MonthDay date = monthDayOf(d, monthStart);
-      names[d] = fileHoliday(file, rows, sky, d, date.month, date.day,
-                             [&] { return epochDays(sky.year, date.month, date.day, monthStart); });
-    }
+  const FileRows rows(file);
+  // Day 0 is the last day of the year before: month 0, never a holiday.
+  for (int d = 1; d <= sky.lastDay; ++d) {
+    const MonthDay date = monthDayOf(d, monthStart);
+    names[d] = fileHoliday(file, rows, sky, d, date.month, date.day,
+                           [&] { return epochDays(sky.year, date.month, date.day, monthStart); });
   }
   for (int d = 1; d <= sky.lastDay; ++d) {
     // A single day without a holiday between two holidays becomes one.
