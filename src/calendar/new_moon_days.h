@@ -16,7 +16,7 @@ class NewMoonDays {
 
   // The new moon on day d: the last one of the list on that day; null for none.
   const NewMoon* on(int d) const {
-    const int i = moonOn_[d];
+    const int i = moonOn_[d] - 1;
     return i < 0 ? nullptr : &sky_->newMoons[static_cast<std::size_t>(i)];
   }
   bool isNewMoonDay(int d) const { return on(d) != nullptr; }
@@ -25,7 +25,7 @@ class NewMoonDays {
 
  private:
   const YearSky* sky_;
-  Table<int, DaysPerSlot> moonOn_{"newMoonOn"};  // index in the list, -1 for none
+  Table<int, DaysPerSlot> moonOn_{"newMoonOn"};  // 1 + the index in the list, 0 for none
   Table<int, DaysPerSlot> age_{"moonAge"};
 };
 
