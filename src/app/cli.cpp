@@ -296,7 +296,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   context.fileBatch = staging;
   context.skyCache = &skies;
   DataExport dataExport(data, {options.format == "json" ? DataFormat::Json : DataFormat::Ics, include,
-                               settings.programFolder, options.outputFile, options.toStdout, options.open, staging},
+                               settings.programFolder, options.outputFile, options.toStdout, options.open, staging, spans},
                         launcher, out, exportStamp());
   if (dataFormat(options)) context.deliver = [&dataExport](const CalendarYear& year) { return dataExport.deliver(year); };
 

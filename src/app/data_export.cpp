@@ -1,12 +1,22 @@
 #include "app/data_export.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 
+#include "app/year_text.h"
+#include "calendar/calendar_sources.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "output/json_calendar.h"
 
 namespace ventorel {
+
+namespace {
+
+constexpr std::size_t LastIcsYear = 9999;
+
+}  // namespace
 
 DataExport::DataExport(const ReferenceData& data, DataExportOptions options, Launcher& launcher, std::ostream& out,
                        std::time_t stamp)
@@ -16,24 +26,46 @@ DataExport::DataExport(const ReferenceData& data, DataExportOptions options, Lau
       out_(out),
       stamp_(ics::utcStamp(stamp)),
       // A range in one file, or iCalendar on standard output, is one calendar:
-      // it is assembled from all years and written at the end.
-      collecting_(!options_.outputFile.empty() || (options_.toStdout && options_.format == DataFormat::Ics)) {}
+      // each year is added to it as soon as it is made.
+      oneCalendar_(!options_.outputFile.empty() || (options_.toStdout && options_.format == DataFormat::Ics)) {
+  if (!oneCalendar_ || options_.format != DataFormat::Ics) return;
+  icsYearsToCome_.assign(LastIcsYear + 1, 0);
+  auto plan = [&](double entered) {
+    const double year = astronomicalYear(entered);
+    if (!icsRepresentable(year)) return;
+    lastIcsYear_ = entered;
+    ++icsYearsToCome_.at(static_cast<std::size_t>(year));
+  };
+  for (const YearSpan& span : options_.years) {
+    if (!span.isRange()) {
+      if (const std::optional<double> entered = parseYearText(span[0])) plan(*entered);
+      continue;
+    }
+    // Only the years iCalendar can date are walked, however long the range.
+    const std::int64_t last = std::min<std::int64_t>(span.last(), LastIcsYear);
+    for (std::int64_t year = std::max<std::int64_t>(span.first(), 1); year <= last; ++year)
+      plan(static_cast<double>(year));
+  }
+}
 
 RunReport DataExport::deliver(const CalendarYear& year) {
   if (options_.format == DataFormat::Ics && !icsRepresentable(year))
     return {RunStatus::RunError, {},
             "iCalendarの日付は1年から9999年までです。" + trimmedNumber(year.enteredYear) + "年は書き出せません。"};
-  if (years_++ == 0) firstYear_ = year.enteredYear;
-  lastYear_ = year.enteredYear;
 
-  if (collecting_) {
-    if (options_.format == DataFormat::Ics) {
-      std::vector<ics::AllDayEvent> events = icsEvents(year, data_.names, options_.include);
-      events_.insert(events_.end(), std::make_move_iterator(events.begin()), std::make_move_iterator(events.end()));
-    } else {
-      jsonLines_ += jsonCalendar(year, data_.names) + "\n";
+  if (oneCalendar_) {
+    if (writeFailed_) return {};
+    std::string text;
+    if (years_++ == 0) {
+      if (options_.format == DataFormat::Ics) text = icsCalendarHead(icsTitle(year.enteredYear, lastIcsYear_));
+      std::string error;
+      if (!options_.toStdout && !file_.open(options_.outputFile, options_.batch != nullptr, error)) {
+        writeFailed_ = true;
+        return {RunStatus::WriteFailed, options_.outputFile, writeFailedMessage(options_.outputFile, error)};
+      }
     }
-    return {};
+    text += options_.format == DataFormat::Ics ? icsText(year) : jsonCalendar(year, data_.names) + "\n";
+    return emit(text);
   }
   if (options_.toStdout) {  // JSON Lines, a year as soon as it is made
     out_ << jsonCalendar(year, data_.names) << "\n";
@@ -49,17 +81,41 @@ RunReport DataExport::deliver(const CalendarYear& year) {
 }
 
 RunReport DataExport::finish() {
-  if (!collecting_ || years_ == 0) return {};
-  const std::string text = options_.format == DataFormat::Ics
-                               ? icsCalendar(icsTitle(firstYear_, lastYear_), std::move(events_), stamp_)
-                               : std::move(jsonLines_);
+  if (!oneCalendar_ || years_ == 0 || writeFailed_) return {};
+  if (options_.format == DataFormat::Ics)
+    if (RunReport ended = emit(std::string(ics::CalendarTail)); ended.status != RunStatus::Done) return ended;
+  if (options_.toStdout) return {};
+  std::string error;
+  if (!file_.commit(error))
+    return {RunStatus::WriteFailed, options_.outputFile, writeFailedMessage(options_.outputFile, error)};
+  return {RunStatus::Done, options_.outputFile, {}};
+}
+
+// A year's events of the one calendar. Their UIDs number the events of a kind on
+// a day; a year made again continues the numbering of its earlier times, which
+// are kept until its last time is made.
+std::string DataExport::icsText(const CalendarYear& year) {
+  const auto dateYear = static_cast<std::int64_t>(year.year);
+  std::uint32_t& toCome = icsYearsToCome_.at(static_cast<std::size_t>(dateYear));
+  const bool again = toCome > 1;
+  if (toCome > 0) --toCome;
+  ics::EventCounts once;
+  ics::EventCounts& seen = (again || repeatedYears_.count(dateYear)) ? repeatedYears_[dateYear] : once;
+  std::string text;
+  ics::appendEvents(text, icsEvents(year, data_.names, options_.include), stamp_, seen);
+  if (!again) repeatedYears_.erase(dateYear);
+  return text;
+}
+
+RunReport DataExport::emit(const std::string& text) {
   if (options_.toStdout) {
     out_ << text;
     return {};
   }
-  const WriteResult written = writeCalendarFile(options_.outputFile, text, false, options_.batch);
-  if (!written.written) return {RunStatus::WriteFailed, options_.outputFile, written.message};
-  return {RunStatus::Done, options_.outputFile, {}};
+  std::string error;
+  if (file_.append(text, error)) return {};
+  writeFailed_ = true;
+  return {RunStatus::WriteFailed, options_.outputFile, writeFailedMessage(options_.outputFile, error)};
 }
 
 std::string DataExport::render(const CalendarYear& year) {

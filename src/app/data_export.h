@@ -2,12 +2,15 @@
 // for a whole range (--output), or standard output (--stdout).
 #pragma once
 
+#include <cstdint>
 #include <ctime>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/generation_run.h"
+#include "app/year_range.h"
 #include "data/reference_data.h"
 #include "output/ics_calendar.h"
 #include "platform/file_io.h"
@@ -25,6 +28,7 @@ struct DataExportOptions {
   bool toStdout = false;   // standard output instead of files
   bool open = false;       // hand each per-year file on (xdg-open)
   FileBatch* batch = nullptr;  // set: the files are staged there, put in place when it is committed
+  std::vector<YearSpan> years;  // the years of the run, in order
 };
 
 class DataExport {
@@ -32,28 +36,36 @@ class DataExport {
   DataExport(const ReferenceData& data, DataExportOptions options, Launcher& launcher, std::ostream& out,
              std::time_t stamp);
 
-  // Takes one computed year: writes its file, or keeps it for finish(), or
-  // prints its JSON line. A year iCalendar cannot date fails with a message.
+  // Takes one computed year: writes its file, or adds it to the one file or to
+  // standard output as soon as it is made. A year iCalendar cannot date fails
+  // with a message; so does the one file's first failed write, after which the
+  // run writes no more of it and its old content stays.
   RunReport deliver(const CalendarYear& year);
 
-  // Writes what was kept: the whole range into the --output file, or the
-  // iCalendar text to standard output. A failed write is reported like a run's.
+  // Ends the one file or the iCalendar text on standard output, and puts the
+  // file in place. A failed write is reported like a run's.
   RunReport finish();
 
  private:
   std::string render(const CalendarYear& year);
+  std::string icsText(const CalendarYear& year);
+  RunReport emit(const std::string& text);
 
   const ReferenceData& data_;
   DataExportOptions options_;
   Launcher& launcher_;
   std::ostream& out_;
   std::string stamp_;
-  bool collecting_;
-  std::vector<ics::AllDayEvent> events_;
-  std::string jsonLines_;
-  double firstYear_ = 0;
-  double lastYear_ = 0;
-  int years_ = 0;
+  bool oneCalendar_;
+  StreamedFile file_;
+  bool writeFailed_ = false;
+  std::uint64_t years_ = 0;
+  // The years of a calendar of many, known before they are made: the last that
+  // iCalendar can date ends the calendar's title, and a year that comes more than
+  // once keeps numbering its UIDs on where its first time ended.
+  double lastIcsYear_ = 0;
+  std::vector<std::uint32_t> icsYearsToCome_;  // by astronomical year 1..9999
+  std::map<std::int64_t, ics::EventCounts> repeatedYears_;
 };
 
 // The DTSTAMP of a run: SOURCE_DATE_EPOCH when set (reproducible files), else now.

@@ -22,6 +22,10 @@ class YearSpan {
   std::string operator[](std::uint64_t i) const;
   // True for a range across year 0, which it skips.
   bool skipsYearZero() const;
+  // Whether the span is a range, and its first and last year (both 0 for a year text).
+  bool isRange() const { return isRange_; }
+  std::int64_t first() const { return first_; }
+  std::int64_t last() const { return last_; }
 
  private:
   std::string text_;

@@ -109,7 +109,7 @@ std::string uid(const CivilDate& date, std::string_view kind, int nthOfKind) {
   return out;
 }
 
-std::string render(const Calendar& calendar) {
+std::string calendarHead(const Calendar& calendar) {
   std::string out;
   out += "BEGIN:VCALENDAR\r\n";
   addProperty(out, "PRODID", calendar.productId);
@@ -118,15 +118,18 @@ std::string render(const Calendar& calendar) {
   addProperty(out, "METHOD", "PUBLISH");
   addProperty(out, "X-WR-CALNAME", escapeText(calendar.name));
   addProperty(out, "X-WR-TIMEZONE", escapeText(calendar.timeZone));
+  return out;
+}
 
-  std::map<std::pair<std::string, std::string>, int> seen;  // (date, kind) -> events so far
-  for (const AllDayEvent& event : calendar.events) {
+void appendEvents(std::string& out, const std::vector<AllDayEvent>& events, const std::string& stamp,
+                  EventCounts& seen) {
+  for (const AllDayEvent& event : events) {
     const std::optional<std::string> start = dateValue(event.date);
     if (!start) throw std::out_of_range("year " + std::to_string(event.date.year) + " has no iCalendar date");
     const int nth = ++seen[{*start, event.kind}];
     out += "BEGIN:VEVENT\r\n";
     addProperty(out, "UID", uid(event.date, event.kind, nth));
-    addProperty(out, "DTSTAMP", calendar.stamp);
+    addProperty(out, "DTSTAMP", stamp);
     addProperty(out, "DTSTART;VALUE=DATE", *start);
     // The day after 9999-12-31 has no iCalendar date; a day's length says the same.
     if (const std::optional<std::string> end = dateValue(nextDay(event.date)))
@@ -140,7 +143,13 @@ std::string render(const Calendar& calendar) {
     addProperty(out, "TRANSP", "TRANSPARENT");
     out += "END:VEVENT\r\n";
   }
-  out += "END:VCALENDAR\r\n";
+}
+
+std::string render(const Calendar& calendar) {
+  std::string out = calendarHead(calendar);
+  EventCounts seen;
+  appendEvents(out, calendar.events, calendar.stamp, seen);
+  out += CalendarTail;
   return out;
 }
 

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <ctime>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ventorel::ics {
@@ -68,5 +70,14 @@ std::string uid(const CivilDate& date, std::string_view kind, int nthOfKind);
 // are written in the order given; the UID numbering counts events of one kind and
 // day in that order. Every event's date must be representable.
 std::string render(const Calendar& calendar);
+
+// The same text in parts, for a calendar written as its events are made:
+// calendarHead, then appendEvents for each part of the events in order, with one
+// EventCounts for all the parts that may share a day, then CalendarTail.
+using EventCounts = std::map<std::pair<std::string, std::string>, int>;  // (date, kind) -> events so far
+std::string calendarHead(const Calendar& calendar);  // its events and stamp are not used
+void appendEvents(std::string& out, const std::vector<AllDayEvent>& events, const std::string& stamp,
+                  EventCounts& seen);
+inline constexpr std::string_view CalendarTail = "END:VCALENDAR\r\n";
 
 }  // namespace ventorel::ics

@@ -8,6 +8,9 @@ namespace ventorel {
 
 namespace {
 
+constexpr const char* TimeZone = "Asia/Tokyo";
+constexpr const char* ProductId = "-//Ventorel//Ventorel//JA";
+
 // Every event of a day says where the day stands in the old calendar, and its
 // 六曜 and 干支, which people look up together with it.
 std::string dayLine(const CalendarDay& day, const BuiltinTables& names) {
@@ -17,7 +20,9 @@ std::string dayLine(const CalendarDay& day, const BuiltinTables& names) {
 
 }  // namespace
 
-bool icsRepresentable(const CalendarYear& year) { return year.year >= 1 && year.year <= 9999; }
+bool icsRepresentable(double year) { return year >= 1 && year <= 9999; }
+
+bool icsRepresentable(const CalendarYear& year) { return icsRepresentable(year.year); }
 
 std::vector<ics::AllDayEvent> icsEvents(const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include) {
   std::vector<ics::AllDayEvent> events;
@@ -59,8 +64,10 @@ std::vector<ics::AllDayEvent> icsEvents(const CalendarYear& year, const BuiltinT
 }
 
 std::string icsCalendar(const std::string& title, std::vector<ics::AllDayEvent> events, const std::string& stamp) {
-  return ics::render({title, "Asia/Tokyo", "-//Ventorel//Ventorel//JA", stamp, std::move(events)});
+  return ics::render({title, TimeZone, ProductId, stamp, std::move(events)});
 }
+
+std::string icsCalendarHead(const std::string& title) { return ics::calendarHead({title, TimeZone, ProductId, {}, {}}); }
 
 std::string icsTitle(double firstYear, double lastYear) {
   std::string title = "日本の暦 " + trimmedNumber(firstYear);

@@ -18,6 +18,7 @@ struct IcsInclude {
 
 // True when every day of the year has an iCalendar date (years 1..9999).
 bool icsRepresentable(const CalendarYear& year);
+bool icsRepresentable(double astronomicalYear);
 
 // The events of a year, all-day, in day order: the holiday, the term, the 雑節,
 // the festival, the first day of an old-calendar month, then 六曜 and 選日 when
@@ -28,6 +29,9 @@ std::vector<ics::AllDayEvent> icsEvents(const CalendarYear& year, const BuiltinT
 
 // A whole calendar of the events of one or more years; `title` names it in the app.
 std::string icsCalendar(const std::string& title, std::vector<ics::AllDayEvent> events, const std::string& stamp);
+// The same calendar written as its years are made: this head, then the events
+// (ics::appendEvents), then ics::CalendarTail.
+std::string icsCalendarHead(const std::string& title);
 
 // "日本の暦 2024", or "日本の暦 2020-2029" for a range (user numbering).
 std::string icsTitle(double firstYear, double lastYear);

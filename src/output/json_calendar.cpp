@@ -1,9 +1,11 @@
 #include "output/json_calendar.h"
 
+#include <charconv>
+
 #include <nlohmann/json.hpp>
 
-#include "data/numbers.h"
 #include "calendar/selected_days.h"
+#include "data/text.h"
 #include "output/day_names.h"
 #include "output/text_building.h"
 
@@ -11,14 +13,64 @@ namespace ventorel {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+// The document is written straight into one buffer, record by record, in the
+// compact form nlohmann JSON's dump() gives (no blanks, keys in the order
+// below). nlohmann JSON still serialises the rare string that needs escaping or
+// is not valid UTF-8, so those come out (or fail) exactly as its dump() does.
+
+bool needsEscape(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') return true;
+  return !isValidUtf8(text);
+}
+
+void appendString(std::string& out, std::string_view text) {
+  if (needsEscape(text)) {
+    out += nlohmann::json(std::string(text)).dump();
+    return;
+  }
+  out += '"';
+  out.append(text);
+  out += '"';
+}
+
+void appendInteger(std::string& out, long long n) {
+  char digits[24];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+}
+
+void appendStringOrNull(std::string& out, bool present, std::string_view text) {
+  if (present)
+    appendString(out, text);
+  else
+    out += "null";
+}
+
+void appendBool(std::string& out, bool value) { out += value ? "true" : "false"; }
+
+// "17:27" or null.
+void appendClock(std::string& out, const std::optional<JstMinute>& instant) {
+  if (instant)
+    appendString(out, clockText(*instant));
+  else
+    out += "null";
+}
+
+// An array: "[", the items as appendItem writes them, separated by commas, "]".
+template <typename Items, typename AppendItem>
+void appendArray(std::string& out, const Items& items, AppendItem appendItem) {
+  out += '[';
+  bool first = true;
+  for (const auto& item : items) {
+    if (!first) out += ',';
+    appendItem(item);
+    first = false;
+  }
+  out += ']';
+}
 
 std::string sexagenaryName(const BuiltinTables& names, const Sexagenary& sign) {
   return names.stemName[sign.stem] + names.branchName[sign.branch];
-}
-
-Json clockOrNull(const std::optional<JstMinute>& instant) {
-  return instant ? Json(clockText(*instant)) : Json(nullptr);
 }
 
 const char* holidayKind(HolidayKind kind) {
@@ -31,37 +83,99 @@ const char* holidayKind(HolidayKind kind) {
   return "law";
 }
 
-Json dayJson(const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
-  Json out;
-  out["date"] = isoDate(year.year, day.month, day.day);
-  out["julian_date"] = day.gregorian ? Json(nullptr) : Json(isoDate(day.julian.year, day.julian.month, day.julian.day));
-  out["weekday"] = names.weekdayName(0, day.weekday);
-  // The files show holidays only in the Gregorian calendar (from 1582-10-15).
-  if (day.gregorian && day.holiday)
-    out["holiday"] = {{"name", day.holiday->name}, {"kind", holidayKind(day.holiday->kind)}};
+void appendEra(std::string& out, const EraRecord& era, bool twoCourts) {
+  out += "{\"court\":";
+  appendStringOrNull(out, twoCourts, era.court == Court::Main ? "北朝" : "南朝");
+  out += ",\"era\":";
+  appendString(out, era.era);
+  out += ",\"year_of_era\":";
+  appendInteger(out, static_cast<long long>(era.yearOfEra));
+  out += ",\"period\":";
+  appendString(out, era.period);
+  out += ",\"emperor\":";
+  appendString(out, era.emperor + "天皇");
+  out += '}';
+}
+
+// The files show holidays only in the Gregorian calendar (from 1582-10-15).
+void appendHoliday(std::string& out, const CalendarDay& day) {
+  if (!day.gregorian || !day.holiday) {
+    out += "null";
+    return;
+  }
+  out += "{\"name\":";
+  appendString(out, day.holiday->name);
+  out += ",\"kind\":";
+  appendString(out, holidayKind(day.holiday->kind));
+  out += '}';
+}
+
+void appendTerm(std::string& out, const CalendarDay& day, const BuiltinTables& names) {
+  if (!day.term) {
+    out += "null";
+    return;
+  }
+  out += "{\"name\":";
+  appendString(out, termName(names, *day.term));
+  out += ",\"kind\":";
+  appendString(out, termKind(*day.term));
+  out += ",\"month\":";
+  appendInteger(out, termMonth(*day.term));
+  out += ",\"time\":";
+  appendClock(out, day.termInstant);
+  out += '}';
+}
+
+void appendOldCalendar(std::string& out, const CalendarDay& day) {
+  out += "{\"month\":";
+  if (day.lunarMonth.number)
+    appendInteger(out, *day.lunarMonth.number);
   else
-    out["holiday"] = nullptr;
-  if (day.term)
-    out["term"] = {{"name", termName(names, *day.term)},
-                   {"kind", termKind(*day.term)},
-                   {"month", termMonth(*day.term)},
-                   {"time", clockOrNull(day.termInstant)}};
+    out += "null";
+  out += ",\"leap\":";
+  appendBool(out, day.lunarMonth.leap);
+  out += ",\"day\":";
+  appendInteger(out, day.lunarDay);
+  out += '}';
+}
+
+void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
+  out += "{\"date\":";
+  appendString(out, isoDate(year.year, day.month, day.day));
+  out += ",\"julian_date\":";
+  if (day.gregorian)
+    out += "null";
   else
-    out["term"] = nullptr;
-  out["zassetsu"] = Json::array();
-  for (const Zassetsu z : day.zassetsu) out["zassetsu"].push_back(zassetsuName(z));
-  out["festivals"] = Json::array();
-  if (day.festival != Festival::None) out["festivals"].push_back(festivalName(day.festival));
-  out["senjitsu"] = Json::array();
-  for (const char* name : senjitsuNames(day.senjitsu)) out["senjitsu"].push_back(name);
-  out["rokuyo"] = names.rokuyoName[day.rokuyo];
-  out["old_calendar"] = {{"month", day.lunarMonth.number ? Json(*day.lunarMonth.number) : Json(nullptr)},
-                         {"leap", day.lunarMonth.leap},
-                         {"day", day.lunarDay}};
-  out["sexagenary"] = sexagenaryName(names, day.sexagenary);
-  out["moon_age"] = day.moonAge;
-  out["new_moon"] = day.newMoon ? Json{{"time", clockOrNull(day.newMoonInstant)}} : Json(nullptr);
-  return out;
+    appendString(out, isoDate(day.julian.year, day.julian.month, day.julian.day));
+  out += ",\"weekday\":";
+  appendString(out, names.weekdayName(0, day.weekday));
+  out += ",\"holiday\":";
+  appendHoliday(out, day);
+  out += ",\"term\":";
+  appendTerm(out, day, names);
+  out += ",\"zassetsu\":";
+  appendArray(out, day.zassetsu, [&out](Zassetsu z) { appendString(out, zassetsuName(z)); });
+  out += ",\"festivals\":[";
+  if (day.festival != Festival::None) appendString(out, festivalName(day.festival));
+  out += "],\"senjitsu\":";
+  appendArray(out, senjitsuNames(day.senjitsu), [&out](const char* name) { appendString(out, name); });
+  out += ",\"rokuyo\":";
+  appendString(out, names.rokuyoName[day.rokuyo]);
+  out += ",\"old_calendar\":";
+  appendOldCalendar(out, day);
+  out += ",\"sexagenary\":";
+  appendString(out, sexagenaryName(names, day.sexagenary));
+  out += ",\"moon_age\":";
+  appendInteger(out, day.moonAge);
+  out += ",\"new_moon\":";
+  if (day.newMoon) {
+    out += "{\"time\":";
+    appendClock(out, day.newMoonInstant);
+    out += '}';
+  } else {
+    out += "null";
+  }
+  out += '}';
 }
 
 }  // namespace
@@ -80,27 +194,28 @@ std::string isoDate(double year, int month, int day) {
 }
 
 std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
-  Json doc;
-  doc["format"] = "ventorel-calendar-year";
-  doc["version"] = 1;
-  doc["year"] = static_cast<long long>(year.enteredYear);
-  doc["astronomical_year"] = static_cast<long long>(year.year);
-  doc["year_sexagenary"] = sexagenaryName(names, year.yearSign);
-  doc["basis"] = year.basis == CalendarBasis::True ? "true" : "classic";
-  doc["historical_calendar"] = year.historicalCalendar.empty() ? Json(nullptr) : Json(year.historicalCalendar);
-  doc["sky_source"] = year.skySource;
-  doc["eras"] = Json::array();
+  std::string out;
+  // About 260 bytes a day: one allocation for the whole document.
+  out.reserve(2048 + 320 * year.days.size());
+  out += "{\"format\":\"ventorel-calendar-year\",\"version\":1,\"year\":";
+  appendInteger(out, static_cast<long long>(year.enteredYear));
+  out += ",\"astronomical_year\":";
+  appendInteger(out, static_cast<long long>(year.year));
+  out += ",\"year_sexagenary\":";
+  appendString(out, sexagenaryName(names, year.yearSign));
+  out += ",\"basis\":";
+  appendString(out, year.basis == CalendarBasis::True ? "true" : "classic");
+  out += ",\"historical_calendar\":";
+  appendStringOrNull(out, !year.historicalCalendar.empty(), year.historicalCalendar);
+  out += ",\"sky_source\":";
+  appendString(out, year.skySource);
+  out += ",\"eras\":";
   const bool twoCourts = year.eras.size() > 1;
-  for (const EraRecord& era : year.eras) {
-    doc["eras"].push_back({{"court", twoCourts ? Json(era.court == Court::Main ? "北朝" : "南朝") : Json(nullptr)},
-                           {"era", era.era},
-                           {"year_of_era", static_cast<long long>(era.yearOfEra)},
-                           {"period", era.period},
-                           {"emperor", era.emperor + "天皇"}});
-  }
-  doc["days"] = Json::array();
-  for (const CalendarDay& day : year.days) doc["days"].push_back(dayJson(year, day, names));
-  return doc.dump();
+  appendArray(out, year.eras, [&](const EraRecord& era) { appendEra(out, era, twoCourts); });
+  out += ",\"days\":";
+  appendArray(out, year.days, [&](const CalendarDay& day) { appendDay(out, year, day, names); });
+  out += '}';
+  return out;
 }
 
 }  // namespace ventorel

@@ -173,31 +173,54 @@ bool holdsBytes(const std::string& target, const struct stat& info, std::string_
   return readWholeFile(target, existing, error) && existing == bytes;
 }
 
-// The checks and the temporary file of one replacement, up to the rename: the
-// target (links followed), refused when the user may not change it; when
-// `keepSame`, nothing more for a file that already holds the bytes (`temporary`
-// is then left empty); stale temporary files of the folder removed unless
-// `cleaned` already lists it; the bytes written to a new temporary file beside
-// the target, synced when `sync`, with the permissions the replaced file had (or
-// those of a new file). Returns 0 or the error number; on failure no temporary
-// file is left.
-int writeTemporary(const std::string& path, std::string_view bytes, bool sync, bool keepSame,
-                   std::vector<std::string>* cleaned, std::string& target, std::string& temporary) {
-  temporary.clear();
+// The file a replacement puts its bytes into: `path` with its links followed,
+// refused when the user may not change it. `replacing` tells whether it exists,
+// and `old` then holds its status. Returns 0 or the error number.
+int checkTarget(const std::string& path, std::string& target, struct stat& old, bool& replacing) {
   if (const int code = resolveLinks(path, target)) return code;
-  struct stat old {};
-  const bool replacing = ::stat(target.c_str(), &old) == 0;
-  if (replacing)
-    if (const int code = writeRefusal(target, old)) return code;
-  if (replacing && keepSame && holdsBytes(target, old, bytes)) return 0;
+  replacing = ::stat(target.c_str(), &old) == 0;
+  return replacing ? writeRefusal(target, old) : 0;
+}
+
+// A new temporary file beside the target, after the stale temporary files of
+// its folder are removed (unless `cleaned` already lists the folder), with the
+// permissions the replaced file had (`old`), or those of a new file. Returns its
+// descriptor, or -1 with errno set.
+int createTemporary(const std::string& target, const struct stat* old, std::vector<std::string>* cleaned,
+                    std::string& temporary) {
   const std::string folder = folderOf(target);
   if (!cleaned || std::find(cleaned->begin(), cleaned->end(), folder) == cleaned->end()) {
     removeStaleTempFiles(folder);
     if (cleaned) cleaned->push_back(folder);
   }
-
   temporary = target + std::string(TempMarker) + std::to_string(::getpid()) + "-" + std::string(TempLetters, 'X');
   const int fd = mkstemp(temporary.data());
+  if (fd < 0) return -1;
+  // mkstemp creates the file for the owner only. A replaced file keeps its
+  // permissions; a new one is an ordinary file.
+  mode_t mode = old ? old->st_mode & 0777 : 0;
+  if (!old) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  ::fchmod(fd, mode);
+  return fd;
+}
+
+// The checks and the temporary file of one replacement, up to the rename (see
+// checkTarget and createTemporary); when `keepSame`, nothing more for a file
+// that already holds the bytes (`temporary` is then left empty). The bytes are
+// synced when `sync`. Returns 0 or the error number; on failure no temporary
+// file is left.
+int writeTemporary(const std::string& path, std::string_view bytes, bool sync, bool keepSame,
+                   std::vector<std::string>* cleaned, std::string& target, std::string& temporary) {
+  temporary.clear();
+  struct stat old {};
+  bool replacing = false;
+  if (const int code = checkTarget(path, target, old, replacing)) return code;
+  if (replacing && keepSame && holdsBytes(target, old, bytes)) return 0;
+  const int fd = createTemporary(target, replacing ? &old : nullptr, cleaned, temporary);
   if (fd < 0) return errno;
   auto fail = [&](int code) {
     ::close(fd);
@@ -206,21 +229,25 @@ int writeTemporary(const std::string& path, std::string_view bytes, bool sync, b
   };
   if (!writeAll(fd, bytes)) return fail(errno);
   if (sync && ::fsync(fd) != 0) return fail(errno);
-  // mkstemp creates the file for the owner only. A replaced file keeps its
-  // permissions; a new one is an ordinary file.
-  mode_t mode = old.st_mode & 0777;
-  if (!replacing) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  ::fchmod(fd, mode);
   if (::close(fd) != 0) {
     const int code = errno;
     ::unlink(temporary.c_str());
     return code;
   }
   return 0;
+}
+
+// True when the next bytes read from `fd` are `bytes`.
+bool readsAlike(int fd, std::string_view bytes) {
+  char buffer[65536];
+  while (!bytes.empty()) {
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, bytes.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0 || bytes.substr(0, static_cast<std::size_t>(n)) != std::string_view(buffer, static_cast<std::size_t>(n)))
+      return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
 }
 
 // Renames the temporary file over its target; on failure removes it. 0 or the error number.
@@ -300,6 +327,63 @@ std::vector<FileBatch::Failure> FileBatch::commit() {
   for (const std::string& folder : folders) syncFolder(folder);
   staged_.clear();
   return failures;
+}
+
+StreamedFile::~StreamedFile() { close(true); }
+
+void StreamedFile::close(bool removeTemporary) {
+  if (fd_ >= 0) ::close(fd_);
+  if (old_ >= 0) ::close(old_);
+  if (removeTemporary && fd_ >= 0) ::unlink(temporary_.c_str());
+  fd_ = old_ = -1;
+}
+
+bool StreamedFile::fail(int code, std::string& error) {
+  close(true);
+  error = std::strerror(code);
+  return false;
+}
+
+bool StreamedFile::open(const std::string& path, bool keepSame, std::string& error) {
+  close(true);
+  struct stat old {};
+  bool replacing = false;
+  if (const int code = checkTarget(path, target_, old, replacing)) return fail(code, error);
+  fd_ = createTemporary(target_, replacing ? &old : nullptr, nullptr, temporary_);
+  if (fd_ < 0) return fail(errno, error);
+  // The old file is read along with the writes, to tell whether they change it.
+  if (keepSame && replacing && S_ISREG(old.st_mode)) old_ = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
+  return true;
+}
+
+bool StreamedFile::append(std::string_view bytes, std::string& error) {
+  if (fd_ < 0) return false;
+  if (old_ >= 0 && !readsAlike(old_, bytes)) {
+    ::close(old_);
+    old_ = -1;
+  }
+  return writeAll(fd_, bytes) || fail(errno, error);
+}
+
+bool StreamedFile::commit(std::string& error) {
+  if (fd_ < 0) return false;
+  char more = 0;
+  if (old_ >= 0 && ::read(old_, &more, 1) == 0) {  // the old file holds these bytes and no more
+    close(true);
+    return true;
+  }
+  if (::fsync(fd_) != 0) return fail(errno, error);
+  const int fd = fd_;
+  fd_ = -1;
+  close(false);
+  if (::close(fd) != 0) {
+    const int code = errno;
+    ::unlink(temporary_.c_str());
+    return fail(code, error);
+  }
+  if (const int code = putInPlace(temporary_, target_)) return fail(code, error);
+  syncFolder(folderOf(target_));
+  return true;
 }
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }

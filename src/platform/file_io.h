@@ -83,6 +83,38 @@ class FileBatch {
   std::chrono::steady_clock::time_point firstStaged_;
 };
 
+// One file written piece by piece, as a long export is made, and put in place
+// whole, as writeFileAtomically puts its bytes: open() makes its checks (links
+// followed, a file the user may not write refused, the old permissions kept,
+// stale temporary files removed) and the temporary file beside the target;
+// append() adds to the temporary file; commit() syncs it, renames it over the
+// target and syncs the folder. A failure at any step (a full disk while
+// appending) removes the temporary file and leaves the old file as it was; the
+// file then takes no more bytes, and a later append() or commit() returns false
+// and leaves `error` alone. Destroyed without commit, it removes its temporary
+// file: the old file stays. With `keepSame`, a file that already holds exactly
+// the bytes is left as it is, as in a batch.
+class StreamedFile {
+ public:
+  StreamedFile() = default;
+  StreamedFile(const StreamedFile&) = delete;
+  StreamedFile& operator=(const StreamedFile&) = delete;
+  ~StreamedFile();
+
+  bool open(const std::string& path, bool keepSame, std::string& error);
+  bool append(std::string_view bytes, std::string& error);
+  bool commit(std::string& error);
+
+ private:
+  void close(bool removeTemporary);
+  bool fail(int code, std::string& error);
+
+  std::string target_;
+  std::string temporary_;
+  int fd_ = -1;
+  int old_ = -1;  // the old file while it reads like the bytes so far
+};
+
 // Lets a write past the file-size limit (`ulimit -f`) fail with "File too large"
 // instead of ending the process. Both programs call it first thing in main().
 void ignoreFileSizeSignal();

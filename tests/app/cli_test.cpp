@@ -8,7 +8,11 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/year_range.h"
+#include "app/year_text.h"
+#include "calendar/calendar_sources.h"
 #include "data/reference_data.h"
+#include "output/ics_calendar.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -175,6 +179,43 @@ TEST(CommandLine, ABatchMakesWhatEachYearAloneMakes) {
       EXPECT_EQ(plain.read(file), alone.read(file)) << year;
     }
     EXPECT_EQ(together.out, transcripts);
+  }
+}
+
+// A calendar of many years, streamed to standard output or into one file as the
+// years are made, is the calendar rendered at once from all their events: named
+// after the first and last year it can date, and a year given twice numbering its
+// UIDs on from its first time.
+TEST(CommandLine, OneCalendarOfManyYearsIsTheCalendarOfAllTheirEvents) {
+  ::setenv("SOURCE_DATE_EPOCH", "0", 1);
+  testing::ShippedProgram program;
+  const ReferenceData& data = *program.recorded.data;
+  for (const std::vector<std::string>& years : std::vector<std::vector<std::string>>{
+           {"2023..2024", "2024"}, {"-2..2"}, {"9998..10001"}, {"１０００", "1..3", "2"}, {"10000..10002"}}) {
+    SCOPED_TRACE(years.front());
+    std::vector<ics::AllDayEvent> events;
+    std::vector<double> dated;
+    for (const std::string& argument : years) {
+      std::string error;
+      const std::optional<YearSpan> span = parseYearArgument(argument, error);
+      for (std::uint64_t i = 0; i < span->size(); ++i) {
+        const CalendarYear year = computeCalendar(*parseYearText((*span)[i]), CalendarBasis::True, data).year;
+        if (!icsRepresentable(year)) continue;
+        dated.push_back(year.enteredYear);
+        const std::vector<ics::AllDayEvent> more = icsEvents(year, data.names, {});
+        events.insert(events.end(), more.begin(), more.end());
+      }
+    }
+    const std::string expected =
+        dated.empty() ? "" : icsCalendar(icsTitle(dated.front(), dated.back()), events, ics::utcStamp(0));
+    std::vector<std::string> args{"--folder", program.folder.path(), "--format", "ics", "--stdout", "--"};
+    args.insert(args.end(), years.begin(), years.end());
+    EXPECT_TRUE(runCli(args).out == expected);
+    std::filesystem::remove(program.folder.file("all.ics"));
+    args[4] = "--output";
+    args.insert(args.begin() + 5, program.folder.file("all.ics"));
+    runCli(args);
+    EXPECT_TRUE((std::filesystem::exists(program.folder.file("all.ics")) ? program.folder.read("all.ics") : "") == expected);
   }
 }
 

@@ -83,14 +83,31 @@ $py "$checks/check_ics.py" "$classic/ 2033年カレンダー.ics" "$classic/ 203
 SOURCE_DATE_EPOCH=1704067200 "$cli" --folder "$classic" --classic --format ics --stdout 2024 > "$work/classic.ics"
 cmp -s "$work/classic.ics" "$checks/golden-2024-classic.ics" && ok "classic 2024 ics equals its golden file" ||
   bad "classic 2024 ics differs from its golden file: $(diff "$checks/golden-2024-classic.ics" "$work/classic.ics" | head -5)"
+# The classic JSON of a year of two courts and of 2024, byte for byte. After an intended change:
+# ventorel-cli --classic --format json --stdout 1350 2024 > tests/consumers/golden-classic.jsonl
+"$cli" --folder "$classic" --classic --format json --stdout 1350 2024 > "$work/classic.jsonl"
+cmp -s "$work/classic.jsonl" "$checks/golden-classic.jsonl" && ok "classic json equals its golden file" ||
+  bad "classic json differs from its golden file: $(cmp "$checks/golden-classic.jsonl" "$work/classic.jsonl")"
 grep -q $'^SUMMARY:立春\r$' "$classic/ 2033年カレンダー.ics" && grep -q $'^SUMMARY:立春 [0-9][0-9]:[0-9][0-9]\r$' \
   "$folder/ 2033年カレンダー.ics" && ok "terms carry their time on the true basis only" || bad "term times"
 
 # A batch of more than a second shows its progress on a terminal, and only there.
-script -qec "$cli --folder $folder --format json --output $work/long.jsonl 1..1000" /dev/null > "$work/tty" || true
+# A reader of standard output that starts late holds the batch up past the
+# second, however fast the machine makes the years.
+script -qec "$cli --folder $folder --format json --stdout 1..1000 | { sleep 1.5; cat > /dev/null; }" /dev/null \
+  > "$work/tty" || true
 grep -q '1000/1000 years' "$work/tty" && ok "progress on a terminal" || bad "no progress line: $(tail -c 200 "$work/tty")"
-run --format json --output "$work/long.jsonl" 1..1000 2> "$work/err"
+run --format json --stdout 1..1000 2> "$work/err" | { sleep 1.5; cat > /dev/null; }
+run --format json --output "$work/long.jsonl" 1..1000 2>> "$work/err"
 [ ! -s "$work/err" ] && ok "no progress into a file" || bad "progress without a terminal: $(tail -c 200 "$work/err")"
+[ "$(wc -l < "$work/long.jsonl")" -eq 1000 ] && ok "1..1000 into one file: 1000 lines" || bad "1..1000 into one file"
+# The disk fills up halfway through a long range: one message, exit 6, the file
+# as it was, no temporary file left.
+cp "$work/long.jsonl" "$work/before.jsonl"
+status=0; (ulimit -f 1000; run --format json --output "$work/long.jsonl" 1..3000 2> "$work/err") || status=$?
+[ "$status" -eq 6 ] && [ "$(grep -c '^message: ' "$work/err")" -eq 1 ] && cmp -s "$work/long.jsonl" "$work/before.jsonl" &&
+  ! ls "$work" | grep -q '\.part-' && ok "a full disk halfway: exit 6, one message, the old file kept" ||
+  bad "a full disk halfway: exit $status: $(cat "$work/err"; ls "$work")"
 
 # Refusals: years iCalendar cannot date, contradictory options, a backward range.
 status=0; run --format ics 10000 2> "$work/err" || status=$?

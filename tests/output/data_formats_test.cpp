@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "output/ics_calendar.h"
 #include "output/json_calendar.h"
 
@@ -41,6 +43,27 @@ TEST(DataFormats, InstantsShowTheirTimeAndJulianDaysNoHoliday) {
                            R"("holiday":null)"})
     EXPECT_NE(json.find(part), std::string::npos) << part;
   EXPECT_EQ(json.find("元日"), std::string::npos);
+}
+
+// Texts from the data files reach the document escaped as JSON escapes them; a
+// text that is not UTF-8 stops the run rather than making a broken file.
+TEST(DataFormats, JsonEscapesTextsOfTheDataFiles) {
+  const BuiltinTables names;
+  CalendarYear year = yearWithInstants();
+  year.days.resize(1);
+  struct Case { const char* text; const char* written; };
+  for (const Case c : {Case{"平成", R"("平成")"}, {"a\"b\\c", R"("a\"b\\c")"},
+                       {"\t\n\x01\x1f\x7f", "\"\\t\\n\\u0001\\u001f\x7f\""}}) {
+    year.skySource = c.text;
+    year.days[0].holiday = DayHoliday{c.text, HolidayKind::Law};
+    const std::string json = jsonCalendar(year, names);
+    EXPECT_NE(json.find(std::string(",\"sky_source\":") + c.written + ",\"eras\""), std::string::npos) << json;
+    EXPECT_NE(json.find(std::string("{\"name\":") + c.written + ",\"kind\":\"law\"}"), std::string::npos) << json;
+  }
+  for (const char* broken : {"\xff", "\xe5\xb9", "\xed\xa0\x80"}) {
+    year.skySource = broken;
+    EXPECT_THROW(jsonCalendar(year, names), std::exception) << broken;
+  }
 }
 
 TEST(DataFormats, IsoDates) {

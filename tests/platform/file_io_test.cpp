@@ -59,17 +59,24 @@ TEST(FileIo, ReplacingKeepsReadOnlyFilesPermissionsAndLinks) {
       {"link loop", [](const TempFolder& d) { fs::create_symlink("f", d.file("f")); },
        "Too many levels of symbolic links", nullptr, 0, {"f"}},
   };
-  // Each case at once and through a batch: the same checks, the same result.
-  for (const bool batched : {false, true})
+  // Each case at once, through a batch and streamed: the same checks, the same result.
+  for (const char* way : {"at once", "batch", "streamed"})
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.what) + (batched ? " (batch)" : ""));
+    SCOPED_TRACE(std::string(c.what) + " (" + way + ")");
     TempFolder folder;
     c.prepare(folder);
     std::string error;
-    if (batched) {
+    if (way == std::string("batch")) {
       FileBatch batch;
       EXPECT_EQ(batch.stage(folder.file("f"), "new", error), !*c.error);
       EXPECT_TRUE(batch.commit().empty());
+    } else if (way == std::string("streamed")) {
+      StreamedFile file;
+      const bool opened = file.open(folder.file("f"), false, error);
+      EXPECT_EQ(opened, !*c.error);
+      if (opened) {
+        EXPECT_TRUE(file.append("ne", error) && file.append("w", error) && file.commit(error)) << error;
+      }
     } else {
       EXPECT_EQ(writeFileAtomically(folder.file("f"), "new", error), !*c.error);
     }
@@ -163,6 +170,66 @@ TEST(FileIo, ABatchLeavesAFileThatHoldsItsBytes) {
     ASSERT_EQ(::stat(folder.file("a").c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(folder.read("a"), "same");
+  }
+}
+
+// A streamed file replaces the old one only when committed whole; on a failure
+// (a full disk halfway) it takes no more bytes and its temporary file goes. A
+// file that already holds the bytes stays the same file when asked to.
+TEST(FileIo, AStreamedFileLeavesTheOldFileUntilItsCommit) {
+  enum class End { Committed, Abandoned, DiskFull, RenameFails };
+  struct Case {
+    const char* what;
+    End end;
+    const char* old;
+    bool keepSame;
+    const char* after;  // the file afterwards (nullptr: a folder took its place)
+    bool sameFile;      // the old file's inode stays
+    const char* error;
+  };
+  for (const Case& c : {Case{"committed", End::Committed, "old", false, "new bytes", false, ""},
+                        {"destroyed before its commit", End::Abandoned, "old", false, "old", true, ""},
+                        {"disk full halfway", End::DiskFull, "old", false, "old", true, "File too large"},
+                        {"cannot be renamed over", End::RenameFails, "old", false, nullptr, false, "Is a directory"},
+                        {"same bytes kept", End::Committed, "new bytes", true, "new bytes", true, ""},
+                        {"old file longer", End::Committed, "new bytes and more", true, "new bytes", false, ""},
+                        {"same bytes, not asked to keep", End::Committed, "new bytes", false, "new bytes", false, ""}}) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    folder.write("f", c.old);
+    struct stat before {};
+    ASSERT_EQ(::stat(folder.file("f").c_str(), &before), 0);
+    std::string error;
+    bool ok = true;
+    {
+      StreamedFile file;
+      ASSERT_TRUE(file.open(folder.file("f"), c.keepSame, error)) << error;
+      if (c.end == End::DiskFull) {
+        const testing::FileSizeLimit limit(4);
+        EXPECT_FALSE(file.append("new bytes", error));
+        EXPECT_EQ(error, c.error);
+        error.clear();
+        EXPECT_FALSE(file.append("more", error));  // no more bytes, and no second report
+        EXPECT_FALSE(file.commit(error));
+        EXPECT_EQ(error, "");
+      } else {
+        ASSERT_TRUE(file.append("new ", error) && file.append("bytes", error)) << error;
+        if (c.end == End::RenameFails) {
+          fs::remove(folder.file("f"));
+          fs::create_directory(folder.file("f"));
+        }
+        if (c.end != End::Abandoned) ok = file.commit(error);
+        EXPECT_EQ(ok, !*c.error);
+        EXPECT_EQ(error, c.error);
+      }
+    }
+    if (c.after) {
+      EXPECT_EQ(folder.read("f"), c.after);
+      struct stat after {};
+      ASSERT_EQ(::stat(folder.file("f").c_str(), &after), 0);
+      EXPECT_EQ(after.st_ino == before.st_ino, c.sameFile);
+    }
+    EXPECT_FALSE(anyTemporaryFile(folder.path()));
   }
 }
 
