@@ -1,7 +1,6 @@
 #include "output/page_calendar.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "calendar/eras.h"
 #include "calendar/lunar_days.h"
@@ -74,23 +73,31 @@ std::string title(const CalendarYear& year) {
   return text + "の暦 — Ventorel";
 }
 
-std::string twoDigits(int n) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", n);
-  return text;
+// A whole number as printf's "%0<width>d" writes it: zeros after the sign up to the width.
+void appendPadded(std::string& out, int n, int width) {
+  if (n >= 0) return appendZeroPadded(out, n, width);
+  out += '-';
+  appendZeroPadded(out, -static_cast<long long>(n), width - 1);
 }
 
 // " 2月4日 17:27", machine-readable where the year is one HTML can write.
 std::string instantHtml(const char* prefix, const JstMinute& t) {
-  const std::string shown =
-      prefix + std::to_string(t.month) + "月" + std::to_string(t.day) + "日 " + std::to_string(t.hour) + ":" +
-      twoDigits(t.minute);
-  if (t.year < 1 || t.year > 9999)
-    return " <span class=\"instant\">" + shown + "</span>";
-  char stamp[40];
-  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02dT%02d:%02d+09:00", static_cast<int>(t.year), t.month, t.day,
-                t.hour, t.minute);
-  return std::string(" <time class=\"instant\" datetime=\"") + stamp + "\">" + shown + "</time>";
+  std::string shown = prefix;
+  appendPieces(shown, DecimalText(t.month), "月", DecimalText(t.day), "日 ", DecimalText(t.hour), ":");
+  appendPadded(shown, t.minute, 2);
+  if (t.year < 1 || t.year > 9999) return " <span class=\"instant\">" + shown + "</span>";
+  std::string html = " <time class=\"instant\" datetime=\"";
+  appendPadded(html, static_cast<int>(t.year), 4);
+  for (const int part : {t.month, t.day}) {
+    html += '-';
+    appendPadded(html, part, 2);
+  }
+  html += 'T';
+  appendPadded(html, t.hour, 2);
+  html += ':';
+  appendPadded(html, t.minute, 2);
+  appendPieces(html, "+09:00\">", shown, "</time>");
+  return html;
 }
 
 // The year `step` years away in user numbering, which has no year 0.
@@ -214,6 +221,12 @@ void appendQuotedLinks(std::string& out, std::string_view html) {
     if (tag == std::string_view::npos) break;
     out.append(html.substr(i, tag - i));
     i = tag;
+    // Most tags are neither: they start with another letter.
+    const char next = i + 1 < html.size() ? html[i + 1] : '\0';
+    if (next != Open[1] && next != UpperClose[1]) {
+      out += html[i++];
+      continue;
+    }
     if (html.compare(i, Open.size(), Open) == 0 && i + Open.size() < html.size() && html[i + Open.size()] != '"') {
       const std::size_t from = i + Open.size();
       const std::size_t end = html.find('>', from);
