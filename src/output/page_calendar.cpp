@@ -22,17 +22,26 @@ constexpr int Columns = 9;
 // other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
 void appendUrlEncoded(std::string& out, std::string_view text) {
   static constexpr char Hex[] = "0123456789ABCDEF";
+  // The text is encoded in pieces through a buffer, each appended at once.
+  char buffer[192];
+  std::size_t size = 0;
   for (const char c : text) {
+    if (size > sizeof buffer - 3) {
+      out.append(buffer, size);
+      size = 0;
+    }
     const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
                        c == '.' || c == '_' || c == '~';
     if (plain) {
-      out += c;
+      buffer[size++] = c;
     } else {
       const auto byte = static_cast<unsigned char>(c);
-      const char encoded[3] = {'%', Hex[byte >> 4], Hex[byte & 0x0F]};
-      out.append(encoded, 3);
+      buffer[size++] = '%';
+      buffer[size++] = Hex[byte >> 4];
+      buffer[size++] = Hex[byte & 0x0F];
     }
   }
+  out.append(buffer, size);
 }
 
 std::string urlEncode(std::string_view text) {
