@@ -223,6 +223,13 @@ void appendRow(std::string& page, const BuiltinTables& names, const std::string&
 void appendQuotedLinks(std::string& out, std::string_view html) {
   constexpr std::string_view Open = "<a href=";
   constexpr std::string_view UpperClose = "</A>";
+  // Whether the markup at `at` starts with the short word, compared in place.
+  auto startsAt = [&html](std::size_t at, std::string_view word) {
+    if (html.size() - at < word.size()) return false;
+    for (std::size_t k = 0; k < word.size(); ++k)
+      if (html[at + k] != word[k]) return false;
+    return true;
+  };
   std::size_t i = 0;
   while (i < html.size()) {
     // The text up to the next tag is copied as it is.
@@ -230,19 +237,13 @@ void appendQuotedLinks(std::string& out, std::string_view html) {
     if (tag == std::string_view::npos) break;
     out.append(html.substr(i, tag - i));
     i = tag;
-    // Most tags are neither: they start with another letter.
-    const char next = i + 1 < html.size() ? html[i + 1] : '\0';
-    if (next != Open[1] && next != UpperClose[1]) {
-      out += html[i++];
-      continue;
-    }
-    if (html.compare(i, Open.size(), Open) == 0 && i + Open.size() < html.size() && html[i + Open.size()] != '"') {
+    if (startsAt(i, Open) && i + Open.size() < html.size() && html[i + Open.size()] != '"') {
       const std::size_t from = i + Open.size();
       const std::size_t end = html.find('>', from);
       if (end == std::string_view::npos) break;
       appendPieces(out, "<a href=\"", html.substr(from, end - from), "\">");
       i = end + 1;
-    } else if (html.compare(i, UpperClose.size(), UpperClose) == 0) {
+    } else if (startsAt(i, UpperClose)) {
       out += "</a>";
       i += UpperClose.size();
     } else {
