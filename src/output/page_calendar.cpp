@@ -174,50 +174,6 @@ void appendDate(std::string& out, int month, int day) {
   out += "日";
 }
 
-void appendRow(std::string& page, const BuiltinTables& names, const std::string& yearCell, const CalendarDay& day) {
-  page += "<tr class=\"day";
-  if (day.weekday == 0) page += " sun";
-  if (day.weekday == 6) page += " sat";
-  if (day.holiday) page += " holiday";
-  appendPieces(page, "\"><td class=\"year\">", yearCell, "</td><td class=\"date\">");
-  std::string date;
-  appendDate(date, day.month, day.day);
-  if (day.gregorian)
-    appendLink(page, date, date);
-  else
-    page += date;
-  appendPieces(page, "</td><td class=\"weekday\">", names.weekdayName(0, day.weekday), "</td><td class=\"holiday\">");
-  if (!day.gregorian) {
-    std::string julian;
-    appendDate(julian, day.julian.month, day.julian.day);
-    appendLink(page, julian, julian);
-    page += " ";
-  }
-  appendPieces(page, holidayText(day.holiday, true), "</td><td class=\"note\">");
-
-  std::string note = dayNote(names, day, true);
-  if (day.term && day.termInstant) {
-    // The time follows the term's own name, before the 雑節 and the festival.
-    note.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
-  }
-  appendPieces(page, note, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
-
-  const DecimalText lunarDay(day.lunarDay);
-  // The article of the month and day; a leap month links to its ordinary month's.
-  std::string title, label;
-  appendPieces(title, "旧暦", DecimalText(day.lunarMonth.number.value_or(0)), "月", lunarDay, "日");
-  appendPieces(label, "旧暦", monthName(day.lunarMonth), lunarDay, "日");
-  appendLink(page, title, label);
-  if (day.newMoon && day.newMoonInstant) page += instantHtml("朔 ", *day.newMoonInstant);
-
-  const int s = day.sexagenary.stem;
-  const int b = day.sexagenary.branch;
-  appendPieces(page, "</td><td class=\"kanshi\"><a href=", ArticleBaseUrl, names.stemUrlPart[s], names.branchUrlPart[b],
-               ">", names.stemName[s], names.branchName[b], "</a></td><td class=\"senjitsu\">");
-  appendSenjitsuText(page, day.senjitsu, true);
-  page += "</td></tr>\n";
-}
-
 // The markup with every article link's address in double quotes and every
 // closing "</A>" as "</a>": the shared day and era texts write links unquoted.
 void appendQuotedLinks(std::string& out, std::string_view html) {
@@ -253,6 +209,59 @@ void appendQuotedLinks(std::string& out, std::string_view html) {
   out += html.substr(i);
 }
 
+// A day's row. The texts shared with the classic page (holiday, note, 選日) write
+// their links unquoted: they are quoted as they are appended. `scratch` holds
+// such a text meanwhile.
+void appendRow(std::string& page, std::string& scratch, const BuiltinTables& names, const std::string& yearCell,
+               const CalendarDay& day) {
+  page += "<tr class=\"day";
+  if (day.weekday == 0) page += " sun";
+  if (day.weekday == 6) page += " sat";
+  if (day.holiday) page += " holiday";
+  appendPieces(page, "\"><td class=\"year\">", yearCell, "</td><td class=\"date\">");
+  std::string date;
+  appendDate(date, day.month, day.day);
+  if (day.gregorian)
+    appendLink(page, date, date);
+  else
+    page += date;
+  appendPieces(page, "</td><td class=\"weekday\">", names.weekdayName(0, day.weekday), "</td><td class=\"holiday\">");
+  if (!day.gregorian) {
+    std::string julian;
+    appendDate(julian, day.julian.month, day.julian.day);
+    appendLink(page, julian, julian);
+    page += " ";
+  }
+  if (day.holiday) appendQuotedLinks(page, holidayText(day.holiday, true));
+  page += "</td><td class=\"note\">";
+
+  scratch.clear();
+  appendDayNote(scratch, names, day, true);
+  if (day.term && day.termInstant) {
+    // The time follows the term's own name, before the 雑節 and the festival.
+    scratch.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
+  }
+  appendQuotedLinks(page, scratch);
+  appendPieces(page, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
+
+  const DecimalText lunarDay(day.lunarDay);
+  // The article of the month and day; a leap month links to its ordinary month's.
+  std::string title, label;
+  appendPieces(title, "旧暦", DecimalText(day.lunarMonth.number.value_or(0)), "月", lunarDay, "日");
+  appendPieces(label, "旧暦", monthName(day.lunarMonth), lunarDay, "日");
+  appendLink(page, title, label);
+  if (day.newMoon && day.newMoonInstant) page += instantHtml("朔 ", *day.newMoonInstant);
+
+  const int s = day.sexagenary.stem;
+  const int b = day.sexagenary.branch;
+  appendPieces(page, "</td><td class=\"kanshi\"><a href=\"", ArticleBaseUrl, names.stemUrlPart[s],
+               names.branchUrlPart[b], "\">", names.stemName[s], names.branchName[b], "</a></td><td class=\"senjitsu\">");
+  scratch.clear();
+  appendSenjitsuText(scratch, day.senjitsu, true);
+  appendQuotedLinks(page, scratch);
+  page += "</td></tr>\n";
+}
+
 }  // namespace
 
 std::string neighbourPageHref(double enteredYear, int step) {
@@ -260,30 +269,28 @@ std::string neighbourPageHref(double enteredYear, int step) {
 }
 
 std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
-  std::string body = yearNavigation(year.enteredYear) + yearHeader(year, names) + "<table class=\"calendar\">\n" +
-                     columnHeader(year);
-  body.reserve(body.size() + 1400 * year.days.size());
-  const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
-  int month = 0;
-  for (const CalendarDay& day : year.days) {
-    if (day.month != month) {
-      if (month != 0) body += "</tbody>\n";
-      month = day.month;
-      body += monthOpening(month);
-    }
-    appendRow(body, names, yearCell, day);
-  }
-  if (month != 0) body += "</tbody>\n";
-  body += "</table>\n";
   // The whole page in one buffer: the head, the body with its links quoted, the end.
   std::string page;
-  page.reserve(body.size() + body.size() / 8 + 8192);
+  page.reserve(16384 + 768 * year.days.size());
   appendPieces(page,
                "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
                "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>",
                title(year), "</title>\n<style>", pageStyle(), "</style>\n</head>\n<body>\n");
-  appendQuotedLinks(page, body);
-  page += "</body>\n</html>\n";
+  appendQuotedLinks(page, yearNavigation(year.enteredYear) + yearHeader(year, names) + "<table class=\"calendar\">\n" +
+                              columnHeader(year));
+  const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
+  std::string scratch;
+  int month = 0;
+  for (const CalendarDay& day : year.days) {
+    if (day.month != month) {
+      if (month != 0) page += "</tbody>\n";
+      month = day.month;
+      page += monthOpening(month);
+    }
+    appendRow(page, scratch, names, yearCell, day);
+  }
+  if (month != 0) page += "</tbody>\n";
+  page += "</table>\n</body>\n</html>\n";
   return page;
 }
 
