@@ -167,10 +167,6 @@ class DayWalk {
   double previous_ = 0;
 };
 
-}  // namespace
-
-namespace {
-
 // The month starts of a common and of a leap Julian year, made once.
 const std::array<MonthStarts, 2>& julianMonthStarts() {
   static const std::array<MonthStarts, 2> Starts = [] {

@@ -50,13 +50,15 @@ struct ProvisionalNames {
 
 // The new moons of the three years by day.
 using TrioMoonDays = std::array<NewMoonDays, 3>;
-TrioMoonDays moonDaysOf(const SkyTrio& skies) { return {NewMoonDays(skies[0]), NewMoonDays(skies[1]), NewMoonDays(skies[2])}; }
+TrioMoonDays moonDaysOf(const SkyTrio& skies) {
+  return {NewMoonDays(skies[0]), NewMoonDays(skies[1]), NewMoonDays(skies[2])};
+}
 
 // Walking backwards through the three years, every new-moon day takes a
 // provisional month number from the first 中気 on or after it; a month without a
-// 中気 inherits its successor's number and is marked leap (a leap month's
-// predecessor never repeats it). The new moon that opens the 冬至 month is noted
-// as an anchor.
+// 中気 inherits its successor's number and is marked leap (the month before a
+// leap month is never marked leap itself). The new moon that opens the 冬至 month
+// is noted as an anchor.
 ProvisionalNames nameBackwards(const SkyTrio& skies, const TrioMoonDays& moons) {
   ProvisionalNames names;
   int termCursor = skies[2].nextTerm;
@@ -195,7 +197,7 @@ LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
   namedOn.fill(-1);
   int m = 0;
   for (const NewMoonAt moon : newMoonsInOrder(skies)) {
-    (void)months.at(static_cast<std::size_t>(m));
+    months.at(static_cast<std::size_t>(m));  // a list shorter than the new moons ends the run
     namedOn(moon.slot, moon.day) = m++;
   }
 
