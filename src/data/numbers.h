@@ -70,7 +70,8 @@ class DecimalText {
  public:
   explicit DecimalText(double x);
   // A whole number gives the text its double gives, made directly.
-  explicit DecimalText(int n) : size_(static_cast<std::size_t>(std::to_chars(buffer_, buffer_ + sizeof buffer_, n).ptr - buffer_)) {}
+  explicit DecimalText(int n)
+      : size_(static_cast<std::size_t>(std::to_chars(buffer_, buffer_ + sizeof buffer_, n).ptr - buffer_)) {}
   operator std::string_view() const { return {buffer_, size_}; }
 
  private:
