@@ -291,6 +291,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   FileBatch* const staging = options.open ? nullptr : &batch;
   SkyCache skies;
   RunContext context{surface, launcher};
+  // Without --transcript the window's lines go nowhere: they are not drawn.
+  context.drawWindow = options.transcript;
   context.fileBatch = staging;
   context.skyCache = &skies;
   DataExport dataExport(data, {options.format == "json" ? DataFormat::Json : DataFormat::Ics, include,

@@ -80,9 +80,11 @@ RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, doub
   const ComputedCalendar computed = computeCalendar(enteredYear, basis, data, context.skyCache);
   // The window shows the three years' headers, the notice and the summary, in
   // this order, before the file is written.
-  drawYearHeaders(context.surface, data, enteredYear, computed.skies);
-  printNotice(context.surface);
-  drawSummary(context.surface, data.names, computed.skies, computed.lunar);
+  if (context.drawWindow) {
+    drawYearHeaders(context.surface, data, enteredYear, computed.skies);
+    printNotice(context.surface);
+    drawSummary(context.surface, data.names, computed.skies, computed.lunar);
+  }
   RunReport report = context.deliver ? context.deliver(computed.year)
                                      : writeCalendar(data, settings, computed.year, context.launcher, context.fileBatch);
   resyncFormat(data.names, settings, comboText);
@@ -112,7 +114,7 @@ void redrawWindow(Surface& surface) {
 RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const RunInputs& inputs,
                         std::string& comboText, RunContext& context) {
   Surface& surface = context.surface;
-  redrawWindow(surface);
+  if (context.drawWindow) redrawWindow(surface);
   // A year text that is no number is refused before anything changes.
   const std::optional<double> entered = parseYearText(inputs.yearText);
   if (!entered) {

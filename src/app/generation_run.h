@@ -31,6 +31,9 @@ struct RunContext {
   // Set: the skies of recent years are kept here for the next runs (a batch of
   // consecutive years over the same reference data).
   SkyCache* skyCache = nullptr;
+  // Unset: nothing is drawn on the surface but the refusals (the command line
+  // without --transcript, whose window nobody sees); the files are the same.
+  bool drawWindow = true;
 };
 
 // What a window or the command line keeps from run to run.

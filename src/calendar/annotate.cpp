@@ -6,6 +6,7 @@
 #include "astro/day_count.h"
 #include "calendar/eras.h"
 #include "calendar/holidays.h"
+#include "calendar/new_moon_days.h"
 #include "calendar/selected_days.h"
 #include "data/historical_months.h"
 #include "data/numbers.h"
@@ -32,18 +33,22 @@ class ZassetsuWalk {
         autumnEquinox_(sky.termDay[Shubun]),
         springStart_(sky.termDay[Risshun]),
         autumnStart_(sky.termDay[Risshu]),
+        reckonedDoyoStart_(springEquinox_ + TropicalYear * 117 / 360),
         nyubaiDay_(sky.nyubaiDay),
         hangeshoDay_(sky.hangeshoDay),
         marks_(static_cast<std::size_t>(sky.lastDay) + 1) {}
 
-  // The checks for day d, in the order their marks follow each other.
+  // The checks for day d, in the order their marks follow each other. The day
+  // number is needed on few days: it is made only for them.
   void markDay(int d) {
-    const MonthDay date = monthDayOf(d, monthStart_);
-    const double dayNumber = epochDays(sky_.year, date.month, date.day, monthStart_);
+    auto dayNumber = [&] {
+      const MonthDay date = monthDayOf(d, monthStart_);
+      return epochDays(sky_.year, date.month, date.day, monthStart_);
+    };
     const int S = springStart_;
     if (d == S - 1) append(d, Zassetsu::Setsubun);
     markHigan(d, springEquinox_);
-    if (d == springEquinox_) markShanichi(d, dayNumber, Zassetsu::SpringShanichi);
+    if (d == springEquinox_) markShanichi(d, dayNumber(), Zassetsu::SpringShanichi);
     if (d == S + 87) append(d, Zassetsu::Hachijuhachiya);
     if (d == nyubaiDay_) {
       append(d, Zassetsu::Nyubai);
@@ -53,15 +58,15 @@ class ZassetsuWalk {
       append(d, Zassetsu::Hangesho);
       hangeshoDay_ = 0;
     }
-    if (inSummerDoyo(d) && daySexagenary(dayNumber).branch == Ushi) append(d, Zassetsu::DoyoUshi);
+    if (inSummerDoyo(d) && daySexagenary(dayNumber()).branch == Ushi) append(d, Zassetsu::DoyoUshi);
     if (d >= 1) {
       const LunarDay& lunar = lunar_.days[d];
-      if (lunar.month == LunarMonth{8, false} && lunar.day == 1) append(d, Zassetsu::Hassaku);
+      if (lunar.day == 1 && lunar.month == LunarMonth{8, false}) append(d, Zassetsu::Hassaku);
     }
     if (d == S + 209) append(d, Zassetsu::Nihyakutoka);
     if (d == S + 219) append(d, Zassetsu::Nihyakuhatsuka);
     markHigan(d, autumnEquinox_);
-    if (d == autumnEquinox_) markShanichi(d, dayNumber, Zassetsu::AutumnShanichi);
+    if (d == autumnEquinox_) markShanichi(d, dayNumber(), Zassetsu::AutumnShanichi);
   }
 
   std::vector<std::vector<Zassetsu>> take() { return std::move(marks_); }
@@ -69,6 +74,7 @@ class ZassetsuWalk {
  private:
   // The 彼岸 week: three days either side of the equinox.
   void markHigan(int d, int equinox) {
+    if (d < equinox - 3 || d > equinox + 3) return;
     if (d == equinox - 3) append(d, Zassetsu::HiganStart);
     for (int offset = -2; offset <= 2; ++offset)
       if (d == equinox + offset) append(d, Zassetsu::HiganWeek);
@@ -80,7 +86,7 @@ class ZassetsuWalk {
   // of a year after 春分 and counts 立秋 itself in, as its files always have.
   bool inSummerDoyo(int d) const {
     const int start = sky_.doyoStartDay[SummerDoyo];
-    if (start == 0) return d >= springEquinox_ + TropicalYear * 117 / 360 && d <= autumnStart_;
+    if (start == 0) return d >= reckonedDoyoStart_ && d <= autumnStart_;
     return d >= start && d < autumnStart_;
   }
 
@@ -103,26 +109,90 @@ class ZassetsuWalk {
   const int autumnEquinox_;
   const int springStart_;
   const int autumnStart_;
+  const double reckonedDoyoStart_;  // 117/360 of a year after 春分
   int nyubaiDay_;
   int hangeshoDay_;
   std::vector<std::vector<Zassetsu>> marks_;
 };
 
-}  // namespace
+// The dates, weekday and sign of one day after another of a year. Each is
+// computed in full on the first day and where a step could leave its month or its
+// cycle; in between it moves on by one day, which gives what the full computation
+// gives (the day numbers are whole, so the cycles advance by one each day).
+class DayWalk {
+ public:
+  DayWalk(double daysBefore, const MonthStarts& monthStart) : daysBefore_(daysBefore), monthStart_(monthStart) {}
 
-JulianDate julianDateOf(double daysBeforeYear, int d) {
-  // Day R of the Julian era, 1 January of Julian year 1 being day 1.
-  const double r = daysBeforeYear + d + 2;
-  const double year = Int(r / DaysPerJulianYear) + 1;
-  const int leap = static_cast<int>(Int(Int(year / 4) + 1 - year / 4));
-  // The month starts of a common and of a leap Julian year, made once.
+  MonthDay date{0, 0};
+  JulianDate julian{};
+  int weekday = 0;
+  Sexagenary sexagenary{};
+
+  // The Gregorian and Julian dates of day d, the day after the last one stepped to.
+  void step(int d) {
+    if (d > 1 && date.day < monthLength_) {
+      ++date.day;
+    } else {
+      date = monthDayOf(d, monthStart_);
+      monthLength_ = monthStart_[date.month + 1] - monthStart_[date.month];
+    }
+    if (d > 1 && julian.day < julianMonthLength_) {
+      ++julian.day;
+    } else {
+      julian = julianDateOf(daysBefore_, d);
+      julianMonthLength_ = julianMonthLength(julian.year, julian.month);
+    }
+  }
+
+  // The weekday and the sign of the day numbered `dayNumber`.
+  void cycles(double dayNumber) {
+    // A whole day number plus one is whole again.
+    if (whole_ && dayNumber == previous_ + 1) {
+      weekday = (weekday + 1) % 7;
+      sexagenary = {sexagenary.stem % 10 + 1, sexagenary.branch % 12 + 1};
+    } else {
+      weekday = weekdayIndex(dayNumber);
+      sexagenary = daySexagenary(dayNumber);
+      whole_ = dayNumber == std::floor(dayNumber);
+    }
+    previous_ = dayNumber;
+  }
+
+ private:
+  const double daysBefore_;
+  const MonthStarts& monthStart_;
+  int monthLength_ = 0;
+  int julianMonthLength_ = 0;
+  bool whole_ = false;  // the day number stepped to last is whole (none yet: false)
+  double previous_ = 0;
+};
+
+// The month starts of a common and of a leap Julian year, made once.
+const std::array<MonthStarts, 2>& julianMonthStarts() {
   static const std::array<MonthStarts, 2> Starts = [] {
     std::array<MonthStarts, 2> starts{MonthStarts{"julianMonthStart"}, MonthStarts{"julianMonthStart"}};
     for (int l = 0; l <= 1; ++l) fillMonthStarts(starts[static_cast<std::size_t>(l)], l);
     return starts;
   }();
+  return Starts;
+}
+
+int julianLeap(double year) { return static_cast<int>(Int(Int(year / 4) + 1 - year / 4)); }
+
+}  // namespace
+
+int julianMonthLength(double year, int month) {
+  const MonthStarts& starts = julianMonthStarts().at(static_cast<std::size_t>(julianLeap(year)));
+  return starts[month + 1] - starts[month];
+}
+
+JulianDate julianDateOf(double daysBeforeYear, int d) {
+  // Day R of the Julian era, 1 January of Julian year 1 being day 1.
+  const double r = daysBeforeYear + d + 2;
+  const double year = Int(r / DaysPerJulianYear) + 1;
+  const int leap = julianLeap(year);
   const double dayOfYear = r - Int((year - 1) * DaysPerJulianYear);
-  const MonthDay md = monthDayOf(static_cast<int>(dayOfYear), Starts.at(static_cast<std::size_t>(leap)));
+  const MonthDay md = monthDayOf(static_cast<int>(dayOfYear), julianMonthStarts().at(static_cast<std::size_t>(leap)));
   // Deliberate and kept: on 31 December of a Julian leap year the year estimate
   // is one too high and the day of that year comes out 0; the date is mended here
   // rather than by a different estimate, which would move other days.
@@ -164,18 +234,21 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   EarlyTerms earlyTerms;
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;
 
+  const NewMoonDays moons(sky);
   SolarMonth solarMonth;
+  DayWalk walk(daysBefore, monthStart);
   year.days.reserve(static_cast<std::size_t>(sky.lastDay));
   for (int d = 1; d <= sky.lastDay; ++d) {
-    CalendarDay day;
+    CalendarDay& day = year.days.emplace_back();
     day.dayOfYear = d;
-    const MonthDay md = monthDayOf(d, monthStart);
-    day.month = md.month;
-    day.day = md.day;
+    walk.step(d);
+    day.month = walk.date.month;
+    day.day = walk.date.day;
     day.epochDays = daysBefore + monthStart[day.month] + day.day - 1 - EpochOffset;
-    day.weekday = weekdayIndex(day.epochDays);
+    walk.cycles(day.epochDays);
+    day.weekday = walk.weekday;
     day.gregorian = isGregorianDay(sky.year, day.month, day.day);
-    day.julian = julianDateOf(daysBefore, d);
+    day.julian = walk.julian;
     const int term = sky.termOnDay[d];
     if (term >= 0) {
       day.term = term;
@@ -184,7 +257,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
     day.zassetsu = std::move(zassetsu.at(static_cast<std::size_t>(d)));
     day.holiday = holidays.at(static_cast<std::size_t>(d));
     day.festival = festivalOn(day.month, day.day);
-    day.sexagenary = daySexagenary(day.epochDays);
+    day.sexagenary = walk.sexagenary;
     const LunarDay& old = lunarYear.days[d];
     day.lunarMonth = old.month;
     day.lunarDay = old.day;
@@ -192,13 +265,10 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
     const int monthNumber = old.month.number.value_or(0);
     day.senjitsu = senjitsuOf(data.names, solarMonth, earlyTerms, term, day.sexagenary, monthNumber, day.lunarDay);
     day.rokuyo = static_cast<int>(Mod(day.lunarDay + 5 + data.names.rokuyoMonthOffset[monthNumber], 6) + 1);
-    for (const NewMoon& moon : sky.newMoons) {
-      if (moon.day == d) {
-        day.newMoon = true;
-        day.newMoonInstant = moon.instant;
-      }
+    if (const NewMoon* moon = moons.on(d)) {
+      day.newMoon = true;
+      day.newMoonInstant = moon->instant;
     }
-    year.days.push_back(std::move(day));
   }
   return year;
 }

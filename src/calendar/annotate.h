@@ -11,6 +11,8 @@ namespace ventorel {
 // The Julian date of day d (1 = 1 January) of the Gregorian year that starts
 // `daysBeforeYear` days after 1 January of year 1.
 JulianDate julianDateOf(double daysBeforeYear, int d);
+// The days of a month of a Julian year.
+int julianMonthLength(double year, int month);
 
 // True for the days the calendar shows in the Gregorian calendar: from 1582-10-15 on.
 bool isGregorianDay(double year, int month, int day);

@@ -5,6 +5,7 @@
 #include "astro/day_count.h"
 #include "calendar/lunar_days.h"
 #include "calendar/lunation_rule.h"
+#include "calendar/new_moon_days.h"
 #include "data/numbers.h"
 #include "data/text.h"
 
@@ -40,39 +41,47 @@ std::string monthText(double number) { return std::to_string(static_cast<long lo
 // The number a month text starts with ("11月" -> 11; "閏5月" and "" -> 0).
 double monthValue(const std::string& text) { return numericValue(text); }
 
-// The names the marks give each new moon, before the list is numbered.
+// The marks each new moon gets before the list is numbered, by (slot, day): 1
+// where the month is a leap month, 1 where the 冬至 month opens (an anchor).
 struct ProvisionalNames {
-  Table2D<std::string, 3, DaysPerSlot> name{"dayLunarMonth"};   // (slot, day)
-  Table2D<std::string, 3, DaysPerSlot> anchor{"dayLunarNote"};
+  Table2D<int, 3, DaysPerSlot> leap{"dayLunarMonth"};
+  Table2D<int, 3, DaysPerSlot> anchor{"dayLunarNote"};
 };
 
+// The new moons of the three years by day.
+using TrioMoonDays = std::array<NewMoonDays, 3>;
+TrioMoonDays moonDaysOf(const SkyTrio& skies) {
+  return {NewMoonDays(skies[0]), NewMoonDays(skies[1]), NewMoonDays(skies[2])};
+}
+
 // Walking backwards through the three years, every new-moon day takes a
-// provisional name from the first 中気 on or after it; a month without a 中気
-// inherits its successor's name and is marked leap. The new moon that opens the
-// 冬至 month is noted as an anchor.
-ProvisionalNames nameBackwards(const SkyTrio& skies) {
-  static const char* const MonthNames[13] = {"",   "1月", "2月", "3月", "4月",  "5月", "6月",
-                                             "7月", "8月", "9月", "10月", "11月", "12月"};
+// provisional month number from the first 中気 on or after it; a month without a
+// 中気 inherits its successor's number and is marked leap (the month before a
+// leap month is never marked leap itself). The new moon that opens the 冬至 month
+// is noted as an anchor.
+ProvisionalNames nameBackwards(const SkyTrio& skies, const TrioMoonDays& moons) {
   ProvisionalNames names;
   int termCursor = skies[2].nextTerm;
-  std::string prevMonthName;
+  int previousNumber = 0;  // none yet
+  bool previousLeap = false;
   bool solsticeSeen = false;
   for (int slot = 2; slot >= 0; --slot) {
     const YearSky& sky = skies[static_cast<std::size_t>(slot)];
+    const NewMoonDays& moonDays = moons[static_cast<std::size_t>(slot)];
     for (int d = sky.lastDay; d >= 1; --d) {
       const int k = sky.termOnDay[d];
       if (k >= 0 && k % 2 == 0) {
         termCursor = k;
         if (k == WinterSolstice) solsticeSeen = true;
       }
-      if (sky.isNewMoonDay(d)) {
+      if (moonDays.isNewMoonDay(d)) {
         const int n = static_cast<int>(Mod(Int((termCursor + 2) / 2.0), 12)) + 1;
-        std::string name = MonthNames[n];
-        if (name == prevMonthName) name = Leap + name;
-        prevMonthName = name;
-        names.name(slot, d) += name;
+        const bool leap = !previousLeap && n == previousNumber;
+        previousNumber = n;
+        previousLeap = leap;
+        names.leap(slot, d) = leap ? 1 : 0;
         if (solsticeSeen) {
-          names.anchor(slot, d) += AnchorName;
+          names.anchor(slot, d) = 1;
           solsticeSeen = false;
         }
       }
@@ -86,8 +95,8 @@ ProvisionalNames nameBackwards(const SkyTrio& skies) {
 int listMonths(const SkyTrio& skies, const ProvisionalNames& names, MonthList& seq) {
   int monthCount = 0;
   for (const NewMoonAt moon : newMoonsInOrder(skies)) {
-    std::string entry = names.anchor(moon.slot, moon.day);
-    if (startsWith(names.name(moon.slot, moon.day), Leap)) entry = Leap;
+    std::string entry = names.anchor(moon.slot, moon.day) ? AnchorName : std::string();
+    if (names.leap(moon.slot, moon.day)) entry = Leap;
     seq[++monthCount] = entry;
   }
   return monthCount;
@@ -161,31 +170,46 @@ std::string monthName(const LunarMonth& month) {
   return (month.leap ? Leap : std::string()) + (month.number ? monthText(*month.number) : std::string());
 }
 
-std::vector<std::string> monthsFromMarks(const SkyTrio& skies) {
-  const ProvisionalNames names = nameBackwards(skies);
+namespace {
+
+std::vector<std::string> monthsFromMarks(const SkyTrio& skies, const TrioMoonDays& moons) {
+  const ProvisionalNames names = nameBackwards(skies, moons);
   MonthList seq{"lunarMonthSeq"};
   const int monthCount = listMonths(skies, names, seq);
   numberMonthList(seq, monthCount);
   std::vector<std::string> months;
+  months.reserve(static_cast<std::size_t>(monthCount) + 2);
   for (int m = 1; m <= monthCount; ++m) months.push_back(seq[m]);
   return months;
 }
 
+}  // namespace
+
+std::vector<std::string> monthsFromMarks(const SkyTrio& skies) { return monthsFromMarks(skies, moonDaysOf(skies)); }
+
 LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
-  std::vector<std::string> months = monthsFromMarks(skies);
+  const TrioMoonDays moonDays = moonDaysOf(skies);
+  std::vector<std::string> months = monthsFromMarks(skies, moonDays);
   mendMonthsAgainstRule(skies, months);
 
-  // The final names on the new-moon days.
-  Table2D<std::string, 3, DaysPerSlot> namedOn{"dayLunarMonth"};
-  std::size_t m = 0;
-  for (const NewMoonAt moon : newMoonsInOrder(skies)) namedOn(moon.slot, moon.day) = months.at(m++);
+  // The final names on the new-moon days, as indexes into `months`; -1 for none.
+  Table2D<int, 3, DaysPerSlot> namedOn{"dayLunarMonth"};
+  namedOn.fill(-1);
+  int m = 0;
+  for (const NewMoonAt moon : newMoonsInOrder(skies)) {
+    months.at(static_cast<std::size_t>(m));  // a list shorter than the new moons ends the run
+    namedOn(moon.slot, moon.day) = m++;
+  }
 
   // The winter of 1984/85 has two months without a 中気; its first two
   // months of 1985 are set to the calendar as published.
   if (enteredYear == 1985) {
     const std::vector<NewMoon>& moons = skies[1].newMoons;
-    if (moons.size() >= 1) namedOn(1, moons[0].day) = "12月";
-    if (moons.size() >= 2) namedOn(1, moons[1].day) = "1月";
+    const int published = static_cast<int>(months.size());
+    months.push_back("12月");
+    months.push_back("1月");
+    if (moons.size() >= 1) namedOn(1, moons[0].day) = published;
+    if (moons.size() >= 2) namedOn(1, moons[1].day) = published + 1;
   }
 
   LunarDays lunar;
@@ -198,15 +222,17 @@ LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
     LunarYear& year = lunar.years[static_cast<std::size_t>(slot)];
     year.year = sky.year;
     year.lastDay = sky.lastDay;
+    const NewMoonDays& moons = moonDays[static_cast<std::size_t>(slot)];
     for (int d = 1; d <= sky.lastDay; ++d) {
-      int age = sky.moonAgeOn(d);
+      int age = moons.moonAgeOn(d);
       // Days before a year's first new moon continue the previous year's month.
       if (slot > 0 && age == 0) age = d == 1 ? skies[static_cast<std::size_t>(slot - 1)].yearEndMoonAge + 1 : previousAge + 1;
       LunarDay& day = year.days[d];
       day.moonAge = age;
-      const std::string& named = namedOn(slot, d);
-      day.monthStartsHere = !named.empty();
-      if (!named.empty()) carriedMonth = parseMonthName(named);
+      const int named = namedOn(slot, d);
+      const bool hasName = named >= 0 && !months[static_cast<std::size_t>(named)].empty();
+      day.monthStartsHere = hasName;
+      if (hasName) carriedMonth = parseMonthName(months[static_cast<std::size_t>(named)]);
       day.month = carriedMonth;
       if (age != 0) {
         carriedDay = age;

@@ -74,7 +74,8 @@ int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<std::string>& months
     lunations[i].end = i + 1 < lunations.size() ? lunations[i + 1].start - 1 : lastDay;
 
   // Each term belongs to the lunation running on its day (a term on a new-moon
-  // day to the lunation that begins there).
+  // day to the lunation that begins there). The lunations follow each other
+  // without a gap or an overlap, so one at most runs on a day.
   for (int slot = 0; slot <= 2; ++slot) {
     const YearSky& sky = skies[static_cast<std::size_t>(slot)];
     for (int d = 1; d <= length[slot]; ++d) {
@@ -85,6 +86,7 @@ int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<std::string>& months
         if (lunation.start <= t && t <= lunation.end) {
           if (k % 2 == 0) lunation.hasMidTerm = true;
           if (k == WinterSolstice) lunation.isAnchor = true;
+          break;
         }
       }
     }

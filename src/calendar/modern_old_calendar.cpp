@@ -30,6 +30,16 @@ LunarDays modernOldCalendar(const SkyTrio& skies, const YearSky& before, const Y
     throw std::runtime_error("old calendar: the new moons and 中気 around year " + std::to_string(skies[1].year) +
                              " break the month rule");
 
+  // The days come in order: the month of each is found by moving on from the
+  // month of the day before, as lunarDateOf would find it by a search.
+  std::size_t at = 0;
+  auto dateOf = [&](std::int64_t day) -> std::optional<LunarDate> {
+    if (months->empty() || day < months->front().firstDay || day >= newMoonDays.back()) return std::nullopt;
+    if (day < (*months)[at].firstDay) at = 0;
+    while (at + 1 < months->size() && (*months)[at + 1].firstDay <= day) ++at;
+    const LunarMonthStart& month = (*months)[at];
+    return LunarDate{month.number, month.leap, static_cast<int>(day - month.firstDay + 1)};
+  };
   LunarDays lunar;
   for (std::size_t slot = 0; slot < 3; ++slot) {
     const YearSky& sky = skies[slot];
@@ -38,7 +48,7 @@ LunarDays modernOldCalendar(const SkyTrio& skies, const YearSky& before, const Y
     year.lastDay = sky.lastDay;
     const std::int64_t first = firstDayOf(sky) - 1;
     for (int d = 1; d <= sky.lastDay; ++d) {
-      const auto date = lunarDateOf(*months, newMoonDays.back(), first + d);
+      const auto date = dateOf(first + d);
       if (!date) throw std::runtime_error("old calendar: no lunar month for day " + std::to_string(d));
       LunarDay& day = year.days[d];
       day.month = LunarMonth{date->month, date->leap};

@@ -1,5 +1,8 @@
 #include "calendar/selected_days.h"
 
+#include <array>
+#include <cstddef>
+
 #include "data/numbers.h"
 
 namespace ventorel {
@@ -32,7 +35,19 @@ constexpr Sexagenary TenshaDays[4] = {{5, 3}, {1, 7}, {5, 9}, {1, 1}};
 
 }  // namespace
 
+// The festival of each month 1..12 and day 1..31, the first of the list on its date.
+constexpr auto FestivalOnDate = [] {
+  std::array<std::array<Festival, 32>, 13> onDate{};
+  for (const FestivalDate& date : Festivals) {
+    Festival& festival = onDate[static_cast<std::size_t>(date.month)][static_cast<std::size_t>(date.day)];
+    if (festival == Festival::None) festival = date.festival;
+  }
+  return onDate;
+}();
+
 Festival festivalOn(int m, int dd) {
+  if (m >= 1 && m <= 12 && dd >= 1 && dd <= 31)
+    return FestivalOnDate.at(static_cast<std::size_t>(m)).at(static_cast<std::size_t>(dd));
   for (const FestivalDate& date : Festivals)
     if (date.month == m && date.day == dd) return date.festival;
   return Festival::None;

@@ -110,12 +110,19 @@ std::optional<HistoricalDay> historicalDay(std::int64_t jdn) {
 std::vector<std::optional<HistoricalDay>> historicalDays(std::int64_t firstJdn, int count) {
   std::vector<std::optional<HistoricalDay>> days(static_cast<std::size_t>(std::max(count, 0)));
   std::optional<Cursor> c;
+  HistoricalMonth month{};  // the month of the cursor, read from the table when the cursor moves
   for (std::size_t k = 0; k < days.size(); ++k) {
     const std::int64_t jdn = firstJdn + static_cast<std::int64_t>(k);
     if (!inTable(jdn)) continue;
-    if (!c) c = locate(jdn);
-    while (jdn >= c->start + c->days) c = next(*c);
-    days[k] = dayAt(*c, jdn);
+    if (!c) {
+      c = locate(jdn);
+      month = monthAt(*c);
+    }
+    while (jdn >= c->start + c->days) {
+      c = next(*c);
+      month = monthAt(*c);
+    }
+    days[k] = HistoricalDay{month.year, month.month, month.leap, static_cast<int>(jdn - c->start) + 1, month.days};
   }
   return days;
 }

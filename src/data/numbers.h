@@ -5,6 +5,7 @@
 // or a new moon. They live here, once, and every phase uses them.
 #pragma once
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -68,6 +69,9 @@ std::string plainDecimal(double x);
 class DecimalText {
  public:
   explicit DecimalText(double x);
+  // A whole number gives the text its double gives, made directly.
+  explicit DecimalText(int n)
+      : size_(static_cast<std::size_t>(std::to_chars(buffer_, buffer_ + sizeof buffer_, n).ptr - buffer_)) {}
   operator std::string_view() const { return {buffer_, size_}; }
 
  private:

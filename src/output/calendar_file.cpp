@@ -1,5 +1,7 @@
 #include "output/calendar_file.h"
 
+#include <string_view>
+
 #include "data/numbers.h"
 #include "platform/file_io.h"
 
@@ -19,11 +21,27 @@ std::string writeFailedMessage(const std::string& path, const std::string& error
   return "カレンダーのファイル「" + path + "」を書き込めませんでした（" + error + "）。前からあるファイルは変更されていません。";
 }
 
-WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch) {
-  const std::string bytes = byteOrderMark ? Utf8ByteOrderMark + text : text;
+namespace {
+
+WriteResult writeBytes(const std::string& path, std::string_view bytes, FileBatch* batch) {
   std::string error;
   if (batch ? batch->stage(path, bytes, error) : writeFileAtomically(path, bytes, error)) return {};
   return {false, writeFailedMessage(path, error)};
+}
+
+}  // namespace
+
+WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch) {
+  if (!byteOrderMark) return writeBytes(path, text, batch);
+  std::string bytes;
+  bytes.reserve(3 + text.size());
+  bytes.append(Utf8ByteOrderMark).append(text);
+  return writeBytes(path, bytes, batch);
+}
+
+WriteResult writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark, FileBatch* batch) {
+  if (byteOrderMark) text.insert(0, Utf8ByteOrderMark);
+  return writeBytes(path, text, batch);
 }
 
 }  // namespace ventorel

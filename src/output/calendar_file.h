@@ -18,8 +18,11 @@ struct WriteResult {
 // Writes the text as UTF-8 with a byte-order mark (unless told not to: JSON and
 // iCalendar readers take none) through a temporary file that replaces the old one
 // only when complete: at once, or, given a batch, when the batch is committed. A
-// failure's message names the file and the reason.
+// failure's message names the file and the reason. A text handed over is written
+// without being copied.
 WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark = true,
+                              FileBatch* batch = nullptr);
+WriteResult writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark = true,
                               FileBatch* batch = nullptr);
 
 // What the user is told when the file at `path` could not be written.

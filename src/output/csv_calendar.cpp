@@ -1,5 +1,7 @@
 #include "output/csv_calendar.h"
 
+#include <array>
+
 #include "data/numbers.h"
 #include "calendar/lunar_days.h"
 #include "output/day_texts.h"
@@ -17,25 +19,81 @@ void appendLine(std::string& text, std::string_view field) {
   text += "\r\n";
 }
 
-// A day's record: every field quoted, separated by commas, ended by CR LF. The
-// text a data file gives (the holiday's name, also made formula-safe) and the
-// notes are escaped; the other pieces are numbers and built-in names, which hold
-// no double quote.
-void appendDay(std::string& text, const BuiltinTables& names, std::string_view yearText, const CalendarDay& day) {
-  appendPieces(text, "\"", yearText, "年  \",\"", DecimalText(day.month), "月\",\"", DecimalText(day.day), "日\",\"(",
-               names.weekdayName(0, day.weekday), ")\",\"");
-  if (day.gregorian)
-    appendCsvEscaped(text, spreadsheetText(holidayText(day.holiday, false)));
-  else
-    appendPieces(text, "JC", DecimalText(day.julian.month), "月", DecimalText(day.julian.day), "日");
-  text += "\",\"";
-  appendCsvEscaped(text, dayNote(names, day, false));
-  appendPieces(text, "\",\"", names.rokuyoName[day.rokuyo], "\",\"旧暦", monthName(day.lunarMonth), "\",\"",
-               DecimalText(day.lunarDay), "日\",\"", names.stemName[day.sexagenary.stem],
-               names.branchName[day.sexagenary.branch], "\",\"");
-  appendCsvEscaped(text, senjitsuText(day.senjitsu, false));
-  text += "\"\r\n";
-}
+// The pieces of the day records that recur, each with the separators that follow
+// it, made the first time a file needs them: a day's record is then a dozen
+// appends. A value outside a table's usual range is written piece by piece.
+class RecordPieces {
+ public:
+  RecordPieces(const BuiltinTables& names, std::string_view yearText) : names_(names) {
+    appendPieces(start_, "\"", yearText, "年  \",\"");
+  }
+
+  void appendDay(std::string& text, std::string& scratch, const CalendarDay& day) {
+    appendCached(text, month_, day.month,
+                 [&](std::string& out) { appendPieces(out, start_, DecimalText(day.month), "月\",\""); });
+    appendCached(text, day_, day.day, [&](std::string& out) { appendPieces(out, DecimalText(day.day), "日\",\"("); });
+    appendCached(text, weekday_, day.weekday,
+                 [&](std::string& out) { appendPieces(out, names_.weekdayName(0, day.weekday), ")\",\""); });
+    if (!day.gregorian)
+      appendPieces(text, "JC", DecimalText(day.julian.month), "月", DecimalText(day.julian.day), "日");
+    else if (day.holiday)
+      appendCsvEscaped(text, spreadsheetText(holidayText(day.holiday, false)));
+    scratch.clear();
+    appendDayNote(scratch, names_, day, false);
+    // Most days have no note: its empty field comes with the 六曜's piece.
+    const bool noNote = scratch.empty();
+    if (!noNote) {
+      text += "\",\"";
+      appendCsvEscaped(text, scratch);
+    }
+    appendCached(text, noNote ? rokuyoAfterEmptyNote_ : rokuyo_, day.rokuyo, [&](std::string& out) {
+      appendPieces(out, noNote ? "\",\"\",\"" : "\",\"", names_.rokuyoName[day.rokuyo], "\",\"旧暦");
+    });
+    const LunarMonth& month = day.lunarMonth;
+    const bool usual = month.number && *month.number >= 1 && *month.number <= 12;
+    appendCached(text, lunarMonth_, usual ? (month.leap ? 13 : 0) + *month.number : -1,
+                 [&](std::string& out) { appendPieces(out, monthName(month), "\",\""); });
+    appendCached(text, lunarDay_, day.lunarDay,
+                 [&](std::string& out) { appendPieces(out, DecimalText(day.lunarDay), "日\",\""); });
+    const Sexagenary sign = day.sexagenary;
+    const bool inTables = sign.stem >= 0 && sign.stem <= 10 && sign.branch >= 0 && sign.branch <= 12;
+    appendCached(text, sign_, inTables ? sign.stem * 13 + sign.branch : -1, [&](std::string& out) {
+      appendPieces(out, names_.stemName[sign.stem], names_.branchName[sign.branch], "\",\"");
+    });
+    const Senjitsu& senjitsu = day.senjitsu;
+    const int kinds = senjitsu.tensha | senjitsu.ichiryuManbai << 1 | senjitsu.fujoju << 2 | senjitsu.sanrinbo << 3;
+    appendCached(text, senjitsu_, kinds, [&](std::string& out) {
+      appendCsvEscaped(out, senjitsuText(senjitsu, false));
+      out += "\"\r\n";
+    });
+  }
+
+ private:
+  // Appends the piece of `index`, made by `make` into the cache the first time;
+  // an index outside the cache is made into the text directly.
+  template <std::size_t N, typename Make>
+  static void appendCached(std::string& text, std::array<std::string, N>& cache, int index, Make make) {
+    if (index < 0 || index >= static_cast<int>(N)) {
+      make(text);
+      return;
+    }
+    std::string& piece = cache[static_cast<std::size_t>(index)];
+    if (piece.empty()) make(piece);
+    text += piece;
+  }
+
+  const BuiltinTables& names_;
+  std::string start_;                     // the year field and the comma
+  std::array<std::string, 13> month_;     // the year field, "1月","
+  std::array<std::string, 32> day_;       // "1日","(
+  std::array<std::string, 7> weekday_;    // "日)","
+  std::array<std::string, 7> rokuyo_;     // ","先勝","旧暦
+  std::array<std::string, 7> rokuyoAfterEmptyNote_;  // ","","先勝","旧暦
+  std::array<std::string, 26> lunarMonth_;  // "5月","; from 13 the leap months
+  std::array<std::string, 31> lunarDay_;  // "1日","
+  std::array<std::string, 11 * 13> sign_;  // "甲子",": stem * 13 + branch
+  std::array<std::string, 16> senjitsu_;  // the 選日 and the record's end, by the four flags
+};
 
 }  // namespace
 
@@ -60,7 +118,14 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
     first = false;
   }
   text += "\r\n";
-  for (const CalendarDay& day : calendar.days) appendDay(text, names, yearText, day);
+  // A day's record: every field quoted, separated by commas, ended by CR LF. The
+  // text a data file gives (the holiday's name, also made formula-safe) and the
+  // notes are escaped; the other pieces are numbers and built-in names, which hold
+  // no double quote. `scratch` holds a note while it is escaped, so that no day
+  // allocates.
+  RecordPieces pieces(names, yearText);
+  std::string scratch;
+  for (const CalendarDay& day : calendar.days) pieces.appendDay(text, scratch, day);
   return text;
 }
 

@@ -78,36 +78,54 @@ constexpr struct {
     {"皇太子徳仁親王の結婚の儀", "結婚の儀"},
 };
 
-std::string item(const char* title, const char* target, bool html) {
-  if (!html) return std::string(title) + WideBlank;
-  return encodedLink(target, title, "</A>") + WideBlank;
-}
+// The 選日 in their two forms, in the order they are written: 天赦日, 一粒万倍日 and
+// 不成就日 followed by a wide blank, then 三隣亡.
+const Mark SenjitsuMarks[] = {
+    {encodedLink("%E5%A4%A9%E8%B5%A6%E6%97%A5", "天赦日", "</A>") + WideBlank, std::string("天赦日") + WideBlank},
+    {encodedLink("%E4%B8%80%E7%B2%92%E4%B8%87%E5%80%8D%E6%97%A5", "一粒万倍日", "</A>") + WideBlank,
+     std::string("一粒万倍日") + WideBlank},
+    {encodedLink("%E4%B8%8D%E6%88%90%E5%B0%B1%E6%97%A5", "不成就日", "</A>") + WideBlank,
+     std::string("不成就日") + WideBlank},
+    {encodedLink("%E4%B8%89%E9%9A%A3%E4%BA%A1", "さんりんぽう", "</A>"), "三りんぽう"},
+};
 
-std::string festivalText(Festival festival, bool html) {
-  if (festival == Festival::None) return {};
+void appendFestivalText(std::string& out, Festival festival, bool html) {
+  if (festival == Festival::None) return;
   const FestivalText& f = FestivalTexts[static_cast<int>(festival) - 1];
-  if (html) return std::string("(") + f.before + encodedLink(f.target, f.word) + f.after + ")";
-  return std::string("(") + f.before + f.word + f.after + ")";
+  out += '(';
+  out += f.before;
+  if (html) out += encodedLink(f.target, f.word);
+  else out += f.word;
+  out += f.after;
+  out += ')';
 }
 
 }  // namespace
 
-std::string dayNote(const BuiltinTables& names, const CalendarDay& day, bool html) {
-  std::string note;
-  if (day.term) note = names.solarTermName(html ? 0 : 1, *day.term);
+void appendDayNote(std::string& out, const BuiltinTables& names, const CalendarDay& day, bool html) {
+  if (day.term) out += names.solarTermName(html ? 0 : 1, *day.term);
   for (const Zassetsu mark : day.zassetsu) {
     const Mark& m = ZassetsuMarks[static_cast<int>(mark)];
-    note += html ? m.html : m.plain;
+    out += html ? m.html : m.plain;
   }
-  return note + festivalText(day.festival, html);
+  appendFestivalText(out, day.festival, html);
+}
+
+std::string dayNote(const BuiltinTables& names, const CalendarDay& day, bool html) {
+  std::string note;
+  appendDayNote(note, names, day, html);
+  return note;
+}
+
+void appendSenjitsuText(std::string& out, const Senjitsu& senjitsu, bool html) {
+  const bool kinds[] = {senjitsu.tensha, senjitsu.ichiryuManbai, senjitsu.fujoju, senjitsu.sanrinbo};
+  for (int i = 0; i < 4; ++i)
+    if (kinds[i]) out += html ? SenjitsuMarks[i].html : SenjitsuMarks[i].plain;
 }
 
 std::string senjitsuText(const Senjitsu& senjitsu, bool html) {
   std::string text;
-  if (senjitsu.tensha) text += item("天赦日", "%E5%A4%A9%E8%B5%A6%E6%97%A5", html);
-  if (senjitsu.ichiryuManbai) text += item("一粒万倍日", "%E4%B8%80%E7%B2%92%E4%B8%87%E5%80%8D%E6%97%A5", html);
-  if (senjitsu.fujoju) text += item("不成就日", "%E4%B8%8D%E6%88%90%E5%B0%B1%E6%97%A5", html);
-  if (senjitsu.sanrinbo) text += html ? encodedLink("%E4%B8%89%E9%9A%A3%E4%BA%A1", "さんりんぽう", "</A>") : "三りんぽう";
+  appendSenjitsuText(text, senjitsu, html);
   return text;
 }
 

@@ -13,11 +13,14 @@ namespace ventorel {
 // not reach, computed with the classic model instead; empty otherwise.
 std::string skyFallbackNote(const CalendarYear& year);
 
-// The term, the 雑節 and the festival of the day, one after the other.
+// The term, the 雑節 and the festival of the day, one after the other; the append
+// form adds them to `out`.
 std::string dayNote(const BuiltinTables& names, const CalendarDay& day, bool html);
+void appendDayNote(std::string& out, const BuiltinTables& names, const CalendarDay& day, bool html);
 
 // 天赦日, 一粒万倍日, 不成就日 (each followed by a wide blank), then 三隣亡.
 std::string senjitsuText(const Senjitsu& senjitsu, bool html);
+void appendSenjitsuText(std::string& out, const Senjitsu& senjitsu, bool html);
 
 // The holiday's name; on the page the article link for a known name, the name
 // with its markup characters escaped otherwise. Empty for none.

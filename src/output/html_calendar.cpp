@@ -65,13 +65,16 @@ void appendRow(std::string& page, const BuiltinTables& names, std::string_view y
                  holidayText(day.holiday, true), "</a></td><td>");
   }
   const DecimalText lunarDay(day.lunarDay);
-  appendPieces(page, dayNote(names, day, true), "</td><td>", names.rokuyoName[day.rokuyo], "</td><td>", LinkStart,
+  appendDayNote(page, names, day, true);
+  appendPieces(page, "</td><td>", names.rokuyoName[day.rokuyo], "</td><td>", LinkStart,
                "%E6%97%A7%E6%9A%A6", DecimalText(day.lunarMonth.number.value_or(0)), "%E6%9C%88", lunarDay,
                "%E6%97%A5>", "旧暦", monthName(day.lunarMonth), lunarDay, "日</a></td><td>");
   const int s = day.sexagenary.stem;
   const int b = day.sexagenary.branch;
   appendPieces(page, LinkStart, names.stemUrlPart[s], names.branchUrlPart[b], ">", names.stemName[s],
-               names.branchName[b], "</a></td><td>", senjitsuText(day.senjitsu, true), "</td></tr>");
+               names.branchName[b], "</a></td><td>");
+  appendSenjitsuText(page, day.senjitsu, true);
+  page += "</td></tr>";
 }
 
 }  // namespace

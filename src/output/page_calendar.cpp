@@ -1,7 +1,6 @@
 #include "output/page_calendar.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "calendar/eras.h"
 #include "calendar/lunar_days.h"
@@ -23,17 +22,26 @@ constexpr int Columns = 9;
 // other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
 void appendUrlEncoded(std::string& out, std::string_view text) {
   static constexpr char Hex[] = "0123456789ABCDEF";
+  // The text is encoded in pieces through a buffer, each appended at once.
+  char buffer[192];
+  std::size_t size = 0;
   for (const char c : text) {
+    if (size > sizeof buffer - 3) {
+      out.append(buffer, size);
+      size = 0;
+    }
     const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
                        c == '.' || c == '_' || c == '~';
     if (plain) {
-      out += c;
+      buffer[size++] = c;
     } else {
       const auto byte = static_cast<unsigned char>(c);
-      const char encoded[3] = {'%', Hex[byte >> 4], Hex[byte & 0x0F]};
-      out.append(encoded, 3);
+      buffer[size++] = '%';
+      buffer[size++] = Hex[byte >> 4];
+      buffer[size++] = Hex[byte & 0x0F];
     }
   }
+  out.append(buffer, size);
 }
 
 std::string urlEncode(std::string_view text) {
@@ -74,23 +82,31 @@ std::string title(const CalendarYear& year) {
   return text + "の暦 — Ventorel";
 }
 
-std::string twoDigits(int n) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", n);
-  return text;
+// A whole number as printf's "%0<width>d" writes it: zeros after the sign up to the width.
+void appendPadded(std::string& out, int n, int width) {
+  if (n >= 0) return appendZeroPadded(out, n, width);
+  out += '-';
+  appendZeroPadded(out, -static_cast<long long>(n), width - 1);
 }
 
 // " 2月4日 17:27", machine-readable where the year is one HTML can write.
 std::string instantHtml(const char* prefix, const JstMinute& t) {
-  const std::string shown =
-      prefix + std::to_string(t.month) + "月" + std::to_string(t.day) + "日 " + std::to_string(t.hour) + ":" +
-      twoDigits(t.minute);
-  if (t.year < 1 || t.year > 9999)
-    return " <span class=\"instant\">" + shown + "</span>";
-  char stamp[40];
-  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02dT%02d:%02d+09:00", static_cast<int>(t.year), t.month, t.day,
-                t.hour, t.minute);
-  return std::string(" <time class=\"instant\" datetime=\"") + stamp + "\">" + shown + "</time>";
+  std::string shown = prefix;
+  appendPieces(shown, DecimalText(t.month), "月", DecimalText(t.day), "日 ", DecimalText(t.hour), ":");
+  appendPadded(shown, t.minute, 2);
+  if (t.year < 1 || t.year > 9999) return " <span class=\"instant\">" + shown + "</span>";
+  std::string html = " <time class=\"instant\" datetime=\"";
+  appendPadded(html, static_cast<int>(t.year), 4);
+  for (const int part : {t.month, t.day}) {
+    html += '-';
+    appendPadded(html, part, 2);
+  }
+  html += 'T';
+  appendPadded(html, t.hour, 2);
+  html += ':';
+  appendPadded(html, t.minute, 2);
+  appendPieces(html, "+09:00\">", shown, "</time>");
+  return html;
 }
 
 // The year `step` years away in user numbering, which has no year 0.
@@ -158,7 +174,46 @@ void appendDate(std::string& out, int month, int day) {
   out += "日";
 }
 
-void appendRow(std::string& page, const BuiltinTables& names, const std::string& yearCell, const CalendarDay& day) {
+// The markup with every article link's address in double quotes and every
+// closing "</A>" as "</a>": the shared day and era texts write links unquoted.
+void appendQuotedLinks(std::string& out, std::string_view html) {
+  constexpr std::string_view Open = "<a href=";
+  constexpr std::string_view UpperClose = "</A>";
+  // Whether the markup at `at` starts with the short word, compared in place.
+  auto startsAt = [&html](std::size_t at, std::string_view word) {
+    if (html.size() - at < word.size()) return false;
+    for (std::size_t k = 0; k < word.size(); ++k)
+      if (html[at + k] != word[k]) return false;
+    return true;
+  };
+  std::size_t i = 0;
+  while (i < html.size()) {
+    // The text up to the next tag is copied as it is.
+    const std::size_t tag = html.find('<', i);
+    if (tag == std::string_view::npos) break;
+    out.append(html.substr(i, tag - i));
+    i = tag;
+    if (startsAt(i, Open) && i + Open.size() < html.size() && html[i + Open.size()] != '"') {
+      const std::size_t from = i + Open.size();
+      const std::size_t end = html.find('>', from);
+      if (end == std::string_view::npos) break;
+      appendPieces(out, "<a href=\"", html.substr(from, end - from), "\">");
+      i = end + 1;
+    } else if (startsAt(i, UpperClose)) {
+      out += "</a>";
+      i += UpperClose.size();
+    } else {
+      out += html[i++];
+    }
+  }
+  out += html.substr(i);
+}
+
+// A day's row. The texts shared with the classic page (holiday, note, 選日) write
+// their links unquoted: they are quoted as they are appended. `scratch` holds
+// such a text meanwhile.
+void appendRow(std::string& page, std::string& scratch, const BuiltinTables& names, const std::string& yearCell,
+               const CalendarDay& day) {
   page += "<tr class=\"day";
   if (day.weekday == 0) page += " sun";
   if (day.weekday == 6) page += " sat";
@@ -177,14 +232,17 @@ void appendRow(std::string& page, const BuiltinTables& names, const std::string&
     appendLink(page, julian, julian);
     page += " ";
   }
-  appendPieces(page, holidayText(day.holiday, true), "</td><td class=\"note\">");
+  if (day.holiday) appendQuotedLinks(page, holidayText(day.holiday, true));
+  page += "</td><td class=\"note\">";
 
-  std::string note = dayNote(names, day, true);
+  scratch.clear();
+  appendDayNote(scratch, names, day, true);
   if (day.term && day.termInstant) {
     // The time follows the term's own name, before the 雑節 and the festival.
-    note.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
+    scratch.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
   }
-  appendPieces(page, note, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
+  appendQuotedLinks(page, scratch);
+  appendPieces(page, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
 
   const DecimalText lunarDay(day.lunarDay);
   // The article of the month and day; a leap month links to its ordinary month's.
@@ -196,37 +254,12 @@ void appendRow(std::string& page, const BuiltinTables& names, const std::string&
 
   const int s = day.sexagenary.stem;
   const int b = day.sexagenary.branch;
-  appendPieces(page, "</td><td class=\"kanshi\"><a href=", ArticleBaseUrl, names.stemUrlPart[s], names.branchUrlPart[b],
-               ">", names.stemName[s], names.branchName[b], "</a></td><td class=\"senjitsu\">",
-               senjitsuText(day.senjitsu, true), "</td></tr>\n");
-}
-
-// The markup with every article link's address in double quotes and every
-// closing "</A>" as "</a>": the shared day and era texts write links unquoted.
-void appendQuotedLinks(std::string& out, std::string_view html) {
-  constexpr std::string_view Open = "<a href=";
-  constexpr std::string_view UpperClose = "</A>";
-  std::size_t i = 0;
-  while (i < html.size()) {
-    // The text up to the next tag is copied as it is.
-    const std::size_t tag = html.find('<', i);
-    if (tag == std::string_view::npos) break;
-    out.append(html.substr(i, tag - i));
-    i = tag;
-    if (html.compare(i, Open.size(), Open) == 0 && i + Open.size() < html.size() && html[i + Open.size()] != '"') {
-      const std::size_t from = i + Open.size();
-      const std::size_t end = html.find('>', from);
-      if (end == std::string_view::npos) break;
-      appendPieces(out, "<a href=\"", html.substr(from, end - from), "\">");
-      i = end + 1;
-    } else if (html.compare(i, UpperClose.size(), UpperClose) == 0) {
-      out += "</a>";
-      i += UpperClose.size();
-    } else {
-      out += html[i++];
-    }
-  }
-  out += html.substr(i);
+  appendPieces(page, "</td><td class=\"kanshi\"><a href=\"", ArticleBaseUrl, names.stemUrlPart[s],
+               names.branchUrlPart[b], "\">", names.stemName[s], names.branchName[b], "</a></td><td class=\"senjitsu\">");
+  scratch.clear();
+  appendSenjitsuText(scratch, day.senjitsu, true);
+  appendQuotedLinks(page, scratch);
+  page += "</td></tr>\n";
 }
 
 }  // namespace
@@ -236,30 +269,28 @@ std::string neighbourPageHref(double enteredYear, int step) {
 }
 
 std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
-  std::string body = yearNavigation(year.enteredYear) + yearHeader(year, names) + "<table class=\"calendar\">\n" +
-                     columnHeader(year);
-  body.reserve(body.size() + 1400 * year.days.size());
-  const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
-  int month = 0;
-  for (const CalendarDay& day : year.days) {
-    if (day.month != month) {
-      if (month != 0) body += "</tbody>\n";
-      month = day.month;
-      body += monthOpening(month);
-    }
-    appendRow(body, names, yearCell, day);
-  }
-  if (month != 0) body += "</tbody>\n";
-  body += "</table>\n";
   // The whole page in one buffer: the head, the body with its links quoted, the end.
   std::string page;
-  page.reserve(body.size() + body.size() / 8 + 8192);
+  page.reserve(16384 + 768 * year.days.size());
   appendPieces(page,
                "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
                "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>",
                title(year), "</title>\n<style>", pageStyle(), "</style>\n</head>\n<body>\n");
-  appendQuotedLinks(page, body);
-  page += "</body>\n</html>\n";
+  appendQuotedLinks(page, yearNavigation(year.enteredYear) + yearHeader(year, names) + "<table class=\"calendar\">\n" +
+                              columnHeader(year));
+  const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
+  std::string scratch;
+  int month = 0;
+  for (const CalendarDay& day : year.days) {
+    if (day.month != month) {
+      if (month != 0) page += "</tbody>\n";
+      month = day.month;
+      page += monthOpening(month);
+    }
+    appendRow(page, scratch, names, yearCell, day);
+  }
+  if (month != 0) page += "</tbody>\n";
+  page += "</table>\n</body>\n</html>\n";
   return page;
 }
 

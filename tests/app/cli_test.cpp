@@ -146,7 +146,8 @@ TEST(CommandLine, TheFirstFailureDecidesTheStatusAndTheOtherYearsStillRun) {
 // A batch keeps the skies of the years it has computed for the runs after; its
 // files and window lines are those of each year run alone, in both bases: across
 // the changes of sky source (the new-moon table's ends, the precise sky's end at
-// 3000), backwards, repeated, and over year 0.
+// 3000), backwards, repeated, and over year 0. Without --transcript (nothing
+// drawn) the batch writes the same files and prints nothing.
 TEST(CommandLine, ABatchMakesWhatEachYearAloneMakes) {
   const std::vector<std::string> years{"1899", "1900", "1901", "1902", "1903", "1901", "1902", "1902", "2099",
                                        "2098", "2097", "2999", "3000", "3001", "3002", "3000", "-2",   "-1",   "1"};
@@ -154,13 +155,20 @@ TEST(CommandLine, ABatchMakesWhatEachYearAloneMakes) {
     SCOPED_TRACE(classic ? "classic" : "true");
     // A repeated option changes nothing: the true basis is the default.
     const std::string basis = classic ? "--classic" : "--transcript";
-    TempFolder alone, batch;
+    TempFolder alone, batch, plain;
     testing::copyShippedData(alone);
     testing::copyShippedData(batch);
+    testing::copyShippedData(plain);
     std::vector<std::string> args{"--folder", batch.path(), "--transcript", basis, "--format", "csv"};
     args.insert(args.end(), years.begin(), years.end());
     const CliResult together = runCli(args);
     ASSERT_EQ(together.status, ExitDone) << together.err;
+    std::vector<std::string> plainArgs{"--folder", plain.path(), "--format", "csv"};
+    if (classic) plainArgs.push_back("--classic");
+    plainArgs.insert(plainArgs.end(), years.begin(), years.end());
+    const CliResult quiet = runCli(plainArgs);
+    ASSERT_EQ(quiet.status, ExitDone) << quiet.err;
+    EXPECT_EQ(quiet.out, "");
     std::string transcripts;
     for (const std::string& year : years) {
       const CliResult single = runCli({"--folder", alone.path(), "--transcript", basis, "--format", "csv", "--", year});
@@ -168,6 +176,7 @@ TEST(CommandLine, ABatchMakesWhatEachYearAloneMakes) {
       transcripts += single.out;
       const std::string file = (year[0] == '-' ? "" : " ") + year + "年カレンダー.csv";
       EXPECT_EQ(batch.read(file), alone.read(file)) << year;
+      EXPECT_EQ(plain.read(file), alone.read(file)) << year;
     }
     EXPECT_EQ(together.out, transcripts);
   }

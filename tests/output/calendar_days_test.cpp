@@ -30,6 +30,26 @@ TEST(CalendarDays, JulianDatesOfGregorianDays) {
   }
 }
 
+// The year's days are walked one after the other; each must carry what its own
+// day index and day number give, over leap years of both calendars, the Julian
+// mend of 31 December, negative years and the largest.
+TEST(CalendarDays, EveryDayOfTheWalkIsWhatItsDayNumberGives) {
+  for (const double year : {-999999999999.0, -4713.0, -1.0, 1.0, 4.0, 1500.0, 1581.0, 1582.0, 1900.0, 2024.0, 1e12}) {
+    const CalendarYear calendar = testing::chosenYear(year)->calendar();
+    MonthStarts starts{"monthStart"};
+    fillMonthStarts(starts, leapDay(calendar.year));
+    for (const CalendarDay& day : calendar.days) {
+      const MonthDay date = monthDayOf(day.dayOfYear, starts);
+      const JulianDate julian = julianDateOf(daysBeforeYear(calendar.year), day.dayOfYear);
+      const Sexagenary sign = daySexagenary(day.epochDays);
+      ASSERT_TRUE(day.month == date.month && day.day == date.day && day.weekday == weekdayIndex(day.epochDays) &&
+                  day.sexagenary.stem == sign.stem && day.sexagenary.branch == sign.branch &&
+                  day.julian.year == julian.year && day.julian.month == julian.month && day.julian.day == julian.day)
+          << year << " day " << day.dayOfYear;
+    }
+  }
+}
+
 TEST(CalendarDays, GregorianFromTheFifteenthOfOctober1582) {
   struct Case { double year; int m; int d; bool gregorian; };
   for (const Case c : {Case{1582, 10, 14, false}, {1582, 10, 15, true}, {1582, 11, 1, true}, {1582, 9, 30, false},
