@@ -24,13 +24,14 @@ bad() { echo "FAIL: $1"; fail=1; }
 temps() { find "$1" -maxdepth 1 -name '*.part-*' -printf '%f\n' | sort; }
 
 # A batch killed with -9 part-way. Its files are put in place together every
-# second, so the kill almost always leaves temporary files; a few tries make sure.
-# Every calendar it was replacing is then old or complete, never empty or cut.
+# second, so a kill within its first second leaves them all as temporary files; a
+# few tries make sure. Every calendar it was replacing is then old or complete,
+# never empty or cut.
 for y in $(seq 1 40); do printf 'the old page' > "$folder/ ${y}年カレンダー.htm"; done
 for try in 1 2 3 4 5; do
-  "$cli" --folder "$folder" $(seq 1 2000) > /dev/null 2>&1 & batch=$!
-  sleep 1
-  kill -9 "$batch"
+  "$cli" --folder "$folder" 1..4000 > /dev/null 2>&1 & batch=$!
+  sleep 0.3
+  kill -9 "$batch" 2> /dev/null || true
   wait "$batch" 2> /dev/null || true
   [ -n "$(temps "$folder")" ] && break
 done
