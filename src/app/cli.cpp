@@ -318,7 +318,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   };
   Progress progress(total, err, standardErrorIsTerminal());
   for (const YearSpan& span : spans) {
-    for (std::uint64_t i = 0; i < span.size(); ++i) {
+    for (std::uint64_t i = 0; i < span.size() && !dataExport.abandoned(); ++i) {
       take(runGeneration(data, settings, RunInputs{span[i], basis}, comboText, context));
       progress.yearDone();
     }

@@ -46,6 +46,9 @@ class DataExport {
   // file in place. A failed write is reported like a run's.
   RunReport finish();
 
+  // Whether the one file has failed: the years still to come have nowhere to go.
+  bool abandoned() const { return writeFailed_; }
+
  private:
   std::string render(const CalendarYear& year);
   std::string icsText(const CalendarYear& year);
