@@ -80,24 +80,24 @@ BENCHMARK_CAPTURE(dataRun, true_json_2024, CalendarBasis::True, DataFormat::Json
 
 // The years 1500..1999 in one call of the command line, as an almanac maker would
 // make them, timed from start to exit (data files read, files written and synced).
-// Each benchmark has a folder of its own. Made again, the files are the same as
-// before and stay as they are; made new, the folder's calendars are removed
-// (untimed) before each call, so every file is created.
+// Made again, the files are already there in the benchmark's folder, the same as
+// before, and stay as they are. Made new, each call has a new folder of its own,
+// made untimed; the folders are removed only after the last call, as the file
+// system makes a new file slowly beside many files deleted in the last minutes.
 void commandLineBatch(benchmark::State& state, const char* modeOption, const char* format, bool madeNew) {
   constexpr int First = 1500, Last = 1999;
-  const std::filesystem::path folder =
+  const std::filesystem::path base =
       std::filesystem::path(benchFolder()) / (std::string("batch") + modeOption + "-" + format + (madeNew ? "-new" : ""));
-  std::filesystem::create_directories(folder);
-  for (const auto& entry : std::filesystem::directory_iterator(benchFolder()))
-    if (entry.path().extension() == ".dat")
-      std::filesystem::copy_file(entry.path(), folder / entry.path().filename(),
-                                 std::filesystem::copy_options::overwrite_existing);
-  std::string command = std::string("cd '") + folder.string() + "' && '" + VENTOREL_CLI + "' " + modeOption +
-                        " --format " + format + " " + std::to_string(First) + ".." + std::to_string(Last) +
-                        " > /dev/null 2>&1";
-  auto removeCalendars = [&folder] {
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-      if (entry.path().extension() != ".dat") std::filesystem::remove(entry.path());
+  auto makeFolder = [](const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    for (const auto& entry : std::filesystem::directory_iterator(benchFolder()))
+      if (entry.path().extension() == ".dat")
+        std::filesystem::copy_file(entry.path(), folder / entry.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+  };
+  auto command = [&](const std::filesystem::path& folder) {
+    return std::string("cd '") + folder.string() + "' && '" + VENTOREL_CLI + "' " + modeOption + " --format " + format +
+           " " + std::to_string(First) + ".." + std::to_string(Last) + " > /dev/null 2>&1";
   };
   auto childSeconds = [] {
     rusage usage{};
@@ -105,19 +105,24 @@ void commandLineBatch(benchmark::State& state, const char* modeOption, const cha
     return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   };
-  if (!madeNew && std::system(command.c_str()) != 0) state.SkipWithError("the command line failed");
+  std::filesystem::remove_all(base);
+  makeFolder(base);
+  if (!madeNew && std::system(command(base).c_str()) != 0) state.SkipWithError("the command line failed");
   const double before = childSeconds();
+  int call = 0;
   for (auto _ : state) {
+    std::filesystem::path folder = base;
     if (madeNew) {
       state.PauseTiming();
-      removeCalendars();
+      folder = base / std::to_string(++call);
+      makeFolder(folder);
       state.ResumeTiming();
     }
-    const int status = std::system(command.c_str());
-    if (status != 0) state.SkipWithError("the command line failed");
+    if (std::system(command(folder).c_str()) != 0) state.SkipWithError("the command line failed");
   }
   bench::perYear(state, Last - First + 1);
   bench::childCpuSeconds(state, childSeconds() - before);
+  if (madeNew) std::filesystem::remove_all(base);
 }
 
 BENCHMARK_CAPTURE(commandLineBatch, true_csv_500_years_again, "", "csv", false)
