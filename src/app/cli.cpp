@@ -294,9 +294,12 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   // Without --transcript the window's lines go nowhere: they are not drawn.
   context.drawWindow = options.transcript;
   context.fileBatch = staging;
+  SweptFolders swept;  // --open writes each file at once
+  context.sweptFolders = &swept;
   context.skyCache = &skies;
   DataExport dataExport(data, {options.format == "json" ? DataFormat::Json : DataFormat::Ics, include,
-                               settings.programFolder, options.outputFile, options.toStdout, options.open, staging, spans},
+                               settings.programFolder, options.outputFile, options.toStdout, options.open, staging,
+                               spans, &swept},
                         launcher, out, exportStamp());
   if (dataFormat(options)) context.deliver = [&dataExport](const CalendarYear& year) { return dataExport.deliver(year); };
 

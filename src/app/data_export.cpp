@@ -76,7 +76,7 @@ RunReport DataExport::deliver(const CalendarYear& year) {
   RunReport report;
   report.outputPath =
       calendarPath(options_.folder, year.enteredYear, options_.format == DataFormat::Ics ? ".ics" : ".json");
-  const WriteResult written = writeCalendarFile(report.outputPath, render(year), false, options_.batch);
+  const WriteResult written = writeCalendarFile(report.outputPath, render(year), false, options_.batch, options_.swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
   if (options_.open) launcher_.openInSpreadsheet(report.outputPath);
   return report;

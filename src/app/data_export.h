@@ -29,6 +29,7 @@ struct DataExportOptions {
   bool open = false;       // hand each per-year file on (xdg-open)
   FileBatch* batch = nullptr;  // set: the files are staged there, put in place when it is committed
   std::vector<YearSpan> years;  // the years of the run, in order
+  SweptFolders* swept = nullptr;  // set: a file written at once sweeps its folder only the first time
 };
 
 class DataExport {

@@ -45,13 +45,14 @@ std::string pageOf(const CalendarYear& year, const BuiltinTables& names) {
 
 // The spreadsheet's failure to start is not reported: the file is written.
 RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
-                        Launcher& launcher, FileBatch* batch) {
+                        Launcher& launcher, FileBatch* batch, SweptFolders* swept) {
   RunReport report;
   const bool html = settings.outputFormat.equals(0);
   if (!html && !settings.outputFormat.equals(1)) return report;
   report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
   const WriteResult written =
-      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvCalendar(year, data.names), true, batch);
+      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvCalendar(year, data.names), true, batch,
+                        swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
   if (!html) {
     launcher.openInSpreadsheet(report.outputPath);
@@ -86,7 +87,8 @@ RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, doub
     drawSummary(context.surface, data.names, computed.skies, computed.lunar);
   }
   RunReport report = context.deliver ? context.deliver(computed.year)
-                                     : writeCalendar(data, settings, computed.year, context.launcher, context.fileBatch);
+                                     : writeCalendar(data, settings, computed.year, context.launcher, context.fileBatch,
+                                                       context.sweptFolders);
   resyncFormat(data.names, settings, comboText);
   return report;
 }

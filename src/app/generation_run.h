@@ -28,6 +28,9 @@ struct RunContext {
   // Set: the calendar file is staged in this batch and put in place when the
   // caller commits it (the launcher must then not open files); unset: written at once.
   FileBatch* fileBatch = nullptr;
+  // Set: a file written at once sweeps its folder of stale temporary files only
+  // the first time (the window's and --open's runs keep this from run to run).
+  SweptFolders* sweptFolders = nullptr;
   // Set: the skies of recent years are kept here for the next runs (a batch of
   // consecutive years over the same reference data).
   SkyCache* skyCache = nullptr;
@@ -79,7 +82,7 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
 // neither): rendered, written through a temporary file, and handed on, the page
 // to the browser, the CSV file to the spreadsheet.
 RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
-                        Launcher& launcher, FileBatch* batch = nullptr);
+                        Launcher& launcher, FileBatch* batch = nullptr, SweptFolders* swept = nullptr);
 
 // The window cleared and redrawn with its yellow-to-cyan band background.
 void redrawWindow(Surface& surface);

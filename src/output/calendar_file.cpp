@@ -23,25 +23,27 @@ std::string writeFailedMessage(const std::string& path, const std::string& error
 
 namespace {
 
-WriteResult writeBytes(const std::string& path, std::string_view bytes, FileBatch* batch) {
+WriteResult writeBytes(const std::string& path, std::string_view bytes, FileBatch* batch, SweptFolders* swept) {
   std::string error;
-  if (batch ? batch->stage(path, bytes, error) : writeFileAtomically(path, bytes, error)) return {};
+  if (batch ? batch->stage(path, bytes, error) : writeFileAtomically(path, bytes, error, swept)) return {};
   return {false, writeFailedMessage(path, error)};
 }
 
 }  // namespace
 
-WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch) {
-  if (!byteOrderMark) return writeBytes(path, text, batch);
+WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch,
+                              SweptFolders* swept) {
+  if (!byteOrderMark) return writeBytes(path, text, batch, swept);
   std::string bytes;
   bytes.reserve(3 + text.size());
   bytes.append(Utf8ByteOrderMark).append(text);
-  return writeBytes(path, bytes, batch);
+  return writeBytes(path, bytes, batch, swept);
 }
 
-WriteResult writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark, FileBatch* batch) {
+WriteResult writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark, FileBatch* batch,
+                              SweptFolders* swept) {
   if (byteOrderMark) text.insert(0, Utf8ByteOrderMark);
-  return writeBytes(path, text, batch);
+  return writeBytes(path, text, batch, swept);
 }
 
 }  // namespace ventorel

@@ -19,11 +19,12 @@ struct WriteResult {
 // iCalendar readers take none) through a temporary file that replaces the old one
 // only when complete: at once, or, given a batch, when the batch is committed. A
 // failure's message names the file and the reason. A text handed over is written
-// without being copied.
+// without being copied. Written at once, the folder's stale temporary files are
+// removed unless `swept` lists it.
 WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark = true,
-                              FileBatch* batch = nullptr);
+                              FileBatch* batch = nullptr, SweptFolders* swept = nullptr);
 WriteResult writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark = true,
-                              FileBatch* batch = nullptr);
+                              FileBatch* batch = nullptr, SweptFolders* swept = nullptr);
 
 // What the user is told when the file at `path` could not be written.
 std::string writeFailedMessage(const std::string& path, const std::string& error);

@@ -183,15 +183,14 @@ int checkTarget(const std::string& path, std::string& target, struct stat& old, 
 }
 
 // A new temporary file beside the target, after the stale temporary files of
-// its folder are removed (unless `cleaned` already lists the folder), with the
+// its folder are removed (unless `swept` already lists the folder), with the
 // permissions the replaced file had (`old`), or those of a new file. Returns its
 // descriptor, or -1 with errno set.
-int createTemporary(const std::string& target, const struct stat* old, std::vector<std::string>* cleaned,
-                    std::string& temporary) {
+int createTemporary(const std::string& target, const struct stat* old, SweptFolders* swept, std::string& temporary) {
   const std::string folder = folderOf(target);
-  if (!cleaned || std::find(cleaned->begin(), cleaned->end(), folder) == cleaned->end()) {
+  if (!swept || std::find(swept->begin(), swept->end(), folder) == swept->end()) {
     removeStaleTempFiles(folder);
-    if (cleaned) cleaned->push_back(folder);
+    if (swept) swept->push_back(folder);
   }
   temporary = target + std::string(TempMarker) + std::to_string(::getpid()) + "-" + std::string(TempLetters, 'X');
   const int fd = mkstemp(temporary.data());
@@ -214,13 +213,13 @@ int createTemporary(const std::string& target, const struct stat* old, std::vect
 // synced when `sync`. Returns 0 or the error number; on failure no temporary
 // file is left.
 int writeTemporary(const std::string& path, std::string_view bytes, bool sync, bool keepSame,
-                   std::vector<std::string>* cleaned, std::string& target, std::string& temporary) {
+                   SweptFolders* swept, std::string& target, std::string& temporary) {
   temporary.clear();
   struct stat old {};
   bool replacing = false;
   if (const int code = checkTarget(path, target, old, replacing)) return code;
   if (replacing && keepSame && holdsBytes(target, old, bytes)) return 0;
-  const int fd = createTemporary(target, replacing ? &old : nullptr, cleaned, temporary);
+  const int fd = createTemporary(target, replacing ? &old : nullptr, swept, temporary);
   if (fd < 0) return errno;
   auto fail = [&](int code) {
     ::close(fd);
@@ -260,9 +259,9 @@ int putInPlace(const std::string& temporary, const std::string& target) {
 
 }  // namespace
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error, SweptFolders* swept) {
   std::string target, temporary;
-  int code = writeTemporary(path, bytes, true, false, nullptr, target, temporary);
+  int code = writeTemporary(path, bytes, true, false, swept, target, temporary);
   if (code == 0) code = putInPlace(temporary, target);
   if (code != 0) {
     error = std::strerror(code);
@@ -278,7 +277,7 @@ FileBatch::~FileBatch() {
 
 bool FileBatch::stage(const std::string& path, std::string_view bytes, std::string& error) {
   Staged file;
-  if (const int code = writeTemporary(path, bytes, false, true, &cleanedFolders_, file.target, file.temporary)) {
+  if (const int code = writeTemporary(path, bytes, false, true, &sweptFolders_, file.target, file.temporary)) {
     error = std::strerror(code);
     return false;
   }

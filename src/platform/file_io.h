@@ -19,15 +19,22 @@ bool fileExistsExact(const std::string& folder, const std::string& name);
 // Reads the whole file. Returns false with a reason when it cannot be read.
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error);
 
+// The folders from which the temporary files of earlier, killed runs have been
+// removed. The removal reads the whole folder, so a window or a batch that keeps
+// this list makes it once for each folder it writes in, not once for each file.
+using SweptFolders = std::vector<std::string>;
+
 // Replaces the file at `path` with the bytes without ever leaving it half-written:
 // the bytes go to a temporary file beside it, which is synced and renamed over it,
 // and then the folder is synced. A file the user may not write (no owner write bit,
 // or no write access) is refused, not replaced. A symlink is followed to its target,
 // which is replaced, so the link stays a link. The old file's permissions are kept.
-// Temporary files that an earlier, killed run left in that folder are removed first.
+// Temporary files that an earlier, killed run left in that folder are removed first
+// (unless `swept` lists the folder; it is then added there).
 // Returns false with a reason (the system's message) on any failure; the old file
 // is then unchanged.
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
+                         SweptFolders* swept = nullptr);
 
 // Many files replaced as writeFileAtomically replaces one (the same checks, links,
 // permissions and temporary files), with the syncs shared: a sync of each file
@@ -79,7 +86,7 @@ class FileBatch {
     std::string temporary;
   };
   std::vector<Staged> staged_;
-  std::vector<std::string> cleanedFolders_;
+  SweptFolders sweptFolders_;
   std::chrono::steady_clock::time_point firstStaged_;
 };
 

@@ -250,5 +250,30 @@ TEST(FileIo, ClosingTheWindowSavesThroughALinkedSettingsFileAndKeepsAReadOnlyOne
   }
 }
 
+// A window or a batch sweeps a folder of the temporary files that ended runs left
+// once: later writes with the same list do not read the folder again.
+TEST(FileIo, StaleTemporaryFilesAreSweptOncePerFolderAndList) {
+  const TempFolder d;
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ::waitpid(ended, nullptr, 0);
+  auto plant = [&](const std::string& letters) {
+    const std::string path = d.file("f.part-" + std::to_string(ended) + "-" + letters);
+    d.write(fs::path(path).filename().string(), "x");
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    return path;
+  };
+  SweptFolders swept;
+  std::string error;
+  const std::string first = plant("aaaaaa");
+  ASSERT_TRUE(writeFileAtomically(d.file("f"), "1", error, &swept)) << error;
+  EXPECT_FALSE(fs::exists(first));
+  const std::string second = plant("bbbbbb");
+  ASSERT_TRUE(writeFileAtomically(d.file("f"), "2", error, &swept)) << error;
+  EXPECT_TRUE(fs::exists(second));
+  ASSERT_TRUE(writeFileAtomically(d.file("f"), "3", error)) << error;
+  EXPECT_FALSE(fs::exists(second));
+}
+
 }  // namespace
 }  // namespace ventorel

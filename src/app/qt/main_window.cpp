@@ -197,6 +197,7 @@ void MainWindow::createCalendar() {
   std::string comboText = combo1_->currentText().toStdString();
   const std::string before = comboText;
   RunContext context{*surface_, *launcher_};
+  context.sweptFolders = &sweptFolders_;
   const CalendarBasis basis = check1_->isChecked() ? CalendarBasis::Classic : CalendarBasis::True;
   lastReport_ = runGeneration(*data_, settings_, RunInputs{text1_->text().toStdString(), basis}, comboText, context);
   if (comboText != before) setFormatText(QString::fromStdString(comboText));

@@ -86,6 +86,8 @@ class MainWindow : public QWidget {
   bool activated_ = false;
   bool running_ = false;
   int runsStarted_ = 0;
+  // The folders whose stale temporary files this window has already removed.
+  SweptFolders sweptFolders_;
   RunReport lastReport_;
 };
 
