@@ -42,7 +42,9 @@ void render(benchmark::State& state, Renderer renderer) {
 void renderAndWrite(benchmark::State& state, Renderer renderer, const char* extension) {
   const Computed2024& c = computed2024();
   const std::string path = calendarPath(bench::benchFolder(), 2024, extension);
-  for (auto _ : state) benchmark::DoNotOptimize(writeCalendarFile(path, renderer(c.computed.year, c.data->names)));
+  SweptFolders swept;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(writeCalendarFile(path, renderer(c.computed.year, c.data->names), true, nullptr, &swept));
   bench::perYear(state, 1);
 }
 

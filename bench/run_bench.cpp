@@ -26,6 +26,8 @@ void wholeRun(benchmark::State& state, CalendarBasis basis, const char* format, 
   RecordingSurface surface;
   RecordingLauncher launcher;
   RunContext context{surface, launcher};
+  SweptFolders swept;  // as the window keeps it
+  context.sweptFolders = &swept;
   const std::string combo = data->names.formatName[std::string(format) == "csv" ? 1 : 0];
   for (auto _ : state) {
     std::string shown = combo;
@@ -48,6 +50,8 @@ void dataRun(benchmark::State& state, CalendarBasis basis, DataFormat format, co
   DataExportOptions options;
   options.format = format;
   options.folder = benchFolder();
+  SweptFolders swept;  // as the command line keeps it
+  options.swept = &swept;
   DataExport dataExport(*data, options, launcher, out, 0);
   RunContext context{surface, launcher};
   context.deliver = [&dataExport](const CalendarYear& computed) { return dataExport.deliver(computed); };
