@@ -20,30 +20,35 @@ namespace {
 using namespace ventorel;
 using bench::benchFolder;
 
-void wholeRun(benchmark::State& state, CalendarBasis basis, const char* format, const char* year) {
-  const auto data = std::make_unique<ReferenceData>(loadProgramFolder(benchFolder()).data);
-  RunSettings settings{benchFolder(), data->outputFormat};
-  RecordingSurface surface;
-  RecordingLauncher launcher;
-  RunContext context{surface, launcher};
-  SweptFolders swept;  // as the window keeps it
-  context.sweptFolders = &swept;
-  const std::string combo = data->names.formatName[std::string(format) == "csv" ? 1 : 0];
+// Runs the year through runGeneration as often as the benchmark asks, a window's
+// press each time.
+void timeRuns(benchmark::State& state, const ReferenceData& data, RecordingSurface& surface, RunContext& context,
+              const RunInputs& inputs, const std::string& combo) {
+  RunSettings settings{benchFolder(), data.outputFormat};
   for (auto _ : state) {
     std::string shown = combo;
     surface.dots.clear();
     surface.lines.clear();
-    const RunReport report = runGeneration(*data, settings, RunInputs{year, basis}, shown, context);
+    const RunReport report = runGeneration(data, settings, inputs, shown, context);
     if (report.status != RunStatus::Done) state.SkipWithError(report.message.c_str());
     benchmark::DoNotOptimize(report);
   }
   bench::perYear(state, 1);
 }
 
+void wholeRun(benchmark::State& state, CalendarBasis basis, const char* format, const char* year) {
+  const auto data = std::make_unique<ReferenceData>(loadProgramFolder(benchFolder()).data);
+  RecordingSurface surface;
+  RecordingLauncher launcher;
+  RunContext context{surface, launcher};
+  SweptFolders swept;  // as the window keeps it
+  context.sweptFolders = &swept;
+  timeRuns(state, *data, surface, context, RunInputs{year, basis}, data->names.formatName[std::string(format) == "csv" ? 1 : 0]);
+}
+
 // The same with the year handed to the iCalendar or JSON export, a file per year.
 void dataRun(benchmark::State& state, CalendarBasis basis, DataFormat format, const char* year) {
   const auto data = std::make_unique<ReferenceData>(loadProgramFolder(benchFolder()).data);
-  RunSettings settings{benchFolder(), data->outputFormat};
   RecordingSurface surface;
   RecordingLauncher launcher;
   std::ostringstream out;
@@ -55,15 +60,7 @@ void dataRun(benchmark::State& state, CalendarBasis basis, DataFormat format, co
   DataExport dataExport(*data, options, launcher, out, 0);
   RunContext context{surface, launcher};
   context.deliver = [&dataExport](const CalendarYear& computed) { return dataExport.deliver(computed); };
-  for (auto _ : state) {
-    std::string shown;
-    surface.dots.clear();
-    surface.lines.clear();
-    const RunReport report = runGeneration(*data, settings, RunInputs{year, basis}, shown, context);
-    if (report.status != RunStatus::Done) state.SkipWithError(report.message.c_str());
-    benchmark::DoNotOptimize(report);
-  }
-  bench::perYear(state, 1);
+  timeRuns(state, *data, surface, context, RunInputs{year, basis}, "");
 }
 
 // 2024 takes the shipped new-moon table in the classic basis, 2150 the orbit model.
