@@ -43,7 +43,8 @@ void wholeRun(benchmark::State& state, CalendarBasis basis, const char* format, 
   RunContext context{surface, launcher};
   SweptFolders swept;  // as the window keeps it
   context.sweptFolders = &swept;
-  timeRuns(state, *data, surface, context, RunInputs{year, basis}, data->names.formatName[std::string(format) == "csv" ? 1 : 0]);
+  const std::string combo = data->names.formatName[std::string(format) == "csv" ? 1 : 0];
+  timeRuns(state, *data, surface, context, RunInputs{year, basis}, combo);
 }
 
 // The same with the year handed to the iCalendar or JSON export, a file per year.
