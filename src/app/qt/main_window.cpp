@@ -198,6 +198,7 @@ void MainWindow::createCalendar() {
   const std::string before = comboText;
   RunContext context{*surface_, *launcher_};
   context.sweptFolders = &sweptFolders_;
+  context.skyCache = &skies_;
   const CalendarBasis basis = check1_->isChecked() ? CalendarBasis::Classic : CalendarBasis::True;
   lastReport_ = runGeneration(*data_, settings_, RunInputs{text1_->text().toStdString(), basis}, comboText, context);
   if (comboText != before) setFormatText(QString::fromStdString(comboText));

@@ -88,6 +88,9 @@ class MainWindow : public QWidget {
   int runsStarted_ = 0;
   // The folders whose stale temporary files this window has already removed.
   SweptFolders sweptFolders_;
+  // The skies of the years made last: the next or the year before shares two of
+  // its three years with the year before it.
+  SkyCache skies_;
   RunReport lastReport_;
 };
 
