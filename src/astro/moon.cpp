@@ -23,8 +23,7 @@ void MoonPhases::takeElongation() {
 }
 
 bool MoonPhases::decidesNear(double moonLongitude, double sunLongitude, double margin) {
-  const double difference = moonLongitude - sunLongitude;
-  return std::fabs(difference - 360 * std::round(difference / 360)) < margin;
+  return offMultiple(moonLongitude - sunLongitude, 360) < margin;
 }
 
 bool MoonPhases::dayStepIsClear(double margin) const {

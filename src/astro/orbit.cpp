@@ -126,7 +126,8 @@ double meanAtGridPoint(std::int64_t j, double e) {
 // turns them on by the step with their Taylor series, whose error is below 1e-18
 // for the steps of the eccentricities here (under 0.06 radians) and below 1e-10
 // up to e = 0.3. Once a step is below 1e-5 radians (`converged`) the root is
-// known to about 1e-10 at worst; at most 8 steps are taken.
+// known to about 1e-10 at worst; at most 8 steps are taken. The series keep
+// their own arithmetic, not turned()'s: solveKepler's margins were proven on it.
 struct KeplerRoot {
   double anomaly;
   bool converged;
@@ -251,9 +252,6 @@ void bodyPosition(OrbitTables& orbit, int body, double t) {
 
 namespace {
 
-// An angle in degrees turned into 0 .. 360.
-double withinTurn(double degrees) { return degrees - 360 * std::floor(degrees / 360); }
-
 // The daily step of an angle that turns `turnsPerYear` times a tropical year, radians.
 double dailyStep(double turnsPerYear) { return 2 * PI * turnsPerYear / TropicalYear; }
 
@@ -303,7 +301,7 @@ std::optional<double> SmoothOrbit::sunLongitude(double t) {
   const double x = a * (anomaly->cos - e);
   const double y = std::sqrt(a * a - e * a * e * a) * anomaly->sin;
   // The Sun is seen from the Earth half a turn from where the Earth is seen from the Sun.
-  return withinTurn(std::atan2(y, x) * degPerRad + 180 + sunPerihelion(t));
+  return reduceDegrees(std::atan2(y, x) * degPerRad + 180 + sunPerihelion(t));
 }
 
 std::optional<SmoothMoon> SmoothOrbit::moonPosition(double t) {
@@ -318,7 +316,7 @@ std::optional<SmoothMoon> SmoothOrbit::moonPosition(double t) {
   const SinCos w = moonArgument_.at((moonPerigee(t) - node) / degPerRad);
   const double x1 = x * w.cos - y * w.sin;
   const double y1 = (x * w.sin + y * w.cos) * orbit_.cosInclination[MoonBody];
-  const double direction = withinTurn(std::atan2(y1, x1) * degPerRad + node);
+  const double direction = reduceDegrees(std::atan2(y1, x1) * degPerRad + node);
   const CorrectionAngles angle = moonCorrectionAngles(TropicalYear * t);
   const SinCos a = correctionA_.at(angle.a);
   const double correction = moonCorrectionOf(turned(a, a.sin * 2 / 16).sin, correctionB_.at(angle.b).sin);

@@ -7,6 +7,7 @@
 // otherwise move a whole day).
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 #include "astro/turning_angle.h"
@@ -37,6 +38,9 @@ inline constexpr double MoonPeriodAtPassStart = 0.07544184700820254;
 
 // An angle in degrees reduced to 0..360 as 360 * (x / 360 - Int(x / 360)).
 double reduceDegrees(double x);
+
+// How far x lies from the nearest whole multiple of step (the walk's bounds and turns).
+inline double offMultiple(double x, double step) { return std::fabs(x - step * std::round(x / step)); }
 
 // The eccentric anomaly in degrees for a mean-anomaly fraction g in [0, 1) and
 // eccentricity e (below 1): the result of a bisection from 180 degrees in exactly

@@ -49,7 +49,7 @@ double SunTerms::termLongitudeOf(double eclipticLongitude) const {
 bool SunTerms::decidesNear(double termLongitude, double margin) {
   // Every term's 15 degrees (0 and 360 among them, where the corrections above
   // also turn), the wrap threshold and the summer days' bounds.
-  if (std::fabs(termLongitude - 15 * std::round(termLongitude / 15)) < margin) return true;
+  if (offMultiple(termLongitude, 15) < margin) return true;
   for (const double bound : {WrapThreshold, NyubaiFrom, NyubaiFrom + 1, HangeshoFrom, HangeshoFrom + 1})
     if (std::fabs(termLongitude - bound) < margin) return true;
   return false;

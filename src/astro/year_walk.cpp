@@ -11,11 +11,6 @@ namespace ventorel {
 
 namespace {
 
-// Whether an angle in degrees lies within `margin` of a whole number of turns.
-bool nearWholeTurn(double degrees, double margin) {
-  return std::fabs(degrees - 360 * std::round(degrees / 360)) < margin;
-}
-
 // How a day's Sun and Moon are sampled: by the model's own positions only, or by
 // the smooth positions wherever they decide alike (orbit.h).
 enum class Sampling { Model, Smooth };
@@ -34,13 +29,13 @@ class SmoothDay {
 
   bool take(OrbitTables& orbit, const SunTerms& sun, double t) {
     const std::optional<double> sunLongitude = smooth_.sunLongitude(t);
-    if (!sunLongitude || nearWholeTurn(*sunLongitude, sunMargin_) ||
+    if (!sunLongitude || offMultiple(*sunLongitude, 360) < sunMargin_ ||
         SunTerms::decidesNear(sun.termLongitudeOf(*sunLongitude), sunMargin_))
       return false;
     std::optional<SmoothMoon> moon;
     if (withMoon_) {
       moon = smooth_.moonPosition(t);
-      if (!moon || nearWholeTurn(moon->direction, moonMargin_) ||
+      if (!moon || offMultiple(moon->direction, 360) < moonMargin_ ||
           MoonPhases::decidesNear(moon->longitude, *sunLongitude, elongationMargin()))
         return false;
       orbit.eclipticLongitude[MoonBody] = moon->longitude;
