@@ -23,7 +23,8 @@ namespace {
 
 constexpr const char* Usage =
     "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
-    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] YEAR|FIRST..LAST...\n"
+    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] [--place PLACE]\n"
+    "                    YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
@@ -45,6 +46,10 @@ constexpr const char* Usage =
     "  --output FILE  ics, json: all years into one FILE\n"
     "  --ics-include K  also make events of the kinds K, a comma list of rokuyo\n"
     "                 (六曜, every day) and senjitsu (選日)\n"
+    "  --place PLACE  where the true calendar's sunrise, sunset, moonrise and\n"
+    "                 moonset are for: a prefectural capital (東京, 札幌, 那覇, ...,\n"
+    "                 or its Latin name, sapporo) or LAT,LON in degrees (north and\n"
+    "                 east positive); default 東京 (the old Tokyo Observatory)\n"
     "  --holidays     write no calendar; print each YEAR's national holidays as\n"
     "                 YYYY-MM-DD, a tab and the name, one line each\n"
     "  --help         this text\n"
@@ -72,6 +77,8 @@ struct Options {
   bool toStdout = false;
   std::string outputFile;
   std::string icsInclude;
+  std::string placeText;
+  Place place = defaultPlace();
   std::vector<std::string> years;
 };
 
@@ -125,7 +132,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.toStdout = true;
     } else if (a == "--holidays") {
       options.holidays = true;
-    } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include") {
+    } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include" || a == "--place") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
         return false;
@@ -133,6 +140,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       std::string& value = a == "--folder"   ? options.folder
                            : a == "--format" ? options.format
                            : a == "--output" ? options.outputFile
+                           : a == "--place"  ? options.placeText
                                              : options.icsInclude;
       value = args[++i];
     } else {
@@ -143,6 +151,14 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
   if (!options.format.empty() && options.format != "htm" && options.format != "csv" && !dataFormat(options)) {
     error = "--format takes htm, csv, ics or json";
     return false;
+  }
+  if (!options.placeText.empty()) {
+    const std::optional<Place> place = placeNamed(options.placeText);
+    if (!place) {
+      error = "--place takes a prefectural capital (東京, sapporo, ...) or LAT,LON, not \"" + options.placeText + "\"";
+      return false;
+    }
+    options.place = *place;
   }
   return true;
 }
@@ -322,7 +338,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   Progress progress(total, err, standardErrorIsTerminal());
   for (const YearSpan& span : spans) {
     for (std::uint64_t i = 0; i < span.size() && !dataExport.abandoned(); ++i) {
-      take(runGeneration(data, settings, RunInputs{span[i], basis}, comboText, context));
+      take(runGeneration(data, settings, RunInputs{span[i], basis, options.place}, comboText, context));
       progress.yearDone();
     }
   }

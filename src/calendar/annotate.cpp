@@ -270,6 +270,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
       day.newMoonInstant = moon->instant;
     }
   }
+  for (const MoonPhaseDay& phase : sky.phases) year.days.at(static_cast<std::size_t>(phase.day - 1)).moonPhase = phase;
   return year;
 }
 

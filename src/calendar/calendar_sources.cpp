@@ -5,6 +5,7 @@
 #include "calendar/annotate.h"
 #include "calendar/historical_days.h"
 #include "calendar/modern_old_calendar.h"
+#include "calendar/place_sky.h"
 
 namespace ventorel {
 
@@ -52,7 +53,8 @@ YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) 
   return kept_.back().sky;
 }
 
-ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache) {
+ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache,
+                                 const Place& place) {
   const double year = astronomicalYear(enteredYear);
   const CalendarSources sources = sourcesFor(basis, year, data);
   auto skyOf = [&](double y) { return cache ? cache->year(sources, y) : sources.sky->year(y); };
@@ -64,6 +66,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, sources.annotation);
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
+  if (sources.skyKind == SkyKind::Precise) addPlaceSky(computed.year, place);
   return computed;
 }
 

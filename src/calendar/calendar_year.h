@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "astro/eclipses.h"
+#include "astro/rise_set.h"
 #include "astro/sexagenary.h"
 #include "astro/year_sky.h"
 #include "calendar/calendar_basis.h"
 #include "calendar/holiday_law_days.h"
 #include "calendar/lunar_days.h"
+#include "data/places.h"
 
 namespace ventorel {
 
@@ -79,6 +82,12 @@ struct CalendarDay {
   int moonAge = 0;
   bool newMoon = false;
   std::optional<JstMinute> newMoonInstant;
+  // The principal phase of the Moon on the day, at its nearest minute (true basis
+  // within the precise sky only).
+  std::optional<MoonPhaseDay> moonPhase;
+  // The Sun's and the Moon's rise, transit and set at the year's place (true
+  // basis within the precise sky only).
+  std::optional<RiseTransitSet> sun, moon;
 };
 
 enum class Court { Main, Second };
@@ -102,6 +111,10 @@ struct CalendarYear {
   bool skyFallback = false;        // true basis, but the year lies beyond the precise sky: classic model used
   std::string skySource;           // a short note on where the terms and new moons come from
   std::vector<CalendarDay> days;   // 1 January .. 31 December
+  // The place of the days' rises and sets (true basis within the precise sky only).
+  std::optional<Place> place;
+  // The year's eclipses, as seen from the place (same condition).
+  std::vector<Eclipse> eclipses;
 };
 
 }  // namespace ventorel

@@ -7,6 +7,7 @@
 #include "output/day_texts.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
+#include "output/sky_texts.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -28,7 +29,8 @@ class RecordPieces {
     appendPieces(start_, "\"", yearText, "年  \",\"");
   }
 
-  void appendDay(std::string& text, std::string& scratch, const CalendarDay& day) {
+  // `placeSky`: the true basis's columns of the Sun, the Moon and the phase follow.
+  void appendDay(std::string& text, std::string& scratch, const CalendarDay& day, bool placeSky) {
     appendCached(text, month_, day.month,
                  [&](std::string& out) { appendPieces(out, start_, DecimalText(day.month), "月\",\""); });
     appendCached(text, day_, day.day, [&](std::string& out) { appendPieces(out, DecimalText(day.day), "日\",\"("); });
@@ -62,10 +64,31 @@ class RecordPieces {
     });
     const Senjitsu& senjitsu = day.senjitsu;
     const int kinds = senjitsu.tensha | senjitsu.ichiryuManbai << 1 | senjitsu.fujoju << 2 | senjitsu.sanrinbo << 3;
-    appendCached(text, senjitsu_, kinds, [&](std::string& out) {
+    if (!placeSky) {
+      appendCached(text, senjitsu_, kinds, [&](std::string& out) {
+        appendCsvEscaped(out, senjitsuText(senjitsu, false));
+        out += "\"\r\n";
+      });
+      return;
+    }
+    appendCached(text, senjitsuBeforeSky_, kinds, [&](std::string& out) {
       appendCsvEscaped(out, senjitsuText(senjitsu, false));
-      out += "\"\r\n";
+      out += '"';
     });
+    for (const std::optional<RiseTransitSet>& body : {day.sun, day.moon}) {
+      const RiseTransitSet events = body.value_or(RiseTransitSet{});
+      for (const std::optional<int>& minute : {events.rise, events.transit, events.set}) {
+        text += ",\"";
+        if (minute) text += minuteClock(*minute);
+        text += '"';
+      }
+    }
+    text += ",\"";
+    if (day.moonPhase) {
+      const JstMinute& t = day.moonPhase->instant;
+      appendPieces(text, phaseName(day.moonPhase->quarter), " ", minuteClock(t.hour * 60 + t.minute));
+    }
+    text += "\"\r\n";
   }
 
  private:
@@ -93,6 +116,7 @@ class RecordPieces {
   std::array<std::string, 31> lunarDay_;  // "1日","
   std::array<std::string, 11 * 13> sign_;  // "甲子",": stem * 13 + branch
   std::array<std::string, 16> senjitsu_;  // the 選日 and the record's end, by the four flags
+  std::array<std::string, 16> senjitsuBeforeSky_;  // the 選日 and its closing quote
 };
 
 }  // namespace
@@ -117,6 +141,13 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
     appendCsvField(text, title);
     first = false;
   }
+  // The true basis's sky at the place: rises, transits and sets, then the phase.
+  const bool placeSky = calendar.place.has_value();
+  if (placeSky)
+    for (const char* title : {"日の出", "南中", "日の入", "月の出", "月南中", "月の入", "月相"}) {
+      text += ',';
+      appendCsvField(text, title);
+    }
   text += "\r\n";
   // A day's record: every field quoted, separated by commas, ended by CR LF. The
   // text a data file gives (the holiday's name, also made formula-safe) and the
@@ -125,7 +156,7 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
   // allocates.
   RecordPieces pieces(names, yearText);
   std::string scratch;
-  for (const CalendarDay& day : calendar.days) pieces.appendDay(text, scratch, day);
+  for (const CalendarDay& day : calendar.days) pieces.appendDay(text, scratch, day, placeSky);
   return text;
 }
 

@@ -28,7 +28,7 @@ def read(path):
 
 
 def parse_day(r):
-    if len(r) != 11:
+    if len(r) not in (11, 18):  # the true basis adds the sky's seven columns
         raise ValueError(f"day row with {len(r)} fields: {r}")
     year = int(r[0].strip().removesuffix("年"))
     day = {
@@ -44,6 +44,8 @@ def parse_day(r):
         "old_day": int(r[8].removesuffix("日")),
         "sexagenary": r[9],
         "senjitsu": [s for s in SENJITSU if s in r[10]],
+        # The true basis's last column: "上弦 12:30" on the day of a phase.
+        "phase": r[17].split()[0] if len(r) == 18 and r[17] else None,
     }
     if r[4].startswith("JC"):
         m = re.fullmatch(r"JC(\d+)月(\d+)日", r[4])

@@ -1,0 +1,39 @@
+#include "output/sky_texts.h"
+
+#include <array>
+
+namespace ventorel {
+
+const char* phaseName(int quarter) {
+  static constexpr std::array<const char*, 4> Names = {"朔", "上弦", "望", "下弦"};
+  return Names.at(static_cast<std::size_t>(quarter));
+}
+
+std::string minuteClock(int minuteOfDay) {
+  const int h = minuteOfDay / 60, m = minuteOfDay % 60;
+  std::string text(5, ':');
+  text[0] = static_cast<char>('0' + h / 10);
+  text[1] = static_cast<char>('0' + h % 10);
+  text[3] = static_cast<char>('0' + m / 10);
+  text[4] = static_cast<char>('0' + m % 10);
+  return text;
+}
+
+std::string minuteClockOrDashes(const std::optional<int>& minuteOfDay) {
+  return minuteOfDay ? minuteClock(*minuteOfDay) : "--:--";
+}
+
+const char* eclipseKindName(EclipseKind kind) {
+  switch (kind) {
+    case EclipseKind::Total: return "皆既";
+    case EclipseKind::Annular: return "金環";
+    case EclipseKind::Hybrid: return "金環皆既";
+    case EclipseKind::Partial: return "部分";
+    case EclipseKind::Penumbral: return "半影";
+  }
+  return "部分";
+}
+
+const char* eclipseBodyName(EclipseBody body) { return body == EclipseBody::Sun ? "日食" : "月食"; }
+
+}  // namespace ventorel
