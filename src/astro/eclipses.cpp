@@ -217,12 +217,13 @@ std::optional<GlobalEclipse> lunarEclipseNear(double fullMoonTt) {
   return e;
 }
 
-// The Sun-Moon elongation's argument of latitude F test of the eclipse canons:
-// no eclipse is possible when the Moon is this far from its node at syzygy.
+// The argument of latitude F test of the eclipse canons (0.36 there, at the mean
+// syzygy; 0.40 here, at the true one, for a margin): no eclipse is possible when
+// the Moon is farther from its node at syzygy.
 bool nearNode(double jdTt) {
   const double T = (jdTt - 2451545.0) / 36525.0;
   const double F = (93.2720950 + 483202.0175233 * T) * Rad;
-  return std::fabs(std::sin(F)) < 0.36;
+  return std::fabs(std::sin(F)) < 0.40;
 }
 
 }  // namespace

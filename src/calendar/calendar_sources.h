@@ -31,6 +31,8 @@ struct CalendarSources {
   // The months officially in use up to 1872 laid over the computed ones.
   bool historicalMonths = false;
   AnnotationChoices annotation;
+  // Each day's Japanese date from the era starts (the true basis).
+  bool japaneseDates = false;
   std::string note;  // where the terms and new moons come from, for the data formats
 };
 
@@ -71,6 +73,9 @@ struct ComputedCalendar {
 // rises and sets at `place` (place_sky.h).
 ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data,
                                  SkyCache* cache = nullptr, const Place& place = defaultPlace());
+
+// Sets every day's Japanese date from the era starts and the day's old-calendar date.
+void addJapaneseDates(CalendarYear& year, const EraStarts& starts);
 
 // The astronomical numbering of an entered year: 1 BC (-1) is year 0.
 double astronomicalYear(double enteredYear);

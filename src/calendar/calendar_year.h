@@ -12,6 +12,7 @@
 #include "astro/year_sky.h"
 #include "calendar/calendar_basis.h"
 #include "calendar/holiday_law_days.h"
+#include "calendar/japanese_date.h"
 #include "calendar/lunar_days.h"
 #include "data/places.h"
 
@@ -88,6 +89,9 @@ struct CalendarDay {
   // The Sun's and the Moon's rise, transit and set at the year's place (true
   // basis within the precise sky only).
   std::optional<RiseTransitSet> sun, moon;
+
+  // The Japanese date (true basis): one, or the northern and southern court's.
+  std::vector<JapaneseDate> japaneseDates;
 };
 
 enum class Court { Main, Second };

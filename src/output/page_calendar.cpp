@@ -10,6 +10,7 @@
 #include "output/day_texts.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
+#include "output/japanese_date_text.h"
 #include "output/page_style.h"
 #include "output/sky_texts.h"
 #include "output/text_building.h"
@@ -18,7 +19,7 @@ namespace ventorel {
 
 namespace {
 
-constexpr int Columns = 9;
+constexpr int Columns = 10;
 
 // With the place's sky the page has one more column (日の出/日の入).
 int columnsOf(const CalendarYear& year) { return year.place ? Columns + 1 : Columns; }
@@ -82,7 +83,16 @@ const EraRecord* mainEra(const CalendarYear& year) {
 
 std::string title(const CalendarYear& year) {
   std::string text = yearName(year.enteredYear);
-  if (const EraRecord* era = mainEra(year))
+  // The Japanese years the Western year holds, without their days.
+  std::string japanese;
+  for (const CalendarDay& day : year.days)
+    for (const JapaneseDate& date : day.japaneseDates) {
+      const std::string one = japaneseYearText(date);
+      if (japanese.find(one) == std::string::npos) japanese += (japanese.empty() ? "" : "・") + one;
+    }
+  if (!japanese.empty())
+    text += "（" + htmlEscape(japanese) + "）";
+  else if (const EraRecord* era = mainEra(year))
     text += "（" + htmlEscape(era->era) + trimmedNumber(era->yearOfEra) + "年）";
   return text + "の暦 — Ventorel";
 }
@@ -112,13 +122,6 @@ std::string instantHtml(const char* prefix, const JstMinute& t) {
   appendPadded(html, t.minute, 2);
   appendPieces(html, "+09:00\">", shown, "</time>");
   return html;
-}
-
-// "1.155".
-std::string fixedDecimal(double x, int decimals) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.*f", decimals, x);
-  return text;
 }
 
 // The year `step` years away in user numbering, which has no year 0.
@@ -151,7 +154,9 @@ std::string yearHeader(const CalendarYear& year, const BuiltinTables& names) {
                      linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) +
                      names.stemName[sign.stem] + names.branchName[sign.branch] + "</a>" +
                      names.zodiacAnimal[sign.branch] + "の年</h1>\n";
-  const std::string eras = eraLine(year, "　／　");
+  const std::string japanese = japaneseYearsText(year);
+  if (!japanese.empty()) html += "<p class=\"wareki\">" + link("元号", "和暦") + "：" + htmlEscape(japanese) + "</p>\n";
+  const std::string eras = japanese.empty() ? eraLine(year, "　／　") : periodLine(year, "　／　");
   if (!eras.empty()) html += "<p class=\"era\">" + eras + "</p>\n";
   html += "<p class=\"basis\">" + basisText(year) + "</p>\n<nav class=\"months\" aria-label=\"月\">";
   for (int m = 1; m <= 12; ++m) html += std::string(m > 1 ? " " : "") + "<a href=\"#m" + std::to_string(m) + "\">" +
@@ -167,7 +172,7 @@ std::string columnHeader(const CalendarYear& year) {
   const std::string fourth = year.year > 1582 ? link("国民の祝日", "祝日") : link("ユリウス暦", "ユリウス暦");
   const std::string sun = year.place ? headerCell("<small>" + link("日の出", "日の出") + " " + link("日の入り", "日の入") + "</small>") : "";
   return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + sun + headerCell(link("曜日", "曜日")) +
-         headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
+         headerCell(link("元号", "和暦")) + headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
          headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
          headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + "</tr></thead>\n";
 }
@@ -186,12 +191,12 @@ std::string eclipseList(const CalendarYear& year) {
                      "</h2>\n<ul>\n";
   for (const Eclipse& e : year.eclipses) {
     html += "<li>" + std::string(eclipseKindName(e.kind)) + eclipseBodyName(e.body) +
-            instantHtml("食の最大 ", e.greatest) + " 食分" + fixedDecimal(e.magnitude, 3) + "　" +
+            instantHtml("食の最大 ", e.greatest) + " 食分" + fixedText(e.magnitude, 3) + "　" +
             htmlEscape(year.place->name) + "：";
     if (e.local) {
       html += instantHtml("始め ", e.local->begin) + instantHtml("最大 ", e.local->greatest) +
               instantHtml("終わり ", e.local->end);
-      if (e.body == EclipseBody::Sun) html += " 食分" + fixedDecimal(e.local->magnitude, 3);
+      if (e.body == EclipseBody::Sun) html += " 食分" + fixedText(e.local->magnitude, 3);
     } else {
       html += "見えない";
     }
@@ -265,7 +270,9 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
     appendPieces(page, "</td><td class=\"sunrise\"><small>", minuteClockOrDashes(sun.rise), " ",
                  minuteClockOrDashes(sun.set), "</small>");
   }
-  appendPieces(page, "</td><td class=\"weekday\">", names.weekdayName(0, day.weekday), "</td><td class=\"holiday\">");
+  appendPieces(page, "</td><td class=\"weekday\">", names.weekdayName(0, day.weekday), "</td><td class=\"wareki\">");
+  page += htmlEscape(japaneseDatesText(day.japaneseDates));
+  page += "</td><td class=\"holiday\">";
   if (!day.gregorian) {
     std::string julian;
     appendDate(julian, day.julian.month, day.julian.day);

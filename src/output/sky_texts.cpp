@@ -1,6 +1,7 @@
 #include "output/sky_texts.h"
 
 #include <array>
+#include <cstdio>
 
 namespace ventorel {
 
@@ -21,6 +22,12 @@ std::string minuteClock(int minuteOfDay) {
 
 std::string minuteClockOrDashes(const std::optional<int>& minuteOfDay) {
   return minuteOfDay ? minuteClock(*minuteOfDay) : "--:--";
+}
+
+std::string fixedText(double x, int decimals) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.*f", decimals, x);
+  return text;
 }
 
 const char* eclipseKindName(EclipseKind kind) {

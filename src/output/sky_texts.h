@@ -17,6 +17,8 @@ std::string minuteClock(int minuteOfDay);
 // "06:51" or "--:--" for a day without the event.
 std::string minuteClockOrDashes(const std::optional<int>& minuteOfDay);
 
+// "1.155": a number with `decimals` digits after the point.
+std::string fixedText(double x, int decimals);
 // 皆既, 金環, 金環皆既, 部分, 半影.
 const char* eclipseKindName(EclipseKind kind);
 // 日食 or 月食.

@@ -28,7 +28,8 @@ def read(path):
 
 
 def parse_day(r):
-    if len(r) not in (11, 18):  # the true basis adds the sky's seven columns
+    # The true basis adds the day's Japanese date as a twelfth field, and the sky's seven columns.
+    if len(r) not in (11, 12, 19):
         raise ValueError(f"day row with {len(r)} fields: {r}")
     year = int(r[0].strip().removesuffix("年"))
     day = {
@@ -44,8 +45,9 @@ def parse_day(r):
         "old_day": int(r[8].removesuffix("日")),
         "sexagenary": r[9],
         "senjitsu": [s for s in SENJITSU if s in r[10]],
+        "wareki": r[11] if len(r) >= 12 else None,
         # The true basis's last column: "上弦 12:30" on the day of a phase.
-        "phase": r[17].split()[0] if len(r) == 18 and r[17] else None,
+        "phase": r[18].split()[0] if len(r) == 19 and r[18] else None,
     }
     if r[4].startswith("JC"):
         m = re.fullmatch(r"JC(\d+)月(\d+)日", r[4])

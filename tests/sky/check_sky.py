@@ -112,7 +112,8 @@ def check_riseset(docs, tally, lat=TOKYO_LAT, lon=TOKYO_LON):
                     if ours is None or theirs is None:
                         # A day the Moon skips: then both must skip, unless the other
                         # one's event lies within the limit of the day's edge.
-                        edge = theirs is not None and min(theirs, 1440 - theirs) <= limit
+                        edge = (theirs is not None and min(theirs, 1440 - theirs) <= limit) or \
+                            (ours is not None and min(minutes(ours), 1440 - minutes(ours)) <= limit)
                         tally.add(f"{key} {event}", (ours is None) == (theirs is None) or edge,
                                   f"{day['date']} ours {ours} ephem {theirs}")
                         continue
