@@ -273,6 +273,9 @@ class LocalSky {
     for (int i = 0; i < 3; ++i)
       for (int j = 0; j < 3; ++j) rnpb_[i][j] = rnpb[i][j];
     deltaT_ = centreTt - utOfTt(centreTt);
+    centreUt_ = centreTt - deltaT_;
+    // The sidereal time once; over the hours of an eclipse it runs on at its rate.
+    centreSidereal_ = eraGst00b(2400000.5, centreUt_ - 2400000.5);
   }
   const BodyTrack& track() const { return track_; }
 
@@ -280,7 +283,8 @@ class LocalSky {
     const Bodies b = track_.at(jdTt);
     const Vec sun = toDate(b.sun), moon = toDate(b.moon);
     const double ut = jdTt - deltaT_;
-    const double theta = eraGst00b(2400000.5, ut - 2400000.5) + o_.longitude;
+    constexpr double SiderealRadiansPerDay = 2 * Pi * 1.00273781191135448;
+    const double theta = centreSidereal_ + SiderealRadiansPerDay * (ut - centreUt_) + o_.longitude;
     const Vec place = EarthRadiusKm * Vec{o_.rhoCos * std::cos(theta), o_.rhoCos * std::sin(theta), o_.rhoSin};
     const Vec up = {std::cos(o_.latitude) * std::cos(theta), std::cos(o_.latitude) * std::sin(theta),
                     std::sin(o_.latitude)};
@@ -296,7 +300,7 @@ class LocalSky {
   Observer o_;
   BodyTrack track_;
   std::array<Vec, 3> rnpb_;
-  double deltaT_;
+  double deltaT_, centreUt_ = 0, centreSidereal_ = 0;
 };
 
 // Whether some instant of [from, to] sees `up(t)` true, probed every five

@@ -264,6 +264,12 @@ def ephem_lunar_contacts(jd_greatest, penumbral):
     return cross(jd_greatest, jd_greatest - 0.25), cross(jd_greatest, jd_greatest + 0.25)
 
 
+# Where Meeus's short series is known to be wrong, against the eclipse canons:
+# 2015-04-04 was total (umbral magnitude 1.00, the century's shortest totality),
+# and the grazing penumbral eclipse of 2027-07-18/19 lies beyond its reach.
+MEEUS_WRONG = {("moon", "2015-04-04"): "kind", ("moon", "2027-07-19"): "missing"}
+
+
 def check_eclipses(docs, first, last, tally):
     ours = [(doc["year"], e) for doc in docs for e in doc["eclipses"]]
     theirs = meeus_eclipses(first, last)
@@ -280,7 +286,8 @@ def check_eclipses(docs, first, last, tally):
         used.add(i)
         e = ours[i][1]
         tally.add("eclipse found", True)
-        tally.add("eclipse kind", e["kind"] == kind, f"{e['greatest']} {body}: ours {e['kind']}, Meeus {kind}")
+        known = MEEUS_WRONG.get((body, e["greatest"][:10])) == "kind"
+        tally.add("eclipse kind", e["kind"] == kind or known, f"{e['greatest']} {body}: ours {e['kind']}, Meeus {kind}")
         tally.add("eclipse greatest (5 min)", abs(iso_to_jd(e["greatest"]) - jd) * 1440 <= 5,
                   f"{e['greatest']} vs Meeus {ephem.Date(jd - 2415020 + JST)}")
         if mag is not None:
@@ -301,7 +308,8 @@ def check_eclipses(docs, first, last, tally):
                               f"{e['greatest']} {key}: ours {e['local'][key]}, ephem {ephem.Date(t - 2415020 + JST)}")
     for i, (year, e) in enumerate(ours):
         if i not in used:
-            tally.add("eclipse not extra", False, f"{e['body']} {e['kind']} {e['greatest']} not in Meeus")
+            known = MEEUS_WRONG.get((e["body"], e["greatest"][:10])) == "missing"
+            tally.add("eclipse not extra", known, f"{e['body']} {e['kind']} {e['greatest']} not in Meeus")
 
 
 def sun_up_some_time(jd0, jd1, lat=TOKYO_LAT, lon=TOKYO_LON):
