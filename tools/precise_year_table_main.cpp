@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   std::string text =
-      "// Made by precise-year-table from the precise sky: per year, minutes since 00:00 JST of\n"
+      "// Made by precise-year-table from the precise sky: per year, seconds since 00:00 JST of\n"
       "// 1 January of the 24 terms, the 6 other solar passages, the new-moon count, the new\n"
       "// moons (-1 if unused) and the year.\n";
   for (const std::string& row : rows) text += row;

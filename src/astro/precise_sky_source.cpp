@@ -30,7 +30,7 @@ class EventDays {
 
   JstMinute instantOf(const SkyEvent& event) const {
     const MonthDay date = monthDayOf(dayOf(event), monthStart_);
-    return {static_cast<double>(year_), date.month, date.day, event.hour(), event.minute()};
+    return {static_cast<double>(year_), date.month, date.day, event.hour(), event.minute(), event.second()};
   }
 
  private:
@@ -60,7 +60,10 @@ YearSky PreciseSkySource::year(double astronomicalYear) const {
   sky.yearEndMoonAge = sky.moonAgeOn(sky.lastDay);
   sky.nyubaiDay = days.dayOf(events.nyubai());
   sky.hangeshoDay = days.dayOf(events.hangeshou());
-  for (int season = 0; season < 4; ++season) sky.doyoStartDay[season] = days.dayOf(events.doyoStart(season));
+  for (int season = 0; season < 4; ++season) {
+    sky.doyoStartDay[season] = days.dayOf(events.doyoStart(season));
+    sky.doyoStartInstant[season] = days.instantOf(events.doyoStart(season));
+  }
   return sky;
 }
 

@@ -1,5 +1,6 @@
 #include "astro/precise_year.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,21 +13,24 @@ namespace ventorel {
 
 namespace {
 
-constexpr int MinutesPerDay = 1440;
+constexpr int SecondsPerDay = 86400;
 constexpr int TermsAt = 0, ExtrasAt = 24, MoonCountAt = 30, MoonsAt = 31, YearAt = 44;
 static_assert(YearAt + 1 == PackedYearSize);
 
-SkyEvent skyEventOf(const JstInstant& instant) { return {instant.dayNumber, instant.minuteOfDay()}; }
-
-std::int32_t minutesSince(std::int64_t baseDay, const SkyEvent& event) {
-  return static_cast<std::int32_t>((event.dayNumber - baseDay) * MinutesPerDay + event.minuteOfDay);
+SkyEvent skyEventOf(const JstInstant& instant) {
+  const int second = std::clamp(static_cast<int>(instant.second), 0, 59);
+  return {instant.dayNumber, instant.minuteOfDay() * 60 + second};
 }
 
-SkyEvent eventAt(std::int64_t baseDay, std::int32_t minutes) {
-  // Floor division: an event before 1 January would have negative minutes.
-  std::int32_t days = minutes / MinutesPerDay, minute = minutes % MinutesPerDay;
-  if (minute < 0) --days, minute += MinutesPerDay;
-  return {baseDay + days, minute};
+std::int32_t secondsSince(std::int64_t baseDay, const SkyEvent& event) {
+  return static_cast<std::int32_t>((event.dayNumber - baseDay) * SecondsPerDay + event.secondOfDay);
+}
+
+SkyEvent eventAt(std::int64_t baseDay, std::int32_t seconds) {
+  // Floor division: an event before 1 January would have negative seconds.
+  std::int32_t days = seconds / SecondsPerDay, second = seconds % SecondsPerDay;
+  if (second < 0) --days, second += SecondsPerDay;
+  return {baseDay + days, second};
 }
 
 // The number of new-moon slots in use, checked: a bad count must not reach past
@@ -61,11 +65,11 @@ PackedYear packYear(const PreciseYearEvents& events) {
   const std::int64_t base = jdnOfGregorian(events.year, 1, 1);
   PackedYear packed;
   packed.fill(-1);
-  for (int k = 0; k < 24; ++k) packed[TermsAt + k] = minutesSince(base, events.terms[k]);
-  for (int i = 0; i < 6; ++i) packed[ExtrasAt + i] = minutesSince(base, events.extras[i]);
+  for (int k = 0; k < 24; ++k) packed[TermsAt + k] = secondsSince(base, events.terms[k]);
+  for (int i = 0; i < 6; ++i) packed[ExtrasAt + i] = secondsSince(base, events.extras[i]);
   packed[MoonCountAt] = events.newMoonCount;
   for (int i = 0, n = moonSlotsUsed(events.newMoonCount); i < n; ++i)
-    packed[MoonsAt + i] = minutesSince(base, events.newMoonSlots[i]);
+    packed[MoonsAt + i] = secondsSince(base, events.newMoonSlots[i]);
   packed[YearAt] = events.year;
   return packed;
 }

@@ -1,11 +1,11 @@
 // The events of the precise sky that one calendar year needs, cut to what the
-// calendar keeps of them: the JST day and the JST minute of each instant.
+// calendar keeps of them: the JST day and the JST second of each instant.
 //
 // Solving them (precise_sky.h) costs some 1.8 ms a year, so the build solves every
 // year of the precise range once, with the same code, and compiles the result in
 // (tools/precise_year_table_main.cpp); preciseYearEvents() then reads a year from
-// that table. The day and the minute it gives are those of the direct solve, to
-// the last minute: a test holds the two together.
+// that table. The day and the second it gives are those of the direct solve, to
+// the last second: a test holds the two together.
 #pragma once
 
 #include <algorithm>
@@ -15,15 +15,18 @@
 
 namespace ventorel {
 
-// An instant of the sky as the calendar keeps it: its JST day and the JST minute,
+// An instant of the sky as the calendar keeps it: its JST day and the JST second,
 // cut (not rounded) from the full-precision instant, so that 23:59:59.9 stays on
-// its day at 23:59.
+// its day at 23:59:59. Cut seconds still round to the same nearest minute as the
+// full instant: the half minute lies on a whole second.
 struct SkyEvent {
   std::int64_t dayNumber;  // Julian Day Number of the JST date
-  int minuteOfDay;         // 0..1439
+  int secondOfDay;         // 0..86399
 
-  int hour() const { return minuteOfDay / 60; }
-  int minute() const { return minuteOfDay % 60; }
+  int minuteOfDay() const { return secondOfDay / 60; }
+  int hour() const { return secondOfDay / 3600; }
+  int minute() const { return secondOfDay / 60 % 60; }
+  int second() const { return secondOfDay % 60; }
   // The JST date as the calendar's day count (0 = 1982-08-19).
   double epochDay() const;
   bool operator==(const SkyEvent&) const = default;
@@ -72,7 +75,7 @@ inline constexpr int PreciseYearTableLastYear = 3001;
 // are no better than a guess.
 PreciseYearEvents preciseYearEvents(int year);
 
-// The table's form of a year: each event as minutes since 00:00 JST of 1 January,
+// The table's form of a year: each event as seconds since 00:00 JST of 1 January,
 // then the new-moon count, unused moon slots as -1, and the year last as a check.
 inline constexpr int PackedYearSize = 24 + 6 + 1 + 13 + 1;
 using PackedYear = std::array<std::int32_t, PackedYearSize>;

@@ -18,7 +18,7 @@ static_assert(RowCount == PreciseYearTableLastYear - PreciseYearTableFirstYear +
               "the generated sky table holds other years than the engine expects");
 
 constexpr bool within(std::int32_t value, int lowDays, int highDays) {
-  return value >= lowDays * 1440 && value <= highDays * 1440;
+  return value >= lowDays * 86400 && value <= highDays * 86400;
 }
 
 // Each row is for its year, every event lies near its year, the terms run in

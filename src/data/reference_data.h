@@ -37,7 +37,7 @@ struct ReferenceData {
   BuiltinTables names;
   OrbitElements orbit;
   HolidayFile holidays;
-  // "holiday_law.dat": the holiday law of every day since 1948-07-20. Set only when
+  // "holiday_law.dat": the 祝祭日 and the holiday law of every day since 1873. Set only when
   // the whole file was read without a problem; otherwise lawComplete stays false
   // and the calendar falls back to the holidays of "shuku.dat".
   HolidayLaw holidayLaw;

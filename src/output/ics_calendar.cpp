@@ -50,7 +50,8 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       description.clear();
     };
     // The files show holidays only in the Gregorian calendar (from 1582-10-15).
-    if (day.gregorian && day.holiday) add("holiday", "祝日", day.holiday->name);
+    // The 祝祭日 of 1873..1948 are set apart from the 祝日 of the holiday law.
+    if (day.gregorian && day.holiday) add("holiday", day.holiday->prewar ? "祝祭日" : "祝日", day.holiday->name);
     if (day.term) {
       const std::string name = termName(names, *day.term);
       summary = name;
@@ -60,13 +61,32 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       if (day.termInstant) appendInstant(summary, " ", description, " ", *day.termInstant);
       add("term", "二十四節気", summary);
     }
-    for (const Zassetsu z : day.zassetsu) add("zassetsu", "雑節", zassetsuName(z));
+    for (const Zassetsu z : day.zassetsu) {
+      if (z == Zassetsu::DoyoStart && day.doyoStartInstant) {
+        summary = zassetsuName(z);
+        description = summary;
+        appendInstant(summary, " ", description, " ", *day.doyoStartInstant);
+        add("zassetsu", "雑節", summary);
+      } else {
+        add("zassetsu", "雑節", zassetsuName(z));
+      }
+    }
     if (day.festival != Festival::None) add("festival", "節句", festivalName(day.festival));
+    // Up to 1872 the months are the historical calendars', whose first days are not
+    // the new moons of the true sky: those are events of their own, 天文朔.
+    const bool astronomicalNewMoon = std::string_view(newMoonName(year)) == AstronomicalNewMoonName;
     if (day.lunarDay == 1 && day.lunarMonth.number) {
       summary.clear();
       appendOldDateText(summary, day.lunarMonth, 1);
-      if (day.newMoon && day.newMoonInstant) appendInstant(summary, " 新月 ", description, "新月 ", *day.newMoonInstant);
+      if (day.newMoon && day.newMoonInstant && !astronomicalNewMoon)
+        appendInstant(summary, " 新月 ", description, "新月 ", *day.newMoonInstant);
       add("oldmonth", "旧暦", summary);
+    }
+    if (astronomicalNewMoon && day.newMoon && day.newMoonInstant) {
+      summary = AstronomicalNewMoonName;
+      description = summary;
+      appendInstant(summary, " ", description, " ", *day.newMoonInstant);
+      add("newmoon", AstronomicalNewMoonName, summary);
     }
     if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo]);
     if (include.senjitsu)

@@ -48,6 +48,16 @@ void appendStringOrNull(std::string& out, bool present, std::string_view text) {
 
 void appendBool(std::string& out, bool value) { out += value ? "true" : "false"; }
 
+// A number with one decimal ("19.1"), or null.
+void appendTenths(std::string& out, const std::optional<double>& value) {
+  if (!value) {
+    out += "null";
+    return;
+  }
+  char digits[32];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, *value, std::chars_format::fixed, 1).ptr);
+}
+
 // "17:27" or null.
 void appendClock(std::string& out, const std::optional<JstMinute>& instant) {
   if (instant)
@@ -107,6 +117,8 @@ void appendHoliday(std::string& out, const CalendarDay& day) {
   appendString(out, day.holiday->name);
   out += ",\"kind\":";
   appendString(out, holidayKind(day.holiday->kind));
+  out += ",\"prewar\":";
+  appendBool(out, day.holiday->prewar);
   out += '}';
 }
 
@@ -139,7 +151,8 @@ void appendOldCalendar(std::string& out, const CalendarDay& day) {
   out += '}';
 }
 
-void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
+void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names,
+               std::string_view newMoon) {
   out += "{\"date\":";
   appendString(out, isoDate(year.year, day.month, day.day));
   out += ",\"julian_date\":";
@@ -166,11 +179,21 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   out += ",\"sexagenary\":";
   appendString(out, sexagenaryName(names, day.sexagenary));
   out += ",\"moon_age\":";
-  appendInteger(out, day.moonAge);
+  appendTenths(out, day.noonMoonAge);
   out += ",\"new_moon\":";
   if (day.newMoon) {
-    out += "{\"time\":";
+    out += "{\"name\":";
+    appendString(out, newMoon);
+    out += ",\"time\":";
     appendClock(out, day.newMoonInstant);
+    out += '}';
+  } else {
+    out += "null";
+  }
+  out += ",\"doyo_start\":";
+  if (day.doyoStartInstant) {
+    out += "{\"time\":";
+    appendClock(out, day.doyoStartInstant);
     out += '}';
   } else {
     out += "null";
@@ -197,7 +220,7 @@ std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
   std::string out;
   // About 260 bytes a day: one allocation for the whole document.
   out.reserve(2048 + 320 * year.days.size());
-  out += "{\"format\":\"ventorel-calendar-year\",\"version\":1,\"year\":";
+  out += "{\"format\":\"ventorel-calendar-year\",\"version\":2,\"year\":";
   appendInteger(out, static_cast<long long>(year.enteredYear));
   out += ",\"astronomical_year\":";
   appendInteger(out, static_cast<long long>(year.year));
@@ -213,7 +236,8 @@ std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
   const bool twoCourts = year.eras.size() > 1;
   appendArray(out, year.eras, [&](const EraRecord& era) { appendEra(out, era, twoCourts); });
   out += ",\"days\":";
-  appendArray(out, year.days, [&](const CalendarDay& day) { appendDay(out, year, day, names); });
+  const std::string_view newMoon = newMoonName(year);
+  appendArray(out, year.days, [&](const CalendarDay& day) { appendDay(out, year, day, names, newMoon); });
   out += '}';
   return out;
 }

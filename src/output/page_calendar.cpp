@@ -6,6 +6,7 @@
 #include "calendar/lunar_days.h"
 #include "data/numbers.h"
 #include "data/text.h"
+#include "output/day_names.h"
 #include "output/day_texts.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
@@ -89,8 +90,10 @@ void appendPadded(std::string& out, int n, int width) {
   appendZeroPadded(out, -static_cast<long long>(n), width - 1);
 }
 
-// " 2月4日 17:27", machine-readable where the year is one HTML can write.
-std::string instantHtml(const char* prefix, const JstMinute& t) {
+// " 2月4日 17:27" (to the nearest minute), machine-readable where the year is one
+// HTML can write.
+std::string instantHtml(const char* prefix, const JstMinute& instant) {
+  const JstMinute t = nearestMinute(instant);
   std::string shown = prefix;
   appendPieces(shown, DecimalText(t.month), "月", DecimalText(t.day), "日 ", DecimalText(t.hour), ":");
   appendPadded(shown, t.minute, 2);
@@ -152,7 +155,9 @@ std::string headerCell(const std::string& content) { return "<th scope=\"col\">"
 std::string columnHeader(const CalendarYear& year) {
   // Up to 1582 the fourth column holds the Julian date, from 1583 on the holiday,
   // as on the classic page.
-  const std::string fourth = year.year > 1582 ? link("国民の祝日", "祝日") : link("ユリウス暦", "ユリウス暦");
+  // Before 1948 the holidays are the 祝祭日 of the decrees.
+  const std::string fourth = year.year > 1582 ? (year.year < 1948 ? link("祝祭日", "祝祭日") : link("国民の祝日", "祝日"))
+                                              : link("ユリウス暦", "ユリウス暦");
   return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + headerCell(link("曜日", "曜日")) +
          headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
          headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
@@ -213,7 +218,7 @@ void appendQuotedLinks(std::string& out, std::string_view html) {
 // their links unquoted: they are quoted as they are appended. `scratch` holds
 // such a text meanwhile.
 void appendRow(std::string& page, std::string& scratch, const BuiltinTables& names, const std::string& yearCell,
-               const CalendarDay& day) {
+               const std::string& newMoonLead, const CalendarDay& day) {
   page += "<tr class=\"day";
   if (day.weekday == 0) page += " sun";
   if (day.weekday == 6) page += " sat";
@@ -241,6 +246,12 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
     // The time follows the term's own name, before the 雑節 and the festival.
     scratch.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
   }
+  if (day.doyoStartInstant) {
+    // The time follows 土用の入り, inside its brackets.
+    constexpr std::string_view DoyoStart = "土用</a>の入り";
+    if (const std::size_t at = scratch.find(DoyoStart); at != std::string::npos)
+      scratch.insert(at + DoyoStart.size(), instantHtml("", *day.doyoStartInstant));
+  }
   appendQuotedLinks(page, scratch);
   appendPieces(page, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
 
@@ -250,7 +261,7 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
   appendPieces(title, "旧暦", DecimalText(day.lunarMonth.number.value_or(0)), "月", lunarDay, "日");
   appendPieces(label, "旧暦", monthName(day.lunarMonth), lunarDay, "日");
   appendLink(page, title, label);
-  if (day.newMoon && day.newMoonInstant) page += instantHtml("朔 ", *day.newMoonInstant);
+  if (day.newMoon && day.newMoonInstant) page += instantHtml(newMoonLead.c_str(), *day.newMoonInstant);
 
   const int s = day.sexagenary.stem;
   const int b = day.sexagenary.branch;
@@ -279,6 +290,7 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
   appendQuotedLinks(page, yearNavigation(year.enteredYear) + yearHeader(year, names) + "<table class=\"calendar\">\n" +
                               columnHeader(year));
   const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
+  const std::string newMoonLead = std::string(newMoonName(year)) + " ";
   std::string scratch;
   int month = 0;
   for (const CalendarDay& day : year.days) {
@@ -287,7 +299,7 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
       month = day.month;
       page += monthOpening(month);
     }
-    appendRow(page, scratch, names, yearCell, day);
+    appendRow(page, scratch, names, yearCell, newMoonLead, day);
   }
   if (month != 0) page += "</tbody>\n";
   page += "</table>\n</body>\n</html>\n";

@@ -111,7 +111,10 @@ TEST(TrueCalendarFiles, HolidaysOfEveryYearFrom1948To2050AreTheLaws) {
   for (int year = 2027; year <= 2050; ++year) expected[year] = currentLaw(year);
   std::size_t total = 0, equal = 0;
   for (int year = 1946; year <= 2050; ++year) {
-    const std::set<std::string> shown = csvHolidays(year);
+    // The 祝祭日 of the decrees before the law are tests/calendar/holiday_law_test.cpp's.
+    std::set<std::string> shown;
+    for (const std::string& day : csvHolidays(year))
+      if (day >= "1948-07-20") shown.insert(day);
     std::string diff;
     for (const std::string& day : shown) diff += expected[year].count(day) ? "" : " extra " + day;
     for (const std::string& day : expected[year]) diff += shown.count(day) ? "" : " missing " + day;
