@@ -10,6 +10,7 @@
 #include "astro/year_sky.h"
 #include "calendar/calendar_basis.h"
 #include "calendar/holiday_law_days.h"
+#include "calendar/japanese_date.h"
 #include "calendar/lunar_days.h"
 
 namespace ventorel {
@@ -83,6 +84,9 @@ struct CalendarDay {
   std::optional<double> noonMoonAge;  // days since the new moon at 12:00 JST, to 0.1; where the sky has instants
   bool newMoon = false;
   std::optional<JstMinute> newMoonInstant;
+
+  // The Japanese date (true basis): one, or the northern and southern court's.
+  std::vector<JapaneseDate> japaneseDates;
 };
 
 enum class Court { Main, Second };
