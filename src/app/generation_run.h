@@ -9,6 +9,7 @@
 #include "calendar/calendar_basis.h"
 #include "calendar/calendar_sources.h"
 #include "calendar/calendar_year.h"
+#include "ventorel/date.h"
 #include "data/reference_data.h"
 #include "data/value.h"
 #include "platform/file_io.h"
@@ -70,8 +71,7 @@ struct RunReport {
 inline constexpr const char* YearZeroMessage = "紀元0年とは、グレゴリオ暦やユリウス暦には存在しない年である。";
 std::string notANumberMessage(const std::string& yearText);
 inline constexpr const char* YearTooLargeMessage = "年が大きすぎます。±1000000000000年の範囲で入力してください。";
-// Years beyond this would let the day numbers lose whole days in a double.
-inline constexpr double LargestYear = 1e12;
+// Years beyond LargestYear (ventorel/date.h) would let the day numbers lose whole days in a double.
 
 // Runs one generation. `comboText` is the format list's text: a format name there
 // sets settings.outputFormat, and afterwards it shows the format used.
