@@ -31,6 +31,15 @@ std::string noteText(const CalendarDay& day, const BuiltinTables& names) {
 
 }  // namespace
 
+DayHeading dayHeading(const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
+  DayHeading heading;
+  heading.date = userYearText(static_cast<std::int64_t>(year.year)) + "年" + std::to_string(day.month) + "月" +
+                 std::to_string(day.day) + "日（" + names.weekdayName(0, day.weekday) + "）";
+  heading.detail = japaneseDatesText(day.japaneseDates);
+  if (day.gregorian && day.holiday) heading.detail += (heading.detail.empty() ? "" : "　") + day.holiday->name;
+  return heading;
+}
+
 std::string userYearText(std::int64_t astronomicalYear) {
   return std::to_string(Year::fromAstronomical(astronomicalYear).user());
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/builtin_tables.h"
 #include "ventorel/calendar.h"
 
 namespace ventorel {
@@ -33,6 +34,14 @@ struct MonthSheet {
   std::vector<MonthCell> cells;  // 42
   bool ok() const { return status == Status::Ok; }
 };
+
+// The heading of a day's record: "2024年5月6日（月）" and its Japanese date(s) with
+// the holiday: "令和6年5月6日　振替休日".
+struct DayHeading {
+  std::string date;
+  std::string detail;
+};
+DayHeading dayHeading(const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names);
 
 // The sheet of a month (1..12) of an astronomical year.
 MonthSheet monthSheet(const Engine& engine, std::int64_t year, int month, Basis basis = Basis::True);

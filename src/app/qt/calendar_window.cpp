@@ -158,6 +158,13 @@ QWidget* CalendarWindow::buildCalendarPage() {
   previous->setToolTip(QStringLiteral("前の月 (PgUp)"));
   auto* next = new QToolButton(page);
   next->setText(QStringLiteral("▶"));
+  for (QToolButton* step : {previous, next}) {
+    QFont stepFont = font();
+    stepFont.setPointSizeF(font().pointSizeF() * 1.3);
+    step->setFont(stepFont);
+    step->setAutoRaise(true);
+    step->setMinimumSize(QFontMetrics(stepFont).height() * 2, QFontMetrics(stepFont).height() * 3 / 2);
+  }
   next->setAccessibleName(QStringLiteral("次の月"));
   next->setToolTip(QStringLiteral("次の月 (PgDn)"));
   monthTitle_ = new QLabel(page);
@@ -182,7 +189,7 @@ QWidget* CalendarWindow::buildCalendarPage() {
   dateBox_->setAccessibleName(QStringLiteral("日付"));
   dateBox_->setPlaceholderText(QStringLiteral("1703-01-30、元禄15年12月14日"));
   dateBox_->setClearButtonEnabled(true);
-  dateBox_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("南朝 正平15年閏12月30日__")));
+  dateBox_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("1703-01-30、元禄15年12月14日____")));
   dateLabel->setBuddy(dateBox_);
 
   auto* bar = new QHBoxLayout;
@@ -216,10 +223,21 @@ QWidget* CalendarWindow::buildCalendarPage() {
   auto* dayBox = new QWidget(page);
   auto* dayLayout = new QVBoxLayout(dayBox);
   dayLayout->setContentsMargins(0, 0, 0, 0);
-  auto* dayTitle = new QLabel(QStringLiteral("この日"), dayBox);
-  QFont dayTitleFont = font();
-  dayTitleFont.setBold(true);
-  dayTitle->setFont(dayTitleFont);
+  dayDate_ = new QLabel(dayBox);
+  dayDate_->setObjectName("dayDate");
+  dayDate_->setAccessibleName(QStringLiteral("選んだ日"));
+  QFont dayDateFont = font();
+  dayDateFont.setPointSizeF(font().pointSizeF() * 1.35);
+  dayDateFont.setBold(true);
+  dayDate_->setFont(dayDateFont);
+  dayDate_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  dayDetail_ = new QLabel(dayBox);
+  dayDetail_->setObjectName("dayDetail");
+  dayDetail_->setWordWrap(true);
+  dayDetail_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont detailFont = font();
+  detailFont.setPointSizeF(font().pointSizeF() * 1.1);
+  dayDetail_->setFont(detailFont);
   dayPane_ = new QPlainTextEdit(dayBox);
   dayPane_->setObjectName("dayPane");
   dayPane_->setAccessibleName(QStringLiteral("この日"));
@@ -229,11 +247,14 @@ QWidget* CalendarWindow::buildCalendarPage() {
   auto* copy = new QPushButton(QStringLiteral("コピー"), dayBox);
   copy->setAccessibleName(QStringLiteral("コピー"));
   copy->setToolTip(QStringLiteral("この日の記録をクリップボードへ"));
+  QFont paneFont = font();
+  paneFont.setPointSizeF(font().pointSizeF() * 1.05);
+  dayPane_->setFont(paneFont);
   auto* copyRow = new QHBoxLayout;
-  copyRow->addWidget(dayTitle);
-  copyRow->addStretch();
-  copyRow->addWidget(copy);
+  copyRow->addWidget(dayDate_, 1);
+  copyRow->addWidget(copy, 0, Qt::AlignTop);
   dayLayout->addLayout(copyRow);
+  dayLayout->addWidget(dayDetail_);
   dayLayout->addWidget(dayPane_, 1);
 
   auto* split = new QSplitter(Qt::Horizontal, page);
@@ -322,6 +343,10 @@ void CalendarWindow::showDate(const Date& date) {
   monthView_->selectDate(date);
   const DayResult day = engine_->day(date, wanted);
   dayPane_->setPlainText(day.ok() ? qtext(dayReport(*day.year, *day.day, data_->names)) : qtext(day.message));
+  const DayHeading heading = day.ok() ? dayHeading(*day.year, *day.day, data_->names) : DayHeading{};
+  dayDate_->setText(qtext(heading.date));
+  dayDetail_->setText(qtext(heading.detail));
+  dayDetail_->setVisible(!heading.detail.empty());
   if (newMonth && startClock_ && isVisible()) {
     monthView_->repaint();
     std::fprintf(stderr, "ventorel: month %s shown in %.2f ms\n", monthTitle_->text().toUtf8().constData(),
@@ -345,6 +370,7 @@ void CalendarWindow::lookUpDate() {
   tell({});
   tabs_->setCurrentIndex(0);
   showDate(date.date);
+  monthView_->setFocus();
 }
 
 void CalendarWindow::lookUpYear() {

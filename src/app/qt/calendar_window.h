@@ -106,6 +106,8 @@ class CalendarWindow : public QMainWindow {
   QLineEdit* dateBox_ = nullptr;
   QLabel* notice_ = nullptr;
   QPlainTextEdit* dayPane_ = nullptr;
+  QLabel* dayDate_ = nullptr;
+  QLabel* dayDetail_ = nullptr;
   MainWindow* classic_ = nullptr;
 };
 

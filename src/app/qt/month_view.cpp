@@ -81,6 +81,7 @@ void MonthView::showSheet(const MonthSheet& sheet) {
     item->setData(Qt::AccessibleTextRole, spoken.join(QLatin1Char(' ')));
     setItem(static_cast<int>(i / 7), static_cast<int>(i % 7), item);
   }
+  fitRows();
   setUpdatesEnabled(true);
 }
 
@@ -122,8 +123,12 @@ void MonthView::paintEvent(QPaintEvent* event) {
 }
 
 void MonthView::fitRows() {
+  // A last week wholly of the next month is left out.
+  const bool sixth = sheet_.cells.size() >= 36 && sheet_.cells[35].inMonth;
+  const int rows = sixth ? 6 : 5;
+  setRowHidden(5, !sixth);
   const int height = viewport()->height();
-  for (int r = 0; r < 6; ++r) setRowHeight(r, height / 6 + (r < height % 6 ? 1 : 0));
+  for (int r = 0; r < rows; ++r) setRowHeight(r, height / rows + (r < height % rows ? 1 : 0));
 }
 
 void MonthCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -161,7 +166,7 @@ void MonthCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
   const QRect inner = box.adjusted(6, 3, -5, -3);
   QFont dayFont = option.font;
-  dayFont.setPointSizeF(option.font.pointSizeF() * 1.35);
+  dayFont.setPointSizeF(option.font.pointSizeF() * 1.6);
   dayFont.setBold(true);
   painter->setFont(dayFont);
   painter->setPen(dayColour);
@@ -173,7 +178,7 @@ void MonthCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   }
 
   QFont small = option.font;
-  small.setPointSizeF(option.font.pointSizeF() * 0.82);
+  small.setPointSizeF(option.font.pointSizeF() * 0.95);
   const QFontMetrics smallMetrics(small);
   painter->setFont(small);
   // 六曜 at the top right, beside the day; ● for 朔 before it.
