@@ -5,9 +5,10 @@
 //                            accessible name; one a line) and ends, showing nothing
 //   ventorel --timing        tells on standard error when the first month is
 //                            drawn and how long each month move takes
+//   ventorel --folder DIR    reads the data files and ini.dat from DIR
 //
-// The data files are looked for in share/ventorel beside the program's bin/
-// folder, then in the program's folder, then in the current folder.
+// Without --folder, the data files are looked for in share/ventorel beside the
+// program's bin/ folder, then in the program's folder, then in the current folder.
 
 #include <cstdio>
 #include <cstring>
@@ -24,11 +25,13 @@ int main(int argc, char** argv) {
   clock.start();
   bool dump = false;
   bool timing = false;
+  std::string folder;
   for (int i = 1; i < argc; ++i) {
     dump = dump || std::strcmp(argv[i], "--dump-widgets") == 0;
     timing = timing || std::strcmp(argv[i], "--timing") == 0;
+    if (std::strcmp(argv[i], "--folder") == 0 && i + 1 < argc) folder = argv[++i];
     if (std::strcmp(argv[i], "--help") == 0) {
-      std::printf("usage: ventorel [--dump-widgets] [--timing]\n");
+      std::printf("usage: ventorel [--folder DIR] [--dump-widgets] [--timing]\n");
       return 0;
     }
   }
@@ -41,6 +44,7 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName("org.ventorel.Ventorel");
   ventorel::CalendarWindowServices services;
   if (timing) services.startClock = &clock;
+  services.dataFolder = folder;
   ventorel::CalendarWindow window(services);
   if (dump) {
     std::string out;
