@@ -7,6 +7,7 @@
 #include "calendar/selected_days.h"
 #include "data/text.h"
 #include "output/day_names.h"
+#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -139,6 +140,34 @@ void appendOldCalendar(std::string& out, const CalendarDay& day) {
   out += '}';
 }
 
+// The 暦注 of the true basis, after the day's other fields.
+void appendRekichu(std::string& out, const Rekichu& r, const BuiltinTables& names) {
+  out += ",\"kyusei\":";
+  appendString(out, kyuseiName(r.kyusei));
+  out += ",\"choku\":";
+  appendString(out, chokuName(r.choku));
+  out += ",\"shuku\":";
+  appendString(out, shukuName(r.shuku));
+  out += ",\"nacchin\":";
+  appendString(out, nacchinName(r.nacchin));
+  out += ",\"month_sexagenary\":";
+  appendString(out, monthSexagenaryName(names, r));
+  out += ",\"month_kyusei\":";
+  appendString(out, kyuseiName(r.monthKyusei));
+  out += ",\"kou\":";
+  if (r.kou) {
+    out += "{\"index\":";
+    appendInteger(out, r.kou->index);
+    out += ",\"name\":";
+    appendString(out, kouName(r.kou->index));
+    out += ",\"time\":";
+    appendClock(out, r.kou->instant);
+    out += '}';
+  } else {
+    out += "null";
+  }
+}
+
 void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
   out += "{\"date\":";
   appendString(out, isoDate(year.year, day.month, day.day));
@@ -158,7 +187,10 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   out += ",\"festivals\":[";
   if (day.festival != Festival::None) appendString(out, festivalName(day.festival));
   out += "],\"senjitsu\":";
-  appendArray(out, senjitsuNames(day.senjitsu), [&out](const char* name) { appendString(out, name); });
+  std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu);
+  if (day.rekichu)
+    for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
+  appendArray(out, senjitsu, [&out](const char* name) { appendString(out, name); });
   out += ",\"rokuyo\":";
   appendString(out, names.rokuyoName[day.rokuyo]);
   out += ",\"old_calendar\":";
@@ -175,6 +207,7 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   } else {
     out += "null";
   }
+  if (day.rekichu) appendRekichu(out, *day.rekichu, names);
   out += '}';
 }
 
@@ -203,6 +236,10 @@ std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
   appendInteger(out, static_cast<long long>(year.year));
   out += ",\"year_sexagenary\":";
   appendString(out, sexagenaryName(names, year.yearSign));
+  if (year.yearKyusei != 0) {
+    out += ",\"year_kyusei\":";
+    appendString(out, kyuseiName(year.yearKyusei));
+  }
   out += ",\"basis\":";
   appendString(out, year.basis == CalendarBasis::True ? "true" : "classic");
   out += ",\"historical_calendar\":";

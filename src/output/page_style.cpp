@@ -6,7 +6,7 @@ namespace {
 
 // Class names the page renderer sets:
 //   tr.day (.sun .sat .holiday), tr.month-heading, td.date .weekday .holiday
-//   .note .lunar; .instant for a JST time; nav.years; header.year-header.
+//   .note .lunar .rekichu (span.month-sign .kou .marks); .instant for a JST time; nav.years; header.year-header.
 constexpr std::string_view Style = R"css(
 :root {
   color-scheme: light dark;
@@ -56,6 +56,8 @@ tr.sun td.date, tr.sun td.weekday, tr.holiday td.date, tr.holiday td.weekday, tr
 }
 .instant { color: var(--muted); font-variant-numeric: tabular-nums; white-space: nowrap; }
 td.senjitsu a { white-space: nowrap; }
+td.rekichu { font-size: .8rem; color: var(--muted); }
+td.rekichu span { display: block; }
 @page { size: A4 portrait; margin: 10mm 9mm 12mm; }
 @media print {
   :root {
