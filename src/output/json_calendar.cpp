@@ -142,18 +142,19 @@ void appendOldCalendar(std::string& out, const CalendarDay& day) {
 
 // The 暦注 of the true basis, after the day's other fields.
 void appendRekichu(std::string& out, const Rekichu& r, const BuiltinTables& names) {
+  // A value the year's sky could not settle (no term to count the 節月 from) is null.
   out += ",\"kyusei\":";
-  appendString(out, kyuseiName(r.kyusei));
+  appendStringOrNull(out, r.kyusei != 0, kyuseiName(r.kyusei));
   out += ",\"choku\":";
-  appendString(out, chokuName(r.choku));
+  appendStringOrNull(out, r.choku != 0, chokuName(r.choku));
   out += ",\"shuku\":";
   appendString(out, shukuName(r.shuku));
   out += ",\"nacchin\":";
   appendString(out, nacchinName(r.nacchin));
   out += ",\"month_sexagenary\":";
-  appendString(out, monthSexagenaryName(names, r));
+  appendStringOrNull(out, r.setsuMonth != 0, monthSexagenaryName(names, r));
   out += ",\"month_kyusei\":";
-  appendString(out, kyuseiName(r.monthKyusei));
+  appendStringOrNull(out, r.monthKyusei != 0, kyuseiName(r.monthKyusei));
   out += ",\"kou\":";
   if (r.kou) {
     out += "{\"index\":";
