@@ -158,7 +158,7 @@ std::string columnHeader(const CalendarYear& year) {
   return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + headerCell(link("曜日", "曜日")) +
          headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
          headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
-         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + headerCell(link("暦注", "暦注")) +
+         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + "<th scope=\"col\" class=\"rekichu\">" + link("暦注", "暦注") + "</th>" +
          "</tr></thead>\n";
 }
 

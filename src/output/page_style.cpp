@@ -56,8 +56,8 @@ tr.sun td.date, tr.sun td.weekday, tr.holiday td.date, tr.holiday td.weekday, tr
 }
 .instant { color: var(--muted); font-variant-numeric: tabular-nums; white-space: nowrap; }
 td.senjitsu a { white-space: nowrap; }
-td.rekichu { font-size: .8rem; color: var(--muted); }
-td.rekichu span { display: block; }
+td.rekichu { font-size: .8rem; color: var(--muted); white-space: nowrap; }
+td.rekichu span { margin-left: .5em; }
 @page { size: A4 portrait; margin: 10mm 9mm 12mm; }
 @media print {
   :root {
@@ -75,6 +75,8 @@ td.rekichu span { display: block; }
   tr.month-heading td { padding: 1.5mm 1.5mm .8mm; }
   tr.month-heading h2 { font-size: 11pt; }
   .instant { display: block; }
+  /* A sheet a month leaves no room for the 暦注: the screen and the data files have them. */
+  td.rekichu, th.rekichu { display: none; }
   tbody.month + tbody.month { break-before: page; }
   tr { break-inside: avoid; }
 }

@@ -27,8 +27,12 @@ def read(path):
     return days[0]["year"], eras, days
 
 
+REKICHU = ("kyusei", "choku", "shuku", "nacchin", "month_sexagenary", "month_kyusei", "kou")
+
+
 def parse_day(r):
-    if len(r) != 11:
+    # The true basis adds the 暦注 after the eleven fields of the classic file.
+    if len(r) not in (11, 19):
         raise ValueError(f"day row with {len(r)} fields: {r}")
     year = int(r[0].strip().removesuffix("年"))
     day = {
@@ -45,6 +49,9 @@ def parse_day(r):
         "sexagenary": r[9],
         "senjitsu": [s for s in SENJITSU if s in r[10]],
     }
+    if len(r) == 19:
+        day["rekichu"] = dict(zip(REKICHU, r[11:18]))
+        day["senjitsu"] += [s for s in r[18].split("\u3000") if s]
     if r[4].startswith("JC"):
         m = re.fullmatch(r"JC(\d+)月(\d+)日", r[4])
         day["julian"] = (int(m[1]), int(m[2]))
