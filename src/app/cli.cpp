@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/data_export.h"
+#include "app/date_lookup.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
 #include "app/progress.h"
@@ -26,6 +27,7 @@ constexpr const char* Usage =
     "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu,kou,rekichu]\n"
     "                    YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
+    "       ventorel-cli [--folder DIR] [--classic] [--format json] --date TEXT...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR (default: the\n"
@@ -49,6 +51,11 @@ constexpr const char* Usage =
     "                 and rekichu (the day's 暦注 as an event a day, true basis)\n"
     "  --holidays     write no calendar; print each YEAR's national holidays as\n"
     "                 YYYY-MM-DD, a tab and the name, one line each\n"
+    "  --date TEXT    print the day TEXT names, a field a line (json: the day's\n"
+    "                 object on one line); TEXT is an ISO date (1703-01-30,\n"
+    "                 -0659-02-11), a Julian date marked J (J1582-06-21) or a\n"
+    "                 Japanese date (元禄15年12月14日, 元禄十五年十二月十四日,\n"
+    "                 天保3年閏11月5日, 南朝 正平5年4月18日); may be given again\n"
     "  --help         this text\n"
     "\n"
     "Years are taken as typed into the year box: negative for BC (-1 is 1 BC),\n"
@@ -57,7 +64,8 @@ constexpr const char* Usage =
     "on standard error when that is a terminal. Message boxes are printed to\n"
     "standard error as \"message: TEXT\".\n"
     "\n"
-    "Exit status: 0 done; 2 usage error; 3 year text not a number; 4 year 0;\n"
+    "Exit status: 0 done; 2 usage error; 3 year text not a number, or a date that\n"
+    "does not exist; 4 year 0;\n"
     "5 the run ended on an error; 6 the output file could not be written;\n"
     "7 a data file is missing or damaged; the calendar was made without it.\n";
 
@@ -75,6 +83,7 @@ struct Options {
   std::string outputFile;
   std::string icsInclude;
   std::vector<std::string> years;
+  std::vector<std::string> dates;  // --date texts
 };
 
 bool dataFormat(const Options& options) { return options.format == "ics" || options.format == "json"; }
@@ -129,6 +138,12 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.toStdout = true;
     } else if (a == "--holidays") {
       options.holidays = true;
+    } else if (a == "--date") {
+      if (i + 1 >= args.size()) {
+        error = a + " needs a value";
+        return false;
+      }
+      options.dates.push_back(args[++i]);
     } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
@@ -230,6 +245,16 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (options.help) {
     out << Usage;
     return ExitDone;
+  }
+  if (!options.dates.empty()) {
+    if (!options.years.empty() || (!options.format.empty() && options.format != "json")) {
+      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << Usage;
+      return ExitUsage;
+    }
+    return lookUpDates(options.dates,
+                       {options.folder.empty() ? currentDirectory() : options.folder, options.format == "json",
+                        options.classic ? CalendarBasis::Classic : CalendarBasis::True},
+                       out, err);
   }
   if (options.years.empty()) {
     err << "ventorel-cli: no YEAR given\n" << Usage;

@@ -10,6 +10,7 @@
 #include "astro/year_sky.h"
 #include "calendar/calendar_basis.h"
 #include "calendar/holiday_law_days.h"
+#include "calendar/japanese_date.h"
 #include "calendar/lunar_days.h"
 #include "calendar/rekichu.h"
 
@@ -81,6 +82,9 @@ struct CalendarDay {
   bool newMoon = false;
   std::optional<JstMinute> newMoonInstant;
   std::optional<Rekichu> rekichu;  // 九星, 十二直, 二十八宿, 納音, 節月干支, 七十二候, 選日 (true basis only)
+
+  // The Japanese date (true basis): one, or the northern and southern court's.
+  std::vector<JapaneseDate> japaneseDates;
 };
 
 enum class Court { Main, Second };

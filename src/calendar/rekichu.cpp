@@ -140,6 +140,7 @@ Rekichu RekichuWalk::day(int d, double epochDays, Sexagenary sign) {
     r.choku = chokuOf(sign, month_);
     r.monthKyusei = monthKyuseiOf(yearKyuseiOf(setsuYear), month_);
   }
+  r.yearKyusei = yearKyuseiOf(setsuYear);
   r.kyusei = dayKyuseiOf(epochDays, solstices_);
   r.shuku = shukuOf(epochDays);
   r.nacchin = nacchinOf(sign);
@@ -150,6 +151,10 @@ Rekichu RekichuWalk::day(int d, double epochDays, Sexagenary sign) {
   const std::vector<SkyKou>& kous = sky_.kous;
   while (nextKou_ < kous.size() && kous[nextKou_].day < d) ++nextKou_;
   if (nextKou_ < kous.size() && kous[nextKou_].day == d) r.kou = DayKou{kous[nextKou_].index, kous[nextKou_].instant};
+  // Before the year's first 候 the day lies in the one before it, which began the year before.
+  if (r.kou) r.currentKou = r.kou->index;
+  else if (nextKou_ > 0) r.currentKou = kous[nextKou_ - 1].index;
+  else if (!kous.empty()) r.currentKou = (kous.front().index + 70) % 72 + 1;
   return r;
 }
 

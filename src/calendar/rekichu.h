@@ -90,6 +90,7 @@ struct DayKou {
 struct Rekichu {
   int kyusei = 0;       // 日家九星 1..9; 0 where the switch days are not known
   int monthKyusei = 0;  // 月家九星 1..9
+  int yearKyusei = 0;   // 年家九星 1..9 of the day's 節年 (the year before until 立春)
   int choku = 0;        // 十二直 1..12
   int shuku = 0;        // 二十八宿 1..28
   int nacchin = 0;      // 納音 1..30
@@ -97,6 +98,7 @@ struct Rekichu {
   Sexagenary monthSexagenary{1, 1};
   std::uint16_t almanacDays = 0;  // bits (1 << AlmanacDay)
   std::optional<DayKou> kou;      // on the day a 候 begins
+  int currentKou = 0;             // the 候 the day lies in, 1..72; 0 where the sky places none
 
   bool has(AlmanacDay mark) const { return (almanacDays >> static_cast<int>(mark)) & 1; }
 };

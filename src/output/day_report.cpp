@@ -1,0 +1,69 @@
+#include "output/day_report.h"
+
+#include "output/day_names.h"
+#include "output/japanese_date_text.h"
+#include "output/json_calendar.h"
+#include "output/rekichu_names.h"
+
+namespace ventorel {
+
+namespace {
+
+void line(std::string& out, const char* label, const std::string& value) {
+  if (value.empty()) return;
+  out += label;
+  out += "：";
+  out += value;
+  out += '\n';
+}
+
+template <typename List, typename Name>
+std::string joined(const List& list, Name name) {
+  std::string text;
+  for (const auto& item : list) {
+    if (!text.empty()) text += "・";
+    text += name(item);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string dayReport(const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
+  std::string out;
+  line(out, "日付", isoDate(year.year, day.month, day.day) + "（" + names.weekdayName(0, day.weekday) + "）");
+  if (!day.gregorian) line(out, "ユリウス暦", isoDate(day.julian.year, day.julian.month, day.julian.day));
+  line(out, "和暦", japaneseDatesText(day.japaneseDates));
+  line(out, "旧暦", oldDateText(day.lunarMonth, day.lunarDay).substr(std::string("旧暦").size()));
+  if (!year.historicalCalendar.empty()) line(out, "暦法", year.historicalCalendar);
+  if (day.gregorian && day.holiday) line(out, "祝日", day.holiday->name);
+  if (day.term) {
+    std::string term = termName(names, *day.term);
+    if (day.termInstant) term += " " + clockText(*day.termInstant);
+    line(out, "二十四節気", term);
+  }
+  line(out, "雑節", joined(day.zassetsu, [](Zassetsu z) { return std::string(zassetsuName(z)); }));
+  if (day.festival != Festival::None) line(out, "節句", festivalName(day.festival));
+  line(out, "六曜", names.rokuyoName[day.rokuyo]);
+  line(out, "干支", names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch]);
+  std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu);
+  if (day.rekichu)
+    for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
+  line(out, "選日", joined(senjitsu, [](const char* n) { return std::string(n); }));
+  if (const auto& r = day.rekichu) {
+    line(out, "九星", std::string("日 ") + kyuseiName(r->kyusei) + "・月 " + kyuseiName(r->monthKyusei) + "・年 " +
+                          kyuseiName(r->yearKyusei));
+    line(out, "十二直", chokuName(r->choku));
+    line(out, "二十八宿", shukuName(r->shuku));
+    line(out, "納音", nacchinName(r->nacchin));
+    line(out, "節月", monthSexagenaryName(names, *r) + (r->setsuMonth != 0 ? "月" : ""));
+    std::string kou = kouName(r->currentKou);
+    if (r->kou) kou += "（この日 " + clockText(r->kou->instant) + " から）";
+    line(out, "七十二候", kou);
+  }
+  line(out, "月齢", std::to_string(day.moonAge));
+  if (day.newMoon) line(out, "朔", day.newMoonInstant ? clockText(*day.newMoonInstant) : std::string("この日"));
+  return out;
+}
+
+}  // namespace ventorel
