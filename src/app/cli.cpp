@@ -17,6 +17,7 @@
 #include "output/calendar_file.h"
 #include "platform/file_io.h"
 #include "platform/recording.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 
@@ -207,7 +208,7 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
   for (const std::string& yearText : years) {
     const std::optional<double> entered = parseYearText(yearText);
     int yearStatus = ExitDone;
-    if (!entered || std::fabs(*entered) > LargestYear) {
+    if (!entered || std::fabs(*entered) > static_cast<double>(LargestYear)) {
       err << "ventorel-cli: " << (entered ? YearTooLargeMessage : notANumberMessage(yearText)) << "\n";
       yearStatus = ExitNotANumber;
     } else if (*entered == 0) {

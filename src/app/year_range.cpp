@@ -3,17 +3,18 @@
 #include <cmath>
 
 #include "app/year_text.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 
 namespace {
 
-// Whole years up to 2^53 keep exact day numbers in the engine's doubles.
-constexpr double LargestYear = 9007199254740992.0;
-
+// A range's end: a whole year of the user's numbering within ±LargestYear (0 is
+// allowed as an end, and skipped within the range).
 std::optional<std::int64_t> wholeYear(std::string_view text) {
   const std::optional<double> value = parseYearText(text);
-  if (!value || *value != std::floor(*value) || std::fabs(*value) > LargestYear) return std::nullopt;
+  if (!value || *value != std::floor(*value) || std::fabs(*value) > static_cast<double>(LargestYear))
+    return std::nullopt;
   return static_cast<std::int64_t>(*value);
 }
 

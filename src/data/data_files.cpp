@@ -217,9 +217,10 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
   }
   if (file == DataFile::EraStarts) {
     EraStartsReading era = readEraStarts(bytes);
-    if (era.ok()) data.eraStarts = std::move(era.starts);
+    const bool intact = era.ok();
+    if (intact) data.eraStarts = std::move(era.starts);
     else if (problem != nullptr) *problem = std::move(era.problem);
-    return era.ok();
+    return intact;
   }
   const std::optional<std::string> text = dataFileText(bytes);
   Reading reading(text ? *text : std::string_view());

@@ -53,9 +53,9 @@ cat "$work/page.htm" - > "$work/checked.htm" <<'JS'
   const weekday = (r, w) => r.cells[2].textContent.includes(w);
   const sundays = rows.filter(r => weekday(r, "日"));
   put("sundays", sundays.length + "/" + sundays.filter(r => red(rgb(r.cells[1])) && red(rgb(r.cells[2]))).length);
-  const saturdays = rows.filter(r => weekday(r, "土") && r.cells[3].textContent.trim() === "");
+  const saturdays = rows.filter(r => weekday(r, "土") && r.querySelector("td.holiday").textContent.trim() === "");
   put("saturdays", saturdays.length + "/" + saturdays.filter(r => blue(rgb(r.cells[1]))).length);
-  const holidays = rows.filter(r => r.cells[3].textContent.trim() !== "");
+  const holidays = rows.filter(r => r.querySelector("td.holiday").textContent.trim() !== "");
   put("holidays", holidays.length + "/" + holidays.filter(r => red(rgb(r.cells[1]))).length);
   const th = document.querySelector("thead th");
   put("stickyHeader", th ? getComputedStyle(th).position : "none");
