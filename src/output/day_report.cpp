@@ -50,6 +50,9 @@ std::string dayReport(const CalendarYear& year, const CalendarDay& day, const Bu
   if (day.rekichu)
     for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
   line(out, "選日", joined(senjitsu, [](const char* n) { return std::string(n); }));
+  line(out, "月齢", std::to_string(day.moonAge));
+  if (day.newMoon) line(out, "朔", day.newMoonInstant ? clockText(*day.newMoonInstant) : std::string("この日"));
+  // The 暦注 of the almanac books (true basis).
   if (const auto& r = day.rekichu) {
     line(out, "九星", std::string("日 ") + kyuseiName(r->kyusei) + "・月 " + kyuseiName(r->monthKyusei) + "・年 " +
                           kyuseiName(r->yearKyusei));
@@ -61,8 +64,6 @@ std::string dayReport(const CalendarYear& year, const CalendarDay& day, const Bu
     if (r->kou) kou += "（この日 " + clockText(r->kou->instant) + " から）";
     line(out, "七十二候", kou);
   }
-  line(out, "月齢", std::to_string(day.moonAge));
-  if (day.newMoon) line(out, "朔", day.newMoonInstant ? clockText(*day.newMoonInstant) : std::string("この日"));
   return out;
 }
 

@@ -19,7 +19,7 @@ namespace ventorel {
 
 namespace {
 
-constexpr int Columns = 10;
+constexpr int Columns = 11;
 
 // Percent-encoding for an address: ASCII letters, digits and "-._~" stay, every
 // other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
@@ -170,7 +170,8 @@ std::string columnHeader(const CalendarYear& year) {
   return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + headerCell(link("曜日", "曜日")) +
          headerCell(link("元号", "和暦")) + headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
          headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
-         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + "<th scope=\"col\" class=\"rekichu\">" + link("暦注", "暦注") + "</th>" +
+         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) +
+         "<th scope=\"col\" class=\"rekichu\">" + link("暦注", "暦注") + "</th>" +
          "</tr></thead>\n";
 }
 
