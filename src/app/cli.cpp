@@ -26,7 +26,8 @@ namespace {
 
 constexpr const char* Usage =
     "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
-    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] YEAR|FIRST..LAST...\n"
+    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu,kou,rekichu]\n"
+    "                    YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] [--format json] --date TEXT...\n"
     "\n"
@@ -51,7 +52,8 @@ constexpr const char* Usage =
     "                 document a line; ics: one calendar of all years)\n"
     "  --output FILE  ics, json: all years into one FILE\n"
     "  --ics-include K  also make events of the kinds K, a comma list of rokuyo\n"
-    "                 (六曜, every day) and senjitsu (選日)\n"
+    "                 (六曜, every day), senjitsu (選日), kou (七十二候, true basis)\n"
+    "                 and rekichu (the day's 暦注 as an event a day, true basis)\n"
     "  --holidays     write no calendar; print each YEAR's national holidays as\n"
     "                 YYYY-MM-DD, a tab and the name, one line each\n"
     "  --date TEXT    print the day TEXT names, a field a line (json: the day's\n"
@@ -109,8 +111,10 @@ bool checkDataOptions(const Options& options, IcsInclude& include, std::string& 
     const std::string kind = options.icsInclude.substr(at, comma - at);
     if (kind == "rokuyo") include.rokuyo = true;
     else if (kind == "senjitsu") include.senjitsu = true;
+    else if (kind == "kou") include.kou = true;
+    else if (kind == "rekichu") include.rekichu = true;
     else {
-      error = "--ics-include takes rokuyo and senjitsu, not \"" + kind + "\"";
+      error = "--ics-include takes rokuyo, senjitsu, kou and rekichu, not \"" + kind + "\"";
       return false;
     }
     at = comma + 1;
