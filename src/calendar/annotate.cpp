@@ -8,6 +8,7 @@
 #include "calendar/holidays.h"
 #include "calendar/moon_age.h"
 #include "calendar/new_moon_days.h"
+#include "calendar/rekichu.h"
 #include "calendar/selected_days.h"
 #include "data/historical_months.h"
 #include "data/numbers.h"
@@ -246,6 +247,11 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   const NewMoonDays moons(sky);
   const std::vector<std::optional<double>> noonAges = noonMoonAges(skies);
   SolarMonth solarMonth;
+  std::optional<RekichuWalk> rekichu;
+  if (choices.basis == CalendarBasis::True) {
+    rekichu.emplace(skies);
+    year.yearKyusei = rekichu->yearKyusei();
+  }
   DayWalk walk(daysBefore, monthStart);
   year.days.reserve(static_cast<std::size_t>(sky.lastDay));
   for (int d = 1; d <= sky.lastDay; ++d) {
@@ -283,6 +289,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
       day.newMoon = true;
       day.newMoonInstant = moon->instant;
     }
+    if (rekichu) day.rekichu = rekichu->day(d, day.epochDays, day.sexagenary);
   }
   return year;
 }
