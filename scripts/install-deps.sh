@@ -14,6 +14,7 @@ packages=(
   xdg-utils
   liberfa-dev nlohmann-json3-dev
   tidy poppler-utils python3-icalendar python3-jsonschema
+  libreoffice-calc
 )
 
 missing=()
