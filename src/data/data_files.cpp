@@ -153,20 +153,6 @@ bool readNewMoons(Reading& reading, NewMoonTable& table) {
   return true;
 }
 
-// "ini.dat": the output format, 0 (HTML) or 1 (CSV); then, in files written since
-// the calendar could be chosen, 1 for the classic calendar. A file of the format
-// alone chooses the true sky, and so does a second field that is not 1: the
-// choice is a preference, not worth refusing the format for.
-bool readSettings(Reading& reading, Value& outputFormat, bool& classicCalendar) {
-  std::string field;
-  if (!reading.next(field)) return false;
-  Value format = Value::fromField(field);
-  if (!format.equals(0) && !format.equals(1)) return reading.stop("the format is neither 0 nor 1");
-  outputFormat = std::move(format);
-  classicCalendar = reading.fields.next(field) == FieldReader::Status::Field && Value::fromField(field).equals(1);
-  return true;
-}
-
 // Reads one file into a fresh table of its kind and puts it in place only when the
 // whole file was read.
 template <typename T, typename Read>
@@ -238,7 +224,9 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
       case DataFile::NewMoons:
         intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);
         break;
-      case DataFile::Settings: intact = readSettings(reading, data.outputFormat, data.classicCalendar); break;
+      case DataFile::Settings:  // the user's settings: the app reads them (loadReferenceData)
+        reading.damage.message = "the settings file is no reference data";
+        break;
       case DataFile::HolidayLaw:
       case DataFile::EraStarts: break;
     }
@@ -247,14 +235,18 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
   return intact;
 }
 
-LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
+LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const SettingsReader& readSettings) {
   LoadedReferenceData loaded;
   for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
                         DataFile::Settings, DataFile::HolidayLaw, DataFile::EraStarts}) {
+    if (file == DataFile::Settings && !readSettings) continue;
     const std::optional<std::string> bytes = bytesOf(dataFileName(file));
     std::vector<DataFileProblem> problems;
     if (!bytes) {
       problems.push_back({dataFileName(file), 0, MissingFileText});
+    } else if (file == DataFile::Settings) {
+      DataFileProblem problem;
+      if (!readSettings(*bytes, problem)) problems.push_back(std::move(problem));
     } else if (file == DataFile::HolidayLaw) {
       problems = readLaw(*bytes, loaded.data);
     } else {
@@ -270,17 +262,6 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
     loaded.problems.insert(loaded.problems.end(), problems.begin(), problems.end());
   }
   return loaded;
-}
-
-std::string settingsFileText(const Value& outputFormat, bool classicCalendar) {
-  std::string field;
-  if (outputFormat.isNumber())
-    field = trimmedNumber(outputFormat.number());
-  else if (outputFormat.isText())
-    field = "\"" + outputFormat.text() + "\"";
-  else
-    field = "0";
-  return field + "\r\n" + (classicCalendar ? "1" : "0") + "\r\n";
 }
 
 }  // namespace ventorel

@@ -4,6 +4,7 @@
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"
+#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -85,14 +86,32 @@ const Column Columns[] = {
        out += r.names.stemName[r.day.sexagenary.stem];
        out += r.names.branchName[r.day.sexagenary.branch];
      }},
+    // The four 選日 of every calendar, then those of the almanac books (八専, 庚申, ...).
     {"選日", Kind::Text,
      [](const Row& r, std::string& out) {
-       appendJoined(out, senjitsuNames(r.day.senjitsu), [](const char* name) { return name; });
+       std::vector<const char*> names = senjitsuNames(r.day.senjitsu);
+       if (r.day.rekichu)
+         for (const char* name : almanacDayNames(*r.day.rekichu)) names.push_back(name);
+       appendJoined(out, names, [](const char* name) { return name; });
      }},
     {"月齢", Kind::Number, [](const Row& r, std::string& out) { appendNumber(out, r.day.moonAge); }},
     {"朔の時刻", Kind::Text,
      [](const Row& r, std::string& out) {
        if (r.day.newMoon && r.day.newMoonInstant) appendClockText(out, *r.day.newMoonInstant);
+     }},
+    {"九星", Kind::Text, [](const Row& r, std::string& out) { if (r.day.rekichu) out += kyuseiName(r.day.rekichu->kyusei); }},
+    {"十二直", Kind::Text, [](const Row& r, std::string& out) { if (r.day.rekichu) out += chokuName(r.day.rekichu->choku); }},
+    {"二十八宿", Kind::Text, [](const Row& r, std::string& out) { if (r.day.rekichu) out += shukuName(r.day.rekichu->shuku); }},
+    {"納音", Kind::Text, [](const Row& r, std::string& out) { if (r.day.rekichu) out += nacchinName(r.day.rekichu->nacchin); }},
+    {"節月干支", Kind::Text,
+     [](const Row& r, std::string& out) { if (r.day.rekichu) out += monthSexagenaryName(r.names, *r.day.rekichu); }},
+    {"月の九星", Kind::Text,
+     [](const Row& r, std::string& out) { if (r.day.rekichu) out += kyuseiName(r.day.rekichu->monthKyusei); }},
+    {"七十二候", Kind::Text,
+     [](const Row& r, std::string& out) { if (r.day.rekichu && r.day.rekichu->kou) out += kouName(r.day.rekichu->kou->index); }},
+    {"七十二候の時刻", Kind::Text,
+     [](const Row& r, std::string& out) {
+       if (r.day.rekichu && r.day.rekichu->kou) appendClockText(out, r.day.rekichu->kou->instant);
      }},
     // The year's facts, on every row so that a sheet of several years can be sorted.
     {"年の干支", Kind::Text,

@@ -35,9 +35,13 @@ def read(path):
     return days[0]["year"], eras, days
 
 
+REKICHU = ("kyusei", "choku", "shuku", "nacchin", "month_sexagenary", "month_kyusei", "kou")
+
+
 def parse_day(r):
-    # The true basis adds the day's Japanese date as a twelfth field.
-    if len(r) not in (11, 12):
+    # The true basis adds the day's Japanese date as a twelfth field (where the year has
+    # an era), then the eight fields of the 暦注.
+    if len(r) not in (11, 12, 19, 20):
         raise ValueError(f"day row with {len(r)} fields: {r}")
     year = int(r[0].strip().removesuffix("年"))
     day = {
@@ -53,8 +57,11 @@ def parse_day(r):
         "old_day": int(r[8].removesuffix("日")),
         "sexagenary": r[9],
         "senjitsu": [s for s in SENJITSU if s in r[10]],
-        "wareki": r[11] if len(r) == 12 else None,
+        "wareki": r[11] if len(r) in (12, 20) else None,
     }
+    if len(r) >= 19:
+        day["rekichu"] = dict(zip(REKICHU, r[-8:-1]))
+        day["senjitsu"] += [s for s in r[-1].split("\u3000") if s]
     if r[4].startswith("JC"):
         m = re.fullmatch(r"JC(\d+)月(\d+)日", r[4])
         day["julian"] = (int(m[1]), int(m[2]))
@@ -112,6 +119,9 @@ def parse_data_day(r):
         "festivals": listed(r["節句"]),
         "moon_age": int(r["月齢"]),
     }
+    if r["九星"]:
+        day["rekichu"] = {k: r[name] for k, name in zip(REKICHU, ("九星", "十二直", "二十八宿", "納音", "節月干支", "月の九星"))}
+        day["rekichu"]["kou"] = f"{r['七十二候']} {r['七十二候の時刻']}" if r["七十二候"] else ""
     return day
 
 

@@ -16,7 +16,7 @@ import xml.etree.ElementTree as ET
 TABLE = "{urn:oasis:names:tc:opendocument:xmlns:table:1.0}"
 OFFICE = "{urn:oasis:names:tc:opendocument:xmlns:office:1.0}"
 NUMBER_COLUMNS = {"旧暦の月": "float", "閏": "float", "旧暦の日": "float", "月齢": "float", "節気の時刻": "time",
-                  "朔の時刻": "time"}
+                  "七十二候の時刻": "time", "朔の時刻": "time"}
 
 
 def fail(message):

@@ -24,7 +24,7 @@ HOME="$work" soffice --headless --infilter="CSV:44,34,76,1" --convert-to ods --o
   "$work/in/y2024.csv" "$work/in/y1336.csv" > /dev/null 2>&1 || { echo "FAIL: soffice failed"; exit 1; }
 py=/usr/bin/python3
 $py "$src/tests/consumers/check_ods.py" "$work/ods/y2024.ods" 366 祝日=元日 和暦=令和6年1月1日 二十四節気=立春 \
-  雑節=節分 選日=天赦日・一粒万倍日 || fail=1
+  雑節=節分 選日=天赦日・一粒万倍日・甲子 七十二候=雪下出麦 九星=一白 || fail=1
 $py "$src/tests/consumers/check_ods.py" "$work/ods/y1336.ods" 366 "和暦=北朝 建武3年6月15日・南朝 延元元年6月15日" \
   ユリウス暦=1335-12-24 暦法=宣明暦 || fail=1
 
