@@ -18,6 +18,12 @@ packages=(
   libreoffice-calc
 )
 
+# `install-deps.sh --run`: only what building and running the two programs needs.
+if [ "${1:-}" = "--run" ]; then
+  packages=(build-essential cmake pkg-config qt6-base-dev libgl1-mesa-dev xdg-utils
+            fonts-ipafont-gothic fonts-ipafont-mincho liberfa-dev nlohmann-json3-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
