@@ -74,6 +74,9 @@ constexpr const char* Usage =
     "5 the run ended on an error; 6 the output file could not be written;\n"
     "7 a data file is missing or damaged; the calendar was made without it.\n";
 
+// What a usage error prints after its one-line reason, instead of the whole help.
+constexpr const char* UsageHint = "usage: see ventorel-cli --help\n";
+
 constexpr double CommitSeconds = 1.0;
 
 struct Options {
@@ -244,7 +247,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   IcsInclude include;
   std::vector<YearSpan> spans;
   if (!parseOptions(args, options, error) || !checkDataOptions(options, include, error)) {
-    err << "ventorel-cli: " << error << "\n" << Usage;
+    err << "ventorel-cli: " << error << "\n" << UsageHint;
     return ExitUsage;
   }
   if (options.help) {
@@ -253,7 +256,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (!options.dates.empty()) {
     if (!options.years.empty() || (!options.format.empty() && options.format != "json")) {
-      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << Usage;
+      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << UsageHint;
       return ExitUsage;
     }
     return lookUpDates(options.dates,
@@ -262,14 +265,14 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                        out, err);
   }
   if (options.years.empty()) {
-    err << "ventorel-cli: no YEAR given\n" << Usage;
+    err << "ventorel-cli: no YEAR given\n" << UsageHint;
     return ExitUsage;
   }
   std::uint64_t total = 0;
   for (const std::string& argument : options.years) {
     const std::optional<YearSpan> span = parseYearArgument(argument, error);
     if (!span) {
-      err << "ventorel-cli: " << error << "\n" << Usage;
+      err << "ventorel-cli: " << error << "\n" << UsageHint;
       return ExitUsage;
     }
     if (span->skipsYearZero()) err << "ventorel-cli: " << argument << ": year 0 does not exist (-1 is 1 BC); skipped\n";
