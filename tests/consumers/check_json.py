@@ -62,8 +62,13 @@ def compare_day(where, doc_day, d, astronomical_year):
     term = doc_day["term"]
     # The classic CSV names the term's month and kind, the data table its time.
     expect("term", term and {k: term[k] for k in (d["term"] or {})}, d["term"])
-    if "moon_age" in d:
-        expect("月齢", doc_day["moon_age"], d["moon_age"])
+    # The data table's 月齢 is the old-calendar day count; the JSON's (version 2) the
+    # age at noon, which is less than that count by well under two days (or, on the
+    # day of a new moon after noon, still the last lunation's, near 29.5).
+    if "moon_age" in d and doc_day["moon_age"] is not None and d["moon_age"] > 0:
+        lag = d["moon_age"] - doc_day["moon_age"]
+        if not (-1.0 <= lag <= 2.0 or -1.0 <= lag + 29.6 <= 2.5):
+            fail(f"{where} 月齢: JSON {doc_day['moon_age']!r}, CSV day count {d['moon_age']!r}")
     expect("雑節", doc_day["zassetsu"], d["zassetsu"])
     expect("festivals", doc_day["festivals"], d["festivals"])
     expect("選日", doc_day["senjitsu"], d["senjitsu"])
