@@ -115,8 +115,8 @@ void checkPage(std::string_view page) {
 }
 
 void checkSettingsSave(const Value& format, bool classicCalendar) {
-  if (!saveSettings(outputFolder(), format, classicCalendar)) __builtin_trap();
   std::string bytes, error;
+  if (!saveSettings(outputFolder(), format, classicCalendar, error)) __builtin_trap();
   if (!readWholeFile(joinPath(outputFolder(), "ini.dat"), bytes, error)) __builtin_trap();
   ReferenceData back;
   const bool read = readDataFile(DataFile::Settings, bytes, back);

@@ -11,9 +11,10 @@ namespace ventorel {
 // matches exactly).
 LoadedReferenceData loadProgramFolder(const std::string& folder);
 
-// Writes the format and the calendar choice to "ini.dat" (only when the file
-// exists; a missing one is not created). False when the file is missing or cannot be written; the caller then
-// tells the user MissingFileMessage.
-bool saveSettings(const std::string& folder, const Value& outputFormat, bool classicCalendar);
+// Writes the format and the calendar choice to "ini.dat", creating the file when
+// it is missing (deleted while the window was open): the choice is not lost for
+// want of the file. False when it cannot be written; `message` then tells the
+// user which file and why (MissingFileMessage first).
+bool saveSettings(const std::string& folder, const Value& outputFormat, bool classicCalendar, std::string& message);
 
 }  // namespace ventorel

@@ -1,19 +1,23 @@
 #include "app/year_range.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
+#include "app/generation_run.h"
 #include "app/year_text.h"
+#include "data/numbers.h"
 
 namespace ventorel {
 
 namespace {
 
-// Whole years up to 2^53 keep exact day numbers in the engine's doubles.
-constexpr double LargestYear = 9007199254740992.0;
-
+// A whole year, or none; one beyond the largest year a calendar is made for is
+// kept as ±(LargestYear + 1), for the range to be refused with its reason.
 std::optional<std::int64_t> wholeYear(std::string_view text) {
   const std::optional<double> value = parseYearText(text);
-  if (!value || *value != std::floor(*value) || std::fabs(*value) > LargestYear) return std::nullopt;
+  if (!value || *value != std::floor(*value)) return std::nullopt;
+  if (std::fabs(*value) > LargestYear) return static_cast<std::int64_t>(std::copysign(LargestYear + 1, *value));
   return static_cast<std::int64_t>(*value);
 }
 
@@ -57,6 +61,11 @@ std::optional<YearSpan> parseYearArgument(std::string_view argument, std::string
   const std::optional<std::int64_t> last = wholeYear(std::string_view(ascii).substr(dots + 2));
   if (!first || !last) {
     error = "\"" + std::string(argument) + "\" is no range of whole years (write FIRST..LAST, e.g. 1990..2030)";
+    return std::nullopt;
+  }
+  if (std::max(std::abs(*first), std::abs(*last)) > static_cast<std::int64_t>(LargestYear)) {
+    error = "the range \"" + std::string(argument) + "\" holds years beyond ±" + plainDecimal(LargestYear) +
+            ", the largest a calendar is made for";
     return std::nullopt;
   }
   if (*first > *last) {

@@ -172,8 +172,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!saveSettings(settings_.programFolder, settings_.outputFormat, check1_->isChecked()))
-    messages_->show(MissingFileMessage);
+  std::string message;
+  if (!saveSettings(settings_.programFolder, settings_.outputFormat, check1_->isChecked(), message))
+    messages_->show(message);
   event->accept();
 }
 
