@@ -100,7 +100,7 @@ std::string notANumberMessage(const std::string& yearText) {
 }
 
 std::string notAWholeYearMessage(const std::string& yearText) {
-  return "「" + yearText + "」は整数の年ではありません。年を整数で入力してください（端数のある年は原典の計算のHTM・CSVだけで作成できます）。";
+  return "「" + yearText + "」は整数の年ではありません。年を整数で入力してください。";
 }
 
 void redrawWindow(Surface& surface) {

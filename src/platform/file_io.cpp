@@ -224,11 +224,16 @@ bool isSpecialTarget(const std::string& path, int& code) {
   return true;
 }
 
-// Opens a special target for writing. A FIFO without a reader is refused (ENXIO)
-// instead of waiting for one. Returns the descriptor or -1 with errno set.
+// Opens a special target for writing. A FIFO waits for its reader, as a shell's
+// redirection does; a device opens without waiting for a line or a carrier.
+// Returns the descriptor or -1 with errno set.
 int openSpecialTarget(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return -1;
+  struct stat info {};
+  const bool fifo = ::stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
+  int fd = -1;
+  do fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (fifo ? 0 : O_NONBLOCK));
+  while (fd < 0 && errno == EINTR);
+  if (fd < 0 || fifo) return fd;
   const int flags = ::fcntl(fd, F_GETFL);
   if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   return fd;

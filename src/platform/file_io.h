@@ -38,8 +38,8 @@ using OwnedNames = bool (*)(std::string_view name);
 // one that finds the file already holding its bytes.
 //
 // A target that exists and is no regular file (a device, a FIFO, /dev/stdout, a
-// process substitution) is written straight into, never replaced; a FIFO with no
-// reader is refused (ENXIO) rather than waited on, and a folder is refused.
+// process substitution) is written straight into, never replaced (a FIFO waits
+// for its reader, as a shell's redirection does); a folder is refused.
 //
 // On failure the functions below leave the error number in errno as well.
 
