@@ -24,6 +24,10 @@ for layer in data astro calendar platform output app; do
   while IFS= read -r -d '' file; do
     checked=$((checked + 1))
     while IFS= read -r included; do
+      # The time vocabulary of the public headers lies beneath every layer.
+      [ "$included" = "ventorel/date.h" ] && continue
+      # The library's boundary is the app's.
+      [ "$included" = "ventorel/calendar.h" ] && [ "$layer" = app ] && continue
       target=${included%%/*}
       if ! [[ " $(allowed "$layer") " == *" $target "* ]]; then
         echo "FAIL: ${file#"$src"/} includes $included ($layer may use: $(allowed "$layer"))"

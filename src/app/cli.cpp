@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/data_export.h"
+#include "app/date_lookup.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
 #include "app/progress.h"
@@ -20,6 +21,7 @@
 #include "output/calendar_file.h"
 #include "platform/file_io.h"
 #include "platform/recording.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 
@@ -29,6 +31,7 @@ constexpr const char* Usage =
     "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
     "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
+    "       ventorel-cli [--folder DIR] [--classic] [--format json] --date TEXT...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR (default: the\n"
@@ -51,6 +54,11 @@ constexpr const char* Usage =
     "                 (六曜, every day) and senjitsu (選日)\n"
     "  --holidays     write no calendar; print each YEAR's national holidays as\n"
     "                 YYYY-MM-DD, a tab and the name, one line each\n"
+    "  --date TEXT    print the day TEXT names, a field a line (json: the day's\n"
+    "                 object on one line); TEXT is an ISO date (1703-01-30,\n"
+    "                 -0659-02-11), a Julian date marked J (J1582-06-21) or a\n"
+    "                 Japanese date (元禄15年12月14日, 元禄十五年十二月十四日,\n"
+    "                 天保3年閏11月5日, 南朝 正平5年4月18日); may be given again\n"
     "  --help         this text\n"
     "\n"
     "Years are taken as typed into the year box: negative for BC (-1 is 1 BC),\n"
@@ -60,10 +68,11 @@ constexpr const char* Usage =
     "standard error as \"message: TEXT\".\n"
     "\n"
     "Exit status: 0 done; 2 usage error; 3 year text not a number (or not whole\n"
-    "where it must be, or too large); 4 year 0; 5 the run ended on an error;\n"
-    "6 the output file or standard output could not be written (a full disk ends\n"
-    "a batch); 7 a data file is missing or damaged; the calendar was made without it;\n"
-    "130, 143, 129 ended by SIGINT, SIGTERM, SIGHUP (no file changed half-way).\n";
+    "where it must be, or too large), or a date that does not exist; 4 year 0;\n"
+    "5 the run ended on an error; 6 the output file or standard output could not\n"
+    "be written (a full disk ends a batch); 7 a data file is missing or damaged;\n"
+    "the calendar was made without it; 130, 143, 129 ended by SIGINT, SIGTERM,\n"
+    "SIGHUP (no file changed half-way).\n";
 
 constexpr double CommitSeconds = 1.0;
 
@@ -79,6 +88,7 @@ struct Options {
   std::string outputFile;
   std::string icsInclude;
   std::vector<std::string> years;
+  std::vector<std::string> dates;  // --date texts
 };
 
 bool dataFormat(const Options& options) { return options.format == "ics" || options.format == "json"; }
@@ -131,6 +141,12 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.toStdout = true;
     } else if (a == "--holidays") {
       options.holidays = true;
+    } else if (a == "--date") {
+      if (i + 1 >= args.size()) {
+        error = a + " needs a value";
+        return false;
+      }
+      options.dates.push_back(args[++i]);
     } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
@@ -209,7 +225,7 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
     const std::optional<double> entered = parseYearText(yearText);
     int yearStatus = ExitDone;
     errno = 0;
-    if (!entered || std::fabs(*entered) > LargestYear) {
+    if (!entered || std::fabs(*entered) > static_cast<double>(LargestYear)) {
       err << "ventorel-cli: " << (entered ? YearTooLargeMessage : notANumberMessage(yearText)) << "\n";
       yearStatus = ExitNotANumber;
     } else if (basis == CalendarBasis::True && *entered != std::floor(*entered)) {
@@ -273,6 +289,17 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (options.help) {
     out << Usage;
     return outputWritten(out, err) ? ExitDone : ExitWriteFailed;
+  }
+  if (!options.dates.empty()) {
+    if (!options.years.empty() || (!options.format.empty() && options.format != "json")) {
+      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << Usage;
+      return ExitUsage;
+    }
+    const int status = lookUpDates(options.dates,
+                                   {options.folder.empty() ? currentDirectory() : options.folder,
+                                    options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True},
+                                   out, err);
+    return outputWritten(out, err) ? status : int(ExitWriteFailed);
   }
   if (options.years.empty()) {
     err << "ventorel-cli: no YEAR given\n" << Usage;

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/year_text.h"
+#include "ventorel/date.h"
 #include "calendar/calendar_sources.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
@@ -127,7 +128,7 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
     printRefusal(surface, notANumberMessage(inputs.yearText));
     return {RunStatus::NotANumber, {}, notANumberMessage(inputs.yearText)};
   }
-  if (std::fabs(*entered) > LargestYear) {
+  if (std::fabs(*entered) > static_cast<double>(LargestYear)) {
     printRefusal(surface, YearTooLargeMessage);
     return {RunStatus::NotANumber, {}, YearTooLargeMessage};
   }

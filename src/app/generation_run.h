@@ -74,8 +74,6 @@ std::string notANumberMessage(const std::string& yearText);
 // the iCalendar and JSON files (the classic calendar makes a fractional year).
 std::string notAWholeYearMessage(const std::string& yearText);
 inline constexpr const char* YearTooLargeMessage = "年が大きすぎます。±1000000000000年の範囲で入力してください。";
-// Years beyond this would let the day numbers lose whole days in a double.
-inline constexpr double LargestYear = 1e12;
 
 // Runs one generation. `comboText` is the format list's text: a format name there
 // sets settings.outputFormat, and afterwards it shows the format used.

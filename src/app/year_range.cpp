@@ -4,20 +4,20 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/generation_run.h"
 #include "app/year_text.h"
-#include "data/numbers.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 
 namespace {
 
-// A whole year, or none; one beyond the largest year a calendar is made for is
-// kept as ±(LargestYear + 1), for the range to be refused with its reason.
+// A range's end: a whole year, or none; one beyond the largest year a calendar
+// is made for is kept as ±(LargestYear + 1), for the range to be refused with its
+// reason (0 is allowed as an end, and skipped within the range).
 std::optional<std::int64_t> wholeYear(std::string_view text) {
   const std::optional<double> value = parseYearText(text);
   if (!value || *value != std::floor(*value)) return std::nullopt;
-  if (std::fabs(*value) > LargestYear) return static_cast<std::int64_t>(std::copysign(LargestYear + 1, *value));
+  if (std::fabs(*value) > static_cast<double>(LargestYear)) return *value < 0 ? -LargestYear - 1 : LargestYear + 1;
   return static_cast<std::int64_t>(*value);
 }
 
@@ -63,8 +63,8 @@ std::optional<YearSpan> parseYearArgument(std::string_view argument, std::string
     error = "\"" + std::string(argument) + "\" is no range of whole years (write FIRST..LAST, e.g. 1990..2030)";
     return std::nullopt;
   }
-  if (std::max(std::abs(*first), std::abs(*last)) > static_cast<std::int64_t>(LargestYear)) {
-    error = "the range \"" + std::string(argument) + "\" holds years beyond ±" + plainDecimal(LargestYear) +
+  if (std::max(std::abs(*first), std::abs(*last)) > LargestYear) {
+    error = "the range \"" + std::string(argument) + "\" holds years beyond ±" + std::to_string(LargestYear) +
             ", the largest a calendar is made for";
     return std::nullopt;
   }

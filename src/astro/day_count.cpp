@@ -1,6 +1,10 @@
 #include "astro/day_count.h"
 
+#include <cmath>
+#include <cstdint>
+
 #include "data/numbers.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 
@@ -9,16 +13,15 @@ double daysBeforeYear(double y) {
 }
 
 int leapDay(double y) {
-  // Each term is 1 exactly when y is divisible by its divisor.
-  const double by4 = Int(Int(y / 4) + 1 - y / 4);
-  const double by100 = Int(Int(y / 100) + 1 - y / 100);
-  const double by400 = Int(Int(y / 400) + 1 - y / 400);
-  return static_cast<int>(by4 - by100 + by400);
+  // A year that is not whole (the classic model takes a year text as it is
+  // typed) is divisible by nothing, so it is never a leap year.
+  if (y != std::floor(y)) return 0;
+  return isLeapYear(static_cast<std::int64_t>(y)) ? 1 : 0;
 }
 
 void fillMonthStarts(MonthStarts& monthStart, int leap) {
-  static constexpr int kCommon[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
-  for (int m = 1; m <= 13; ++m) monthStart[m] = kCommon[m - 1] + (m >= 3 ? leap : 0);
+  // Year 4 is a leap year, year 1 a common one.
+  for (int m = 1; m <= 13; ++m) monthStart[m] = daysBeforeMonth(leap ? 4 : 1, m);
 }
 
 double epochDays(double y, int m, double d, const MonthStarts& monthStart) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "data/checked_table.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 

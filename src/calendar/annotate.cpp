@@ -177,13 +177,12 @@ const std::array<MonthStarts, 2>& julianMonthStarts() {
   return Starts;
 }
 
-int julianLeap(double year) { return static_cast<int>(Int(Int(year / 4) + 1 - year / 4)); }
+int julianLeap(double year) { return isLeapYear(static_cast<std::int64_t>(year), WesternCalendar::Julian) ? 1 : 0; }
 
 }  // namespace
 
 int julianMonthLength(double year, int month) {
-  const MonthStarts& starts = julianMonthStarts().at(static_cast<std::size_t>(julianLeap(year)));
-  return starts[month + 1] - starts[month];
+  return daysInMonth(static_cast<std::int64_t>(year), month, WesternCalendar::Julian);
 }
 
 JulianDate julianDateOf(double daysBeforeYear, int d) {

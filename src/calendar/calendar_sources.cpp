@@ -3,7 +3,9 @@
 #include "astro/classic_sky.h"
 #include "astro/precise_sky_source.h"
 #include "calendar/annotate.h"
+#include "astro/julian_day.h"
 #include "calendar/historical_days.h"
+#include "calendar/japanese_date.h"
 #include "calendar/modern_old_calendar.h"
 
 namespace ventorel {
@@ -21,6 +23,7 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     // names the calendar they came from, and follows the holiday law while the law
     // file is whole (the holiday file's rules stand in otherwise).
     sources.historicalMonths = true;
+    sources.japaneseDates = true;
     sources.annotation.historicalCalendar = true;
     sources.annotation.lawHolidays = data.lawComplete;
     if (inPreciseRange(year)) {
@@ -52,6 +55,17 @@ YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) 
   return kept_.back().sky;
 }
 
+void addJapaneseDates(CalendarYear& year, const EraStarts& starts) {
+  const auto gregorianYear = static_cast<std::int64_t>(year.year);
+  for (CalendarDay& day : year.days) {
+    std::optional<OldCalendarDate> old;
+    if (day.lunarMonth.number)
+      old = OldCalendarDate{lunarYearOf(gregorianYear, day.month, *day.lunarMonth.number), *day.lunarMonth.number,
+                            day.lunarMonth.leap, day.lunarDay};
+    day.japaneseDates = japaneseDatesOf(jdnOfEpochDay(day.epochDays), old, starts);
+  }
+}
+
 ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache) {
   const double year = astronomicalYear(enteredYear);
   const CalendarSources sources = sourcesFor(basis, year, data);
@@ -64,6 +78,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, sources.annotation);
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
+  if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);
   return computed;
 }
 

@@ -30,6 +30,8 @@ struct CalendarSources {
   // The months officially in use up to 1872 laid over the computed ones.
   bool historicalMonths = false;
   AnnotationChoices annotation;
+  // Each day's Japanese date from the era starts (the true basis).
+  bool japaneseDates = false;
   std::string note;  // where the terms and new moons come from, for the data formats
 };
 
@@ -69,6 +71,9 @@ struct ComputedCalendar {
 // from the cache when one is given.
 ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data,
                                  SkyCache* cache = nullptr);
+
+// Sets every day's Japanese date from the era starts and the day's old-calendar date.
+void addJapaneseDates(CalendarYear& year, const EraStarts& starts);
 
 // The astronomical numbering of an entered year: 1 BC (-1) is year 0.
 double astronomicalYear(double enteredYear);

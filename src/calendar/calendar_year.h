@@ -10,6 +10,7 @@
 #include "astro/year_sky.h"
 #include "calendar/calendar_basis.h"
 #include "calendar/holiday_law_days.h"
+#include "calendar/japanese_date.h"
 #include "calendar/lunar_days.h"
 
 namespace ventorel {
@@ -79,6 +80,9 @@ struct CalendarDay {
   int moonAge = 0;
   bool newMoon = false;
   std::optional<JstMinute> newMoonInstant;
+
+  // The Japanese date (true basis): one, or the northern and southern court's.
+  std::vector<JapaneseDate> japaneseDates;
 };
 
 enum class Court { Main, Second };

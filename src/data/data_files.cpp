@@ -10,6 +10,7 @@
 #include "data/text.h"
 #include "data/text_encoding.h"
 #include "data/value.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 
@@ -66,14 +67,8 @@ bool integerField(std::string_view field, double lo, double hi, double& value) {
   return std::isfinite(value) && value == std::floor(value) && value >= lo && value <= hi;
 }
 
-bool isGregorianLeapYear(double y) {
-  return std::fmod(y, 4) == 0 && (std::fmod(y, 100) != 0 || std::fmod(y, 400) == 0);
-}
-
-int daysInMonth(double year, int month) {
-  static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && isGregorianLeapYear(year) ? 29 : days[month - 1];
-}
+// The days of a month of the new-moon table, whose years are whole and small.
+int monthDays(double year, int month) { return daysInMonth(static_cast<std::int64_t>(year), month); }
 
 const std::string TooManyHolidayRows = "more than " + std::to_string(HolidayRows) + " rows";
 
@@ -158,7 +153,7 @@ bool readNewMoons(Reading& reading, NewMoonTable& table) {
     if (!readRecord(reading, f)) return false;
     double year = 0, month = 0, day = 0;
     if (!integerField(f[0], -1e9, 1e9, year) || !integerField(f[1], 1, 12, month) ||
-        !integerField(f[2], 1, daysInMonth(year, static_cast<int>(month)), day))
+        !integerField(f[2], 1, monthDays(year, static_cast<int>(month)), day))
       return reading.stop("the row is not a date year, month, day");
     const bool later = year != previous[0] ? year > previous[0]
                        : month != previous[1] ? month > previous[1]
@@ -206,6 +201,7 @@ const char* dataFileName(DataFile file) {
     case DataFile::NewMoons: return "singetu.dat";
     case DataFile::Settings: return "ini.dat";
     case DataFile::HolidayLaw: return HolidayLawFileName;
+    case DataFile::EraStarts: return EraStartsFileName;
   }
   return "";
 }
@@ -248,6 +244,13 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
     if (!problems.empty() && problem != nullptr) *problem = std::move(problems.front());
     return problems.empty();
   }
+  if (file == DataFile::EraStarts) {
+    EraStartsReading era = readEraStarts(bytes);
+    const bool intact = era.ok();
+    if (intact) data.eraStarts = std::move(era.starts);
+    else if (problem != nullptr) *problem = std::move(era.problem);
+    return intact;
+  }
   const std::optional<std::string> text = dataFileText(bytes);
   Reading reading(text ? *text : std::string_view());
   reading.damage.file = dataFileName(file);
@@ -269,7 +272,8 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
         intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);
         break;
       case DataFile::Settings: intact = readSettings(reading, data.outputFormat, data.classicCalendar); break;
-      case DataFile::HolidayLaw: break;
+      case DataFile::HolidayLaw:
+      case DataFile::EraStarts: break;
     }
   }
   if (!intact && problem != nullptr) *problem = std::move(reading.damage);
@@ -279,7 +283,7 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
   LoadedReferenceData loaded;
   for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
-                        DataFile::Settings, DataFile::HolidayLaw}) {
+                        DataFile::Settings, DataFile::HolidayLaw, DataFile::EraStarts}) {
     const std::optional<std::string> bytes = bytesOf(dataFileName(file));
     std::vector<DataFileProblem> problems;
     std::size_t count = 0;  // the law's damaged lines; problems holds the first few

@@ -25,7 +25,7 @@ inline constexpr const char* MissingFileText = "the file is missing or cannot be
 inline constexpr std::size_t MaxDataFileBytes = std::size_t(16) << 20;
 
 // The data files, in the order they are loaded.
-enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings, HolidayLaw };
+enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings, HolidayLaw, EraStarts };
 
 // The file name of a data file ("shuku.dat", ...).
 const char* dataFileName(DataFile file);
@@ -56,8 +56,8 @@ struct LoadedReferenceData {
   std::vector<std::string> messages;
 };
 
-// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat" and
-// "holiday_law.dat", in this order. A missing or damaged file is left out whole
+// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat",
+// "holiday_law.dat" and "era_starts.dat", in this order. A missing or damaged file is left out whole
 // (the calendar is then made without it), listed among the problems and told to
 // the user; loading goes on with the next one.
 LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf);

@@ -5,6 +5,7 @@
 
 #include "data/checked_table.h"
 #include "data/text_encoding.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 
@@ -51,12 +52,6 @@ std::optional<int> digits(std::string_view s, std::size_t count) {
     value = value * 10 + (c - '0');
   }
   return value;
-}
-
-int daysInMonth(int year, int month) {
-  static constexpr std::array<int, 12> Days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) return 29;
-  return Days.at(static_cast<std::size_t>(month - 1));
 }
 
 // "YYYY-MM-DD" as YYYYMMDD.

@@ -8,6 +8,7 @@
 #include "data/builtin_tables.h"
 #include "data/checked_table.h"
 #include "data/era_lookup.h"
+#include "data/era_starts.h"
 #include "data/holiday_law.h"
 #include "data/value.h"
 
@@ -45,6 +46,9 @@ struct ReferenceData {
   EraList eras{"eraTable"};               // "gen1.dat": the eras of the (northern) court
   EraList secondCourtEras{"periodTable"};  // "gen2.dat": the southern court's eras, 1331..1392
   NewMoonTable newMoonTable{"newMoonTable"};
+  // "era_starts.dat": the first day of every era and reign-year count of both
+  // courts, for the Japanese date of each day. Empty when the file was not read whole.
+  EraStarts eraStarts;
   Value outputFormat;  // "ini.dat": 0 = HTML, 1 = CSV; unset when the file was not read
   // "ini.dat", second record: 1 = the classic calendar chosen, 0 or no record = the true sky.
   bool classicCalendar = false;

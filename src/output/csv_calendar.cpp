@@ -7,6 +7,7 @@
 #include "output/day_texts.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
+#include "output/japanese_date_text.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -24,7 +25,9 @@ void appendLine(std::string& text, std::string_view field) {
 // appends. A value outside a table's usual range is written piece by piece.
 class RecordPieces {
  public:
-  RecordPieces(const BuiltinTables& names, std::string_view yearText) : names_(names) {
+  // `japaneseDates`: a last field holds the day's Japanese date (the true basis).
+  RecordPieces(const BuiltinTables& names, std::string_view yearText, bool japaneseDates)
+      : names_(names), japaneseDates_(japaneseDates) {
     appendPieces(start_, "\"", yearText, "年  \",\"");
   }
 
@@ -64,8 +67,12 @@ class RecordPieces {
     const int kinds = senjitsu.tensha | senjitsu.ichiryuManbai << 1 | senjitsu.fujoju << 2 | senjitsu.sanrinbo << 3;
     appendCached(text, senjitsu_, kinds, [&](std::string& out) {
       appendCsvEscaped(out, senjitsuText(senjitsu, false));
-      out += "\"\r\n";
+      out += japaneseDates_ ? "\",\"" : "\"\r\n";
     });
+    if (japaneseDates_) {
+      appendCsvEscaped(text, japaneseDatesText(day.japaneseDates));
+      text += "\"\r\n";
+    }
   }
 
  private:
@@ -83,6 +90,7 @@ class RecordPieces {
   }
 
   const BuiltinTables& names_;
+  const bool japaneseDates_;
   std::string start_;                     // the year field and the comma
   std::array<std::string, 13> month_;     // the year field, "1月","
   std::array<std::string, 32> day_;       // "1日","(
@@ -107,12 +115,17 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
                  names.zodiacAnimal[sign.branch], "の年　", historicalCalendarNote(calendar, false),
                  skyFallbackNote(calendar));
   text += "\r\n";
-  // The era records and the holiday cells begin with texts of the data files.
-  for (const EraRecord& era : calendar.eras) appendLine(text, spreadsheetText(plainEraText(era)));
+  // The era records and the holiday cells begin with texts of the data files. The
+  // true basis names the Japanese years with their days, then each court's period and emperor.
+  const std::string japanese = japaneseYearsText(calendar);
+  if (!japanese.empty()) appendLine(text, spreadsheetText("和暦：" + japanese));
+  for (const EraRecord& era : calendar.eras)
+    appendLine(text, spreadsheetText(japanese.empty() ? plainEraText(era) : plainPeriodText(era)));
   // ">= 1582" here and "> 1582" on the page: see the page's header row.
   bool first = true;
   for (const char* title : {"西暦年", "月", "日", "曜日", calendar.year >= 1582 ? "祝日" : "ユリウス暦", "節気、雑節", "六曜",
-                            "旧暦月", "日", "干支", "選日"}) {
+                            "旧暦月", "日", "干支", "選日", "和暦"}) {
+    if (std::string_view(title) == "和暦" && japanese.empty()) break;
     if (!first) text += ',';
     appendCsvField(text, title);
     first = false;
@@ -123,7 +136,7 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
   // notes are escaped; the other pieces are numbers and built-in names, which hold
   // no double quote. `scratch` holds a note while it is escaped, so that no day
   // allocates.
-  RecordPieces pieces(names, yearText);
+  RecordPieces pieces(names, yearText, !japanese.empty());
   std::string scratch;
   for (const CalendarDay& day : calendar.days) pieces.appendDay(text, scratch, day);
   return text;

@@ -79,6 +79,21 @@ std::string eraLine(const CalendarYear& year, std::string_view separator) {
   return line;
 }
 
+std::string periodLine(const CalendarYear& year, std::string_view separator) {
+  std::string line;
+  if (!(year.year > LastYearWithoutEra)) line = periodText(year.enteredYear, nullptr);
+  const bool twoCourts = year.eras.size() > 1;
+  for (const EraRecord& era : year.eras) {
+    if (!line.empty()) line += separator;
+    if (twoCourts) line += era.court == Court::Main ? "北朝 " : "南朝 ";
+    line += "(" + (era.court == Court::Main ? periodText(year.enteredYear, &era) : htmlEscape(era.period)) + ")" +
+            htmlEscape(era.emperor) + "天皇";
+  }
+  return line;
+}
+
+std::string plainPeriodText(const EraRecord& era) { return "(" + era.period + ")" + era.emperor + "天皇"; }
+
 std::string plainEraText(const EraRecord& era) {
   return era.era + trimmedNumber(era.yearOfEra) + "年(" + era.period + ")" + era.emperor + "天皇";
 }

@@ -20,6 +20,13 @@ std::string periodText(double enteredYear, const EraRecord* era);
 // after the separator (the classic page has none).
 std::string eraLine(const CalendarYear& year, std::string_view separator = "");
 
+// The era line without the eras and their years, for the true basis, whose
+// Japanese years are told day by day: the period link and the emperor, each court's.
+std::string periodLine(const CalendarYear& year, std::string_view separator);
+
+// "(" + period + ")" + emperor + "天皇", plain.
+std::string plainPeriodText(const EraRecord& era);
+
 // Era + year of era + "年(" + period + ")" + emperor + "天皇": the plain era text
 // of the headers and the CSV file.
 std::string plainEraText(const EraRecord& era);

@@ -18,10 +18,9 @@ constexpr std::size_t EventOctets = 300;
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-int daysInMonth(std::int64_t year, int month) {
-  static constexpr int Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+int monthLength(std::int64_t year, int month) {
   if (month < 1 || month > 12) throw std::out_of_range("month " + std::to_string(month) + " out of 1..12");
-  return Days[month - 1] + (month == 2 ? leapDay(static_cast<double>(year)) : 0);
+  return daysInMonth(year, month);
 }
 
 // The bytes not written as they are in a TEXT value: backslash, semicolon, comma,
@@ -146,7 +145,7 @@ std::optional<std::string> dateValue(const CivilDate& date) {
 }
 
 CivilDate nextDay(const CivilDate& date) {
-  if (date.day < daysInMonth(date.year, date.month)) return {date.year, date.month, date.day + 1};
+  if (date.day < monthLength(date.year, date.month)) return {date.year, date.month, date.day + 1};
   if (date.month < 12) return {date.year, date.month + 1, 1};
   return {date.year + 1, 1, 1};
 }

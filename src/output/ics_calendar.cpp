@@ -3,6 +3,7 @@
 #include "data/numbers.h"
 #include "calendar/selected_days.h"
 #include "output/day_names.h"
+#include "output/japanese_date_text.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -15,6 +16,8 @@ constexpr const char* ProductId = "-//Ventorel//Ventorel//JA";
 // Every event of a day says where the day stands in the old calendar, and its
 // 六曜 and 干支, which people look up together with it.
 void appendDayLine(std::string& out, const CalendarDay& day, const BuiltinTables& names) {
+  // The day's Japanese date first, where the calendar gives one (the true basis).
+  if (!day.japaneseDates.empty()) appendPieces(out, japaneseDatesText(day.japaneseDates), " ");
   appendOldDateText(out, day.lunarMonth, day.lunarDay);
   appendPieces(out, " ", names.rokuyoName[day.rokuyo], " ", names.stemName[day.sexagenary.stem],
                names.branchName[day.sexagenary.branch], "の日");

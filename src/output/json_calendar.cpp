@@ -7,6 +7,7 @@
 #include "calendar/selected_days.h"
 #include "data/text.h"
 #include "output/day_names.h"
+#include "output/japanese_date_text.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -139,6 +140,26 @@ void appendOldCalendar(std::string& out, const CalendarDay& day) {
   out += '}';
 }
 
+void appendJapaneseDate(std::string& out, const JapaneseDate& date) {
+  out += "{\"court\":";
+  appendStringOrNull(out, date.court != EraCourt::None, courtName(date.court));
+  out += ",\"era\":";
+  appendString(out, date.era);
+  out += ",\"kind\":";
+  appendString(out, date.reign ? "reign" : "era");
+  out += ",\"year\":";
+  appendInteger(out, date.year);
+  out += ",\"month\":";
+  appendInteger(out, date.month);
+  out += ",\"leap\":";
+  appendBool(out, date.leap);
+  out += ",\"day\":";
+  appendInteger(out, date.day);
+  out += ",\"text\":";
+  appendString(out, japaneseDateText(date));
+  out += '}';
+}
+
 void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
   out += "{\"date\":";
   appendString(out, isoDate(year.year, day.month, day.day));
@@ -147,6 +168,11 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
     out += "null";
   else
     appendString(out, isoDate(day.julian.year, day.julian.month, day.julian.day));
+  // The classic basis has no Japanese date of its own, and its documents stay as they were.
+  if (year.basis == CalendarBasis::True) {
+    out += ",\"wareki\":";
+    appendArray(out, day.japaneseDates, [&out](const JapaneseDate& date) { appendJapaneseDate(out, date); });
+  }
   out += ",\"weekday\":";
   appendString(out, names.weekdayName(0, day.weekday));
   out += ",\"holiday\":";
@@ -191,6 +217,12 @@ std::string isoDate(double year, int month, int day) {
   text += '-';
   appendZeroPadded(text, day, 2);
   return text;
+}
+
+std::string jsonDay(const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
+  std::string out;
+  appendDay(out, year, day, names);
+  return out;
 }
 
 std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {

@@ -17,4 +17,7 @@ std::string isoDate(double year, int month, int day);
 // JSON Lines).
 std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names);
 
+// One day's object of the year's document, on one line.
+std::string jsonDay(const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names);
+
 }  // namespace ventorel

@@ -9,6 +9,7 @@
 #include "output/day_texts.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
+#include "output/japanese_date_text.h"
 #include "output/page_style.h"
 #include "output/text_building.h"
 
@@ -16,7 +17,7 @@ namespace ventorel {
 
 namespace {
 
-constexpr int Columns = 9;
+constexpr int Columns = 10;
 
 // Percent-encoding for an address: ASCII letters, digits and "-._~" stay, every
 // other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
@@ -77,7 +78,16 @@ const EraRecord* mainEra(const CalendarYear& year) {
 
 std::string title(const CalendarYear& year) {
   std::string text = yearName(year.enteredYear);
-  if (const EraRecord* era = mainEra(year))
+  // The Japanese years the Western year holds, without their days.
+  std::string japanese;
+  for (const CalendarDay& day : year.days)
+    for (const JapaneseDate& date : day.japaneseDates) {
+      const std::string one = japaneseYearText(date);
+      if (japanese.find(one) == std::string::npos) japanese += (japanese.empty() ? "" : "・") + one;
+    }
+  if (!japanese.empty())
+    text += "（" + htmlEscape(japanese) + "）";
+  else if (const EraRecord* era = mainEra(year))
     text += "（" + htmlEscape(era->era) + trimmedNumber(era->yearOfEra) + "年）";
   return text + "の暦 — Ventorel";
 }
@@ -139,7 +149,9 @@ std::string yearHeader(const CalendarYear& year, const BuiltinTables& names) {
                      linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) +
                      names.stemName[sign.stem] + names.branchName[sign.branch] + "</a>" +
                      names.zodiacAnimal[sign.branch] + "の年</h1>\n";
-  const std::string eras = eraLine(year, "　／　");
+  const std::string japanese = japaneseYearsText(year);
+  if (!japanese.empty()) html += "<p class=\"wareki\">" + link("元号", "和暦") + "：" + htmlEscape(japanese) + "</p>\n";
+  const std::string eras = japanese.empty() ? eraLine(year, "　／　") : periodLine(year, "　／　");
   if (!eras.empty()) html += "<p class=\"era\">" + eras + "</p>\n";
   html += "<p class=\"basis\">" + basisText(year) + "</p>\n<nav class=\"months\" aria-label=\"月\">";
   for (int m = 1; m <= 12; ++m) html += std::string(m > 1 ? " " : "") + "<a href=\"#m" + std::to_string(m) + "\">" +
@@ -154,7 +166,7 @@ std::string columnHeader(const CalendarYear& year) {
   // as on the classic page.
   const std::string fourth = year.year > 1582 ? link("国民の祝日", "祝日") : link("ユリウス暦", "ユリウス暦");
   return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + headerCell(link("曜日", "曜日")) +
-         headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
+         headerCell(link("元号", "和暦")) + headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
          headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
          headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + "</tr></thead>\n";
 }
@@ -225,7 +237,9 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
     appendLink(page, date, date);
   else
     page += date;
-  appendPieces(page, "</td><td class=\"weekday\">", names.weekdayName(0, day.weekday), "</td><td class=\"holiday\">");
+  appendPieces(page, "</td><td class=\"weekday\">", names.weekdayName(0, day.weekday), "</td><td class=\"wareki\">");
+  page += htmlEscape(japaneseDatesText(day.japaneseDates));
+  page += "</td><td class=\"holiday\">";
   if (!day.gregorian) {
     std::string julian;
     appendDate(julian, day.julian.month, day.julian.day);

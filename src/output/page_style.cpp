@@ -46,7 +46,8 @@ tr.month-heading td { background: var(--month-bg); padding: .9rem .5rem .3rem; b
 tr.month-heading h2 { font-size: 1.2rem; margin: 0; }
 tbody.month:first-of-type tr.month-heading td { padding-top: .4rem; }
 td.year { color: var(--muted); }
-td.year, td.date, td.weekday, td.holiday, td.rokuyo, td.lunar, td.kanshi { white-space: nowrap; }
+td.year, td.date, td.weekday, td.wareki, td.holiday, td.rokuyo, td.lunar, td.kanshi { white-space: nowrap; }
+td.wareki { font-size: .9rem; font-variant-numeric: tabular-nums; }
 td.date, td.lunar { font-variant-numeric: tabular-nums; }
 tr.day td.date a, tr.day td.weekday a, tr.day td.holiday a { color: inherit; }
 tr.sat td.date, tr.sat td.weekday { color: var(--blue); }

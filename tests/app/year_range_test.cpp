@@ -30,6 +30,7 @@ TEST(YearRange, ArgumentsAndTheirYears) {
   }
   std::string error;
   EXPECT_EQ(parseYearArgument("-1000000000000..1000000000000", error)->size(), 2000000000000u);
+  EXPECT_FALSE(parseYearArgument("2000000000000..2000000000001", error).has_value());
 }
 
 TEST(YearRange, MalformedRangesAreRefused) {

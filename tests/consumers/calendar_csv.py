@@ -28,7 +28,8 @@ def read(path):
 
 
 def parse_day(r):
-    if len(r) != 11:
+    # The true basis adds the day's Japanese date as a twelfth field.
+    if len(r) not in (11, 12):
         raise ValueError(f"day row with {len(r)} fields: {r}")
     year = int(r[0].strip().removesuffix("年"))
     day = {
@@ -44,6 +45,7 @@ def parse_day(r):
         "old_day": int(r[8].removesuffix("日")),
         "sexagenary": r[9],
         "senjitsu": [s for s in SENJITSU if s in r[10]],
+        "wareki": r[11] if len(r) == 12 else None,
     }
     if r[4].startswith("JC"):
         m = re.fullmatch(r"JC(\d+)月(\d+)日", r[4])

@@ -64,6 +64,9 @@ def compare_day(where, doc_day, d, astronomical_year):
     expect("雑節", doc_day["zassetsu"], d["zassetsu"])
     expect("festivals", doc_day["festivals"], d["festivals"])
     expect("選日", doc_day["senjitsu"], d["senjitsu"])
+    if d["wareki"] is not None:
+        expect("和暦", "・".join((w["court"] + " " if w["court"] else "") + w["text"] for w in doc_day["wareki"]),
+               d["wareki"])
     expect("六曜", doc_day["rokuyo"], d["rokuyo"])
     old = doc_day["old_calendar"]
     expect("old calendar", (old["month"], old["leap"], old["day"]), (d["old_month"], d["old_leap"], d["old_day"]))
@@ -89,8 +92,15 @@ def main(argv):
                 fail(f"{csv_path} holds {csv_year}, not {year}")
             if doc["astronomical_year"] != (year + 1 if year < 0 else year):
                 fail(f"{year}: astronomical year {doc['astronomical_year']}")
-            if [era_line(e) for e in doc["eras"]] != eras:
-                fail(f"{year}: eras {[era_line(e) for e in doc['eras']]}, CSV {eras}")
+            # The true basis names the Japanese years in a line of their own, then each
+            # court's period and emperor.
+            if eras and eras[0].startswith("和暦："):
+                lines = [f"({e['period']}){e['emperor']}" for e in doc["eras"]]
+                eras = eras[1:]
+            else:
+                lines = [era_line(e) for e in doc["eras"]]
+            if lines != eras:
+                fail(f"{year}: eras {lines}, CSV {eras}")
             if len(doc["days"]) != len(days):
                 fail(f"{year}: {len(doc['days'])} days, the CSV {len(days)}")
             for doc_day, d in zip(doc["days"], days):

@@ -64,6 +64,7 @@ void writeAll(const TempFolder& folder) {
   folder.write("singetu.dat", newMoonRows(NewMoonRows));
   folder.write("ini.dat", "1\r\n");
   folder.write("holiday_law.dat", "1948-07-20 - 01-01 元日\n");
+  folder.write("era_starts.dat", "line,name,kind,first_jdn,first_gregorian,first_old\nboth,令和,era,2458605,2019-05-01,\n");
 }
 
 // Saves the CSV format into the settings file of `folder`; returns the messages shown.
@@ -74,7 +75,7 @@ RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
   return messages;
 }
 
-TEST(DataFiles, AFolderWithAllSixFillsEveryTableWithoutAMessage) {
+TEST(DataFiles, AFolderWithAllSevenFillsEveryTableWithoutAMessage) {
   TempFolder folder;
   writeAll(folder);
   const auto loaded = loadFrom(folder);
@@ -92,6 +93,7 @@ TEST(DataFiles, AFolderWithAllSixFillsEveryTableWithoutAMessage) {
   EXPECT_TRUE(s.outputFormat.equals(1));
   EXPECT_TRUE(s.lawComplete);
   EXPECT_EQ(s.holidayLaw.rules().at(0).name, "元日");
+  EXPECT_EQ(s.eraStarts.starts().at(0).firstYear, 2019);
 }
 
 TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
@@ -100,7 +102,8 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     const char* storedAs;  // nullptr: not stored at all
   };
   for (const Case c : {Case{"shuku.dat", "SHUKU.DAT"}, {"gen1.dat", nullptr}, {"gen2.dat", nullptr},
-                       {"singetu.dat", "Singetu.dat"}, {"ini.dat", nullptr}, {"holiday_law.dat", nullptr}}) {
+                       {"singetu.dat", "Singetu.dat"}, {"ini.dat", nullptr}, {"holiday_law.dat", nullptr},
+                       {"era_starts.dat", nullptr}}) {
     TempFolder folder;
     writeAll(folder);
     if (c.storedAs)
@@ -116,9 +119,10 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     EXPECT_EQ(s.secondCourtEras.rowCount, removed == "gen2.dat" ? 0 : 10);
     EXPECT_EQ(s.newMoonTable(1, 1).isUnset(), removed == "singetu.dat");
     EXPECT_EQ(s.outputFormat.isUnset(), removed == "ini.dat");
+    EXPECT_EQ(s.eraStarts.empty(), removed == "era_starts.dat");
   }
   TempFolder empty;
-  EXPECT_EQ(loadFrom(empty)->messages.texts.size(), 6u);
+  EXPECT_EQ(loadFrom(empty)->messages.texts.size(), 7u);
 }
 
 TEST(DataFiles, ShiftJisAndUtf8WithMarkReadAlike) {

@@ -47,15 +47,15 @@ cat "$work/page.htm" - > "$work/checked.htm" <<'JS'
   const red = c => c[0] > 150 && c[0] > c[1] + 80 && c[0] > c[2] + 80;
   const blue = c => c[2] > 150 && c[2] > c[0] + 80;
   put("title", document.title);
-  const rows = [...document.querySelectorAll("tbody tr")].filter(r => r.querySelectorAll("td").length === 9);
+  const rows = [...document.querySelectorAll("tbody tr")].filter(r => r.querySelectorAll("td").length === 10);
   put("dayRows", rows.length);
   put("monthHeadings", [...document.querySelectorAll("h2")].map(h => h.textContent.trim()).join(","));
   const weekday = (r, w) => r.cells[2].textContent.includes(w);
   const sundays = rows.filter(r => weekday(r, "日"));
   put("sundays", sundays.length + "/" + sundays.filter(r => red(rgb(r.cells[1])) && red(rgb(r.cells[2]))).length);
-  const saturdays = rows.filter(r => weekday(r, "土") && r.cells[3].textContent.trim() === "");
+  const saturdays = rows.filter(r => weekday(r, "土") && r.querySelector("td.holiday").textContent.trim() === "");
   put("saturdays", saturdays.length + "/" + saturdays.filter(r => blue(rgb(r.cells[1]))).length);
-  const holidays = rows.filter(r => r.cells[3].textContent.trim() !== "");
+  const holidays = rows.filter(r => r.querySelector("td.holiday").textContent.trim() !== "");
   put("holidays", holidays.length + "/" + holidays.filter(r => red(rgb(r.cells[1]))).length);
   const th = document.querySelector("thead th");
   put("stickyHeader", th ? getComputedStyle(th).position : "none");

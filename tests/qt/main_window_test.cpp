@@ -51,7 +51,7 @@ class ProgramFolder {
  public:
   explicit ProgramFolder(const QByteArray& iniText = "0\r\n") {
     const QDir shipped(QStringLiteral(VENTOREL_SOURCE_DIR "/data"));
-    for (const char* name : {"shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "holiday_law.dat"}) {
+    for (const char* name : {"shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "holiday_law.dat", "era_starts.dat"}) {
       const QString from = shipped.filePath(name);
       if (QFile::exists(from))
         QFile::copy(from, file(name));

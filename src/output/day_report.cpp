@@ -1,0 +1,54 @@
+#include "output/day_report.h"
+
+#include "output/day_names.h"
+#include "output/japanese_date_text.h"
+#include "output/json_calendar.h"
+
+namespace ventorel {
+
+namespace {
+
+void line(std::string& out, const char* label, const std::string& value) {
+  if (value.empty()) return;
+  out += label;
+  out += "：";
+  out += value;
+  out += '\n';
+}
+
+template <typename List, typename Name>
+std::string joined(const List& list, Name name) {
+  std::string text;
+  for (const auto& item : list) {
+    if (!text.empty()) text += "・";
+    text += name(item);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string dayReport(const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
+  std::string out;
+  line(out, "日付", isoDate(year.year, day.month, day.day) + "（" + names.weekdayName(0, day.weekday) + "）");
+  if (!day.gregorian) line(out, "ユリウス暦", isoDate(day.julian.year, day.julian.month, day.julian.day));
+  line(out, "和暦", japaneseDatesText(day.japaneseDates));
+  line(out, "旧暦", oldDateText(day.lunarMonth, day.lunarDay).substr(std::string("旧暦").size()));
+  if (!year.historicalCalendar.empty()) line(out, "暦法", year.historicalCalendar);
+  if (day.gregorian && day.holiday) line(out, "祝日", day.holiday->name);
+  if (day.term) {
+    std::string term = termName(names, *day.term);
+    if (day.termInstant) term += " " + clockText(*day.termInstant);
+    line(out, "二十四節気", term);
+  }
+  line(out, "雑節", joined(day.zassetsu, [](Zassetsu z) { return std::string(zassetsuName(z)); }));
+  if (day.festival != Festival::None) line(out, "節句", festivalName(day.festival));
+  line(out, "六曜", names.rokuyoName[day.rokuyo]);
+  line(out, "干支", names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch]);
+  line(out, "選日", joined(senjitsuNames(day.senjitsu), [](const char* n) { return std::string(n); }));
+  line(out, "月齢", std::to_string(day.moonAge));
+  if (day.newMoon) line(out, "朔", day.newMoonInstant ? clockText(*day.newMoonInstant) : std::string("この日"));
+  return out;
+}
+
+}  // namespace ventorel
