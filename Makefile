@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench screenshot clean fuzz
+.PHONY: all deps build run test test-sanitize bench screenshot clean fuzz install package
 
 all: build
 
@@ -48,6 +48,15 @@ fuzz: deps
 	  name=$${pair%%:*}; seeds=$${pair#*:}; mkdir -p corpus/$$name; \
 	  ./fuzz/fuzz_$$name -max_total_time=$(FUZZ_TIME) -timeout=10 corpus/$$name $(CURDIR)/fuzz/$$seeds; \
 	done
+
+# Installs into PREFIX (default /usr/local); DESTDIR=... stages the install elsewhere.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package (cpack -G DEB), in the build folder.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	$(BUILD)/bench/ventorel-bench

@@ -13,7 +13,8 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   xdg-utils
   liberfa-dev nlohmann-json3-dev
-  tidy poppler-utils python3-icalendar python3-jsonschema
+  tidy poppler-utils python3-icalendar python3-jsonschema python3-ephem
+  desktop-file-utils appstream dpkg-dev groff-base
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/data_export.h"
+#include "app/data_folder.h"
 #include "app/date_lookup.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
@@ -29,15 +30,19 @@ namespace {
 
 constexpr const char* Usage =
     "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
-    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] YEAR|FIRST..LAST...\n"
+    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu,kou,rekichu]\n"
+    "                    YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] [--format json] --date TEXT...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
-    "with that year and format: the data files are read from DIR (default: the\n"
-    "current directory) and \" 2024年カレンダー.htm\" (.csv, .ics, .json) is written there.\n"
+    "with that year and format: the data files are read from DIR and\n"
+    "\" 2024年カレンダー.htm\" (.csv, .ics, .json) is written there. Without --folder,\n"
+    "the data files are read from the first of share/ventorel beside the program's\n"
+    "bin/ folder, the program's own folder and the current folder that holds\n"
+    "them, and the calendars are written into the current folder.\n"
     "\n"
-    "  --folder DIR   the program folder (data files in, calendar files out)\n"
+    "  --folder DIR   the program folder (data files and ini.dat in, calendar files out)\n"
     "  --format F     htm, csv, ics (iCalendar) or json; default: the format saved\n"
     "                 in ini.dat (htm or csv)\n"
     "  --classic      the classic calendar (the orbit model and the shipped\n"
@@ -51,7 +56,8 @@ constexpr const char* Usage =
     "                 document a line; ics: one calendar of all years)\n"
     "  --output FILE  ics, json: all years into one FILE\n"
     "  --ics-include K  also make events of the kinds K, a comma list of rokuyo\n"
-    "                 (六曜, every day) and senjitsu (選日)\n"
+    "                 (六曜, every day), senjitsu (選日), kou (七十二候, true basis)\n"
+    "                 and rekichu (the day's 暦注 as an event a day, true basis)\n"
     "  --holidays     write no calendar; print each YEAR's national holidays as\n"
     "                 YYYY-MM-DD, a tab and the name, one line each\n"
     "  --date TEXT    print the day TEXT names, a field a line (json: the day's\n"
@@ -111,8 +117,10 @@ bool checkDataOptions(const Options& options, IcsInclude& include, std::string& 
     const std::string kind = options.icsInclude.substr(at, comma - at);
     if (kind == "rokuyo") include.rokuyo = true;
     else if (kind == "senjitsu") include.senjitsu = true;
+    else if (kind == "kou") include.kou = true;
+    else if (kind == "rekichu") include.rekichu = true;
     else {
-      error = "--ics-include takes rokuyo and senjitsu, not \"" + kind + "\"";
+      error = "--ics-include takes rokuyo, senjitsu, kou and rekichu, not \"" + kind + "\"";
       return false;
     }
     at = comma + 1;
@@ -296,7 +304,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       return ExitUsage;
     }
     const int status = lookUpDates(options.dates,
-                                   {options.folder.empty() ? currentDirectory() : options.folder,
+                                   {options.folder.empty() ? findDataFolder() : options.folder,
                                     options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True},
                                    out, err);
     return outputWritten(out, err) ? status : int(ExitWriteFailed);
@@ -333,12 +341,15 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   auto showMessage = [&err](const std::string& text) { err << "message: " << text << "\n"; };
   RunSettings settings;
   settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
-  if (const char* dataFile = options.outputFile.empty() ? nullptr : dataFileAt(options.outputFile, settings.programFolder)) {
-    err << "ventorel-cli: --output " << options.outputFile << " is the data file " << dataFile
-        << " of the program folder; it is not overwritten\n";
-    return ExitUsage;
+  const std::string dataFolder = options.folder.empty() ? findDataFolder() : options.folder;
+  for (const std::string& folder : {settings.programFolder, dataFolder}) {
+    if (const char* dataFile = options.outputFile.empty() ? nullptr : dataFileAt(options.outputFile, folder)) {
+      err << "ventorel-cli: --output " << options.outputFile << " is the data file " << dataFile << " of " << folder
+          << "; it is not overwritten\n";
+      return ExitUsage;
+    }
   }
-  const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
+  const LoadedProgramFolder loaded = loadProgramFolder(dataFolder);
   // One line per file: the message box's first line, then the file and the line
   // where reading stopped (several damaged lines of the law separated by "; ").
   for (std::string message : loaded.messages) {
@@ -359,7 +370,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       for (std::uint64_t i = 0; i < span.size(); ++i) years.push_back(span[i]);
     return withDataFiles(printHolidays(years, data, basis, out, err));
   }
-  settings.outputFormat = data.outputFormat;
+  settings.outputFormat = loaded.settings.outputFormat;
 
   // The format list shows the saved format, as the window would (anything but 1 is htm).
   std::string comboText = data.names.formatName[settings.outputFormat.equals(1) ? 1 : 0];

@@ -9,6 +9,7 @@
 #include "calendar/calendar_basis.h"
 #include "calendar/calendar_sources.h"
 #include "calendar/calendar_year.h"
+#include "ventorel/date.h"
 #include "data/reference_data.h"
 #include "data/value.h"
 #include "platform/file_io.h"

@@ -13,7 +13,8 @@ namespace ventorel {
 namespace {
 
 constexpr int MinutesPerDay = 1440;
-constexpr int TermsAt = 0, ExtrasAt = 24, MoonCountAt = 30, MoonsAt = 31, YearAt = 44;
+constexpr int TermsAt = 0, ExtrasAt = 24, MoonCountAt = 30, MoonsAt = 31, KouCountAt = 44, FirstKouAt = 45,
+              KousAt = 46, YearAt = 95;
 static_assert(YearAt + 1 == PackedYearSize);
 
 SkyEvent skyEventOf(const JstInstant& instant) { return {instant.dayNumber, instant.minuteOfDay()}; }
@@ -37,6 +38,12 @@ int moonSlotsUsed(std::int64_t count) {
   return static_cast<int>(count);
 }
 
+int kouSlotsUsed(std::int64_t count) {
+  constexpr std::int64_t Slots = std::tuple_size_v<decltype(PreciseYearEvents::kouSlots)>;
+  if (count < 0 || count > Slots) throw TableBoundsError("候 of a year", count, Slots);
+  return static_cast<int>(count);
+}
+
 }  // namespace
 
 double SkyEvent::epochDay() const { return epochDayOfJdn(dayNumber); }
@@ -54,6 +61,14 @@ PreciseYearEvents computePreciseYearEvents(int year) {
                              std::to_string(year));
   events.newMoonCount = static_cast<int>(moons.size());
   for (std::size_t i = 0; i < moons.size(); ++i) events.newMoonSlots[i] = skyEventOf(moons[i]);
+  std::vector<KouInstant> kous = solarKouInstantsBetween(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1));
+  std::erase_if(kous, [](const KouInstant& kou) { return kou.k % 3 == 0; });
+  if (kous.size() < 47 || kous.size() > events.kouSlots.size())
+    throw std::runtime_error("precise sky: " + std::to_string(kous.size()) + " 候 between the terms in year " +
+                             std::to_string(year));
+  events.kouCount = static_cast<int>(kous.size());
+  events.firstKou = kous.front().k;
+  for (std::size_t i = 0; i < kous.size(); ++i) events.kouSlots[i] = skyEventOf(kous[i].instant);
   return events;
 }
 
@@ -66,6 +81,10 @@ PackedYear packYear(const PreciseYearEvents& events) {
   packed[MoonCountAt] = events.newMoonCount;
   for (int i = 0, n = moonSlotsUsed(events.newMoonCount); i < n; ++i)
     packed[MoonsAt + i] = minutesSince(base, events.newMoonSlots[i]);
+  packed[KouCountAt] = events.kouCount;
+  packed[FirstKouAt] = events.firstKou;
+  for (int i = 0, n = kouSlotsUsed(events.kouCount); i < n; ++i)
+    packed[KousAt + i] = minutesSince(base, events.kouSlots[i]);
   packed[YearAt] = events.year;
   return packed;
 }
@@ -78,6 +97,9 @@ PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packe
   for (int i = 0; i < 6; ++i) events.extras[i] = eventAt(base, packed[ExtrasAt + i]);
   events.newMoonCount = moonSlotsUsed(packed[MoonCountAt]);
   for (int i = 0; i < events.newMoonCount; ++i) events.newMoonSlots[i] = eventAt(base, packed[MoonsAt + i]);
+  events.kouCount = kouSlotsUsed(packed[KouCountAt]);
+  events.firstKou = packed[FirstKouAt];
+  for (int i = 0; i < events.kouCount; ++i) events.kouSlots[i] = eventAt(base, packed[KousAt + i]);
   return events;
 }
 

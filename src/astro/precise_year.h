@@ -49,15 +49,29 @@ struct PreciseYearEvents {
   // The start of the 土用 before season s: 0 spring (27), 1 summer (117),
   // 2 autumn (207), 3 winter (297, in January).
   const SkyEvent& doyoStart(int season) const { return extras.at(2 + season); }
+  // The passages of the Sun through the multiples of 5 degrees that are not
+  // terms (the 七十二候 between them; every third is a term, in `terms`) whose JST
+  // day lies in the year, in time order: 47 to 49. The first is the passage of
+  // firstKou times 5 degrees, and each one after it the next such multiple.
+  int kouCount;
+  int firstKou;  // 0..71, never a multiple of 3
+  std::array<SkyEvent, 49> kouSlots;
+
   std::span<const SkyEvent> newMoons() const {
     return {newMoonSlots.data(), static_cast<std::size_t>(std::clamp(newMoonCount, 0, 13))};
+  }
+  std::span<const SkyEvent> kous() const {
+    return {kouSlots.data(), static_cast<std::size_t>(std::clamp(kouCount, 0, 49))};
   }
   bool operator==(const PreciseYearEvents&) const = default;
 };
 
+// The multiple of 5 degrees (0..71) after k that is not a term's (not a multiple of 3).
+constexpr int nextKouBetweenTerms(int k) { return (k % 3 == 2 ? k + 2 : k + 1) % 72; }
+
 // Solves every event of `year` with the precise sky (slow: about 1.8 ms). Throws
 // std::domain_error where the precise sky does (dates before -4799), and
-// std::runtime_error if a year had other than 12 or 13 new moons.
+// std::runtime_error if a year had other than 12 or 13 new moons or 47..49 候.
 PreciseYearEvents computePreciseYearEvents(int year);
 
 // The years the compiled-in table holds: the precise range and one year on each
@@ -73,11 +87,12 @@ inline constexpr int PreciseYearTableLastYear = 3001;
 PreciseYearEvents preciseYearEvents(int year);
 
 // The table's form of a year: each event as minutes since 00:00 JST of 1 January,
-// then the new-moon count, unused moon slots as -1, and the year last as a check.
-inline constexpr int PackedYearSize = 24 + 6 + 1 + 13 + 1;
+// then the new-moon count, unused moon slots as -1, the 候 count, the first 候's
+// multiple of 5 degrees, the 候 (unused slots -1), and the year last as a check.
+inline constexpr int PackedYearSize = 24 + 6 + 1 + 13 + 2 + 49 + 1;
 using PackedYear = std::array<std::int32_t, PackedYearSize>;
 PackedYear packYear(const PreciseYearEvents& events);
-// A new-moon count outside 0..13 throws TableBoundsError (data/checked_table.h).
+// A new-moon count outside 0..13, or a 候 count outside 0..49, throws TableBoundsError (data/checked_table.h).
 PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packed);
 
 }  // namespace ventorel

@@ -40,6 +40,13 @@ constexpr bool wellFormed(const std::int32_t* row, int year) {
     if (!within(row[31 + i] - row[30 + i], 29, 30)) return false;
   for (int i = moons; i < 13; ++i)
     if (row[31 + i] != -1) return false;
+  // The 候 between the terms: 47 to 49 in the year, five or ten days apart.
+  const int kous = row[44], firstKou = row[45];
+  if (kous < 47 || kous > 49 || firstKou < 0 || firstKou >= 72 || firstKou % 3 == 0) return false;
+  for (int i = 0; i < kous; ++i)
+    if (!within(row[46 + i], 0, 366) || (i > 0 && !within(row[46 + i] - row[45 + i], 4, 11))) return false;
+  for (int i = kous; i < 49; ++i)
+    if (row[46 + i] != -1) return false;
   return true;
 }
 

@@ -31,6 +31,14 @@ struct NewMoon {
   std::optional<JstMinute> instant;
 };
 
+// The start of one of the 72 候: the Sun's apparent longitude reaches 315 + 5 (index - 1)
+// degrees on this day.
+struct SkyKou {
+  int day = 0;    // day of the year, 1 = 1 January
+  int index = 1;  // 1 = 東風解凍 (立春) .. 72 = 鶏始乳
+  JstMinute instant;
+};
+
 struct YearSky {
   YearSky() { termOnDay.fill(-1); }
 
@@ -51,6 +59,9 @@ struct YearSky {
   // spring, summer, autumn, and winter in January); 0 when the source does not
   // place them (the classic model reckons 土用 from 春分 instead).
   Table<int, 4> doyoStartDay{"doyoStartDay"};
+  // The 候 that start in the year, in day order; empty when the source does not
+  // place them (the classic model).
+  std::vector<SkyKou> kous;
 
   // Places term k on day b.
   void placeTerm(int k, int b) {

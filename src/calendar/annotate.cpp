@@ -7,6 +7,7 @@
 #include "calendar/eras.h"
 #include "calendar/holidays.h"
 #include "calendar/new_moon_days.h"
+#include "calendar/rekichu.h"
 #include "calendar/selected_days.h"
 #include "data/historical_months.h"
 #include "data/numbers.h"
@@ -235,6 +236,11 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
 
   const NewMoonDays moons(sky);
   SolarMonth solarMonth;
+  std::optional<RekichuWalk> rekichu;
+  if (choices.basis == CalendarBasis::True) {
+    rekichu.emplace(skies);
+    year.yearKyusei = rekichu->yearKyusei();
+  }
   DayWalk walk(daysBefore, monthStart);
   year.days.reserve(static_cast<std::size_t>(sky.lastDay));
   for (int d = 1; d <= sky.lastDay; ++d) {
@@ -268,6 +274,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
       day.newMoon = true;
       day.newMoonInstant = moon->instant;
     }
+    if (rekichu) day.rekichu = rekichu->day(d, day.epochDays, day.sexagenary);
   }
   return year;
 }

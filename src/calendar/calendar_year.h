@@ -12,6 +12,7 @@
 #include "calendar/holiday_law_days.h"
 #include "calendar/japanese_date.h"
 #include "calendar/lunar_days.h"
+#include "calendar/rekichu.h"
 
 namespace ventorel {
 
@@ -80,6 +81,7 @@ struct CalendarDay {
   int moonAge = 0;
   bool newMoon = false;
   std::optional<JstMinute> newMoonInstant;
+  std::optional<Rekichu> rekichu;  // 九星, 十二直, 二十八宿, 納音, 節月干支, 七十二候, 選日 (true basis only)
 
   // The Japanese date (true basis): one, or the northern and southern court's.
   std::vector<JapaneseDate> japaneseDates;
@@ -106,6 +108,7 @@ struct CalendarYear {
   bool skyFallback = false;        // true basis, but the year lies beyond the precise sky: classic model used
   std::string skySource;           // a short note on where the terms and new moons come from
   std::vector<CalendarDay> days;   // 1 January .. 31 December
+  int yearKyusei = 0;              // 年家九星 1..9 from the year's 立春 (true basis only; 0 otherwise)
 };
 
 }  // namespace ventorel

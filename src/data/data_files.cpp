@@ -165,23 +165,6 @@ bool readNewMoons(Reading& reading, NewMoonTable& table) {
   return reading.atEnd();
 }
 
-// "ini.dat": the output format, 0 (HTML) or 1 (CSV); then, in files written since
-// the calendar could be chosen, 1 for the classic calendar. A file of the format
-// alone chooses the true sky, and so does a second field that is not 1: the
-// choice is a preference, not worth refusing the format for.
-bool readSettings(Reading& reading, Value& outputFormat, bool& classicCalendar) {
-  std::string field;
-  if (!reading.next(field)) return false;
-  Value format = Value::fromField(field);
-  if (!format.equals(0) && !format.equals(1)) return reading.stop("the format is neither 0 nor 1");
-  const FieldReader::Status second = reading.fields.next(field);
-  if (second == FieldReader::Status::Malformed) return reading.stop(MalformedField);
-  if (second == FieldReader::Status::Field && !reading.atEnd()) return false;
-  outputFormat = std::move(format);
-  classicCalendar = second == FieldReader::Status::Field && Value::fromField(field).equals(1);
-  return true;
-}
-
 // Reads one file into a fresh table of its kind and puts it in place only when the
 // whole file was read.
 template <typename T, typename Read>
@@ -271,7 +254,9 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
       case DataFile::NewMoons:
         intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);
         break;
-      case DataFile::Settings: intact = readSettings(reading, data.outputFormat, data.classicCalendar); break;
+      case DataFile::Settings:  // the user's settings: the app reads them (loadReferenceData)
+        reading.damage.message = "the settings file is no reference data";
+        break;
       case DataFile::HolidayLaw:
       case DataFile::EraStarts: break;
     }
@@ -280,15 +265,19 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
   return intact;
 }
 
-LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
+LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const SettingsReader& readSettings) {
   LoadedReferenceData loaded;
   for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
                         DataFile::Settings, DataFile::HolidayLaw, DataFile::EraStarts}) {
+    if (file == DataFile::Settings && !readSettings) continue;
     const std::optional<std::string> bytes = bytesOf(dataFileName(file));
     std::vector<DataFileProblem> problems;
     std::size_t count = 0;  // the law's damaged lines; problems holds the first few
     if (!bytes) {
       problems.push_back({dataFileName(file), 0, MissingFileText});
+    } else if (file == DataFile::Settings) {
+      DataFileProblem problem;
+      if (!readSettings(*bytes, problem)) problems.push_back(std::move(problem));
     } else if (file == DataFile::HolidayLaw && bytes->size() <= MaxDataFileBytes) {
       HolidayLawReading reading = readHolidayLaw(*bytes);
       count = reading.problemCount;
@@ -310,17 +299,6 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
     loaded.problems.insert(loaded.problems.end(), problems.begin(), problems.end());
   }
   return loaded;
-}
-
-std::string settingsFileText(const Value& outputFormat, bool classicCalendar) {
-  std::string field;
-  if (outputFormat.isNumber())
-    field = trimmedNumber(outputFormat.number());
-  else if (outputFormat.isText())
-    field = "\"" + outputFormat.text() + "\"";
-  else
-    field = "0";
-  return field + "\r\n" + (classicCalendar ? "1" : "0") + "\r\n";
 }
 
 }  // namespace ventorel

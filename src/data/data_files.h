@@ -56,16 +56,15 @@ struct LoadedReferenceData {
   std::vector<std::string> messages;
 };
 
-// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat",
-// "holiday_law.dat" and "era_starts.dat", in this order. A missing or damaged file is left out whole
+// Reads the user's settings file "ini.dat" (the app's, not reference data): false,
+// with the problem filled in, when the file is damaged.
+using SettingsReader = std::function<bool(std::string_view bytes, DataFileProblem& problem)>;
+
+// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat" (only when a
+// settings reader is given, which then reads it), "holiday_law.dat" and
+// "era_starts.dat", in this order. A missing or damaged file is left out whole
 // (the calendar is then made without it), listed among the problems and told to
 // the user; loading goes on with the next one.
-LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf);
-
-// The text "ini.dat" is written with: the format as its digits (text in double
-// quotes) and CR LF, then the calendar choice (1 classic, 0 true) and CR LF. An
-// unset format is written as 0, the entry the format list shows for it. A reader
-// that takes only the first field still finds the format.
-std::string settingsFileText(const Value& outputFormat, bool classicCalendar);
+LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const SettingsReader& readSettings = {});
 
 }  // namespace ventorel

@@ -49,9 +49,6 @@ struct ReferenceData {
   // "era_starts.dat": the first day of every era and reign-year count of both
   // courts, for the Japanese date of each day. Empty when the file was not read whole.
   EraStarts eraStarts;
-  Value outputFormat;  // "ini.dat": 0 = HTML, 1 = CSV; unset when the file was not read
-  // "ini.dat", second record: 1 = the classic calendar chosen, 0 or no record = the true sky.
-  bool classicCalendar = false;
 };
 
 }  // namespace ventorel

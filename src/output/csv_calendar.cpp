@@ -5,9 +5,11 @@
 #include "data/numbers.h"
 #include "calendar/lunar_days.h"
 #include "output/day_texts.h"
+#include "output/day_names.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
+#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -67,12 +69,30 @@ class RecordPieces {
     const int kinds = senjitsu.tensha | senjitsu.ichiryuManbai << 1 | senjitsu.fujoju << 2 | senjitsu.sanrinbo << 3;
     appendCached(text, senjitsu_, kinds, [&](std::string& out) {
       appendCsvEscaped(out, senjitsuText(senjitsu, false));
-      out += japaneseDates_ ? "\",\"" : "\"\r\n";
+      out += '"';
     });
     if (japaneseDates_) {
+      text += ",\"";
       appendCsvEscaped(text, japaneseDatesText(day.japaneseDates));
-      text += "\"\r\n";
+      text += '"';
     }
+    if (day.rekichu) appendRekichuFields(text, *day.rekichu);
+    text += "\r\n";
+  }
+
+  // The true basis's 暦注, after the classic fields: 九星, 十二直, 二十八宿, 納音, 節月干支,
+  // 月の九星, the 候 that begins with its time, and the 選日 of the almanac books.
+  void appendRekichuFields(std::string& text, const Rekichu& r) {
+    appendPieces(text, ",\"", kyuseiName(r.kyusei), "\",\"", chokuName(r.choku), "\",\"", shukuName(r.shuku), "\",\"",
+                 nacchinName(r.nacchin), "\",\"", monthSexagenaryName(names_, r), "\",\"", kyuseiName(r.monthKyusei),
+                 "\",\"");
+    if (r.kou) {
+      appendPieces(text, kouName(r.kou->index), " ");
+      appendClockText(text, r.kou->instant);
+    }
+    text += "\",\"";
+    for (const char* name : almanacDayNames(r)) appendPieces(text, name, "　");
+    text += '"';
   }
 
  private:
@@ -100,7 +120,7 @@ class RecordPieces {
   std::array<std::string, 26> lunarMonth_;  // "5月","; from 13 the leap months
   std::array<std::string, 31> lunarDay_;  // "1日","
   std::array<std::string, 11 * 13> sign_;  // "甲子",": stem * 13 + branch
-  std::array<std::string, 16> senjitsu_;  // the 選日 and the record's end, by the four flags
+  std::array<std::string, 16> senjitsu_;  // the 選日 and its closing quote, by the four flags
 };
 
 }  // namespace
@@ -130,6 +150,11 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
     appendCsvField(text, title);
     first = false;
   }
+  if (calendar.basis == CalendarBasis::True)
+    for (const char* title : {"九星", "十二直", "二十八宿", "納音", "節月干支", "月の九星", "七十二候", "暦注の選日"}) {
+      text += ',';
+      appendCsvField(text, title);
+    }
   text += "\r\n";
   // A day's record: every field quoted, separated by commas, ended by CR LF. The
   // text a data file gives (the holiday's name, also made formula-safe) and the

@@ -3,6 +3,7 @@
 #include "output/day_names.h"
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"
+#include "output/rekichu_names.h"
 
 namespace ventorel {
 
@@ -45,9 +46,24 @@ std::string dayReport(const CalendarYear& year, const CalendarDay& day, const Bu
   if (day.festival != Festival::None) line(out, "節句", festivalName(day.festival));
   line(out, "六曜", names.rokuyoName[day.rokuyo]);
   line(out, "干支", names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch]);
-  line(out, "選日", joined(senjitsuNames(day.senjitsu), [](const char* n) { return std::string(n); }));
+  std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu);
+  if (day.rekichu)
+    for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
+  line(out, "選日", joined(senjitsu, [](const char* n) { return std::string(n); }));
   line(out, "月齢", std::to_string(day.moonAge));
   if (day.newMoon) line(out, "朔", day.newMoonInstant ? clockText(*day.newMoonInstant) : std::string("この日"));
+  // The 暦注 of the almanac books (true basis).
+  if (const auto& r = day.rekichu) {
+    line(out, "九星", std::string("日 ") + kyuseiName(r->kyusei) + "・月 " + kyuseiName(r->monthKyusei) + "・年 " +
+                          kyuseiName(r->yearKyusei));
+    line(out, "十二直", chokuName(r->choku));
+    line(out, "二十八宿", shukuName(r->shuku));
+    line(out, "納音", nacchinName(r->nacchin));
+    line(out, "節月", monthSexagenaryName(names, *r) + (r->setsuMonth != 0 ? "月" : ""));
+    std::string kou = kouName(r->currentKou);
+    if (r->kou) kou += "（この日 " + clockText(r->kou->instant) + " から）";
+    line(out, "七十二候", kou);
+  }
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include "calendar/selected_days.h"
 #include "output/day_names.h"
 #include "output/japanese_date_text.h"
+#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -46,7 +47,10 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
     const ics::CivilDate date{y, day.month, day.day};
     line.clear();
     auto add = [&](std::string_view kind, std::string_view category, std::string_view eventSummary) {
-      if (line.empty()) appendDayLine(line, day, names);
+      if (line.empty()) {
+        appendDayLine(line, day, names);
+        if (include.rekichu && day.rekichu) appendPieces(line, "\n", rekichuLine(names, *day.rekichu));
+      }
       if (!description.empty()) description += '\n';
       description += line;
       take(ics::EventText{date, kind, category, eventSummary, description});
@@ -72,14 +76,29 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       add("oldmonth", "旧暦", summary);
     }
     if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo]);
-    if (include.senjitsu)
+    if (include.senjitsu) {
       for (const char* name : senjitsuNames(day.senjitsu)) add("senjitsu", "選日", name);
+      if (day.rekichu)
+        for (const char* name : almanacDayNames(*day.rekichu)) add("senjitsu", "選日", name);
+    }
+    if (!day.rekichu) continue;
+    const Rekichu& r = *day.rekichu;
+    if (include.kou && r.kou) {
+      summary = kouName(r.kou->index);
+      appendInstant(summary, " ", description, "七十二候 ", r.kou->instant);
+      add("kou", "七十二候", summary);
+    }
+    if (include.rekichu) {
+      appendPieces(summary = kyuseiName(r.kyusei), " ", chokuName(r.choku), " ", shukuName(r.shuku));
+      add("rekichu", "暦注", summary);
+    }
   }
 }
 
 // About the text of the events of one day, to reserve a year's buffer once.
 std::size_t dayOctets(const IcsInclude& include) {
-  return 80 + (include.rokuyo ? 280 : 0) + (include.senjitsu ? 120 : 0);
+  return 80 + (include.rokuyo ? 280 : 0) + (include.senjitsu ? 120 : 0) + (include.kou ? 30 : 0) +
+         (include.rekichu ? 400 : 0);
 }
 
 }  // namespace

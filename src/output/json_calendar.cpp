@@ -7,6 +7,7 @@
 #include "calendar/selected_days.h"
 #include "data/text.h"
 #include "output/day_names.h"
+#include "output/rekichu_names.h"
 #include "output/japanese_date_text.h"
 #include "output/text_building.h"
 
@@ -140,6 +141,35 @@ void appendOldCalendar(std::string& out, const CalendarDay& day) {
   out += '}';
 }
 
+// The 暦注 of the true basis, after the day's other fields.
+void appendRekichu(std::string& out, const Rekichu& r, const BuiltinTables& names) {
+  // A value the year's sky could not settle (no term to count the 節月 from) is null.
+  out += ",\"kyusei\":";
+  appendStringOrNull(out, r.kyusei != 0, kyuseiName(r.kyusei));
+  out += ",\"choku\":";
+  appendStringOrNull(out, r.choku != 0, chokuName(r.choku));
+  out += ",\"shuku\":";
+  appendString(out, shukuName(r.shuku));
+  out += ",\"nacchin\":";
+  appendString(out, nacchinName(r.nacchin));
+  out += ",\"month_sexagenary\":";
+  appendStringOrNull(out, r.setsuMonth != 0, monthSexagenaryName(names, r));
+  out += ",\"month_kyusei\":";
+  appendStringOrNull(out, r.monthKyusei != 0, kyuseiName(r.monthKyusei));
+  out += ",\"kou\":";
+  if (r.kou) {
+    out += "{\"index\":";
+    appendInteger(out, r.kou->index);
+    out += ",\"name\":";
+    appendString(out, kouName(r.kou->index));
+    out += ",\"time\":";
+    appendClock(out, r.kou->instant);
+    out += '}';
+  } else {
+    out += "null";
+  }
+}
+
 void appendJapaneseDate(std::string& out, const JapaneseDate& date) {
   out += "{\"court\":";
   appendStringOrNull(out, date.court != EraCourt::None, courtName(date.court));
@@ -184,7 +214,10 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   out += ",\"festivals\":[";
   if (day.festival != Festival::None) appendString(out, festivalName(day.festival));
   out += "],\"senjitsu\":";
-  appendArray(out, senjitsuNames(day.senjitsu), [&out](const char* name) { appendString(out, name); });
+  std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu);
+  if (day.rekichu)
+    for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
+  appendArray(out, senjitsu, [&out](const char* name) { appendString(out, name); });
   out += ",\"rokuyo\":";
   appendString(out, names.rokuyoName[day.rokuyo]);
   out += ",\"old_calendar\":";
@@ -201,6 +234,7 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   } else {
     out += "null";
   }
+  if (day.rekichu) appendRekichu(out, *day.rekichu, names);
   out += '}';
 }
 
@@ -235,6 +269,10 @@ std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
   appendInteger(out, static_cast<long long>(year.year));
   out += ",\"year_sexagenary\":";
   appendString(out, sexagenaryName(names, year.yearSign));
+  if (year.yearKyusei != 0) {
+    out += ",\"year_kyusei\":";
+    appendString(out, kyuseiName(year.yearKyusei));
+  }
   out += ",\"basis\":";
   appendString(out, year.basis == CalendarBasis::True ? "true" : "classic");
   out += ",\"historical_calendar\":";

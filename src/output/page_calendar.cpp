@@ -4,6 +4,7 @@
 
 #include "calendar/eras.h"
 #include "calendar/lunar_days.h"
+#include "calendar/selected_days.h"
 #include "data/numbers.h"
 #include "data/text.h"
 #include "output/day_texts.h"
@@ -11,13 +12,14 @@
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
 #include "output/page_style.h"
+#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
 
 namespace {
 
-constexpr int Columns = 10;
+constexpr int Columns = 11;
 
 // Percent-encoding for an address: ASCII letters, digits and "-._~" stay, every
 // other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
@@ -168,7 +170,9 @@ std::string columnHeader(const CalendarYear& year) {
   return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + headerCell(link("曜日", "曜日")) +
          headerCell(link("元号", "和暦")) + headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
          headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
-         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + "</tr></thead>\n";
+         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) +
+         "<th scope=\"col\" class=\"rekichu\">" + link("暦注", "暦注") + "</th>" +
+         "</tr></thead>\n";
 }
 
 std::string monthOpening(int month) {
@@ -219,6 +223,27 @@ void appendQuotedLinks(std::string& out, std::string_view html) {
     }
   }
   out += html.substr(i);
+}
+
+// The compact 暦注 of a day: 九星, 十二直, 二十八宿 and 納音; on the first day of a 節月 (and
+// on 1 January) the month's 干支 and star; the 候 that begins; the almanac books' 選日.
+void appendRekichuCell(std::string& page, const BuiltinTables& names, const Rekichu& r, bool monthOpens) {
+  appendPieces(page, kyuseiName(r.kyusei), " ", chokuName(r.choku), " ", shukuName(r.shuku), " ",
+               nacchinName(r.nacchin));
+  if (monthOpens && r.setsuMonth != 0)
+    appendPieces(page, "<span class=\"month-sign\">", monthSexagenaryName(names, r), "月 ", kyuseiName(r.monthKyusei),
+                 "</span>");
+  if (r.kou) {
+    appendPieces(page, "<span class=\"kou\">");
+    appendLink(page, "七十二候", kouName(r.kou->index));
+    page += "</span>";
+  }
+  const std::vector<const char*> marks = almanacDayNames(r);
+  if (!marks.empty()) {
+    page += "<span class=\"marks\">";
+    for (std::size_t i = 0; i < marks.size(); ++i) appendPieces(page, i ? "・" : "", marks[i]);
+    page += "</span>";
+  }
 }
 
 // A day's row. The texts shared with the classic page (holiday, note, 選日) write
@@ -273,6 +298,10 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
   scratch.clear();
   appendSenjitsuText(scratch, day.senjitsu, true);
   appendQuotedLinks(page, scratch);
+  page += "</td><td class=\"rekichu\">";
+  if (day.rekichu)
+    appendRekichuCell(page, names, *day.rekichu,
+                      day.dayOfYear == 1 || (day.term && isSectionalTerm(*day.term)));
   page += "</td></tr>\n";
 }
 

@@ -6,7 +6,7 @@ namespace {
 
 // Class names the page renderer sets:
 //   tr.day (.sun .sat .holiday), tr.month-heading, td.date .weekday .holiday
-//   .note .lunar; .instant for a JST time; nav.years; header.year-header.
+//   .note .lunar .rekichu (span.month-sign .kou .marks); .instant for a JST time; nav.years; header.year-header.
 constexpr std::string_view Style = R"css(
 :root {
   color-scheme: light dark;
@@ -57,6 +57,8 @@ tr.sun td.date, tr.sun td.weekday, tr.holiday td.date, tr.holiday td.weekday, tr
 }
 .instant { color: var(--muted); font-variant-numeric: tabular-nums; white-space: nowrap; }
 td.senjitsu a { white-space: nowrap; }
+td.rekichu { font-size: .8rem; color: var(--muted); white-space: nowrap; }
+td.rekichu span { margin-left: .5em; }
 @page { size: A4 portrait; margin: 10mm 9mm 12mm; }
 @media print {
   :root {
@@ -74,6 +76,8 @@ td.senjitsu a { white-space: nowrap; }
   tr.month-heading td { padding: 1.5mm 1.5mm .8mm; }
   tr.month-heading h2 { font-size: 11pt; }
   .instant { display: block; }
+  /* A sheet a month leaves no room for the 暦注: the screen and the data files have them. */
+  td.rekichu, th.rekichu { display: none; }
   tbody.month + tbody.month { break-before: page; }
   tr { break-inside: avoid; }
 }

@@ -27,9 +27,13 @@ def read(path):
     return days[0]["year"], eras, days
 
 
+REKICHU = ("kyusei", "choku", "shuku", "nacchin", "month_sexagenary", "month_kyusei", "kou")
+
+
 def parse_day(r):
-    # The true basis adds the day's Japanese date as a twelfth field.
-    if len(r) not in (11, 12):
+    # The true basis adds the day's Japanese date as a twelfth field (where the year has
+    # an era), then the eight fields of the 暦注.
+    if len(r) not in (11, 12, 19, 20):
         raise ValueError(f"day row with {len(r)} fields: {r}")
     year = int(r[0].strip().removesuffix("年"))
     day = {
@@ -45,8 +49,11 @@ def parse_day(r):
         "old_day": int(r[8].removesuffix("日")),
         "sexagenary": r[9],
         "senjitsu": [s for s in SENJITSU if s in r[10]],
-        "wareki": r[11] if len(r) == 12 else None,
+        "wareki": r[11] if len(r) in (12, 20) else None,
     }
+    if len(r) >= 19:
+        day["rekichu"] = dict(zip(REKICHU, r[-8:-1]))
+        day["senjitsu"] += [s for s in r[-1].split("\u3000") if s]
     if r[4].startswith("JC"):
         m = re.fullmatch(r"JC(\d+)月(\d+)日", r[4])
         day["julian"] = (int(m[1]), int(m[2]))

@@ -2,7 +2,7 @@
 """Reads an iCalendar file with the Python icalendar library, as a calendar app
 would, and checks it against the CSV calendars of the same years.
 
-Usage: check_ics.py FILE.ics CSV... [--include rokuyo,senjitsu]
+Usage: check_ics.py FILE.ics CSV... [--include rokuyo,senjitsu,kou,rekichu]
 
 Fails (exit 1) on any parser warning or defect, on lines that are not CR LF or
 longer than 75 octets, on duplicate UIDs, and on any event that the CSV files do
@@ -56,6 +56,11 @@ def expected_events(days, include):
             out.append((date, "六曜", d["rokuyo"]))
         if "senjitsu" in include:
             out += [(date, "選日", s) for s in d["senjitsu"]]
+        r = d.get("rekichu")
+        if r and "kou" in include and r["kou"]:
+            out.append((date, "七十二候", r["kou"].split(" ")[0]))
+        if r and "rekichu" in include:
+            out.append((date, "暦注", f"{r['kyusei']} {r['choku']} {r['shuku']}"))
     return out
 
 

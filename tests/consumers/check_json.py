@@ -71,6 +71,13 @@ def compare_day(where, doc_day, d, astronomical_year):
     old = doc_day["old_calendar"]
     expect("old calendar", (old["month"], old["leap"], old["day"]), (d["old_month"], d["old_leap"], d["old_day"]))
     expect("干支", doc_day["sexagenary"], d["sexagenary"])
+    if "rekichu" in d:
+        kou = doc_day["kou"]
+        got = {k: doc_day[k] or "" for k in calendar_csv.REKICHU if k != "kou"}
+        got["kou"] = f"{kou['name']} {kou['time']}" if kou else ""
+        expect("暦注", got, d["rekichu"])
+    else:
+        expect("暦注 of the classic basis", [k for k in calendar_csv.REKICHU if k in doc_day], [])
 
 
 def main(argv):

@@ -70,8 +70,10 @@ void writeAll(const TempFolder& folder) {
 // Saves the CSV format into the settings file of `folder`; returns the messages shown.
 RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
   RecordingMessageBox messages;
+  AppSettings settings;
+  settings.outputFormat = Value(1.0);
   std::string message;
-  if (!saveSettings(folder.path(), Value(1.0), false, message)) messages.show(message);
+  if (!saveSettings(folder.path(), settings, message)) messages.show(message);
   return messages;
 }
 
@@ -90,7 +92,6 @@ TEST(DataFiles, AFolderWithAllSevenFillsEveryTableWithoutAMessage) {
   EXPECT_EQ(s.secondCourtEras.rowCount, 10);
   EXPECT_EQ(s.eras.table(239, 3), "元239");
   EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(1901 + (NewMoonRows - 1) / 12));
-  EXPECT_TRUE(s.outputFormat.equals(1));
   EXPECT_TRUE(s.lawComplete);
   EXPECT_EQ(s.holidayLaw.rules().at(0).name, "元日");
   EXPECT_EQ(s.eraStarts.starts().at(0).firstYear, 2019);
@@ -118,7 +119,6 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     EXPECT_EQ(s.eras.rowCount, removed == "gen1.dat" ? 0 : 239);
     EXPECT_EQ(s.secondCourtEras.rowCount, removed == "gen2.dat" ? 0 : 10);
     EXPECT_EQ(s.newMoonTable(1, 1).isUnset(), removed == "singetu.dat");
-    EXPECT_EQ(s.outputFormat.isUnset(), removed == "ini.dat");
     EXPECT_EQ(s.eraStarts.empty(), removed == "era_starts.dat");
   }
   TempFolder empty;
@@ -166,7 +166,6 @@ void expectDamagedAt(DataFile file, const std::string& text, int line) {
   EXPECT_TRUE(s.holidays.holidayName[1].empty());
   EXPECT_EQ(s.eras.rowCount + s.secondCourtEras.rowCount, 0);
   EXPECT_TRUE(s.newMoonTable(1, 1).isUnset());
-  EXPECT_TRUE(s.outputFormat.isUnset());
 }
 
 TEST(DataFiles, DamagedHolidayFilesAreLeftOutAndTheLineIsNamed) {
@@ -265,44 +264,15 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
   }
 }
 
-TEST(DataFiles, SettingsHoldZeroOrOne) {
-  struct Case {
-    const char* text;
-    bool intact;
-    double format;  // -1: stays unset
-    bool classic = false;
-  };
-  // The second record chooses the classic calendar; a file without it (as older
-  // versions wrote) or with anything but 1 there chooses the true sky.
-  for (const Case c : {Case{"0\r\n", true, 0}, {"1", true, 1}, {" \"1\" \r\n", true, 1}, {"2\r\n", false, -1},
-                       {"csv\r\n", false, -1}, {"", false, -1}, {"\r\n", false, -1}, {"1\r\n1\r\n", true, 1, true},
-                       {"0\r\n0\r\n", true, 0}, {"0\r\n\"1\"\r\n", true, 0, true}, {"1\r\nx\r\n", true, 1},
-                       {"2\r\n1\r\n", false, -1}}) {
-    if (!c.intact) {
-      expectDamagedAt(DataFile::Settings, c.text, 1);
-      continue;
-    }
-    ReferenceData s;
-    EXPECT_TRUE(readDataFile(DataFile::Settings, c.text, s)) << c.text;
-    EXPECT_EQ(s.classicCalendar, c.classic) << c.text;
-    EXPECT_TRUE(s.outputFormat.equals(c.format)) << c.text;
-  }
-}
-
 TEST(DataFiles, SavingWritesTheSettingsFileAndCreatesAMissingOne) {
-  EXPECT_EQ(settingsFileText(Value(1.0), false), "1\r\n0\r\n");
-  EXPECT_EQ(settingsFileText(Value(0.0), true), "0\r\n1\r\n");
-  EXPECT_EQ(settingsFileText(Value(), false), "0\r\n0\r\n");
-  EXPECT_EQ(settingsFileText(Value(std::string("x")), false), "\"x\"\r\n0\r\n");
-
   {
     TempFolder folder;
     folder.write("ini.dat", "0\r\n");
     const RecordingMessageBox messages = saveCsvFormatIn(folder);
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
-    ReferenceData back;
-    ASSERT_TRUE(readDataFile(DataFile::Settings, folder.read("ini.dat"), back));
+    AppSettings back;
+    ASSERT_TRUE(readAppSettings(folder.read("ini.dat"), back));
     EXPECT_TRUE(back.outputFormat.equals(1));
   }
   // A file deleted while the window was open (or never there) is created: the choice is kept.

@@ -54,6 +54,9 @@ done
 run --format ics --ics-include rokuyo,senjitsu --stdout 2024 > "$work/all.ics"
 $py "$checks/check_ics.py" "$work/all.ics" "$folder/ 2024年カレンダー.csv" --include rokuyo,senjitsu ||
   bad "ics with 六曜 and 選日"
+run --format ics --ics-include kou,rekichu --stdout 2024 > "$work/rekichu.ics"
+$py "$checks/check_ics.py" "$work/rekichu.ics" "$folder/ 2024年カレンダー.csv" --include kou,rekichu &&
+  grep -q '^SUMMARY:東風解凍 17:27' "$work/rekichu.ics" || bad "ics with 七十二候 and 暦注"
 
 run --format ics --output "$work/range.ics" 2023..2025 || bad "ics range into one file exited $?"
 $py "$checks/check_ics.py" "$work/range.ics" "$folder"/\ 202[345]年カレンダー.csv || bad "ics of 2023..2025"

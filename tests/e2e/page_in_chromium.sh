@@ -47,7 +47,7 @@ cat "$work/page.htm" - > "$work/checked.htm" <<'JS'
   const red = c => c[0] > 150 && c[0] > c[1] + 80 && c[0] > c[2] + 80;
   const blue = c => c[2] > 150 && c[2] > c[0] + 80;
   put("title", document.title);
-  const rows = [...document.querySelectorAll("tbody tr")].filter(r => r.querySelectorAll("td").length === 10);
+  const rows = [...document.querySelectorAll("tbody tr")].filter(r => r.querySelectorAll("td").length === 11);
   put("dayRows", rows.length);
   put("monthHeadings", [...document.querySelectorAll("h2")].map(h => h.textContent.trim()).join(","));
   const weekday = (r, w) => r.cells[2].textContent.includes(w);

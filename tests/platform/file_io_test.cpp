@@ -248,8 +248,10 @@ TEST(FileIo, ClosingTheWindowSavesThroughALinkedSettingsFileAndKeepsAReadOnlyOne
       fs::rename(folder.file("saved.dat"), folder.file("ini.dat"));
       fs::permissions(folder.file("ini.dat"), fs::perms(0444));
     }
+    AppSettings settings;
+    settings.outputFormat = Value(1.0);
     std::string message;
-    EXPECT_EQ(saveSettings(folder.path(), Value(1.0), false, message), linked);
+    EXPECT_EQ(saveSettings(folder.path(), settings, message), linked);
     EXPECT_EQ(fs::is_symlink(folder.file("ini.dat")), linked);
     EXPECT_EQ(folder.read("ini.dat"), linked ? "1\r\n0\r\n" : "0\r\n");
   }
