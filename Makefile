@@ -21,7 +21,14 @@ build: deps $(BUILD)/CMakeCache.txt
 
 # Starts the window in the build's program folder (the shipped data files are
 # laid out there, and the calendars are written there).
-run: build
+# Installs and builds only what running needs (the programs, their data, the
+# window's Qt); the tests, benchmarks and tools are left to `make test`.
+run:
+	@echo "run: installing the missing packages to build and run (Qt, ERFA, a compiler), if any"
+	@bash scripts/install-deps.sh --run
+	@echo "run: building ventorel-cli and the window (about 4 minutes the first time on two cores; seconds after)"
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) > /dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target programs
 	@bash scripts/run.sh $(BUILD)
 
 test: build

@@ -80,6 +80,9 @@ constexpr const char* Usage =
     "the calendar was made without it; 130, 143, 129 ended by SIGINT, SIGTERM,\n"
     "SIGHUP (no file changed half-way).\n";
 
+// What a usage error prints after its one-line reason, instead of the whole help.
+constexpr const char* UsageHint = "usage: see ventorel-cli --help\n";
+
 constexpr double CommitSeconds = 1.0;
 
 struct Options {
@@ -291,7 +294,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   IcsInclude include;
   std::vector<YearSpan> spans;
   if (!parseOptions(args, options, error) || !checkDataOptions(options, include, error)) {
-    err << "ventorel-cli: " << error << "\n" << Usage;
+    err << "ventorel-cli: " << error << "\n" << UsageHint;
     return ExitUsage;
   }
   if (options.help) {
@@ -300,7 +303,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (!options.dates.empty()) {
     if (!options.years.empty() || (!options.format.empty() && options.format != "json")) {
-      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << Usage;
+      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << UsageHint;
       return ExitUsage;
     }
     const int status = lookUpDates(options.dates,
@@ -310,14 +313,14 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     return outputWritten(out, err) ? status : int(ExitWriteFailed);
   }
   if (options.years.empty()) {
-    err << "ventorel-cli: no YEAR given\n" << Usage;
+    err << "ventorel-cli: no YEAR given\n" << UsageHint;
     return ExitUsage;
   }
   std::uint64_t total = 0;
   for (const std::string& argument : options.years) {
     const std::optional<YearSpan> span = parseYearArgument(argument, error);
     if (!span) {
-      err << "ventorel-cli: " << error << "\n" << Usage;
+      err << "ventorel-cli: " << error << "\n" << UsageHint;
       return ExitUsage;
     }
     if (const std::string refusal = rangeRefusal(*span, argument, options); !refusal.empty()) {

@@ -9,6 +9,7 @@
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "output/csv_calendar.h"
+#include "output/data_csv.h"
 #include "output/html_calendar.h"
 #include "output/page_calendar.h"
 #include "output/screen_summary.h"
@@ -42,6 +43,11 @@ std::string pageOf(const CalendarYear& year, const BuiltinTables& names) {
   return year.basis == CalendarBasis::True ? pageCalendar(year, names) : htmlCalendar(year, names);
 }
 
+// The true basis gets a data table for the spreadsheet; the classic basis keeps its layout.
+std::string csvOf(const CalendarYear& year, const BuiltinTables& names) {
+  return year.basis == CalendarBasis::True ? dataCsv(year, names) : csvCalendar(year, names);
+}
+
 }  // namespace
 
 // The spreadsheet's failure to start is not reported: the file is written.
@@ -52,7 +58,7 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   if (!html && !settings.outputFormat.equals(1)) return report;
   report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
   const WriteResult written =
-      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvCalendar(year, data.names), true, batch,
+      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvOf(year, data.names), true, batch,
                         swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
   if (!html) {

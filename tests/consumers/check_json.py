@@ -60,7 +60,10 @@ def compare_day(where, doc_day, d, astronomical_year):
     if d["julian"] is None:  # the CSV shows holidays only where it shows no Julian date
         expect("holiday", holiday and holiday["name"], d["holiday"])
     term = doc_day["term"]
-    expect("term", term and {k: term[k] for k in ("name", "month", "kind")}, d["term"])
+    # The classic CSV names the term's month and kind, the data table its time.
+    expect("term", term and {k: term[k] for k in (d["term"] or {})}, d["term"])
+    if "moon_age" in d:
+        expect("月齢", doc_day["moon_age"], d["moon_age"])
     expect("雑節", doc_day["zassetsu"], d["zassetsu"])
     expect("festivals", doc_day["festivals"], d["festivals"])
     expect("選日", doc_day["senjitsu"], d["senjitsu"])
@@ -101,7 +104,9 @@ def main(argv):
                 fail(f"{year}: astronomical year {doc['astronomical_year']}")
             # The true basis names the Japanese years in a line of their own, then each
             # court's period and emperor.
-            if eras and eras[0].startswith("和暦："):
+            if not eras:  # the data table: its days carry the Japanese dates
+                lines = []
+            elif eras[0].startswith("和暦："):
                 lines = [f"({e['period']}){e['emperor']}" for e in doc["eras"]]
                 eras = eras[1:]
             else:

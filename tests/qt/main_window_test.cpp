@@ -309,7 +309,8 @@ class WindowTest : public QObject {
   // record and read back at the next start.
   void classicCheckBoxChoosesTheCalendarAndIsSaved() {
     ProgramFolder folder("1\r\n");
-    const QByteArray trueAugust22 = "\"2024年  \",\"8月\",\"22日\",\"(木)\",\"\",\"処暑";
+    // The data table of the true basis: the day's row begins with its ISO date; 処暑 falls on it.
+    const QByteArray trueAugust22 = "\"2024-08-22\",\"\",\"木\",";
     {
       Window w(folder);
       w.show();
