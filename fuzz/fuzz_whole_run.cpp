@@ -118,8 +118,8 @@ void checkSettingsSave(const Value& format, bool classicCalendar) {
   AppSettings settings;
   settings.outputFormat = format;
   settings.classicCalendar = classicCalendar;
-  if (!saveSettings(outputFolder(), settings)) __builtin_trap();
   std::string bytes, error;
+  if (!saveSettings(outputFolder(), settings, error)) __builtin_trap();
   if (!readWholeFile(joinPath(outputFolder(), "ini.dat"), bytes, error)) __builtin_trap();
   AppSettings back;
   const bool read = readAppSettings(bytes, back);

@@ -1,7 +1,10 @@
 #include "app/cli.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <exception>
+#include <sys/stat.h>
 #include <memory>
 #include <optional>
 
@@ -14,6 +17,7 @@
 #include "app/year_range.h"
 #include "app/year_text.h"
 #include "calendar/calendar_sources.h"
+#include "data/data_files.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "platform/file_io.h"
@@ -69,10 +73,12 @@ constexpr const char* Usage =
     "on standard error when that is a terminal. Message boxes are printed to\n"
     "standard error as \"message: TEXT\".\n"
     "\n"
-    "Exit status: 0 done; 2 usage error; 3 year text not a number, or a date that\n"
-    "does not exist; 4 year 0;\n"
-    "5 the run ended on an error; 6 the output file could not be written;\n"
-    "7 a data file is missing or damaged; the calendar was made without it.\n";
+    "Exit status: 0 done; 2 usage error; 3 year text not a number (or not whole\n"
+    "where it must be, or too large), or a date that does not exist; 4 year 0;\n"
+    "5 the run ended on an error; 6 the output file or standard output could not\n"
+    "be written (a full disk ends a batch); 7 a data file is missing or damaged;\n"
+    "the calendar was made without it; 130, 143, 129 ended by SIGINT, SIGTERM,\n"
+    "SIGHUP (no file changed half-way).\n";
 
 // What a usage error prints after its one-line reason, instead of the whole help.
 constexpr const char* UsageHint = "usage: see ventorel-cli --help\n";
@@ -162,6 +168,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
                            : a == "--output" ? options.outputFile
                                              : options.icsInclude;
       value = args[++i];
+      if (value.empty() && (a == "--folder" || a == "--output")) {
+        error = a + " needs a name, not \"\"";
+        return false;
+      }
     } else {
       error = "unknown option " + a;
       return false;
@@ -208,6 +218,16 @@ std::string zeroPadded(double n, std::size_t width) {
   return (n < 0 ? "-" : "") + digits;
 }
 
+// Flushes what was written to standard output. False, told once, when it could
+// not all be written (a full disk, a closed pipe or descriptor): the run stops.
+bool outputWritten(std::ostream& out, std::ostream& err) {
+  if (out.flush()) return true;
+  const int code = errno;
+  err << "ventorel-cli: 標準出力に書き込めませんでした（" << (code != 0 ? std::strerror(code) : "write error")
+      << "）。残りの年は作成していません。\n";
+  return false;
+}
+
 // --holidays: the holidays of each year as "YYYY-MM-DD<TAB>name" lines.
 int printHolidays(const std::vector<std::string>& years, const ReferenceData& data, CalendarBasis basis,
                   std::ostream& out, std::ostream& err) {
@@ -215,8 +235,12 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
   for (const std::string& yearText : years) {
     const std::optional<double> entered = parseYearText(yearText);
     int yearStatus = ExitDone;
+    errno = 0;
     if (!entered || std::fabs(*entered) > static_cast<double>(LargestYear)) {
       err << "ventorel-cli: " << (entered ? YearTooLargeMessage : notANumberMessage(yearText)) << "\n";
+      yearStatus = ExitNotANumber;
+    } else if (basis == CalendarBasis::True && *entered != std::floor(*entered)) {
+      err << "ventorel-cli: " << notAWholeYearMessage(yearText) << "\n";
       yearStatus = ExitNotANumber;
     } else if (*entered == 0) {
       err << "ventorel-cli: " << YearZeroMessage << "\n";
@@ -234,9 +258,32 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
       }
     }
     if (status == ExitDone) status = yearStatus;
+    if (!outputWritten(out, err)) return ExitWriteFailed;
   }
-  out.flush();
   return status;
+}
+
+// The data file of the program folder that `path` is (the same file, also through
+// a link), or none.
+const char* dataFileAt(const std::string& path, const std::string& folder) {
+  struct stat target {};
+  if (::stat(path.c_str(), &target) != 0) return nullptr;
+  for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
+                        DataFile::Settings, DataFile::HolidayLaw}) {
+    struct stat data {};
+    if (::stat(joinPath(folder, dataFileName(file)).c_str(), &data) == 0 && data.st_dev == target.st_dev &&
+        data.st_ino == target.st_ino)
+      return dataFileName(file);
+  }
+  return nullptr;
+}
+
+// Why a range holds a year the format cannot make, or "".
+std::string rangeRefusal(const YearSpan& span, const std::string& argument, const Options& options) {
+  if (!span.isRange()) return "";
+  if (options.format == "ics" && (span.first() < 1 || span.last() > 9999))
+    return "the range \"" + argument + "\" holds years iCalendar cannot date (--format ics makes the years 1..9999)";
+  return "";
 }
 
 }  // namespace
@@ -252,17 +299,18 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (options.help) {
     out << Usage;
-    return ExitDone;
+    return outputWritten(out, err) ? ExitDone : ExitWriteFailed;
   }
   if (!options.dates.empty()) {
     if (!options.years.empty() || (!options.format.empty() && options.format != "json")) {
       err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << UsageHint;
       return ExitUsage;
     }
-    return lookUpDates(options.dates,
-                       {options.folder.empty() ? findDataFolder() : options.folder, options.format == "json",
-                        options.classic ? CalendarBasis::Classic : CalendarBasis::True},
-                       out, err);
+    const int status = lookUpDates(options.dates,
+                                   {options.folder.empty() ? findDataFolder() : options.folder,
+                                    options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True},
+                                   out, err);
+    return outputWritten(out, err) ? status : int(ExitWriteFailed);
   }
   if (options.years.empty()) {
     err << "ventorel-cli: no YEAR given\n" << UsageHint;
@@ -273,6 +321,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const std::optional<YearSpan> span = parseYearArgument(argument, error);
     if (!span) {
       err << "ventorel-cli: " << error << "\n" << UsageHint;
+      return ExitUsage;
+    }
+    if (const std::string refusal = rangeRefusal(*span, argument, options); !refusal.empty()) {
+      err << "ventorel-cli: " << refusal << "\n" << Usage;
       return ExitUsage;
     }
     if (span->skipsYearZero()) err << "ventorel-cli: " << argument << ": year 0 does not exist (-1 is 1 BC); skipped\n";
@@ -292,7 +344,15 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   auto showMessage = [&err](const std::string& text) { err << "message: " << text << "\n"; };
   RunSettings settings;
   settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
-  const LoadedProgramFolder loaded = loadProgramFolder(options.folder.empty() ? findDataFolder() : options.folder);
+  const std::string dataFolder = options.folder.empty() ? findDataFolder() : options.folder;
+  for (const std::string& folder : {settings.programFolder, dataFolder}) {
+    if (const char* dataFile = options.outputFile.empty() ? nullptr : dataFileAt(options.outputFile, folder)) {
+      err << "ventorel-cli: --output " << options.outputFile << " is the data file " << dataFile << " of " << folder
+          << "; it is not overwritten\n";
+      return ExitUsage;
+    }
+  }
+  const LoadedProgramFolder loaded = loadProgramFolder(dataFolder);
   // One line per file: the message box's first line, then the file and the line
   // where reading stopped (several damaged lines of the law separated by "; ").
   for (std::string message : loaded.messages) {
@@ -341,6 +401,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (dataFormat(options)) context.deliver = [&dataExport](const CalendarYear& year) { return dataExport.deliver(year); };
 
   int status = ExitDone;
+  bool stopped = false;  // a full disk or a failed standard output: no year can go anywhere
   auto commit = [&] {
     for (const FileBatch::Failure& failure : batch.commit()) {
       showMessage(writeFailedMessage(failure.path, failure.error));
@@ -354,19 +415,25 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.message.empty())
       showMessage(report.message);
     if (status == ExitDone) status = exitStatusOf(report.status);
+    if (report.outOfSpace) stopped = true;
     if (batch.secondsStaged() >= CommitSeconds) commit();
+    // What went to standard output (--stdout, --transcript) is checked after each year.
+    if (!stopped && !outputWritten(out, err)) {
+      stopped = true;
+      if (status == ExitDone) status = ExitWriteFailed;
+    }
   };
   Progress progress(total, err, standardErrorIsTerminal());
   for (const YearSpan& span : spans) {
-    for (std::uint64_t i = 0; i < span.size() && !dataExport.abandoned(); ++i) {
+    for (std::uint64_t i = 0; i < span.size() && !dataExport.abandoned() && !stopped; ++i) {
+      errno = 0;
       take(runGeneration(data, settings, RunInputs{span[i], basis}, comboText, context));
       progress.yearDone();
     }
   }
   progress.finish();
-  take(dataExport.finish());
+  if (!stopped) take(dataExport.finish());
   commit();
-  out.flush();
   return withDataFiles(status);
 }
 

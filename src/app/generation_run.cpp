@@ -60,7 +60,7 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   const WriteResult written =
       writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvOf(year, data.names), true, batch,
                         swept);
-  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
+  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
   if (!html) {
     launcher.openInSpreadsheet(report.outputPath);
     return report;
@@ -106,6 +106,10 @@ std::string notANumberMessage(const std::string& yearText) {
   return "「" + yearText + "」は年として読めません。年を数字で入力してください。";
 }
 
+std::string notAWholeYearMessage(const std::string& yearText) {
+  return "「" + yearText + "」は整数の年ではありません。年を整数で入力してください。";
+}
+
 void redrawWindow(Surface& surface) {
   surface.clear();
   surface.setWindowGeometry(0, 0, surface.screenWidth(), surface.screenHeight());
@@ -133,6 +137,12 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
   if (std::fabs(*entered) > static_cast<double>(LargestYear)) {
     printRefusal(surface, YearTooLargeMessage);
     return {RunStatus::NotANumber, {}, YearTooLargeMessage};
+  }
+  // A fraction would make a year of whole days dated as the year below it (and,
+  // in iCalendar, events under that real year's UIDs).
+  if ((inputs.basis == CalendarBasis::True || context.deliver) && *entered != std::floor(*entered)) {
+    printRefusal(surface, notAWholeYearMessage(inputs.yearText));
+    return {RunStatus::NotANumber, {}, notAWholeYearMessage(inputs.yearText)};
   }
   readFormat(data.names, settings, comboText);
   setTextGrid(surface, 0, 0);

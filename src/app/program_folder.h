@@ -19,9 +19,10 @@ struct LoadedProgramFolder : LoadedReferenceData {
 // its name matches exactly).
 LoadedProgramFolder loadProgramFolder(const std::string& folder);
 
-// Writes the settings to "ini.dat" (only when the file exists; a missing one is not
-// created). False when the file is missing or cannot be written; the caller then
-// tells the user MissingFileMessage.
-bool saveSettings(const std::string& folder, const AppSettings& settings);
+// Writes the settings to "ini.dat", creating the file when it is missing (deleted
+// while the window was open): the choice is not lost for want of the file. False
+// when it cannot be written; `message` then tells the user which file and why
+// (MissingFileMessage first).
+bool saveSettings(const std::string& folder, const AppSettings& settings, std::string& message);
 
 }  // namespace ventorel

@@ -19,6 +19,11 @@ inline constexpr const char* MissingFileMessage = "あれー？";
 // The problem of a file that is missing or cannot be read.
 inline constexpr const char* MissingFileText = "the file is missing or cannot be read";
 
+// The largest data file that is read: a larger one is damaged as a whole (the
+// shipped files are a few kilobytes), so a reader of the folder need take no more
+// than MaxDataFileBytes + 1 bytes of a file to tell.
+inline constexpr std::size_t MaxDataFileBytes = std::size_t(16) << 20;
+
 // The data files, in the order they are loaded.
 enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings, HolidayLaw, EraStarts };
 
@@ -27,7 +32,9 @@ const char* dataFileName(DataFile file);
 
 // Reads one data file's bytes (CP932 or UTF-8) into its table. Returns false when
 // the bytes are damaged: not decodable, a record cut short, a field that cannot be
-// what its slot needs, or more records than the table holds. A damaged file is
+// what its slot needs, more records than the table holds, anything but blank
+// lines after the last record, a control character other than TAB, CR and LF,
+// or more than MaxDataFileBytes. A damaged file is
 // not used at all: its table is left as it was (rows read before the damage would
 // give a wrong calendar, such as an era table that stops a century early), and
 // `problem`, when given, says where and why reading stopped.
@@ -41,7 +48,8 @@ using DataFileBytes = std::function<std::optional<std::string>(const std::string
 struct LoadedReferenceData {
   ReferenceData data;
   // Every problem found, in loading order: one for a missing file or one of the
-  // first five data files, one per damaged line for the holiday law.
+  // first five data files, one per damaged line for the holiday law (its first
+  // few; the message counts the rest).
   std::vector<DataFileProblem> problems;
   // What the user is told of each file that could not be used, in the same order:
   // MissingFileMessage, then beneath it the problems' texts (a few at the most).

@@ -68,11 +68,17 @@ using HolidayLawProblem = DataFileProblem;
 
 struct HolidayLawReading {
   HolidayLaw law;                         // every well-formed line
-  std::vector<HolidayLawProblem> problems;  // every damaged one
+  // The first MaxKeptProblems damaged lines, and how many there are in all: a
+  // file of millions of bad lines costs no more than a few.
+  std::vector<HolidayLawProblem> problems;
+  std::size_t problemCount = 0;
   // True when the whole file was read without problems. A law read with problems
   // lacks the damaged lines and must not be taken for the complete law.
-  bool ok() const { return problems.empty(); }
+  bool ok() const { return problemCount == 0; }
 };
+
+// The most damaged lines a reading keeps.
+inline constexpr std::size_t MaxKeptProblems = 5;
 
 // The most rules a file may hold; the file has fewer than a hundred.
 inline constexpr std::size_t MaxHolidayRules = 1000;

@@ -173,7 +173,8 @@ TEST(HolidayLawReader, ReportsEveryDamagedLineWithFileAndLineAndKeepsTheRest) {
       {good + "2000-01-01 - 01-Mon6 元日\n", "x.dat, line 2: unknown rule", 1},
       {good + "2000-01-01 - 01-Sun2 元日\n", "x.dat, line 2: unknown rule", 1},
       {good + "2000-01-01 2000-01-02 once 元日\n", "x.dat, line 2: a single day", 1},
-      {good + "2000-01-01 - 01-01 元\x01日\n", "x.dat, line 2: the name holds a control", 1},
+      {good + "2000-01-01 - 01-01 元\x01日\n", "x.dat, line 2: the line holds a control", 1},
+      {good + "# a comment \x1b[2J\n", "x.dat, line 2: the line holds a control", 1},
       {"# nothing\n", "x.dat: the file holds no rules", 0},
       {"\x81\x20", "x.dat: the file is neither", 0},
   };
@@ -187,6 +188,17 @@ TEST(HolidayLawReader, ReportsEveryDamagedLineWithFileAndLineAndKeepsTheRest) {
       EXPECT_EQ(reading.problems.front().text().rfind(c.problem, 0), 0u) << reading.problems.front().text();
     }
   }
+}
+
+// Millions of damaged lines cost no more than a few: the first are kept, the rest counted.
+TEST(HolidayLawReader, KeepsTheFirstDamagedLinesAndCountsTheRest) {
+  std::string text;
+  for (int i = 0; i < 100000; ++i) text += "junk\n";
+  const HolidayLawReading reading = readHolidayLaw(text, "x.dat");
+  EXPECT_FALSE(reading.ok());
+  EXPECT_EQ(reading.problemCount, 100000u);
+  ASSERT_EQ(reading.problems.size(), MaxKeptProblems);
+  EXPECT_EQ(reading.problems.back().line, int(MaxKeptProblems));
 }
 
 }  // namespace

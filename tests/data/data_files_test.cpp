@@ -72,7 +72,8 @@ RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
   RecordingMessageBox messages;
   AppSettings settings;
   settings.outputFormat = Value(1.0);
-  if (!saveSettings(folder.path(), settings)) messages.show(MissingFileMessage);
+  std::string message;
+  if (!saveSettings(folder.path(), settings, message)) messages.show(message);
   return messages;
 }
 
@@ -186,6 +187,12 @@ TEST(DataFiles, DamagedHolidayFilesAreLeftOutAndTheLineIsNamed) {
       {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",成人の日\n", 3},  // no closing record
       {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",\"成人", 3},      // a quote left open
       {twentyFixed + ",,\"\"\n", 20},                     // the terminator would need row 21
+      {",,,,,,,,,,,,\n", 1},                              // commas only
+      {",,\"\"\n,\n", 1},                                // no holiday at all
+      {"1,1,元日\n,,\"\"\n,\n" + std::string(1000, 'x') + "\n", 4},  // junk after the last record
+      {"1,1,元日\n2,11,建国" + std::string(1, '\0') + "記念の日\n,,\"\"\n,\n", 2},  // a NUL in a name
+      {"1,1,元日\r\n\r\n2,11,\x1b[31m\r\n,,\"\"\n,\n", 3},            // an escape sequence
+      {std::string(MaxDataFileBytes + 1, '\n'), 0},          // larger than any data file
   };
   for (const Case& c : cases) expectDamagedAt(DataFile::Holidays, c.text, c.line);
 }
@@ -235,7 +242,8 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
   const std::string head = newMoonRows(5);
   const std::vector<Case> cases = {
       {newMoonRows(NewMoonRows), 0},
-      {newMoonRows(NewMoonRows) + "2100,1,1\r\n", 0},  // what follows the last row is not read
+      {newMoonRows(NewMoonRows) + "\r\n\r\n", 0},
+      {newMoonRows(NewMoonRows) + "2100,1,1\r\n", NewMoonRows + 1},  // text after the last row
       {newMoonRows(100), 100},
       {head + "1901,6", 6},
       {head + "1901,13,1\r\n", 6},
@@ -256,7 +264,7 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
   }
 }
 
-TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
+TEST(DataFiles, SavingWritesTheSettingsFileAndCreatesAMissingOne) {
   {
     TempFolder folder;
     folder.write("ini.dat", "0\r\n");
@@ -267,12 +275,13 @@ TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
     ASSERT_TRUE(readAppSettings(folder.read("ini.dat"), back));
     EXPECT_TRUE(back.outputFormat.equals(1));
   }
+  // A file deleted while the window was open (or never there) is created: the choice is kept.
   for (const char* present : {"", "INI.DAT"}) {
     TempFolder folder;
     if (*present) folder.write(present, "0\r\n");
     const RecordingMessageBox messages = saveCsvFormatIn(folder);
-    EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
-    EXPECT_FALSE(std::filesystem::exists(folder.file("ini.dat")));
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
   }
 }
 
@@ -285,7 +294,9 @@ TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
     testing::FileSizeLimit full(0);
     messages = saveCsvFormatIn(folder);
   }
-  EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
+  EXPECT_EQ(messages.texts, std::vector<std::string>{std::string(MissingFileMessage) + "\n設定ファイル「" +
+                                                     folder.file("ini.dat") +
+                                                     "」を書き込めませんでした（File too large）。選んだ形式は保存されていません。"});
   EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
 }

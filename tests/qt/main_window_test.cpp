@@ -366,11 +366,11 @@ class WindowTest : public QObject {
              Aree + QStringLiteral("\ngen1.dat, line 230: the first year is not a whole number"));
     QVERIFY(QString::fromStdString(w.messages.texts[1]).startsWith(Aree + QStringLiteral("\nini.dat: ")));
     QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), HtmName);
-    // A missing settings file at close is reported and not created.
+    // A missing settings file is created at close: the chosen format is kept.
     w.show();
     w.window.close();
-    QCOMPARE(w.messages.texts.size(), std::size_t(3));
-    QVERIFY(!QFile::exists(folder.file("ini.dat")));
+    QCOMPARE(w.messages.texts.size(), std::size_t(2));
+    QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("0\r\n0\r\n"));
   }
 
   void inputDuringARunIsDropped() {

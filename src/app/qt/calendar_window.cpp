@@ -431,7 +431,8 @@ void CalendarWindow::saveSettingsFile() {
       messages_->show(MissingFileMessage);
     return;
   }
-  if (!saveSettings(settingsFolder_, settings_)) messages_->show(MissingFileMessage);
+  std::string message;
+  if (!saveSettings(settingsFolder_, settings_, message)) messages_->show(message);
 }
 
 void CalendarWindow::closeEvent(QCloseEvent* event) {

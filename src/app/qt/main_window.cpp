@@ -182,7 +182,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (!embedded_) {
     saved_.outputFormat = settings_.outputFormat;
     saved_.classicCalendar = check1_->isChecked();
-    if (!saveSettings(settings_.programFolder, saved_)) messages_->show(MissingFileMessage);
+    std::string message;
+    if (!saveSettings(settings_.programFolder, saved_, message)) messages_->show(message);
   }
   event->accept();
 }
