@@ -355,11 +355,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   const LoadedProgramFolder loaded = loadProgramFolder(dataFolder);
   // One line per file: the message box's first line, then the file and the line
   // where reading stopped (several damaged lines of the law separated by "; ").
-  for (std::string message : loaded.messages) {
-    for (std::size_t at = message.find('\n'), n = 0; at != std::string::npos; at = message.find('\n', at), ++n)
-      message.replace(at, 1, n == 0 ? " " : "; ");
-    showMessage(message);
-  }
+  for (const std::string& message : loaded.messages) showMessage(messageOnOneLine(message));
   const ReferenceData& data = loaded.data;
   const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
   // What was made without a data file is told apart from what was made whole; a

@@ -4,10 +4,12 @@
 #include <mutex>
 
 #include "app/date_text.h"
+#include "app/generation_run.h"
 #include "app/program_folder.h"
 #include "calendar/calendar_sources.h"
 #include "data/data_files.h"
 #include "output/japanese_date_text.h"
+#include "output/json_calendar.h"
 #include "ventorel/calendar.h"
 
 namespace ventorel {
@@ -30,22 +32,13 @@ namespace {
 LoadResult loaded(LoadedReferenceData read) {
   LoadResult result;
   result.problems = std::move(read.problems);
-  for (std::string message : read.messages) {
-    for (std::size_t at = message.find('\n'), n = 0; at != std::string::npos; at = message.find('\n', at), ++n)
-      message.replace(at, 1, n == 0 ? " " : "; ");
-    result.message += message + "\n";
-  }
+  for (const std::string& message : read.messages) result.message += messageOnOneLine(message) + "\n";
   if (!result.problems.empty()) result.status = Status::DataProblem;
   result.engine = std::make_shared<const Engine>(std::make_shared<const ReferenceData>(std::move(read.data)));
   return result;
 }
 
-std::string isoText(const Date& date) {
-  std::string y = std::to_string(date.year < 0 ? -date.year : date.year);
-  if (y.size() < 4) y.insert(0, 4 - y.size(), '0');
-  auto two = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  return (date.year < 0 ? "-" : "") + y + "-" + two(date.month) + "-" + two(date.day);
-}
+std::string isoText(const Date& date) { return isoDate(static_cast<double>(date.year), date.month, date.day); }
 
 DateResult refused(Status status, std::string message) {
   DateResult result;
@@ -82,7 +75,7 @@ YearResult Engine::year(Year year, Basis basis) const {
   YearResult result;
   if (!year.ok()) {
     result.status = Status::OutOfRange;
-    result.message = "年が大きすぎます。±1000000000000年の範囲で入力してください。";
+    result.message = YearTooLargeMessage;
     return result;
   }
   {
@@ -135,7 +128,7 @@ DateResult Engine::parseDate(std::string_view text) const {
   if (const auto western = readWesternDate(text)) {
     if (!western->ok()) {
       if (western->year < -LargestYear || western->year > LargestYear)
-        return refused(Status::OutOfRange, "年が大きすぎます。±1000000000000年の範囲で入力してください。");
+        return refused(Status::OutOfRange, YearTooLargeMessage);
       if (western->month < 1 || western->month > 12)
         return refused(Status::NoSuchDate, std::to_string(western->month) + "月という月はありません。");
       return refused(Status::NoSuchDate, std::to_string(western->month) + "月は" +

@@ -301,4 +301,10 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const Settin
   return loaded;
 }
 
+std::string messageOnOneLine(std::string message) {
+  for (std::size_t at = message.find('\n'), n = 0; at != std::string::npos; at = message.find('\n', at), ++n)
+    message.replace(at, 1, n == 0 ? " " : "; ");
+  return message;
+}
+
 }  // namespace ventorel

@@ -60,6 +60,10 @@ struct LoadedReferenceData {
 // with the problem filled in, when the file is damaged.
 using SettingsReader = std::function<bool(std::string_view bytes, DataFileProblem& problem)>;
 
+// A message of the loader on one line: its first line, then the problems beneath
+// it separated by "; " ("あれー？ gen1.dat, line 230: ...").
+std::string messageOnOneLine(std::string message);
+
 // Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat" (only when a
 // settings reader is given, which then reads it), "holiday_law.dat" and
 // "era_starts.dat", in this order. A missing or damaged file is left out whole

@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include "app/data_folder.h"
+#include "app/generation_run.h"
 #include "app/month_sheet.h"
 #include "app/program_folder.h"
 #include "app/qt/month_view.h"
@@ -53,8 +54,8 @@ std::optional<Date> yearBoxDate(const Engine& engine, const QString& typed, int 
   if (const std::optional<double> number = parseYearText(text)) {
     if (*number != std::floor(*number)) return message = "年は整数で入力してください。", std::nullopt;
     const std::optional<Year> year = Year::fromUser(static_cast<std::int64_t>(*number));
-    if (!year) return message = "紀元0年とは、グレゴリオ暦やユリウス暦には存在しない年である。", std::nullopt;
-    if (!year->ok()) return message = "年が大きすぎます。", std::nullopt;
+    if (!year) return message = YearZeroMessage, std::nullopt;
+    if (!year->ok()) return message = YearTooLargeMessage, std::nullopt;
     return Date{year->astronomical(), month, 1};
   }
   std::string written = text;
