@@ -29,6 +29,7 @@
 #include "app/generation_run.h"
 #include "app/month_sheet.h"
 #include "app/program_folder.h"
+#include "app/qt/desktop_services.h"
 #include "app/qt/month_view.h"
 #include "app/year_text.h"
 #include "data/data_files.h"
@@ -76,14 +77,7 @@ std::optional<Date> yearBoxDate(const Engine& engine, const QString& typed, int 
 }  // namespace
 
 CalendarWindow::CalendarWindow(CalendarWindowServices services) {
-  if (services.messages == nullptr) {
-    ownMessages_ = std::make_unique<QtMessageBox>(this);
-    services.messages = ownMessages_.get();
-  }
-  if (services.launcher == nullptr) {
-    ownLauncher_ = std::make_unique<QtLauncher>();
-    services.launcher = ownLauncher_.get();
-  }
+  takeDesktopServices(services, this, ownMessages_, ownLauncher_);
   messages_ = services.messages;
   launcher_ = services.launcher;
   chooseFolder_ = services.chooseFolder ? services.chooseFolder

@@ -13,6 +13,7 @@
 
 #include "app/main_window_logic.h"
 #include "app/program_folder.h"
+#include "app/qt/desktop_services.h"
 #include "platform/file_io.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/qt_launcher.h"
@@ -44,14 +45,7 @@ bool isUserInput(QEvent::Type type) {
 }  // namespace
 
 MainWindow::MainWindow(WindowServices services) {
-  if (services.messages == nullptr) {
-    ownMessages_ = std::make_unique<QtMessageBox>(this);
-    services.messages = ownMessages_.get();
-  }
-  if (services.launcher == nullptr) {
-    ownLauncher_ = std::make_unique<QtLauncher>();
-    services.launcher = ownLauncher_.get();
-  }
+  takeDesktopServices(services, this, ownMessages_, ownLauncher_);
   messages_ = services.messages;
   launcher_ = services.launcher;
   programFolder_ = services.programFolder;
