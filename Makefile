@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize sweep bench screenshot clean fuzz
+.PHONY: all deps build run test test-sanitize sweep bench screenshot clean fuzz install package
 
 all: build
 
@@ -21,7 +21,14 @@ build: deps $(BUILD)/CMakeCache.txt
 
 # Starts the window in the build's program folder (the shipped data files are
 # laid out there, and the calendars are written there).
-run: build
+# Installs and builds only what running needs (the programs, their data, the
+# window's Qt); the tests, benchmarks and tools are left to `make test`.
+run:
+	@echo "run: installing the missing packages to build and run (Qt, ERFA, a compiler), if any"
+	@bash scripts/install-deps.sh --run
+	@echo "run: building ventorel-cli and the window (about 4 minutes the first time on two cores; seconds after)"
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) > /dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target programs
 	@bash scripts/run.sh $(BUILD)
 
 # The long sweeps of the sky against the independent ephemeris are `make sweep`.
@@ -52,6 +59,15 @@ fuzz: deps
 	  name=$${pair%%:*}; seeds=$${pair#*:}; mkdir -p corpus/$$name; \
 	  ./fuzz/fuzz_$$name -max_total_time=$(FUZZ_TIME) -timeout=10 corpus/$$name $(CURDIR)/fuzz/$$seeds; \
 	done
+
+# Installs into PREFIX (default /usr/local); DESTDIR=... stages the install elsewhere.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package (cpack -G DEB), in the build folder.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	$(BUILD)/bench/ventorel-bench

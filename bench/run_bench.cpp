@@ -24,7 +24,7 @@ using bench::benchFolder;
 // press each time.
 void timeRuns(benchmark::State& state, const ReferenceData& data, RecordingSurface& surface, RunContext& context,
               const RunInputs& inputs, const std::string& combo) {
-  RunSettings settings{benchFolder(), data.outputFormat};
+  RunSettings settings{benchFolder(), Value(combo == data.names.formatName[1] ? 1.0 : 0.0)};
   for (auto _ : state) {
     std::string shown = combo;
     surface.dots.clear();

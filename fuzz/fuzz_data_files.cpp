@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/app_settings.h"
 #include "calendar/holiday_law_days.h"
 #include "data/data_files.h"
 #include "data/field_reader.h"
@@ -75,7 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 2: readOne(ventorel::DataFile::Eras, bytes, *state); break;
     case 3: readOne(ventorel::DataFile::SecondCourtEras, bytes, *state); break;
     case 4: readOne(ventorel::DataFile::NewMoons, bytes, *state); break;
-    case 5: readOne(ventorel::DataFile::Settings, bytes, *state); break;
+    case 5: {
+      ventorel::AppSettings settings;
+      ventorel::DataFileProblem problem;
+      if (!ventorel::readAppSettings(bytes, settings, &problem) && problem.message.empty()) __builtin_trap();
+      break;
+    }
     case 6: readAndApplyHolidayLaw(bytes); break;
   }
   return 0;

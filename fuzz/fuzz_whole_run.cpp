@@ -115,11 +115,14 @@ void checkPage(std::string_view page) {
 }
 
 void checkSettingsSave(const Value& format, bool classicCalendar) {
-  if (!saveSettings(outputFolder(), format, classicCalendar)) __builtin_trap();
+  AppSettings settings;
+  settings.outputFormat = format;
+  settings.classicCalendar = classicCalendar;
   std::string bytes, error;
+  if (!saveSettings(outputFolder(), settings, error)) __builtin_trap();
   if (!readWholeFile(joinPath(outputFolder(), "ini.dat"), bytes, error)) __builtin_trap();
-  ReferenceData back;
-  const bool read = readDataFile(DataFile::Settings, bytes, back);
+  AppSettings back;
+  const bool read = readAppSettings(bytes, back);
   const bool saved = format.isNumber() && (format.equals(0) || format.equals(1));
   if (read != (saved || format.isUnset())) __builtin_trap();
   if (saved && !back.outputFormat.equals(format.number())) __builtin_trap();
@@ -139,14 +142,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     replaced[FileNames[i]] = next < sections.size() ? std::optional<std::string>(sections[next++]) : std::nullopt;
   }
   if (next < sections.size()) replaced["holiday_law.dat"] = std::string(sections[next]);
-  const LoadedReferenceData loaded = loadReferenceData([&](const std::string& name) {
-    const auto found = replaced.find(name);
-    return found != replaced.end() ? found->second : shippedBytes(name);
-  });
+  AppSettings saved;
+  const LoadedReferenceData loaded = loadReferenceData(
+      [&](const std::string& name) {
+        const auto found = replaced.find(name);
+        return found != replaced.end() ? found->second : shippedBytes(name);
+      },
+      [&saved](std::string_view bytes, DataFileProblem& problem) { return readAppSettings(bytes, saved, &problem); });
   for (const DataFileProblem& problem : loaded.problems)
     if (problem.file.empty() || problem.message.empty() || problem.text().rfind(problem.file, 0) != 0) __builtin_trap();
 
-  RunSettings settings{outputFolder(), loaded.data.outputFormat};
+  RunSettings settings{outputFolder(), saved.outputFormat};
   RecordingSurface surface;
   RecordingLauncher launcher;
   RunContext context{surface, launcher};
@@ -168,6 +174,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else checkPage(text);
     unlink(report.outputPath.c_str());
   }
-  if ((flags & 0x80) != 0) checkSettingsSave(settings.outputFormat, loaded.data.classicCalendar);
+  if ((flags & 0x80) != 0) checkSettingsSave(settings.outputFormat, saved.classicCalendar);
   return 0;
 }

@@ -14,7 +14,15 @@ packages=(
   xdg-utils
   liberfa-dev nlohmann-json3-dev
   tidy poppler-utils python3-icalendar python3-jsonschema python3-ephem
+  desktop-file-utils appstream dpkg-dev groff-base
+  libreoffice-calc
 )
+
+# `install-deps.sh --run`: only what building and running the two programs needs.
+if [ "${1:-}" = "--run" ]; then
+  packages=(build-essential cmake pkg-config qt6-base-dev libgl1-mesa-dev xdg-utils
+            fonts-ipafont-gothic fonts-ipafont-mincho liberfa-dev nlohmann-json3-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,18 +1,16 @@
 #!/usr/bin/env bash
-# Screenshots of the real window on a virtual X display (Xvfb): one after
-# start-up, one after the calendar of 2024 has been made by typing the year and
-# pressing "カレンダー作成" with the keyboard, as a user would.
+# Screenshots of the real window on a virtual X display (Xvfb), driven with the
+# keyboard as a user would: after start-up, after choosing 2024-05 in the date
+# box, and after typing 元禄15年12月14日 there. They are written to docs/ (the
+# README shows them); the window's start-up and month figures (--timing) are
+# printed at the end.
 #
-# The program runs in the build's program folder, so the calendar is written
-# there too. The hand-off to the browser is caught by a stand-in xdg-open, so no
-# browser window covers the picture; the stand-in also tells when the run has
-# written its file.
+# Usage: screenshot.sh [BUILD_DIR] [OUT_DIR]
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
+here=$(cd "$(dirname "$0")/.." && pwd)
+out=$(mkdir -p "${2:-$here/docs}" && cd "${2:-$here/docs}" && pwd)
 folder="$build/program"
-year=2024
-before="$build/screenshot-before.png"
-after="$build/screenshot-after.png"
 
 if [ ! -x "$folder/ventorel" ]; then
   echo "screenshot: $folder/ventorel is missing (is Qt 6 installed? run 'make build' first)" >&2
@@ -35,19 +33,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The stand-in for xdg-open: notes the file it was given.
-cat > "$work/xdg-open" <<'STANDIN'
-#!/bin/sh
-printf '%s\n' "$1" >> "$VENTOREL_HANDED_OFF"
-STANDIN
-chmod +x "$work/xdg-open"
-
 # A free display number.
 display=99
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1600x900x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+[ -e "/tmp/.X11-unix/X$display" ] || { echo "screenshot: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$display"
 
 waitfor() {  # waitfor SECONDS COMMAND...: polls until the command succeeds
@@ -56,26 +48,17 @@ waitfor() {  # waitfor SECONDS COMMAND...: polls until the command succeeds
   return 1
 }
 
-cd "$folder"
-rm -f " ${year}年カレンダー.htm" " ${year}年カレンダー.csv"
-PATH="$work:$PATH" VENTOREL_HANDED_OFF="$work/handed-off" QT_QPA_PLATFORM=xcb ./ventorel >"$work/ventorel.log" 2>&1 &
+# A copy of the program folder, so that the settings the window saves at the end
+# stay out of the build's.
+cp -r "$folder" "$work/program"
+rm -f "$work/program/ini.dat"
+printf '0\r\n' > "$work/program/ini.dat"
+XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$work/program/ventorel" --timing >"$work/ventorel.log" 2>&1 &
 app_pid=$!
 
-# The main window is the one named Ventorel that covers the screen; a small one
-# of that name is a message box (a data file missing from the folder), which is
-# answered with Return as a user would, and reported.
 found_window() {
-  local w width
-  for w in $(xdotool search --onlyvisible --name '^Ventorel$' 2>/dev/null); do
-    width=$(xdotool getwindowgeometry --shell "$w" | sed -n 's/^WIDTH=//p')
-    if [ "${width:-0}" -ge 800 ]; then
-      window=$w
-      return 0
-    fi
-    echo "screenshot: a message box came up (is a data file missing from $folder?); answering it" >&2
-    xdotool windowfocus --sync "$w" key Return || true
-  done
-  return 1
+  window=$(xdotool search --onlyvisible --name '^Ventorel$' 2>/dev/null | head -n 1)
+  [ -n "$window" ]
 }
 if ! waitfor 30 found_window; then
   echo "screenshot: the window did not appear" >&2
@@ -83,24 +66,29 @@ if ! waitfor 30 found_window; then
   exit 1
 fi
 sleep 1
-import -window root "$before"
-echo "screenshot: $before"
-
-# Type the year into the year box (which has the focus), then Tab to the
-# button and press it with the space bar.
 xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 50 "$year"
-xdotool key Tab space
+shot() {
+  sleep 0.7
+  import -window "$window" "$out/$1"
+  echo "screenshot: $out/$1"
+}
+shot window-start.png
 
-if ! waitfor 300 test -s "$work/handed-off"; then
-  echo "screenshot: the run did not hand a file on within 5 minutes" >&2
-  cat "$work/ventorel.log" >&2
-  exit 1
-fi
-sleep 1
-import -window root "$after"
-echo "screenshot: $after"
-# The hand-off names the file as a file URL; shown here as a path.
-written=$(head -1 "$work/handed-off" | sed 's|^file://||; s/%/\\x/g')
-printf 'screenshot: the run wrote and handed on %b\n' "$written"
+# The date box (Ctrl+L), a date, Enter.
+lookup() {
+  xdotool key --clearmodifiers ctrl+l
+  xdotool type --delay 40 "$1"
+  xdotool key Return
+}
+lookup 2024-05-06
+# Two months on and back with the keys, as a user pages through.
+xdotool key Next Next Prior Prior
+shot window-2024-05.png
+lookup 元禄15年12月14日
+shot window-genroku.png
+xdotool key Next Prior
+
+kill "$app_pid" 2>/dev/null || true
+app_pid=""
+sleep 0.3
+sed -n 's/^ventorel: //p' "$work/ventorel.log"

@@ -6,8 +6,10 @@
 // 24 November 4714 BC of the proleptic Gregorian calendar (-4713-11-24).
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace ventorel {
 
@@ -141,6 +143,31 @@ inline constexpr std::int64_t FirstGregorianJdn = 2299161;
 // from then on.
 constexpr Date dateInUse(std::int64_t jdn) {
   return dateOf(jdn, jdn < FirstGregorianJdn ? WesternCalendar::Julian : WesternCalendar::Gregorian);
+}
+
+// "YYYY-MM-DD" with an optional sign and one to thirteen digits of year
+// (astronomical, as ISO 8601 numbers them: -0659 is 660 BC), in the given
+// calendar. None for another form; a date of this form that does not exist is
+// returned as written, not ok().
+inline std::optional<Date> parseIsoDate(std::string_view s, WesternCalendar calendar = WesternCalendar::Gregorian) {
+  bool negative = false;
+  if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  const std::size_t dash = s.find('-');
+  if (dash == std::string_view::npos || dash < 1 || dash > 13 || s.size() != dash + 6 || s[dash + 3] != '-')
+    return std::nullopt;
+  auto digits = [](std::string_view part, std::int64_t& value) {
+    for (const char c : part)
+      if (c < '0' || c > '9') return false;
+    std::from_chars(part.data(), part.data() + part.size(), value);
+    return true;
+  };
+  std::int64_t y = 0, m = 0, d = 0;
+  if (!digits(s.substr(0, dash), y) || !digits(s.substr(dash + 1, 2), m) || !digits(s.substr(dash + 4, 2), d))
+    return std::nullopt;
+  return Date{negative ? -y : y, static_cast<int>(m), static_cast<int>(d), calendar};
 }
 
 static_assert(jdnOf(Date{1582, 10, 15}) == FirstGregorianJdn);

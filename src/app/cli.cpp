@@ -1,11 +1,15 @@
 #include "app/cli.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <exception>
+#include <sys/stat.h>
 #include <memory>
 #include <optional>
 
 #include "app/data_export.h"
+#include "app/data_folder.h"
 #include "app/date_lookup.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
@@ -13,6 +17,7 @@
 #include "app/year_range.h"
 #include "app/year_text.h"
 #include "calendar/calendar_sources.h"
+#include "data/data_files.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "platform/file_io.h"
@@ -25,16 +30,20 @@ namespace {
 
 constexpr const char* Usage =
     "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
-    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu] [--place PLACE]\n"
+    "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu,kou,rekichu]\n"
+    "                    [--place PLACE]\n"
     "                    YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
-    "       ventorel-cli [--folder DIR] [--classic] [--format json] --date TEXT...\n"
+    "       ventorel-cli [--folder DIR] [--classic] [--format json] [--place PLACE] --date TEXT...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
-    "with that year and format: the data files are read from DIR (default: the\n"
-    "current directory) and \" 2024年カレンダー.htm\" (.csv, .ics, .json) is written there.\n"
+    "with that year and format: the data files are read from DIR and\n"
+    "\" 2024年カレンダー.htm\" (.csv, .ics, .json) is written there. Without --folder,\n"
+    "the data files are read from the first of share/ventorel beside the program's\n"
+    "bin/ folder, the program's own folder and the current folder that holds\n"
+    "them, and the calendars are written into the current folder.\n"
     "\n"
-    "  --folder DIR   the program folder (data files in, calendar files out)\n"
+    "  --folder DIR   the program folder (data files and ini.dat in, calendar files out)\n"
     "  --format F     htm, csv, ics (iCalendar) or json; default: the format saved\n"
     "                 in ini.dat (htm or csv)\n"
     "  --classic      the classic calendar (the orbit model and the shipped\n"
@@ -48,7 +57,8 @@ constexpr const char* Usage =
     "                 document a line; ics: one calendar of all years)\n"
     "  --output FILE  ics, json: all years into one FILE\n"
     "  --ics-include K  also make events of the kinds K, a comma list of rokuyo\n"
-    "                 (六曜, every day) and senjitsu (選日)\n"
+    "                 (六曜, every day), senjitsu (選日), kou (七十二候, true basis)\n"
+    "                 and rekichu (the day's 暦注 as an event a day, true basis)\n"
     "  --place PLACE  where the true calendar's sunrise, sunset, moonrise and\n"
     "                 moonset are for: a prefectural capital (東京, 札幌, 那覇, ...,\n"
     "                 or its Latin name, sapporo) or LAT,LON in degrees (north and\n"
@@ -68,10 +78,15 @@ constexpr const char* Usage =
     "on standard error when that is a terminal. Message boxes are printed to\n"
     "standard error as \"message: TEXT\".\n"
     "\n"
-    "Exit status: 0 done; 2 usage error; 3 year text not a number, or a date that\n"
-    "does not exist; 4 year 0;\n"
-    "5 the run ended on an error; 6 the output file could not be written;\n"
-    "7 a data file is missing or damaged; the calendar was made without it.\n";
+    "Exit status: 0 done; 2 usage error; 3 year text not a number (or not whole\n"
+    "where it must be, or too large), or a date that does not exist; 4 year 0;\n"
+    "5 the run ended on an error; 6 the output file or standard output could not\n"
+    "be written (a full disk ends a batch); 7 a data file is missing or damaged;\n"
+    "the calendar was made without it; 130, 143, 129 ended by SIGINT, SIGTERM,\n"
+    "SIGHUP (no file changed half-way).\n";
+
+// What a usage error prints after its one-line reason, instead of the whole help.
+constexpr const char* UsageHint = "usage: see ventorel-cli --help\n";
 
 constexpr double CommitSeconds = 1.0;
 
@@ -112,8 +127,10 @@ bool checkDataOptions(const Options& options, IcsInclude& include, std::string& 
     const std::string kind = options.icsInclude.substr(at, comma - at);
     if (kind == "rokuyo") include.rokuyo = true;
     else if (kind == "senjitsu") include.senjitsu = true;
+    else if (kind == "kou") include.kou = true;
+    else if (kind == "rekichu") include.rekichu = true;
     else {
-      error = "--ics-include takes rokuyo and senjitsu, not \"" + kind + "\"";
+      error = "--ics-include takes rokuyo, senjitsu, kou and rekichu, not \"" + kind + "\"";
       return false;
     }
     at = comma + 1;
@@ -159,6 +176,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
                            : a == "--place"  ? options.placeText
                                              : options.icsInclude;
       value = args[++i];
+      if (value.empty() && (a == "--folder" || a == "--output")) {
+        error = a + " needs a name, not \"\"";
+        return false;
+      }
     } else {
       error = "unknown option " + a;
       return false;
@@ -213,6 +234,16 @@ std::string zeroPadded(double n, std::size_t width) {
   return (n < 0 ? "-" : "") + digits;
 }
 
+// Flushes what was written to standard output. False, told once, when it could
+// not all be written (a full disk, a closed pipe or descriptor): the run stops.
+bool outputWritten(std::ostream& out, std::ostream& err) {
+  if (out.flush()) return true;
+  const int code = errno;
+  err << "ventorel-cli: 標準出力に書き込めませんでした（" << (code != 0 ? std::strerror(code) : "write error")
+      << "）。残りの年は作成していません。\n";
+  return false;
+}
+
 // --holidays: the holidays of each year as "YYYY-MM-DD<TAB>name" lines.
 int printHolidays(const std::vector<std::string>& years, const ReferenceData& data, CalendarBasis basis,
                   std::ostream& out, std::ostream& err) {
@@ -220,8 +251,12 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
   for (const std::string& yearText : years) {
     const std::optional<double> entered = parseYearText(yearText);
     int yearStatus = ExitDone;
+    errno = 0;
     if (!entered || std::fabs(*entered) > static_cast<double>(LargestYear)) {
       err << "ventorel-cli: " << (entered ? YearTooLargeMessage : notANumberMessage(yearText)) << "\n";
+      yearStatus = ExitNotANumber;
+    } else if (basis == CalendarBasis::True && *entered != std::floor(*entered)) {
+      err << "ventorel-cli: " << notAWholeYearMessage(yearText) << "\n";
       yearStatus = ExitNotANumber;
     } else if (*entered == 0) {
       err << "ventorel-cli: " << YearZeroMessage << "\n";
@@ -239,9 +274,32 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
       }
     }
     if (status == ExitDone) status = yearStatus;
+    if (!outputWritten(out, err)) return ExitWriteFailed;
   }
-  out.flush();
   return status;
+}
+
+// The data file of the program folder that `path` is (the same file, also through
+// a link), or none.
+const char* dataFileAt(const std::string& path, const std::string& folder) {
+  struct stat target {};
+  if (::stat(path.c_str(), &target) != 0) return nullptr;
+  for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
+                        DataFile::Settings, DataFile::HolidayLaw}) {
+    struct stat data {};
+    if (::stat(joinPath(folder, dataFileName(file)).c_str(), &data) == 0 && data.st_dev == target.st_dev &&
+        data.st_ino == target.st_ino)
+      return dataFileName(file);
+  }
+  return nullptr;
+}
+
+// Why a range holds a year the format cannot make, or "".
+std::string rangeRefusal(const YearSpan& span, const std::string& argument, const Options& options) {
+  if (!span.isRange()) return "";
+  if (options.format == "ics" && (span.first() < 1 || span.last() > 9999))
+    return "the range \"" + argument + "\" holds years iCalendar cannot date (--format ics makes the years 1..9999)";
+  return "";
 }
 
 }  // namespace
@@ -252,32 +310,38 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   IcsInclude include;
   std::vector<YearSpan> spans;
   if (!parseOptions(args, options, error) || !checkDataOptions(options, include, error)) {
-    err << "ventorel-cli: " << error << "\n" << Usage;
+    err << "ventorel-cli: " << error << "\n" << UsageHint;
     return ExitUsage;
   }
   if (options.help) {
     out << Usage;
-    return ExitDone;
+    return outputWritten(out, err) ? ExitDone : ExitWriteFailed;
   }
   if (!options.dates.empty()) {
     if (!options.years.empty() || (!options.format.empty() && options.format != "json")) {
-      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << Usage;
+      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << UsageHint;
       return ExitUsage;
     }
-    return lookUpDates(options.dates,
-                       {options.folder.empty() ? currentDirectory() : options.folder, options.format == "json",
-                        options.classic ? CalendarBasis::Classic : CalendarBasis::True},
-                       out, err);
+    const int status = lookUpDates(options.dates,
+                                   {options.folder.empty() ? findDataFolder() : options.folder,
+                                    options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True,
+                                    options.place},
+                                   out, err);
+    return outputWritten(out, err) ? status : int(ExitWriteFailed);
   }
   if (options.years.empty()) {
-    err << "ventorel-cli: no YEAR given\n" << Usage;
+    err << "ventorel-cli: no YEAR given\n" << UsageHint;
     return ExitUsage;
   }
   std::uint64_t total = 0;
   for (const std::string& argument : options.years) {
     const std::optional<YearSpan> span = parseYearArgument(argument, error);
     if (!span) {
-      err << "ventorel-cli: " << error << "\n" << Usage;
+      err << "ventorel-cli: " << error << "\n" << UsageHint;
+      return ExitUsage;
+    }
+    if (const std::string refusal = rangeRefusal(*span, argument, options); !refusal.empty()) {
+      err << "ventorel-cli: " << refusal << "\n" << Usage;
       return ExitUsage;
     }
     if (span->skipsYearZero()) err << "ventorel-cli: " << argument << ": year 0 does not exist (-1 is 1 BC); skipped\n";
@@ -297,14 +361,18 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   auto showMessage = [&err](const std::string& text) { err << "message: " << text << "\n"; };
   RunSettings settings;
   settings.programFolder = options.folder.empty() ? currentDirectory() : options.folder;
-  const LoadedReferenceData loaded = loadProgramFolder(settings.programFolder);
+  const std::string dataFolder = options.folder.empty() ? findDataFolder() : options.folder;
+  for (const std::string& folder : {settings.programFolder, dataFolder}) {
+    if (const char* dataFile = options.outputFile.empty() ? nullptr : dataFileAt(options.outputFile, folder)) {
+      err << "ventorel-cli: --output " << options.outputFile << " is the data file " << dataFile << " of " << folder
+          << "; it is not overwritten\n";
+      return ExitUsage;
+    }
+  }
+  const LoadedProgramFolder loaded = loadProgramFolder(dataFolder);
   // One line per file: the message box's first line, then the file and the line
   // where reading stopped (several damaged lines of the law separated by "; ").
-  for (std::string message : loaded.messages) {
-    for (std::size_t at = message.find('\n'), n = 0; at != std::string::npos; at = message.find('\n', at), ++n)
-      message.replace(at, 1, n == 0 ? " " : "; ");
-    showMessage(message);
-  }
+  for (const std::string& message : loaded.messages) showMessage(messageOnOneLine(message));
   const ReferenceData& data = loaded.data;
   const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
   // What was made without a data file is told apart from what was made whole; a
@@ -318,7 +386,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       for (std::uint64_t i = 0; i < span.size(); ++i) years.push_back(span[i]);
     return withDataFiles(printHolidays(years, data, basis, out, err));
   }
-  settings.outputFormat = data.outputFormat;
+  settings.outputFormat = loaded.settings.outputFormat;
 
   // The format list shows the saved format, as the window would (anything but 1 is htm).
   std::string comboText = data.names.formatName[settings.outputFormat.equals(1) ? 1 : 0];
@@ -346,6 +414,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (dataFormat(options)) context.deliver = [&dataExport](const CalendarYear& year) { return dataExport.deliver(year); };
 
   int status = ExitDone;
+  bool stopped = false;  // a full disk or a failed standard output: no year can go anywhere
   auto commit = [&] {
     for (const FileBatch::Failure& failure : batch.commit()) {
       showMessage(writeFailedMessage(failure.path, failure.error));
@@ -359,19 +428,25 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.message.empty())
       showMessage(report.message);
     if (status == ExitDone) status = exitStatusOf(report.status);
+    if (report.outOfSpace) stopped = true;
     if (batch.secondsStaged() >= CommitSeconds) commit();
+    // What went to standard output (--stdout, --transcript) is checked after each year.
+    if (!stopped && !outputWritten(out, err)) {
+      stopped = true;
+      if (status == ExitDone) status = ExitWriteFailed;
+    }
   };
   Progress progress(total, err, standardErrorIsTerminal());
   for (const YearSpan& span : spans) {
-    for (std::uint64_t i = 0; i < span.size() && !dataExport.abandoned(); ++i) {
+    for (std::uint64_t i = 0; i < span.size() && !dataExport.abandoned() && !stopped; ++i) {
+      errno = 0;
       take(runGeneration(data, settings, RunInputs{span[i], basis, options.place}, comboText, context));
       progress.yearDone();
     }
   }
   progress.finish();
-  take(dataExport.finish());
+  if (!stopped) take(dataExport.finish());
   commit();
-  out.flush();
   return withDataFiles(status);
 }
 

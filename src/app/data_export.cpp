@@ -1,6 +1,7 @@
 #include "app/data_export.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -33,6 +34,7 @@ DataExport::DataExport(const ReferenceData& data, DataExportOptions options, Lau
   if (!oneCalendar_ || options_.format != DataFormat::Ics) return;
   icsYearsToCome_.assign(LastIcsYear + 1, 0);
   auto plan = [&](double entered) {
+    if (entered != std::floor(entered)) return;  // refused by the run
     const double year = astronomicalYear(entered);
     if (!icsRepresentable(year)) return;
     lastIcsYear_ = entered;
@@ -77,7 +79,7 @@ RunReport DataExport::deliver(const CalendarYear& year) {
   report.outputPath =
       calendarPath(options_.folder, year.enteredYear, options_.format == DataFormat::Ics ? ".ics" : ".json");
   const WriteResult written = writeCalendarFile(report.outputPath, render(year), false, options_.batch, options_.swept);
-  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
+  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
   if (options_.open) launcher_.openInSpreadsheet(report.outputPath);
   return report;
 }

@@ -56,32 +56,9 @@ std::string normalizedDateText(std::string_view text) { return std::string(trimm
 std::optional<Date> readWesternDate(std::string_view input) {
   const std::string text = normalizedDateText(input);
   std::string_view s = text;
-  Date date;
-  if (!s.empty() && (s.front() == 'J' || s.front() == 'j')) {
-    date.calendar = WesternCalendar::Julian;
-    s.remove_prefix(1);
-  }
-  bool negative = false;
-  if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
-    negative = s.front() == '-';
-    s.remove_prefix(1);
-  }
-  const std::size_t dash = s.find('-');
-  if (dash == std::string_view::npos || dash < 1 || s.size() != dash + 6 || s[dash + 3] != '-') return std::nullopt;
-  auto digits = [](std::string_view part, std::int64_t& value) {
-    if (part.empty() || part.size() > 13) return false;
-    for (const char c : part)
-      if (c < '0' || c > '9') return false;
-    std::from_chars(part.data(), part.data() + part.size(), value);
-    return true;
-  };
-  std::int64_t y = 0, m = 0, d = 0;
-  if (!digits(s.substr(0, dash), y) || !digits(s.substr(dash + 1, 2), m) || !digits(s.substr(dash + 4, 2), d))
-    return std::nullopt;
-  date.year = negative ? -y : y;
-  date.month = static_cast<int>(m);
-  date.day = static_cast<int>(d);
-  return date;
+  if (!s.empty() && (s.front() == 'J' || s.front() == 'j'))
+    return parseIsoDate(s.substr(1), WesternCalendar::Julian);
+  return parseIsoDate(s);
 }
 
 std::optional<std::int64_t> numberValue(std::string_view text) {

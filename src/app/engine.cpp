@@ -4,10 +4,12 @@
 #include <mutex>
 
 #include "app/date_text.h"
+#include "app/generation_run.h"
 #include "app/program_folder.h"
 #include "calendar/calendar_sources.h"
 #include "data/data_files.h"
 #include "output/japanese_date_text.h"
+#include "output/json_calendar.h"
 #include "ventorel/calendar.h"
 
 namespace ventorel {
@@ -20,6 +22,7 @@ struct Engine::Cache {
   struct Kept {
     Basis basis;
     std::int64_t year;
+    Place place;
     std::shared_ptr<const CalendarYear> calendar;
   };
   std::vector<Kept> kept;  // oldest first
@@ -30,22 +33,13 @@ namespace {
 LoadResult loaded(LoadedReferenceData read) {
   LoadResult result;
   result.problems = std::move(read.problems);
-  for (std::string message : read.messages) {
-    for (std::size_t at = message.find('\n'), n = 0; at != std::string::npos; at = message.find('\n', at), ++n)
-      message.replace(at, 1, n == 0 ? " " : "; ");
-    result.message += message + "\n";
-  }
+  for (const std::string& message : read.messages) result.message += messageOnOneLine(message) + "\n";
   if (!result.problems.empty()) result.status = Status::DataProblem;
   result.engine = std::make_shared<const Engine>(std::make_shared<const ReferenceData>(std::move(read.data)));
   return result;
 }
 
-std::string isoText(const Date& date) {
-  std::string y = std::to_string(date.year < 0 ? -date.year : date.year);
-  if (y.size() < 4) y.insert(0, 4 - y.size(), '0');
-  auto two = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  return (date.year < 0 ? "-" : "") + y + "-" + two(date.month) + "-" + two(date.day);
-}
+std::string isoText(const Date& date) { return isoDate(static_cast<double>(date.year), date.month, date.day); }
 
 DateResult refused(Status status, std::string message) {
   DateResult result;
@@ -78,24 +72,24 @@ LoadResult Engine::load(const std::string& folder) { return loaded(loadProgramFo
 
 LoadResult Engine::load(const DataBytes& bytesOf) { return loaded(loadReferenceData(bytesOf)); }
 
-YearResult Engine::year(Year year, Basis basis) const {
+YearResult Engine::year(Year year, Basis basis, const Place& place) const {
   YearResult result;
   if (!year.ok()) {
     result.status = Status::OutOfRange;
-    result.message = "年が大きすぎます。±1000000000000年の範囲で入力してください。";
+    result.message = YearTooLargeMessage;
     return result;
   }
   {
     std::lock_guard lock(cache_->mutex);
     for (const Cache::Kept& kept : cache_->kept)
-      if (kept.basis == basis && kept.year == year.astronomical()) {
+      if (kept.basis == basis && kept.year == year.astronomical() && kept.place == place) {
         result.year = kept.calendar;
         return result;
       }
   }
   try {
     result.year = std::make_shared<const CalendarYear>(
-        computeCalendar(static_cast<double>(year.user()), basis, *data_).year);
+        computeCalendar(static_cast<double>(year.user()), basis, *data_, nullptr, place).year);
   } catch (const std::exception& error) {
     result.status = Status::Failed;
     result.message = std::string("計算を続けられませんでした：") + error.what();
@@ -103,11 +97,11 @@ YearResult Engine::year(Year year, Basis basis) const {
   }
   std::lock_guard lock(cache_->mutex);
   if (cache_->kept.size() >= Cache::Capacity) cache_->kept.erase(cache_->kept.begin());
-  cache_->kept.push_back({basis, year.astronomical(), result.year});
+  cache_->kept.push_back({basis, year.astronomical(), place, result.year});
   return result;
 }
 
-DayResult Engine::day(const Date& date, Basis basis) const {
+DayResult Engine::day(const Date& date, Basis basis, const Place& place) const {
   DayResult result;
   if (!date.ok()) {
     result.status = Status::NoSuchDate;
@@ -116,7 +110,7 @@ DayResult Engine::day(const Date& date, Basis basis) const {
   }
   const std::int64_t jdn = jdnOf(date);
   const Date gregorian = dateOf(jdn);
-  YearResult computed = this->year(Year::fromAstronomical(gregorian.year), basis);
+  YearResult computed = this->year(Year::fromAstronomical(gregorian.year), basis, place);
   result.status = computed.status;
   result.message = std::move(computed.message);
   if (!computed.ok()) return result;
@@ -135,7 +129,7 @@ DateResult Engine::parseDate(std::string_view text) const {
   if (const auto western = readWesternDate(text)) {
     if (!western->ok()) {
       if (western->year < -LargestYear || western->year > LargestYear)
-        return refused(Status::OutOfRange, "年が大きすぎます。±1000000000000年の範囲で入力してください。");
+        return refused(Status::OutOfRange, YearTooLargeMessage);
       if (western->month < 1 || western->month > 12)
         return refused(Status::NoSuchDate, std::to_string(western->month) + "月という月はありません。");
       return refused(Status::NoSuchDate, std::to_string(western->month) + "月は" +

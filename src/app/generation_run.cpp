@@ -9,6 +9,7 @@
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "output/csv_calendar.h"
+#include "output/data_csv.h"
 #include "output/html_calendar.h"
 #include "output/page_calendar.h"
 #include "output/screen_summary.h"
@@ -42,6 +43,11 @@ std::string pageOf(const CalendarYear& year, const BuiltinTables& names) {
   return year.basis == CalendarBasis::True ? pageCalendar(year, names) : htmlCalendar(year, names);
 }
 
+// The true basis gets a data table for the spreadsheet; the classic basis keeps its layout.
+std::string csvOf(const CalendarYear& year, const BuiltinTables& names) {
+  return year.basis == CalendarBasis::True ? dataCsv(year, names) : csvCalendar(year, names);
+}
+
 }  // namespace
 
 // The spreadsheet's failure to start is not reported: the file is written.
@@ -52,9 +58,9 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   if (!html && !settings.outputFormat.equals(1)) return report;
   report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
   const WriteResult written =
-      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvCalendar(year, data.names), true, batch,
+      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvOf(year, data.names), true, batch,
                         swept);
-  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message};
+  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
   if (!html) {
     launcher.openInSpreadsheet(report.outputPath);
     return report;
@@ -100,6 +106,10 @@ std::string notANumberMessage(const std::string& yearText) {
   return "「" + yearText + "」は年として読めません。年を数字で入力してください。";
 }
 
+std::string notAWholeYearMessage(const std::string& yearText) {
+  return "「" + yearText + "」は整数の年ではありません。年を整数で入力してください。";
+}
+
 void redrawWindow(Surface& surface) {
   surface.clear();
   surface.setWindowGeometry(0, 0, surface.screenWidth(), surface.screenHeight());
@@ -127,6 +137,12 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
   if (std::fabs(*entered) > static_cast<double>(LargestYear)) {
     printRefusal(surface, YearTooLargeMessage);
     return {RunStatus::NotANumber, {}, YearTooLargeMessage};
+  }
+  // A fraction would make a year of whole days dated as the year below it (and,
+  // in iCalendar, events under that real year's UIDs).
+  if ((inputs.basis == CalendarBasis::True || context.deliver) && *entered != std::floor(*entered)) {
+    printRefusal(surface, notAWholeYearMessage(inputs.yearText));
+    return {RunStatus::NotANumber, {}, notAWholeYearMessage(inputs.yearText)};
   }
   readFormat(data.names, settings, comboText);
   setTextGrid(surface, 0, 0);

@@ -10,6 +10,7 @@
 #include "calendar/calendar_sources.h"
 #include "calendar/calendar_year.h"
 #include "data/places.h"
+#include "ventorel/date.h"
 #include "data/reference_data.h"
 #include "data/value.h"
 #include "platform/file_io.h"
@@ -66,11 +67,15 @@ struct RunReport {
   RunStatus status = RunStatus::Done;
   std::string outputPath;  // the file written or tried, when a format selected one
   std::string message;     // what went wrong, for the failures
+  bool outOfSpace = false; // WriteFailed for a full disk or quota: a batch goes no further
 };
 
 // The messages the run prints on the window.
 inline constexpr const char* YearZeroMessage = "紀元0年とは、グレゴリオ暦やユリウス暦には存在しない年である。";
 std::string notANumberMessage(const std::string& yearText);
+// A year with a fraction where only whole years can be made: the true sky, and
+// the iCalendar and JSON files (the classic calendar makes a fractional year).
+std::string notAWholeYearMessage(const std::string& yearText);
 inline constexpr const char* YearTooLargeMessage = "年が大きすぎます。±1000000000000年の範囲で入力してください。";
 
 // Runs one generation. `comboText` is the format list's text: a format name there

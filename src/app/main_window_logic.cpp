@@ -13,7 +13,7 @@ namespace {
 // Steps a year by `step` (+1 or -1); the step that would land on 0 goes one further.
 std::string stepYear(const std::string& text, double step) {
   const std::optional<double> v = parseYearText(text);
-  if (!v) return text;
+  if (!v || !std::isfinite(*v)) return text;
   const double next = *v == -step ? *v + 2 * step : *v + step;
   return plainDecimal(next);
 }

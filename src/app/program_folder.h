@@ -1,19 +1,28 @@
-// The data files of the program folder: read at start-up, the format saved at the end.
+// The data files of the program folder and the user's settings: read at start-up,
+// the settings saved at the end.
 #pragma once
 
 #include <string>
 
+#include "app/app_settings.h"
 #include "data/data_files.h"
 
 namespace ventorel {
 
-// Reads the six data files of `folder` (a file counts as missing unless its name
-// matches exactly).
-LoadedReferenceData loadProgramFolder(const std::string& folder);
+// The reference data and the settings of a program folder, with the problems of
+// every file (ini.dat among them, in its place after singetu.dat).
+struct LoadedProgramFolder : LoadedReferenceData {
+  AppSettings settings;
+};
 
-// Writes the format and the calendar choice to "ini.dat" (only when the file
-// exists; a missing one is not created). False when the file is missing or cannot be written; the caller then
-// tells the user MissingFileMessage.
-bool saveSettings(const std::string& folder, const Value& outputFormat, bool classicCalendar);
+// Reads the data files and "ini.dat" of `folder` (a file counts as missing unless
+// its name matches exactly).
+LoadedProgramFolder loadProgramFolder(const std::string& folder);
+
+// Writes the settings to "ini.dat", creating the file when it is missing (deleted
+// while the window was open): the choice is not lost for want of the file. False
+// when it cannot be written; `message` then tells the user which file and why
+// (MissingFileMessage first).
+bool saveSettings(const std::string& folder, const AppSettings& settings, std::string& message);
 
 }  // namespace ventorel

@@ -1,6 +1,8 @@
 #include "app/year_range.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "app/year_text.h"
 #include "ventorel/date.h"
@@ -9,12 +11,13 @@ namespace ventorel {
 
 namespace {
 
-// A range's end: a whole year of the user's numbering within ±LargestYear (0 is
-// allowed as an end, and skipped within the range).
+// A range's end: a whole year, or none; one beyond the largest year a calendar
+// is made for is kept as ±(LargestYear + 1), for the range to be refused with its
+// reason (0 is allowed as an end, and skipped within the range).
 std::optional<std::int64_t> wholeYear(std::string_view text) {
   const std::optional<double> value = parseYearText(text);
-  if (!value || *value != std::floor(*value) || std::fabs(*value) > static_cast<double>(LargestYear))
-    return std::nullopt;
+  if (!value || *value != std::floor(*value)) return std::nullopt;
+  if (std::fabs(*value) > static_cast<double>(LargestYear)) return *value < 0 ? -LargestYear - 1 : LargestYear + 1;
   return static_cast<std::int64_t>(*value);
 }
 
@@ -58,6 +61,11 @@ std::optional<YearSpan> parseYearArgument(std::string_view argument, std::string
   const std::optional<std::int64_t> last = wholeYear(std::string_view(ascii).substr(dots + 2));
   if (!first || !last) {
     error = "\"" + std::string(argument) + "\" is no range of whole years (write FIRST..LAST, e.g. 1990..2030)";
+    return std::nullopt;
+  }
+  if (std::max(std::abs(*first), std::abs(*last)) > LargestYear) {
+    error = "the range \"" + std::string(argument) + "\" holds years beyond ±" + std::to_string(LargestYear) +
+            ", the largest a calendar is made for";
     return std::nullopt;
   }
   if (*first > *last) {

@@ -1,6 +1,8 @@
 #include "app/year_text.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 
 #include "data/numbers.h"
 #include "data/value.h"
@@ -33,7 +35,13 @@ std::optional<double> parseYearText(std::string_view text) {
   const std::string ascii = asciiDigits(text);
   if (!isWholeNumber(ascii)) return std::nullopt;
   const double value = numericValue(ascii);
-  if (!std::isfinite(value)) return std::nullopt;
+  if (value == 0) {
+    // numericValue gives 0 for a number beyond a double's range too: such a text
+    // denotes an infinite year (too large), not year 0.
+    errno = 0;
+    const double exact = std::strtod(ascii.c_str(), nullptr);
+    if (std::isinf(exact)) return exact;
+  }
   return value;
 }
 

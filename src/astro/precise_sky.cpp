@@ -126,6 +126,22 @@ std::vector<TermInstant> solarTermInstantsBetween(double jdUtFrom, double jdUtTo
   return terms;
 }
 
+std::vector<KouInstant> solarKouInstantsBetween(double jdUtFrom, double jdUtTo) {
+  std::vector<KouInstant> kous;
+  if (!(jdUtFrom < jdUtTo)) return kous;
+  // As for the terms: the true Sun is within two days of the mean one, which is
+  // under one step of 5 degrees.
+  const double first = std::floor(meanSunLongitude(jdUtFrom) / 5.0) - 1;
+  for (double n = first;; ++n) {
+    const double seed = 2451545.0 + (5.0 * n - MeanLongitudeJ2000) / MeanDegreesPerDay;
+    if (seed > jdUtTo + 3) break;
+    const JstInstant instant = passageNear(5.0 * n, seed);
+    if (instant.jdUt >= jdUtFrom && instant.jdUt < jdUtTo)
+      kous.push_back({static_cast<int>(n - 72.0 * std::floor(n / 72.0)), instant});
+  }
+  return kous;
+}
+
 std::array<JstInstant, 24> solarTermInstants(int year) {
   std::array<JstInstant, 24> terms{};
   for (int k = 0; k < 24; ++k) terms[k] = solarLongitudeInstant(15.0 * k, year);

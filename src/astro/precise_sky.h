@@ -70,6 +70,15 @@ struct TermInstant {
 };
 std::vector<TermInstant> solarTermInstantsBetween(double jdUtFrom, double jdUtTo);
 
+// Every passage of the Sun through a multiple of 5 degrees (the 七十二候) whose
+// instant lies in [jdUtFrom, jdUtTo), in time order; k is the multiple, 0..71
+// (0 = 0 degrees, 3 k' for the term k' above).
+struct KouInstant {
+  int k;
+  JstInstant instant;
+};
+std::vector<KouInstant> solarKouInstantsBetween(double jdUtFrom, double jdUtTo);
+
 // Every new moon (apparent longitudes of the Moon and the Sun equal) whose
 // instant lies in [jdUtFrom, jdUtTo), Julian Days of UT, in time order.
 std::vector<JstInstant> newMoonInstants(double jdUtFrom, double jdUtTo);

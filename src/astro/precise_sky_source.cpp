@@ -1,5 +1,6 @@
 #include "astro/precise_sky_source.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -13,6 +14,9 @@ namespace {
 
 // The year after 冬至 (term 18) is waiting for 小寒 (term 19).
 constexpr int TermAfterWinterSolstice = 19;
+
+// The 候 of the passage of k times 5 degrees: 315 degrees (立春) opens the first.
+int kouIndexOf(int k) { return (k + 72 - 63) % 72 + 1; }
 
 class EventDays {
  public:
@@ -30,7 +34,7 @@ class EventDays {
 
   JstMinute instantOf(const SkyEvent& event) const {
     const MonthDay date = monthDayOf(dayOf(event), monthStart_);
-    return {static_cast<double>(year_), date.month, date.day, event.hour(), event.minute()};
+    return {static_cast<double>(year_), date.month, date.day, event.hour(), event.minute(), event.second()};
   }
 
  private:
@@ -62,7 +66,20 @@ YearSky PreciseSkySource::year(double astronomicalYear) const {
     sky.phases.push_back({phase.quarter, days.dayOf(phase.at), days.instantOf(phase.at)});
   sky.nyubaiDay = days.dayOf(events.nyubai());
   sky.hangeshoDay = days.dayOf(events.hangeshou());
-  for (int season = 0; season < 4; ++season) sky.doyoStartDay[season] = days.dayOf(events.doyoStart(season));
+  for (int season = 0; season < 4; ++season) {
+    sky.doyoStartDay[season] = days.dayOf(events.doyoStart(season));
+    sky.doyoStartInstant[season] = days.instantOf(events.doyoStart(season));
+  }
+  // Every third 候 opens with a term; the others are the table's own.
+  sky.kous.reserve(73);
+  for (int k = 0; k < 24; ++k) sky.kous.push_back({sky.termDay[k], kouIndexOf(3 * k), *sky.termInstant[k]});
+  const std::span<const SkyEvent> kous = events.kous();
+  int k = events.firstKou;
+  for (const SkyEvent& kou : kous) {
+    sky.kous.push_back({days.dayOf(kou), kouIndexOf(k), days.instantOf(kou)});
+    k = nextKouBetweenTerms(k);
+  }
+  std::sort(sky.kous.begin(), sky.kous.end(), [](const SkyKou& a, const SkyKou& b) { return a.day < b.day; });
   return sky;
 }
 

@@ -1,5 +1,6 @@
 #include "astro/precise_year.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -15,23 +16,27 @@ namespace ventorel {
 
 namespace {
 
-constexpr int MinutesPerDay = 1440;
-constexpr int TermsAt = 0, ExtrasAt = 24, MoonCountAt = 30, MoonsAt = 31, PhaseCountAt = 44, FirstQuarterAt = 45,
-              PhasesAt = 46, EclipseCountAt = PhasesAt + PhaseSlots, EclipsesAt = EclipseCountAt + 1,
+constexpr int SecondsPerDay = 86400, MinutesPerDay = 1440;
+constexpr int TermsAt = 0, ExtrasAt = 24, MoonCountAt = 30, MoonsAt = 31, KouCountAt = 44, FirstKouAt = 45,
+              KousAt = 46, PhaseCountAt = 95, FirstQuarterAt = 96, PhasesAt = 97,
+              EclipseCountAt = PhasesAt + PhaseSlots, EclipsesAt = EclipseCountAt + 1,
               YearAt = EclipsesAt + PackedEclipseSize * EclipseSlots;
 static_assert(YearAt + 1 == PackedYearSize);
 
-SkyEvent skyEventOf(const JstInstant& instant) { return {instant.dayNumber, instant.minuteOfDay()}; }
-
-std::int32_t minutesSince(std::int64_t baseDay, const SkyEvent& event) {
-  return static_cast<std::int32_t>((event.dayNumber - baseDay) * MinutesPerDay + event.minuteOfDay);
+SkyEvent skyEventOf(const JstInstant& instant) {
+  const int second = std::clamp(static_cast<int>(instant.second), 0, 59);
+  return {instant.dayNumber, instant.minuteOfDay() * 60 + second};
 }
 
-SkyEvent eventAt(std::int64_t baseDay, std::int32_t minutes) {
-  // Floor division: an event before 1 January would have negative minutes.
-  std::int32_t days = minutes / MinutesPerDay, minute = minutes % MinutesPerDay;
-  if (minute < 0) --days, minute += MinutesPerDay;
-  return {baseDay + days, minute};
+std::int32_t secondsSince(std::int64_t baseDay, const SkyEvent& event) {
+  return static_cast<std::int32_t>((event.dayNumber - baseDay) * SecondsPerDay + event.secondOfDay);
+}
+
+SkyEvent eventAt(std::int64_t baseDay, std::int32_t seconds) {
+  // Floor division: an event before 1 January would have negative seconds.
+  std::int32_t days = seconds / SecondsPerDay, second = seconds % SecondsPerDay;
+  if (second < 0) --days, second += SecondsPerDay;
+  return {baseDay + days, second};
 }
 
 // The number of new-moon slots in use, checked: a bad count must not reach past
@@ -39,6 +44,12 @@ SkyEvent eventAt(std::int64_t baseDay, std::int32_t minutes) {
 int moonSlotsUsed(std::int64_t count) {
   constexpr std::int64_t Slots = std::tuple_size_v<decltype(PreciseYearEvents::newMoonSlots)>;
   if (count < 0 || count > Slots) throw TableBoundsError("new moons of a year", count, Slots);
+  return static_cast<int>(count);
+}
+
+int kouSlotsUsed(std::int64_t count) {
+  constexpr std::int64_t Slots = std::tuple_size_v<decltype(PreciseYearEvents::kouSlots)>;
+  if (count < 0 || count > Slots) throw TableBoundsError("候 of a year", count, Slots);
   return static_cast<int>(count);
 }
 
@@ -56,7 +67,7 @@ int eclipseSlotsUsed(std::int64_t count) {
 
 SkyEvent nearestMinute(const JstInstant& instant) {
   const int minute = static_cast<int>(nearestWholeMinute(instant.minuteOfDay() + instant.second / 60.0));
-  return minute == MinutesPerDay ? SkyEvent{instant.dayNumber + 1, 0} : SkyEvent{instant.dayNumber, minute};
+  return {instant.dayNumber, std::min(minute, MinutesPerDay - 1) * 60};
 }
 
 double SkyEvent::epochDay() const { return epochDayOfJdn(dayNumber); }
@@ -75,16 +86,12 @@ PreciseYearEvents computePreciseYearEvents(int year) {
   events.newMoonCount = static_cast<int>(moons.size());
   for (std::size_t i = 0; i < moons.size(); ++i) events.newMoonSlots[i] = skyEventOf(moons[i]);
 
-  // A phase belongs to the year of its nearest minute: look half a minute beyond each end.
-  const std::int64_t firstDay = jdnOfGregorian(year, 1, 1), nextFirstDay = jdnOfGregorian(year + 1, 1, 1);
-  constexpr double HalfMinute = 30.0 / 86400.0;
-  for (const PhaseInstant& phase :
-       moonPhaseInstants(jstMidnight(year, 1, 1) - HalfMinute, jstMidnight(year + 1, 1, 1) + HalfMinute)) {
-    const SkyEvent at = nearestMinute(phase.instant);
-    if (at.dayNumber < firstDay || at.dayNumber >= nextFirstDay) continue;
+  // A phase belongs to the JST day of its exact instant, as the new moons do; the
+  // minute is rounded where it is printed.
+  for (const PhaseInstant& phase : moonPhaseInstants(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1))) {
     if (events.phaseCount == PhaseSlots)
       throw std::runtime_error("precise sky: too many moon phases in year " + std::to_string(year));
-    events.phaseSlots[static_cast<std::size_t>(events.phaseCount++)] = {phase.quarter, at};
+    events.phaseSlots[static_cast<std::size_t>(events.phaseCount++)] = {phase.quarter, skyEventOf(phase.instant)};
   }
 
   for (const GlobalEclipse& e : globalEclipsesBetween(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1))) {
@@ -98,6 +105,14 @@ PreciseYearEvents computePreciseYearEvents(int year) {
         nearestMinute(jstInstantOfTt(e.endTt)),
         static_cast<int>(std::lround(e.magnitude * 1e4))};
   }
+  std::vector<KouInstant> kous = solarKouInstantsBetween(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1));
+  std::erase_if(kous, [](const KouInstant& kou) { return kou.k % 3 == 0; });
+  if (kous.size() < 47 || kous.size() > events.kouSlots.size())
+    throw std::runtime_error("precise sky: " + std::to_string(kous.size()) + " 候 between the terms in year " +
+                             std::to_string(year));
+  events.kouCount = static_cast<int>(kous.size());
+  events.firstKou = kous.front().k;
+  for (std::size_t i = 0; i < kous.size(); ++i) events.kouSlots[i] = skyEventOf(kous[i].instant);
   return events;
 }
 
@@ -105,23 +120,27 @@ PackedYear packYear(const PreciseYearEvents& events) {
   const std::int64_t base = jdnOfGregorian(events.year, 1, 1);
   PackedYear packed;
   packed.fill(-1);
-  for (int k = 0; k < 24; ++k) packed[TermsAt + k] = minutesSince(base, events.terms[k]);
-  for (int i = 0; i < 6; ++i) packed[ExtrasAt + i] = minutesSince(base, events.extras[i]);
+  for (int k = 0; k < 24; ++k) packed[TermsAt + k] = secondsSince(base, events.terms[k]);
+  for (int i = 0; i < 6; ++i) packed[ExtrasAt + i] = secondsSince(base, events.extras[i]);
   packed[MoonCountAt] = events.newMoonCount;
   for (int i = 0, n = moonSlotsUsed(events.newMoonCount); i < n; ++i)
-    packed[MoonsAt + i] = minutesSince(base, events.newMoonSlots[i]);
+    packed[MoonsAt + i] = secondsSince(base, events.newMoonSlots[i]);
+  packed[KouCountAt] = events.kouCount;
+  packed[FirstKouAt] = events.firstKou;
+  for (int i = 0, n = kouSlotsUsed(events.kouCount); i < n; ++i)
+    packed[KousAt + i] = secondsSince(base, events.kouSlots[i]);
   packed[PhaseCountAt] = events.phaseCount;
   packed[FirstQuarterAt] = events.phaseCount > 0 ? events.phaseSlots[0].quarter : 0;
   for (int i = 0, n = phaseSlotsUsed(events.phaseCount); i < n; ++i)
-    packed[PhasesAt + i] = minutesSince(base, events.phaseSlots[i].at);
+    packed[PhasesAt + i] = secondsSince(base, events.phaseSlots[i].at);
   packed[EclipseCountAt] = events.eclipseCount;
   for (int i = 0, n = eclipseSlotsUsed(events.eclipseCount); i < n; ++i) {
     const EclipseEvent& e = events.eclipseSlots[i];
     std::int32_t* slot = &packed[EclipsesAt + PackedEclipseSize * i];
     slot[0] = e.body * 8 + e.kind;
-    slot[1] = minutesSince(base, e.greatest);
-    slot[2] = minutesSince(base, e.begin);
-    slot[3] = minutesSince(base, e.end);
+    slot[1] = secondsSince(base, e.greatest);
+    slot[2] = secondsSince(base, e.begin);
+    slot[3] = secondsSince(base, e.end);
     slot[4] = e.magnitude;
   }
   packed[YearAt] = events.year;
@@ -136,6 +155,9 @@ PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packe
   for (int i = 0; i < 6; ++i) events.extras[i] = eventAt(base, packed[ExtrasAt + i]);
   events.newMoonCount = moonSlotsUsed(packed[MoonCountAt]);
   for (int i = 0; i < events.newMoonCount; ++i) events.newMoonSlots[i] = eventAt(base, packed[MoonsAt + i]);
+  events.kouCount = kouSlotsUsed(packed[KouCountAt]);
+  events.firstKou = packed[FirstKouAt];
+  for (int i = 0; i < events.kouCount; ++i) events.kouSlots[i] = eventAt(base, packed[KousAt + i]);
   // In time order the quarters run on 0, 1, 2, 3, 0, ...
   events.phaseCount = phaseSlotsUsed(packed[PhaseCountAt]);
   for (int i = 0; i < events.phaseCount; ++i)

@@ -28,8 +28,10 @@ double meanSidereal(double jdUt) {
   return 280.46061837 + 360.98564736629 * d + 0.000387933 * T * T;
 }
 
-// A body's apparent place for a place on the Earth, sampled at every JST
-// midnight, from two days before the year to two days after: its right ascension
+// A body's apparent place for a place on the Earth, sampled at JST midnights a
+// whole number of days apart (every day for the Moon; every four for the Sun,
+// whose place the cubic then follows to well under a second of time), from two
+// steps before the year to two after: its right ascension
 // and the cosine of its hour angle when its upper limb is on the horizon (beyond
 // ±1 when it stays up or down).
 struct Sample {
@@ -39,15 +41,16 @@ struct Sample {
 
 class Track {
  public:
-  // `firstUt`: the UT of the first sample; one sample a day.
+  // `firstUt`: the UT of the first sample; one sample every `stepDays`.
   template <typename PlaceOf, typename AltitudeOf>
-  Track(double firstUt, int count, double deltaTDays, double latitude, PlaceOf placeOf, AltitudeOf altitudeOf)
-      : firstUt_(firstUt) {
+  Track(double firstUt, int count, double stepDays, double deltaTDays, double latitude, PlaceOf placeOf,
+        AltitudeOf altitudeOf)
+      : firstUt_(firstUt), step_(stepDays) {
     const double sinLat = std::sin(latitude * Rad), cosLat = std::cos(latitude * Rad);
     samples_.reserve(static_cast<std::size_t>(count));
     double last = 0;
     for (int i = 0; i < count; ++i) {
-      const EquatorialPlace p = placeOf(firstUt + i + deltaTDays);
+      const EquatorialPlace p = placeOf(firstUt + i * stepDays + deltaTDays);
       double ra = p.rightAscension;
       if (i > 0) ra = last + wrap180(ra - last);
       last = ra;
@@ -59,7 +62,7 @@ class Track {
 
   // Cubic interpolation through the four samples around `ut`.
   Sample at(double ut) const {
-    const double x = ut - firstUt_;
+    const double x = (ut - firstUt_) / step_;
     int i = static_cast<int>(std::floor(x));
     const int last = static_cast<int>(samples_.size()) - 3;
     i = i < 1 ? 1 : (i > last ? last : i);
@@ -76,7 +79,7 @@ class Track {
   }
 
  private:
-  double firstUt_;
+  double firstUt_, step_;
   std::vector<Sample> samples_;
 };
 
@@ -100,14 +103,16 @@ class Observer {
     return wrap180(target - hourAngle);
   }
 
-  // The instant of the event nearest to `ut`, solved to a second.
+  // The instant of the event nearest to `ut`, solved to well under a second: the
+  // rate is within a few percent of the true one, so after a step of two seconds
+  // less than a tenth of a second is left.
   std::optional<double> solve(const Track& track, Event event, double ut, double rate) const {
     for (int i = 0; i < 8; ++i) {
       const std::optional<double> off = offset(track, event, ut);
       if (!off) return std::nullopt;
       const double step = *off / rate;
       ut += step;
-      if (std::fabs(step) < 1.0 / 86400) return ut;
+      if (std::fabs(step) < 2.0 / 86400) return ut;
     }
     return ut;
   }
@@ -116,14 +121,17 @@ class Observer {
   double longitude_;
 };
 
-// The event in [from, from + 1): started from the day before's one a period on
-// when there was one, else from the hour angle at `from`; the neighbouring
-// event is tried when the first solve lands outside the day.
+// The event in [from, from + 1): started from the two days before's ones carried
+// on, or the day before's one a period on, when there were such, else from the
+// hour angle at `from`; the neighbouring event is tried when the first solve
+// lands outside the day.
 std::optional<double> eventOfDay(const Observer& observer, const Track& track, Event event, double from,
-                                 double rate, std::optional<double> dayBefore) {
+                                 double rate, std::optional<double> dayBefore, std::optional<double> twoDaysBefore) {
   const double period = 360.0 / rate;
   std::optional<double> start;
   if (dayBefore) start = *dayBefore + period;
+  if (dayBefore && twoDaysBefore && std::fabs(*dayBefore - *twoDaysBefore - period) < 0.1)
+    start = 2 * *dayBefore - *twoDaysBefore;
   if (!start)
     for (double probe : {from, from + 0.25, from + 0.5, from + 0.75}) {
       const std::optional<double> off = observer.offset(track, event, probe);
@@ -143,9 +151,11 @@ std::optional<double> eventOfDay(const Observer& observer, const Track& track, E
   return t;
 }
 
-// The instants (UT) of a day's rise, transit and set, kept as the next day's starts.
+// The instants (UT) of a day's rise, transit and set and the day before's, kept
+// as the next day's starts.
 struct DayInstants {
   std::optional<double> rise, transit, set;
+  std::optional<double> riseBefore, transitBefore, setBefore;
 };
 
 RiseTransitSet dayOf(const Observer& observer, const Track& track, double midnightUt, double rate,
@@ -158,9 +168,14 @@ RiseTransitSet dayOf(const Observer& observer, const Track& track, double midnig
     const std::int64_t m = nearestWholeMinute((*t - midnightUt) * 1440.0);
     return static_cast<int>(m < 0 ? 0 : (m > 1439 ? 1439 : m));
   };
-  instants.rise = eventOfDay(observer, track, Event::Rise, from, rate, instants.rise);
-  instants.transit = eventOfDay(observer, track, Event::Transit, from, rate, instants.transit);
-  instants.set = eventOfDay(observer, track, Event::Set, from, rate, instants.set);
+  auto next = [&](Event event, std::optional<double>& last, std::optional<double>& before) {
+    const std::optional<double> t = eventOfDay(observer, track, event, from, rate, last, before);
+    before = last;
+    last = t;
+  };
+  next(Event::Rise, instants.rise, instants.riseBefore);
+  next(Event::Transit, instants.transit, instants.transitBefore);
+  next(Event::Set, instants.set, instants.setBefore);
   day.rise = minuteOf(instants.rise);
   day.transit = minuteOf(instants.transit);
   day.set = minuteOf(instants.set);
@@ -176,14 +191,15 @@ YearRiseSet riseSetOfYear(int year, double latitude, double longitude) {
   const int days = static_cast<int>(jdnOfGregorian(year + 1, 1, 1) - firstJdn);
   const double firstMidnightUt = static_cast<double>(firstJdn) - 0.5 - JstOffsetDays;
   const double deltaT = deltaTSeconds(year + 0.5) / 86400.0;
-  const double firstUt = firstMidnightUt - 2;
-  const int count = days + 5;
+  auto samples = [days](double step) { return static_cast<int>(std::ceil(days / step)) + 5; };
+  constexpr double SunStep = 4, MoonStep = 1;
 
-  const Track sun(firstUt, count, deltaT, latitude, cheapSunPlace, [](double km) {
+  const Track sun(firstMidnightUt - 2 * SunStep, samples(SunStep), SunStep, deltaT, latitude, cheapSunPlace, [](double km) {
     const double au = km / AuKm;
     return -Refraction - (959.63 / 3600.0) / au + (8.794 / 3600.0) / au;
   });
-  const Track moon(firstUt, count, deltaT, latitude, cheapMoonPlace, [](double km) {
+  const Track moon(firstMidnightUt - 2 * MoonStep, samples(MoonStep), MoonStep, deltaT, latitude, cheapMoonPlace,
+                   [](double km) {
     const double parallax = std::asin(EarthRadiusKm / km) / Rad;
     const double semidiameter = std::asin(0.272481 * EarthRadiusKm / km) / Rad;
     return parallax - semidiameter - Refraction;

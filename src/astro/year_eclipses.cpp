@@ -12,14 +12,14 @@ std::vector<Eclipse> eclipsesOfYear(int year, double latitude, double longitude)
   std::vector<Eclipse> eclipses;
   const PreciseYearEvents events = preciseYearEvents(year);
   auto tt = [](const SkyEvent& e) {
-    const double ut = static_cast<double>(e.dayNumber) - 0.5 - 9.0 / 24 + e.minuteOfDay / 1440.0;
+    const double ut = static_cast<double>(e.dayNumber) - 0.5 - 9.0 / 24 + e.secondOfDay / 86400.0;
     return ut + deltaTSeconds(decimalYearOfJulianDay(ut)) / 86400;
   };
   auto minute = [](const SkyEvent& e) {
     int y, m, d;
     double fraction;
     eraJd2cal(static_cast<double>(e.dayNumber), 0.0, &y, &m, &d, &fraction);
-    return JstMinute{static_cast<double>(y), m, d, e.minuteOfDay / 60, e.minuteOfDay % 60};
+    return JstMinute{static_cast<double>(y), m, d, e.hour(), e.minute()};
   };
   for (const EclipseEvent& event : events.eclipses()) {
     GlobalEclipse global{static_cast<EclipseBody>(event.body), static_cast<EclipseKind>(event.kind),

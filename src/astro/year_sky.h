@@ -16,25 +16,41 @@ namespace ventorel {
 // Day slots of a year: day 0 (the last day of the year before) .. 366.
 inline constexpr int DaysPerSlot = 367;
 
-// An instant in Japan Standard Time, to the minute.
+// An instant in Japan Standard Time, to the second where the source knows it
+// (the precise sky), else to the minute with the second 0. The date is the day
+// on which the exact instant falls.
 struct JstMinute {
   double year = 0;  // astronomical numbering
   int month = 1;
   int day = 1;
   int hour = 0;
   int minute = 0;
+  int second = 0;  // 0..59, cut, not rounded
   auto operator<=>(const JstMinute&) const = default;
 };
+
+// The instant as the calendar prints it, as the almanac rounds its times: to the
+// nearest minute, from 30 seconds up, with the second 0. It stays on the day of
+// the exact instant: from 23:59:30 on it is 23:59, never 00:00 of the next day.
+JstMinute nearestMinute(const JstMinute& instant);
 
 struct NewMoon {
   int day = 0;  // day of the year, 1 = 1 January
   std::optional<JstMinute> instant;
 };
 
-// A principal phase of the Moon on its day, at its nearest minute.
+// A principal phase of the Moon on its day (the day of the exact instant).
 struct MoonPhaseDay {
   int quarter = 0;  // 0 朔, 1 上弦, 2 望, 3 下弦
   int day = 0;      // day of the year, 1 = 1 January
+  JstMinute instant;
+};
+
+// The start of one of the 72 候: the Sun's apparent longitude reaches 315 + 5 (index - 1)
+// degrees on this day.
+struct SkyKou {
+  int day = 0;    // day of the year, 1 = 1 January
+  int index = 1;  // 1 = 東風解凍 (立春) .. 72 = 鶏始乳
   JstMinute instant;
 };
 
@@ -60,6 +76,10 @@ struct YearSky {
   // spring, summer, autumn, and winter in January); 0 when the source does not
   // place them (the classic model reckons 土用 from 春分 instead).
   Table<int, 4> doyoStartDay{"doyoStartDay"};
+  Table<std::optional<JstMinute>, 4> doyoStartInstant{"doyoStartInstant"};  // their instants, where known
+  // The 候 that start in the year, in day order; empty when the source does not
+  // place them (the classic model).
+  std::vector<SkyKou> kous;
 
   // Places term k on day b.
   void placeTerm(int k, int b) {

@@ -6,7 +6,9 @@
 #include "astro/day_count.h"
 #include "calendar/eras.h"
 #include "calendar/holidays.h"
+#include "calendar/moon_age.h"
 #include "calendar/new_moon_days.h"
+#include "calendar/rekichu.h"
 #include "calendar/selected_days.h"
 #include "data/historical_months.h"
 #include "data/numbers.h"
@@ -17,6 +19,7 @@ namespace {
 
 constexpr double DaysPerJulianYear = 365.25;
 constexpr int Tsuchinoe = 5;  // stem number of a 戊 day
+constexpr int Mizunoto = 10;  // stem number of a 癸 day
 constexpr int Ushi = 2;       // branch number of a 丑 day
 
 // Term numbers of the 雑節 reckoning.
@@ -25,7 +28,7 @@ constexpr int SummerDoyo = 1;  // index of the summer 土用 in YearSky::doyoSta
 
 class ZassetsuWalk {
  public:
-  ZassetsuWalk(const YearSky& sky, const LunarYear& lunar, MonthStarts& monthStart)
+  ZassetsuWalk(const YearSky& sky, const LunarYear& lunar, MonthStarts& monthStart, bool almanacRules)
       : sky_(sky),
         lunar_(lunar),
         monthStart_(monthStart),
@@ -36,6 +39,7 @@ class ZassetsuWalk {
         reckonedDoyoStart_(springEquinox_ + TropicalYear * 117 / 360),
         nyubaiDay_(sky.nyubaiDay),
         hangeshoDay_(sky.hangeshoDay),
+        almanacRules_(almanacRules),
         marks_(static_cast<std::size_t>(sky.lastDay) + 1) {}
 
   // The checks for day d, in the order their marks follow each other. The day
@@ -48,7 +52,7 @@ class ZassetsuWalk {
     const int S = springStart_;
     if (d == S - 1) append(d, Zassetsu::Setsubun);
     markHigan(d, springEquinox_);
-    if (d == springEquinox_) markShanichi(d, dayNumber(), Zassetsu::SpringShanichi);
+    if (d == springEquinox_) markShanichi(d, dayNumber(), Shunbun, Zassetsu::SpringShanichi);
     if (d == S + 87) append(d, Zassetsu::Hachijuhachiya);
     if (d == nyubaiDay_) {
       append(d, Zassetsu::Nyubai);
@@ -58,6 +62,8 @@ class ZassetsuWalk {
       append(d, Zassetsu::Hangesho);
       hangeshoDay_ = 0;
     }
+    for (const int start : {sky_.doyoStartDay[0], sky_.doyoStartDay[1], sky_.doyoStartDay[2], sky_.doyoStartDay[3]})
+      if (d == start && d >= 1) append(d, Zassetsu::DoyoStart);
     if (inSummerDoyo(d) && daySexagenary(dayNumber()).branch == Ushi) append(d, Zassetsu::DoyoUshi);
     if (d >= 1) {
       const LunarDay& lunar = lunar_.days[d];
@@ -66,7 +72,7 @@ class ZassetsuWalk {
     if (d == S + 209) append(d, Zassetsu::Nihyakutoka);
     if (d == S + 219) append(d, Zassetsu::Nihyakuhatsuka);
     markHigan(d, autumnEquinox_);
-    if (d == autumnEquinox_) markShanichi(d, dayNumber(), Zassetsu::AutumnShanichi);
+    if (d == autumnEquinox_) markShanichi(d, dayNumber(), Shubun, Zassetsu::AutumnShanichi);
   }
 
   std::vector<std::vector<Zassetsu>> take() { return std::move(marks_); }
@@ -90,10 +96,14 @@ class ZassetsuWalk {
     return d >= start && d < autumnStart_;
   }
 
-  // 社日: the 戊 day nearest the equinox day d; of two equally near (a 癸
-  // equinox) the earlier one.
-  void markShanichi(int d, double dayNumber, Zassetsu mark) {
-    const int target = d - (daySexagenary(dayNumber).stem - Tsuchinoe);
+  // 社日: the 戊 day nearest the equinox day d. Of two equally near (a 癸
+  // equinox) the earlier one; by the almanac's rule the earlier one only for an
+  // equinox before noon, the later one for an equinox from noon on.
+  void markShanichi(int d, double dayNumber, int equinoxTerm, Zassetsu mark) {
+    const int stem = daySexagenary(dayNumber).stem;
+    int target = d - (stem - Tsuchinoe);
+    const std::optional<JstMinute>& instant = sky_.termInstant[equinoxTerm];
+    if (almanacRules_ && stem == Mizunoto && instant && instant->hour >= 12) target += 10;
     // An equinox so close to the year's edge that the 戊 day falls outside the
     // year has no day of this year to mark.
     if (target < 0 || target > sky_.lastDay) return;
@@ -112,6 +122,7 @@ class ZassetsuWalk {
   const double reckonedDoyoStart_;  // 117/360 of a year after 春分
   int nyubaiDay_;
   int hangeshoDay_;
+  const bool almanacRules_;
   std::vector<std::vector<Zassetsu>> marks_;
 };
 
@@ -203,10 +214,10 @@ bool isGregorianDay(double year, int month, int day) {
   return year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day > 14)));
 }
 
-std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYear& lunar) {
+std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYear& lunar, bool almanacRules) {
   MonthStarts monthStart{"monthStart"};
   fillMonthStarts(monthStart, leapDay(sky.year));
-  ZassetsuWalk walk(sky, lunar, monthStart);
+  ZassetsuWalk walk(sky, lunar, monthStart, almanacRules);
   for (int d = 0; d <= sky.lastDay; ++d) walk.markDay(d);
   return walk.take();
 }
@@ -229,12 +240,18 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   const double daysBefore = daysBeforeYear(sky.year);
   const std::vector<std::optional<DayHoliday>> holidays =
       choices.lawHolidays ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky);
-  std::vector<std::vector<Zassetsu>> zassetsu = zassetsuOf(sky, lunarYear);
+  std::vector<std::vector<Zassetsu>> zassetsu = zassetsuOf(sky, lunarYear, choices.almanacRules);
   EarlyTerms earlyTerms;
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;
 
   const NewMoonDays moons(sky);
+  const std::vector<std::optional<double>> noonAges = noonMoonAges(skies);
   SolarMonth solarMonth;
+  std::optional<RekichuWalk> rekichu;
+  if (choices.basis == CalendarBasis::True) {
+    rekichu.emplace(skies);
+    year.yearKyusei = rekichu->yearKyusei();
+  }
   DayWalk walk(daysBefore, monthStart);
   year.days.reserve(static_cast<std::size_t>(sky.lastDay));
   for (int d = 1; d <= sky.lastDay; ++d) {
@@ -254,6 +271,8 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
       day.termInstant = sky.termInstant[term];
     }
     day.zassetsu = std::move(zassetsu.at(static_cast<std::size_t>(d)));
+    for (int season = 0; season < 4; ++season)
+      if (sky.doyoStartDay[season] == d) day.doyoStartInstant = sky.doyoStartInstant[season];
     day.holiday = holidays.at(static_cast<std::size_t>(d));
     day.festival = festivalOn(day.month, day.day);
     day.sexagenary = walk.sexagenary;
@@ -261,13 +280,16 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
     day.lunarMonth = old.month;
     day.lunarDay = old.day;
     day.moonAge = old.moonAge;
+    day.noonMoonAge = noonAges.at(static_cast<std::size_t>(d));
     const int monthNumber = old.month.number.value_or(0);
-    day.senjitsu = senjitsuOf(data.names, solarMonth, earlyTerms, term, day.sexagenary, monthNumber, day.lunarDay);
+    day.senjitsu = senjitsuOf(data.names, solarMonth, earlyTerms, term, day.sexagenary, monthNumber, day.lunarDay,
+                               choices.almanacRules);
     day.rokuyo = static_cast<int>(Mod(day.lunarDay + 5 + data.names.rokuyoMonthOffset[monthNumber], 6) + 1);
     if (const NewMoon* moon = moons.on(d)) {
       day.newMoon = true;
       day.newMoonInstant = moon->instant;
     }
+    if (rekichu) day.rekichu = rekichu->day(d, day.epochDays, day.sexagenary);
   }
   for (const MoonPhaseDay& phase : sky.phases) year.days.at(static_cast<std::size_t>(phase.day - 1)).moonPhase = phase;
   return year;

@@ -18,13 +18,17 @@ int julianMonthLength(double year, int month);
 bool isGregorianDay(double year, int month, int day);
 
 // The 雑節 of every day 0..lastDay of the chosen year, each day's in display order.
-std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYear& lunar);
+// With `almanacRules` a 癸 equinox takes the 社日 by the time of the equinox
+// (the earlier 戊 day before noon, the later one from noon on), as the almanacs
+// have since 1881; without it, always the earlier one.
+std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYear& lunar, bool almanacRules = false);
 
 // What a calendar basis decides for the annotations of a year.
 struct AnnotationChoices {
   CalendarBasis basis = CalendarBasis::Classic;
   bool lawHolidays = false;         // the holiday law; otherwise the holiday file's rules
   bool historicalCalendar = false;  // name the official calendar in force up to 1872
+  bool almanacRules = false;        // 社日 and 一粒万倍日 as the almanacs print them (true basis)
 };
 
 // The chosen year (the middle of the three skies) as the calendar files show it.

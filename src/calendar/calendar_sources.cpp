@@ -27,6 +27,7 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     sources.japaneseDates = true;
     sources.annotation.historicalCalendar = true;
     sources.annotation.lawHolidays = data.lawComplete;
+    sources.annotation.almanacRules = true;
     if (inPreciseRange(year)) {
       sources.skyKind = SkyKind::Precise;
       sources.sky = std::make_unique<PreciseSkySource>();

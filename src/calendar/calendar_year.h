@@ -15,6 +15,7 @@
 #include "calendar/japanese_date.h"
 #include "calendar/lunar_days.h"
 #include "data/places.h"
+#include "calendar/rekichu.h"
 
 namespace ventorel {
 
@@ -36,6 +37,7 @@ enum class Zassetsu {
   Hachijuhachiya,  // 八十八夜
   Nyubai,          // 入梅
   Hangesho,        // 半夏生
+  DoyoStart,       // 土用の入り (the Sun at 27, 117, 207 or 297 degrees; true basis)
   DoyoUshi,        // 土用丑
   Hassaku,         // 八朔（旧暦）
   Nihyakutoka,     // 二百十日
@@ -50,6 +52,7 @@ enum class Festival { None, Nanakusa, Momo, Tango, Tanabata, Obon, LateObon, Lat
 struct DayHoliday {
   std::string name;  // as the holiday file writes it, or the fixed name of the kind
   HolidayKind kind = HolidayKind::Law;
+  bool prewar = false;  // a 祝祭日 of the decrees of 1873..1948 rather than a 祝日 of the holiday law
 };
 
 // The selected days (選日) of a day.
@@ -72,6 +75,7 @@ struct CalendarDay {
   std::optional<int> term;  // solar term k (0 = 春分)
   std::optional<JstMinute> termInstant;
   std::vector<Zassetsu> zassetsu;
+  std::optional<JstMinute> doyoStartInstant;  // the instant of 土用の入り on its day, where the sky gives it
   std::optional<DayHoliday> holiday;
   Festival festival = Festival::None;
   int rokuyo = 1;  // 1..6, 1 = 先勝
@@ -80,7 +84,8 @@ struct CalendarDay {
 
   LunarMonth lunarMonth;
   int lunarDay = 0;
-  int moonAge = 0;
+  int moonAge = 0;  // the old-calendar reckoning: 1 on the new-moon day, one more each day
+  std::optional<double> noonMoonAge;  // days since the new moon at 12:00 JST, to 0.1; where the sky has instants
   bool newMoon = false;
   std::optional<JstMinute> newMoonInstant;
   // The principal phase of the Moon on the day, at its nearest minute (true basis
@@ -89,6 +94,7 @@ struct CalendarDay {
   // The Sun's and the Moon's rise, transit and set at the year's place (true
   // basis within the precise sky only).
   std::optional<RiseTransitSet> sun, moon;
+  std::optional<Rekichu> rekichu;  // 九星, 十二直, 二十八宿, 納音, 節月干支, 七十二候, 選日 (true basis only)
 
   // The Japanese date (true basis): one, or the northern and southern court's.
   std::vector<JapaneseDate> japaneseDates;
@@ -119,6 +125,7 @@ struct CalendarYear {
   std::optional<Place> place;
   // The year's eclipses, as seen from the place (same condition).
   std::vector<Eclipse> eclipses;
+  int yearKyusei = 0;              // 年家九星 1..9 from the year's 立春 (true basis only; 0 otherwise)
 };
 
 }  // namespace ventorel

@@ -172,7 +172,8 @@ std::vector<Holiday> holidaysOfYear(const HolidayLaw& law, std::int64_t y, const
   for (int i = Margin; i < window.days() - Margin; ++i)
     if (window[i].set) {
       const MonthDay md = window.monthDayOfIndex(i);
-      holidays.push_back({md.month, md.day, window[i].kind, window[i].rule});
+      holidays.push_back({md.month, md.day, window[i].kind, window[i].rule,
+                          dateKey(y, md.month, md.day) < HolidayLawFirstDay});
     }
   return holidays;
 }

@@ -21,6 +21,7 @@ struct Holiday {
   int day;
   HolidayKind kind;
   int rule;  // the law's rule that placed the day; its name is the holiday's
+  bool prewar = false;  // a 祝祭日 of the decrees, before HolidayLawFirstDay
 };
 
 // The days on which the two equinoxes fall in Japan; a month of 0 for an equinox

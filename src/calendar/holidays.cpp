@@ -137,7 +137,7 @@ std::vector<std::optional<DayHoliday>> lawHolidaysOf(const HolidayLaw& law, cons
   }
   for (const Holiday& h : holidaysOfYear(law, static_cast<std::int64_t>(sky.year), equinoxes)) {
     const int d = monthStart[h.month] + h.day;
-    holidays.at(static_cast<std::size_t>(d)) = DayHoliday{holidayName(law, h), h.kind};
+    holidays.at(static_cast<std::size_t>(d)) = DayHoliday{holidayName(law, h), h.kind, h.prewar};
   }
   return holidays;
 }

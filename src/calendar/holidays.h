@@ -20,7 +20,8 @@ inline constexpr double FirstHolidayYear = 2006;
 std::vector<std::optional<DayHoliday>> holidaysOf(const HolidayFile& file, const YearSky& sky);
 
 // The same under the holiday law in force on each day, with the equinox days of
-// the sky: none before 1948-07-20, nor in a year that is not a whole number.
+// the sky: the 祝祭日 of the decrees from 1873 on, the 祝日 of the law from
+// 1948-07-20 on; none before 1873, nor in a year that is not a whole number.
 std::vector<std::optional<DayHoliday>> lawHolidaysOf(const HolidayLaw& law, const YearSky& sky);
 
 }  // namespace ventorel

@@ -26,9 +26,13 @@ constexpr FestivalDate Festivals[] = {
 constexpr int FujojuDays[6][4] = {{3, 11, 19, 27}, {2, 10, 18, 26}, {1, 9, 17, 25},
                                   {4, 12, 20, 28}, {5, 13, 21, 29}, {6, 14, 22, 30}};
 
-// 一粒万倍日: the branches of each solar month (0 matches no branch).
+// 一粒万倍日: the branches of each solar month (0 matches no branch), as the classic
+// files have them.
 constexpr int IchiryuBranches[13][2] = {{0, 0}, {2, 7}, {3, 10}, {4, 1},  {5, 4},   {7, 6}, {7, 10},
                                         {1, 0}, {9, 4}, {7, 10}, {11, 10}, {1, 12}, {1, 4}};
+// The almanacs' table: 「正月丑午 二月酉寅 三月子卯 四月卯辰 五月巳午 六月酉午 七月子未 八月卯申 九月酉午 十月酉戌 十一月亥子 十二月卯子」.
+// It differs from the classic one in the 申 month (七月, 立秋 to 白露) only, by its 未.
+constexpr int SolarMonthOfShin = 7, AlmanacShinSecondBranch = 8;  // 8 = 未
 
 // 天赦日: the stem and branch of each season (spring 戊寅, summer 甲午, autumn 戊申, winter 甲子).
 constexpr Sexagenary TenshaDays[4] = {{5, 3}, {1, 7}, {5, 9}, {1, 1}};
@@ -59,7 +63,7 @@ int termMonth(int k) { return ((k + 1) / 2 + 1) % 12 + 1; }
 bool isSectionalTerm(int k) { return k % 2 == 1; }
 
 Senjitsu senjitsuOf(const BuiltinTables& names, SolarMonth& solarMonth, const EarlyTerms& earlyTerms, int term,
-                    Sexagenary day, int lunarMonth, int lunarDay) {
+                    Sexagenary day, int lunarMonth, int lunarDay, bool almanacTable) {
   // The days before the year's first term belong to the month before a sectional
   // term. Before 立春 that gives 0, and the search is made again the next day.
   if (solarMonth.value == 0) {
@@ -82,6 +86,7 @@ Senjitsu senjitsuOf(const BuiltinTables& names, SolarMonth& solarMonth, const Ea
   }
   if (sm >= 1 && sm <= 12 && (day.branch == IchiryuBranches[sm][0] || day.branch == IchiryuBranches[sm][1]))
     senjitsu.ichiryuManbai = true;
+  if (almanacTable && sm == SolarMonthOfShin && day.branch == AlmanacShinSecondBranch) senjitsu.ichiryuManbai = true;
   if (sm >= 1 && sm <= 12) {
     const Sexagenary tensha = TenshaDays[(sm - 1) / 3];
     if (day.stem == tensha.stem && day.branch == tensha.branch) senjitsu.tensha = true;

@@ -27,8 +27,9 @@ using EarlyTerms = int[21];
 
 // Updates the solar month for day d (whose term, if any, is `term`) and returns the
 // day's selected days, given its sexagenary sign and its old-calendar month number
-// (0 for none) and day.
+// (0 for none) and day. With `almanacTable` the 一粒万倍日 follow the almanacs'
+// common table (子 and 未 in the 申 month), else the classic files' (子 only there).
 Senjitsu senjitsuOf(const BuiltinTables& names, SolarMonth& solarMonth, const EarlyTerms& earlyTerms, int term,
-                    Sexagenary day, int lunarMonth, int lunarDay);
+                    Sexagenary day, int lunarMonth, int lunarDay, bool almanacTable = false);
 
 }  // namespace ventorel

@@ -1,5 +1,6 @@
 #include "data/data_files.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -29,6 +30,16 @@ struct Reading {
     damage.line = fields.line();
     damage.message = std::move(what);
     return false;
+  }
+  // True when nothing but blank lines follows the last record read.
+  bool atEnd() {
+    std::string field;
+    switch (fields.next(field)) {
+      case FieldReader::Status::End: return true;
+      case FieldReader::Status::Field: return stop("text follows the last record");
+      case FieldReader::Status::Malformed: break;
+    }
+    return stop(MalformedField);
   }
   // The next field; false (with the damage noted) when the stream ends or breaks.
   bool next(std::string& field) {
@@ -82,6 +93,7 @@ bool readHolidays(Reading& reading, HolidayFile& holidays) {
     holidays.holidayDate(1, row) = Value::fromField(f[0]);
     holidays.holidayDate(2, row) = Value::fromField(f[1]);
     holidays.holidayName[row] = f[2];
+    if (terminator && row == 1) return reading.stop("the file holds no holiday: its first record is the closing one");
     if (terminator) break;
     ++row;
   }
@@ -102,7 +114,7 @@ bool readHolidays(Reading& reading, HolidayFile& holidays) {
     }
     holidays.holidayRule[row] = f[0];
     holidays.holidayName[row] = f[1];
-    if (closing) return true;
+    if (closing) return reading.atEnd();
   }
 }
 
@@ -150,21 +162,7 @@ bool readNewMoons(Reading& reading, NewMoonTable& table) {
     previous[0] = year, previous[1] = month, previous[2] = day;
     for (int k = 1; k <= 3; ++k) table(r, k) = Value::fromField(f[static_cast<std::size_t>(k - 1)]);
   }
-  return true;
-}
-
-// "ini.dat": the output format, 0 (HTML) or 1 (CSV); then, in files written since
-// the calendar could be chosen, 1 for the classic calendar. A file of the format
-// alone chooses the true sky, and so does a second field that is not 1: the
-// choice is a preference, not worth refusing the format for.
-bool readSettings(Reading& reading, Value& outputFormat, bool& classicCalendar) {
-  std::string field;
-  if (!reading.next(field)) return false;
-  Value format = Value::fromField(field);
-  if (!format.equals(0) && !format.equals(1)) return reading.stop("the format is neither 0 nor 1");
-  outputFormat = std::move(format);
-  classicCalendar = reading.fields.next(field) == FieldReader::Status::Field && Value::fromField(field).equals(1);
-  return true;
+  return reading.atEnd();
 }
 
 // Reads one file into a fresh table of its kind and puts it in place only when the
@@ -205,11 +203,25 @@ std::vector<HolidayLawProblem> readLaw(std::string_view bytes, ReferenceData& da
 }
 
 // The most damaged lines a message lists.
-constexpr std::size_t MaxListedProblems = 5;
+constexpr std::size_t MaxListedProblems = MaxKeptProblems;
+
+const std::string TooLarge = "the file is larger than " + std::to_string(MaxDataFileBytes >> 20) + " MB";
+
+// The line (from 1) of a byte offset, line ends counted as the field stream counts them.
+int lineAt(std::string_view text, std::size_t offset) {
+  int line = 1;
+  for (std::size_t i = 0; i < offset; ++i)
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++line;
+  return line;
+}
 
 }  // namespace
 
 bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, DataFileProblem* problem) {
+  if (bytes.size() > MaxDataFileBytes) {
+    if (problem != nullptr) *problem = {dataFileName(file), 0, TooLarge};
+    return false;
+  }
   if (file == DataFile::HolidayLaw) {
     std::vector<HolidayLawProblem> problems = readLaw(bytes, data);
     if (!problems.empty() && problem != nullptr) *problem = std::move(problems.front());
@@ -226,8 +238,12 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
   Reading reading(text ? *text : std::string_view());
   reading.damage.file = dataFileName(file);
   bool intact = false;
+  const std::size_t control = text ? findControlCharacter(*text) : std::string::npos;
   if (!text) {
     reading.damage.message = "the file is neither UTF-8 nor CP932 text";
+  } else if (control != std::string::npos) {
+    reading.damage.line = lineAt(*text, control);
+    reading.damage.message = ControlCharacterText;
   } else {
     switch (file) {
       case DataFile::Holidays: intact = readWhole(reading, data.holidays, HolidayFile{}, readHolidays); break;
@@ -238,7 +254,9 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
       case DataFile::NewMoons:
         intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);
         break;
-      case DataFile::Settings: intact = readSettings(reading, data.outputFormat, data.classicCalendar); break;
+      case DataFile::Settings:  // the user's settings: the app reads them (loadReferenceData)
+        reading.damage.message = "the settings file is no reference data";
+        break;
       case DataFile::HolidayLaw:
       case DataFile::EraStarts: break;
     }
@@ -247,16 +265,27 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
   return intact;
 }
 
-LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
+LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const SettingsReader& readSettings) {
   LoadedReferenceData loaded;
   for (DataFile file : {DataFile::Holidays, DataFile::Eras, DataFile::SecondCourtEras, DataFile::NewMoons,
                         DataFile::Settings, DataFile::HolidayLaw, DataFile::EraStarts}) {
+    if (file == DataFile::Settings && !readSettings) continue;
     const std::optional<std::string> bytes = bytesOf(dataFileName(file));
     std::vector<DataFileProblem> problems;
+    std::size_t count = 0;  // the law's damaged lines; problems holds the first few
     if (!bytes) {
       problems.push_back({dataFileName(file), 0, MissingFileText});
-    } else if (file == DataFile::HolidayLaw) {
-      problems = readLaw(*bytes, loaded.data);
+    } else if (file == DataFile::Settings) {
+      DataFileProblem problem;
+      if (!readSettings(*bytes, problem)) problems.push_back(std::move(problem));
+    } else if (file == DataFile::HolidayLaw && bytes->size() <= MaxDataFileBytes) {
+      HolidayLawReading reading = readHolidayLaw(*bytes);
+      count = reading.problemCount;
+      if (reading.ok()) {
+        loaded.data.holidayLaw = std::move(reading.law);
+        loaded.data.lawComplete = true;
+      }
+      problems = std::move(reading.problems);
     } else {
       DataFileProblem problem;
       if (!readDataFile(file, *bytes, loaded.data, &problem)) problems.push_back(std::move(problem));
@@ -264,23 +293,18 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf) {
     if (problems.empty()) continue;
     std::string message = MissingFileMessage;
     for (std::size_t i = 0; i < problems.size() && i < MaxListedProblems; ++i) message += "\n" + problems[i].text();
-    if (problems.size() > MaxListedProblems)
-      message += "\n(" + std::to_string(problems.size() - MaxListedProblems) + " more)";
+    count = std::max(count, problems.size());
+    if (count > MaxListedProblems) message += "\n(" + std::to_string(count - MaxListedProblems) + " more)";
     loaded.messages.push_back(std::move(message));
     loaded.problems.insert(loaded.problems.end(), problems.begin(), problems.end());
   }
   return loaded;
 }
 
-std::string settingsFileText(const Value& outputFormat, bool classicCalendar) {
-  std::string field;
-  if (outputFormat.isNumber())
-    field = trimmedNumber(outputFormat.number());
-  else if (outputFormat.isText())
-    field = "\"" + outputFormat.text() + "\"";
-  else
-    field = "0";
-  return field + "\r\n" + (classicCalendar ? "1" : "0") + "\r\n";
+std::string messageOnOneLine(std::string message) {
+  for (std::size_t at = message.find('\n'), n = 0; at != std::string::npos; at = message.find('\n', at), ++n)
+    message.replace(at, 1, n == 0 ? " " : "; ");
+  return message;
 }
 
 }  // namespace ventorel

@@ -19,6 +19,11 @@ inline constexpr const char* MissingFileMessage = "あれー？";
 // The problem of a file that is missing or cannot be read.
 inline constexpr const char* MissingFileText = "the file is missing or cannot be read";
 
+// The largest data file that is read: a larger one is damaged as a whole (the
+// shipped files are a few kilobytes), so a reader of the folder need take no more
+// than MaxDataFileBytes + 1 bytes of a file to tell.
+inline constexpr std::size_t MaxDataFileBytes = std::size_t(16) << 20;
+
 // The data files, in the order they are loaded.
 enum class DataFile { Holidays, Eras, SecondCourtEras, NewMoons, Settings, HolidayLaw, EraStarts };
 
@@ -27,7 +32,9 @@ const char* dataFileName(DataFile file);
 
 // Reads one data file's bytes (CP932 or UTF-8) into its table. Returns false when
 // the bytes are damaged: not decodable, a record cut short, a field that cannot be
-// what its slot needs, or more records than the table holds. A damaged file is
+// what its slot needs, more records than the table holds, anything but blank
+// lines after the last record, a control character other than TAB, CR and LF,
+// or more than MaxDataFileBytes. A damaged file is
 // not used at all: its table is left as it was (rows read before the damage would
 // give a wrong calendar, such as an era table that stops a century early), and
 // `problem`, when given, says where and why reading stopped.
@@ -41,23 +48,27 @@ using DataFileBytes = std::function<std::optional<std::string>(const std::string
 struct LoadedReferenceData {
   ReferenceData data;
   // Every problem found, in loading order: one for a missing file or one of the
-  // first five data files, one per damaged line for the holiday law.
+  // first five data files, one per damaged line for the holiday law (its first
+  // few; the message counts the rest).
   std::vector<DataFileProblem> problems;
   // What the user is told of each file that could not be used, in the same order:
   // MissingFileMessage, then beneath it the problems' texts (a few at the most).
   std::vector<std::string> messages;
 };
 
-// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat",
-// "holiday_law.dat" and "era_starts.dat", in this order. A missing or damaged file is left out whole
+// Reads the user's settings file "ini.dat" (the app's, not reference data): false,
+// with the problem filled in, when the file is damaged.
+using SettingsReader = std::function<bool(std::string_view bytes, DataFileProblem& problem)>;
+
+// A message of the loader on one line: its first line, then the problems beneath
+// it separated by "; " ("あれー？ gen1.dat, line 230: ...").
+std::string messageOnOneLine(std::string message);
+
+// Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat" (only when a
+// settings reader is given, which then reads it), "holiday_law.dat" and
+// "era_starts.dat", in this order. A missing or damaged file is left out whole
 // (the calendar is then made without it), listed among the problems and told to
 // the user; loading goes on with the next one.
-LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf);
-
-// The text "ini.dat" is written with: the format as its digits (text in double
-// quotes) and CR LF, then the calendar choice (1 classic, 0 true) and CR LF. An
-// unset format is written as 0, the entry the format list shows for it. A reader
-// that takes only the first field still finds the format.
-std::string settingsFileText(const Value& outputFormat, bool classicCalendar);
+LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const SettingsReader& readSettings = {});
 
 }  // namespace ventorel

@@ -38,18 +38,6 @@ bool parseInteger(std::string_view s, std::int64_t& value) {
   return error == std::errc() && end == s.data() + s.size();
 }
 
-// "YYYY-MM-DD" with an optional sign and four or more digits of year.
-bool parseIsoDate(std::string_view s, Date& date) {
-  const std::size_t dash = s.find('-', 1);
-  if (dash == std::string_view::npos || s.size() != dash + 6 || s[dash + 3] != '-') return false;
-  std::int64_t y = 0, m = 0, d = 0;
-  if (!parseInteger(s.substr(0, dash), y) || !parseInteger(s.substr(dash + 1, 2), m) ||
-      !parseInteger(s.substr(dash + 4, 2), d))
-    return false;
-  date = Date{y, static_cast<int>(m), static_cast<int>(d)};
-  return date.ok();
-}
-
 bool hasControlCharacter(std::string_view s) {
   for (const char c : s)
     if (static_cast<unsigned char>(c) < 0x20 || c == '\x7f') return true;
@@ -111,8 +99,8 @@ EraStartsReading readEraStarts(std::string_view bytes) {
     start.name = std::string(f[1]);
     if (f[2] != "era" && f[2] != "reign") return fail(lineNumber, "the kind is not era or reign");
     start.reign = f[2] == "reign";
-    Date gregorian;
-    if (!parseInteger(f[3], start.firstJdn) || !parseIsoDate(f[4], gregorian) || jdnOf(gregorian) != start.firstJdn)
+    const std::optional<Date> gregorian = parseIsoDate(f[4]);
+    if (!parseInteger(f[3], start.firstJdn) || !gregorian || !gregorian->ok() || jdnOf(*gregorian) != start.firstJdn)
       return fail(lineNumber, "the first day's JDN and Gregorian date do not agree");
     for (const EraLine l : {EraLine::North, EraLine::South}) {
       if (start.line != EraLine::Both && start.line != l) continue;

@@ -126,9 +126,12 @@ std::optional<std::string> parseLine(std::string_view line, HolidayRule& rule) {
 HolidayLawReading readHolidayLaw(std::string_view bytes, std::string_view fileName) {
   HolidayLawReading reading;
   const std::string file(fileName);
+  auto damaged = [&](int line, std::string message) {
+    if (reading.problemCount++ < MaxKeptProblems) reading.problems.push_back({file, line, std::move(message)});
+  };
   const std::optional<std::string> text = dataFileText(bytes);
   if (!text) {
-    reading.problems.push_back({file, 0, "the file is neither UTF-8 nor CP932 text"});
+    damaged(0, "the file is neither UTF-8 nor CP932 text");
     return reading;
   }
   std::vector<HolidayRule> rules;
@@ -138,21 +141,25 @@ HolidayLawReading readHolidayLaw(std::string_view bytes, std::string_view fileNa
     std::string_view line = rest.substr(0, end);
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (hasControlCharacter(line)) {  // comments included: a NUL or an escape is damage anywhere
+      damaged(lineNumber, ControlCharacterText);
+      continue;
+    }
     line = trimmed(line);
     if (line.empty() || line.front() == '#') continue;
     if (rules.size() == MaxHolidayRules) {
-      reading.problems.push_back({file, lineNumber, "more than " + std::to_string(MaxHolidayRules) + " rules"});
+      damaged(lineNumber, "more than " + std::to_string(MaxHolidayRules) + " rules");
       break;
     }
     HolidayRule rule{};
     if (auto error = parseLine(line, rule)) {
-      reading.problems.push_back({file, lineNumber, std::move(*error)});
+      damaged(lineNumber, std::move(*error));
       continue;
     }
     rule.line = lineNumber;
     rules.push_back(std::move(rule));
   }
-  if (rules.empty() && reading.problems.empty()) reading.problems.push_back({file, 0, "the file holds no rules"});
+  if (rules.empty() && reading.problemCount == 0) damaged(0, "the file holds no rules");
   reading.law = HolidayLaw(std::move(rules));
   return reading;
 }

@@ -35,6 +35,9 @@ enum class HolidayRuleKind : std::uint8_t {
 // the dates do, for every year a calendar can be made for.
 using LawDate = std::int64_t;
 inline constexpr LawDate OpenEnd = INT64_MAX;  // "still in force"
+// The day the holiday law (国民の祝日に関する法律) took effect. The holidays before it
+// are the 祝祭日 of the decrees, those from it on the 祝日 of the law.
+inline constexpr LawDate HolidayLawFirstDay = 19480720;
 
 struct HolidayRule {
   HolidayRuleKind kind;
@@ -65,13 +68,19 @@ using HolidayLawProblem = DataFileProblem;
 
 struct HolidayLawReading {
   HolidayLaw law;                         // every well-formed line
-  std::vector<HolidayLawProblem> problems;  // every damaged one
+  // The first MaxKeptProblems damaged lines, and how many there are in all: a
+  // file of millions of bad lines costs no more than a few.
+  std::vector<HolidayLawProblem> problems;
+  std::size_t problemCount = 0;
   // True when the whole file was read without problems. A law read with problems
   // lacks the damaged lines and must not be taken for the complete law.
-  bool ok() const { return problems.empty(); }
+  bool ok() const { return problemCount == 0; }
 };
 
-// The most rules a file may hold; the law has fewer than fifty.
+// The most damaged lines a reading keeps.
+inline constexpr std::size_t MaxKeptProblems = 5;
+
+// The most rules a file may hold; the file has fewer than a hundred.
 inline constexpr std::size_t MaxHolidayRules = 1000;
 
 // Reads the law from the file's bytes (UTF-8, with or without a byte-order mark;

@@ -38,7 +38,7 @@ struct ReferenceData {
   BuiltinTables names;
   OrbitElements orbit;
   HolidayFile holidays;
-  // "holiday_law.dat": the holiday law of every day since 1948-07-20. Set only when
+  // "holiday_law.dat": the 祝祭日 and the holiday law of every day since 1873. Set only when
   // the whole file was read without a problem; otherwise lawComplete stays false
   // and the calendar falls back to the holidays of "shuku.dat".
   HolidayLaw holidayLaw;
@@ -49,9 +49,6 @@ struct ReferenceData {
   // "era_starts.dat": the first day of every era and reign-year count of both
   // courts, for the Japanese date of each day. Empty when the file was not read whole.
   EraStarts eraStarts;
-  Value outputFormat;  // "ini.dat": 0 = HTML, 1 = CSV; unset when the file was not read
-  // "ini.dat", second record: 1 = the classic calendar chosen, 0 or no record = the true sky.
-  bool classicCalendar = false;
 };
 
 }  // namespace ventorel

@@ -62,4 +62,14 @@ std::optional<std::string> dataFileText(std::string_view bytes) {
   return cp932ToUtf8(bytes);
 }
 
+std::size_t findControlCharacter(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7f) return i;
+  }
+  return std::string_view::npos;
+}
+
+bool hasControlCharacter(std::string_view text) { return findControlCharacter(text) != std::string_view::npos; }
+
 }  // namespace ventorel

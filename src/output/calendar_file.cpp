@@ -1,5 +1,6 @@
 #include "output/calendar_file.h"
 
+#include <cerrno>
 #include <string_view>
 
 #include "data/numbers.h"
@@ -10,11 +11,21 @@ namespace ventorel {
 namespace {
 
 constexpr const char* Utf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view CalendarWord = "年カレンダー";
 
 }  // namespace
 
 std::string calendarPath(const std::string& folder, double enteredYear, const char* extension) {
   return joinPath(folder, numberText(enteredYear) + "年カレンダー" + extension);
+}
+
+bool isCalendarFileName(std::string_view name) {
+  const std::size_t word = name.find(CalendarWord);
+  if (word == std::string_view::npos || word < 2 || (name[0] != ' ' && name[0] != '-')) return false;
+  for (const char c : name.substr(1, word - 1))
+    if (!((c >= '0' && c <= '9') || c == '.' || c == 'e' || c == '+' || c == '-')) return false;
+  const std::string_view extension = name.substr(word + CalendarWord.size());
+  return extension == ".htm" || extension == ".csv" || extension == ".ics" || extension == ".json";
 }
 
 std::string writeFailedMessage(const std::string& path, const std::string& error) {
@@ -25,8 +36,11 @@ namespace {
 
 WriteResult writeBytes(const std::string& path, std::string_view bytes, FileBatch* batch, SweptFolders* swept) {
   std::string error;
-  if (batch ? batch->stage(path, bytes, error) : writeFileAtomically(path, bytes, error, swept)) return {};
-  return {false, writeFailedMessage(path, error)};
+  if (batch ? batch->stage(path, bytes, error, isCalendarFileName)
+            : writeFileAtomically(path, bytes, error, swept, isCalendarFileName))
+    return {};
+  const bool outOfSpace = errno == ENOSPC || errno == EDQUOT;
+  return {false, writeFailedMessage(path, error), outOfSpace};
 }
 
 }  // namespace

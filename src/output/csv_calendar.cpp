@@ -5,10 +5,11 @@
 #include "data/numbers.h"
 #include "calendar/lunar_days.h"
 #include "output/day_texts.h"
+#include "output/day_names.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
-#include "output/sky_texts.h"
+#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -32,8 +33,7 @@ class RecordPieces {
     appendPieces(start_, "\"", yearText, "年  \",\"");
   }
 
-  // `placeSky`: the true basis's columns of the Sun, the Moon and the phase follow.
-  void appendDay(std::string& text, std::string& scratch, const CalendarDay& day, bool placeSky) {
+  void appendDay(std::string& text, std::string& scratch, const CalendarDay& day) {
     appendCached(text, month_, day.month,
                  [&](std::string& out) { appendPieces(out, start_, DecimalText(day.month), "月\",\""); });
     appendCached(text, day_, day.day, [&](std::string& out) { appendPieces(out, DecimalText(day.day), "日\",\"("); });
@@ -67,34 +67,32 @@ class RecordPieces {
     });
     const Senjitsu& senjitsu = day.senjitsu;
     const int kinds = senjitsu.tensha | senjitsu.ichiryuManbai << 1 | senjitsu.fujoju << 2 | senjitsu.sanrinbo << 3;
-    // The record ends after the 選日 unless the Japanese date or the sky follows.
-    const bool more = japaneseDates_ || placeSky;
-    appendCached(text, more ? senjitsuBeforeMore_ : senjitsu_, kinds, [&](std::string& out) {
+    appendCached(text, senjitsu_, kinds, [&](std::string& out) {
       appendCsvEscaped(out, senjitsuText(senjitsu, false));
-      out += more ? "\"" : "\"\r\n";
+      out += '"';
     });
     if (japaneseDates_) {
       text += ",\"";
       appendCsvEscaped(text, japaneseDatesText(day.japaneseDates));
       text += '"';
     }
-    if (placeSky) {
-      for (const std::optional<RiseTransitSet>& body : {day.sun, day.moon}) {
-        const RiseTransitSet events = body.value_or(RiseTransitSet{});
-        for (const std::optional<int>& minute : {events.rise, events.transit, events.set}) {
-          text += ",\"";
-          if (minute) text += minuteClock(*minute);
-          text += '"';
-        }
-      }
-      text += ",\"";
-      if (day.moonPhase) {
-        const JstMinute& t = day.moonPhase->instant;
-        appendPieces(text, phaseName(day.moonPhase->quarter), " ", minuteClock(t.hour * 60 + t.minute));
-      }
-      text += '"';
+    if (day.rekichu) appendRekichuFields(text, *day.rekichu);
+    text += "\r\n";
+  }
+
+  // The true basis's 暦注, after the classic fields: 九星, 十二直, 二十八宿, 納音, 節月干支,
+  // 月の九星, the 候 that begins with its time, and the 選日 of the almanac books.
+  void appendRekichuFields(std::string& text, const Rekichu& r) {
+    appendPieces(text, ",\"", kyuseiName(r.kyusei), "\",\"", chokuName(r.choku), "\",\"", shukuName(r.shuku), "\",\"",
+                 nacchinName(r.nacchin), "\",\"", monthSexagenaryName(names_, r), "\",\"", kyuseiName(r.monthKyusei),
+                 "\",\"");
+    if (r.kou) {
+      appendPieces(text, kouName(r.kou->index), " ");
+      appendClockText(text, r.kou->instant);
     }
-    if (more) text += "\r\n";
+    text += "\",\"";
+    for (const char* name : almanacDayNames(r)) appendPieces(text, name, "　");
+    text += '"';
   }
 
  private:
@@ -122,8 +120,7 @@ class RecordPieces {
   std::array<std::string, 26> lunarMonth_;  // "5月","; from 13 the leap months
   std::array<std::string, 31> lunarDay_;  // "1日","
   std::array<std::string, 11 * 13> sign_;  // "甲子",": stem * 13 + branch
-  std::array<std::string, 16> senjitsu_;  // the 選日 and the record's end, by the four flags
-  std::array<std::string, 16> senjitsuBeforeMore_;  // the 選日 and its closing quote, more fields following
+  std::array<std::string, 16> senjitsu_;  // the 選日 and its closing quote, by the four flags
 };
 
 }  // namespace
@@ -153,10 +150,8 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
     appendCsvField(text, title);
     first = false;
   }
-  // The true basis's sky at the place: rises, transits and sets, then the phase.
-  const bool placeSky = calendar.place.has_value();
-  if (placeSky)
-    for (const char* title : {"日の出", "南中", "日の入", "月の出", "月南中", "月の入", "月相"}) {
+  if (calendar.basis == CalendarBasis::True)
+    for (const char* title : {"九星", "十二直", "二十八宿", "納音", "節月干支", "月の九星", "七十二候", "暦注の選日"}) {
       text += ',';
       appendCsvField(text, title);
     }
@@ -168,7 +163,7 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
   // allocates.
   RecordPieces pieces(names, yearText, !japanese.empty());
   std::string scratch;
-  for (const CalendarDay& day : calendar.days) pieces.appendDay(text, scratch, day, placeSky);
+  for (const CalendarDay& day : calendar.days) pieces.appendDay(text, scratch, day);
   return text;
 }
 

@@ -27,6 +27,7 @@ const char* zassetsuName(Zassetsu zassetsu) {
     case Zassetsu::Hachijuhachiya: return "八十八夜";
     case Zassetsu::Nyubai: return "入梅";
     case Zassetsu::Hangesho: return "半夏生";
+    case Zassetsu::DoyoStart: return "土用の入り";
     case Zassetsu::DoyoUshi: return "土用丑（うし）";
     case Zassetsu::Hassaku: return "八朔（旧暦）";
     case Zassetsu::Nihyakutoka: return "二百十日";
@@ -71,6 +72,10 @@ void appendOldDateText(std::string& out, const LunarMonth& month, int day) {
   out += "日";
 }
 
+const char* newMoonName(const CalendarYear& year) {
+  return year.historicalCalendar.empty() ? "朔" : AstronomicalNewMoonName;
+}
+
 std::string clockText(const JstMinute& instant) {
   std::string text;
   appendClockText(text, instant);
@@ -78,9 +83,10 @@ std::string clockText(const JstMinute& instant) {
 }
 
 void appendClockText(std::string& out, const JstMinute& instant) {
-  appendZeroPadded(out, instant.hour, 2);
+  const JstMinute shown = nearestMinute(instant);
+  appendZeroPadded(out, shown.hour, 2);
   out += ':';
-  appendZeroPadded(out, instant.minute, 2);
+  appendZeroPadded(out, shown.minute, 2);
 }
 
 }  // namespace ventorel

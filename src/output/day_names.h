@@ -25,7 +25,13 @@ std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu);
 // "旧暦12月25日", "旧暦閏4月1日"; "旧暦月25日" for a day without a month number.
 std::string oldDateText(const LunarMonth& month, int day);
 void appendOldDateText(std::string& out, const LunarMonth& month, int day);
-// "17:27": the hours and minutes of an instant (Japan Standard Time).
+// The name of the sky's new moon in a year's outputs: 「天文朔」 in the years whose
+// months are the historical calendars' (445..1872 on the true basis), whose first
+// days are not the new moons of the true sky; 「朔」 otherwise.
+inline constexpr const char* AstronomicalNewMoonName = "天文朔";
+const char* newMoonName(const CalendarYear& year);
+// "17:27": the hours and minutes of an instant (Japan Standard Time), rounded to
+// the nearest minute by nearestMinute (astro/year_sky.h).
 std::string clockText(const JstMinute& instant);
 void appendClockText(std::string& out, const JstMinute& instant);
 

@@ -25,9 +25,12 @@ std::string csvField(std::string_view text) {
   return out;
 }
 
+bool startsLikeFormula(std::string_view text) {
+  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 std::string spreadsheetText(std::string text) {
-  if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
-    text.insert(text.begin(), '\'');
+  if (startsLikeFormula(text)) text.insert(text.begin(), '\'');
   return text;
 }
 

@@ -19,4 +19,7 @@ std::string csvField(std::string_view text);
 // texts come back unchanged.
 std::string spreadsheetText(std::string text);
 
+// Whether a cell text beginning so would be evaluated as a formula: = + - @, a tab or a CR first.
+bool startsLikeFormula(std::string_view text);
+
 }  // namespace ventorel

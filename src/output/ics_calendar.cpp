@@ -5,6 +5,7 @@
 #include "output/day_names.h"
 #include "output/japanese_date_text.h"
 #include "output/sky_texts.h"
+#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -47,14 +48,18 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
     const ics::CivilDate date{y, day.month, day.day};
     line.clear();
     auto add = [&](std::string_view kind, std::string_view category, std::string_view eventSummary) {
-      if (line.empty()) appendDayLine(line, day, names);
+      if (line.empty()) {
+        appendDayLine(line, day, names);
+        if (include.rekichu && day.rekichu) appendPieces(line, "\n", rekichuLine(names, *day.rekichu));
+      }
       if (!description.empty()) description += '\n';
       description += line;
       take(ics::EventText{date, kind, category, eventSummary, description});
       description.clear();
     };
     // The files show holidays only in the Gregorian calendar (from 1582-10-15).
-    if (day.gregorian && day.holiday) add("holiday", "祝日", day.holiday->name);
+    // The 祝祭日 of 1873..1948 are set apart from the 祝日 of the holiday law.
+    if (day.gregorian && day.holiday) add("holiday", day.holiday->prewar ? "祝祭日" : "祝日", day.holiday->name);
     if (day.term) {
       const std::string name = termName(names, *day.term);
       summary = name;
@@ -64,13 +69,32 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       if (day.termInstant) appendInstant(summary, " ", description, " ", *day.termInstant);
       add("term", "二十四節気", summary);
     }
-    for (const Zassetsu z : day.zassetsu) add("zassetsu", "雑節", zassetsuName(z));
+    for (const Zassetsu z : day.zassetsu) {
+      if (z == Zassetsu::DoyoStart && day.doyoStartInstant) {
+        summary = zassetsuName(z);
+        description = summary;
+        appendInstant(summary, " ", description, " ", *day.doyoStartInstant);
+        add("zassetsu", "雑節", summary);
+      } else {
+        add("zassetsu", "雑節", zassetsuName(z));
+      }
+    }
     if (day.festival != Festival::None) add("festival", "節句", festivalName(day.festival));
+    // Up to 1872 the months are the historical calendars', whose first days are not
+    // the new moons of the true sky: those are events of their own, 天文朔.
+    const bool astronomicalNewMoon = std::string_view(newMoonName(year)) == AstronomicalNewMoonName;
     if (day.lunarDay == 1 && day.lunarMonth.number) {
       summary.clear();
       appendOldDateText(summary, day.lunarMonth, 1);
-      if (day.newMoon && day.newMoonInstant) appendInstant(summary, " 新月 ", description, "新月 ", *day.newMoonInstant);
+      if (day.newMoon && day.newMoonInstant && !astronomicalNewMoon)
+        appendInstant(summary, " 新月 ", description, "新月 ", *day.newMoonInstant);
       add("oldmonth", "旧暦", summary);
+    }
+    if (astronomicalNewMoon && day.newMoon && day.newMoonInstant) {
+      summary = AstronomicalNewMoonName;
+      description = summary;
+      appendInstant(summary, " ", description, " ", *day.newMoonInstant);
+      add("newmoon", AstronomicalNewMoonName, summary);
     }
     if (day.moonPhase) {
       summary = phaseName(day.moonPhase->quarter);
@@ -95,14 +119,29 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       add("eclipse", "日食・月食", summary);
     }
     if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo]);
-    if (include.senjitsu)
+    if (include.senjitsu) {
       for (const char* name : senjitsuNames(day.senjitsu)) add("senjitsu", "選日", name);
+      if (day.rekichu)
+        for (const char* name : almanacDayNames(*day.rekichu)) add("senjitsu", "選日", name);
+    }
+    if (!day.rekichu) continue;
+    const Rekichu& r = *day.rekichu;
+    if (include.kou && r.kou) {
+      summary = kouName(r.kou->index);
+      appendInstant(summary, " ", description, "七十二候 ", r.kou->instant);
+      add("kou", "七十二候", summary);
+    }
+    if (include.rekichu) {
+      appendPieces(summary = kyuseiName(r.kyusei), " ", chokuName(r.choku), " ", shukuName(r.shuku));
+      add("rekichu", "暦注", summary);
+    }
   }
 }
 
 // About the text of the events of one day, to reserve a year's buffer once.
 std::size_t dayOctets(const IcsInclude& include) {
-  return 80 + (include.rokuyo ? 280 : 0) + (include.senjitsu ? 120 : 0);
+  return 80 + (include.rokuyo ? 280 : 0) + (include.senjitsu ? 120 : 0) + (include.kou ? 30 : 0) +
+         (include.rekichu ? 400 : 0);
 }
 
 }  // namespace

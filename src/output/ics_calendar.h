@@ -15,6 +15,8 @@ namespace ventorel {
 struct IcsInclude {
   bool rokuyo = false;
   bool senjitsu = false;
+  bool kou = false;      // the 七十二候 on the day each begins (true basis)
+  bool rekichu = false;  // an event a day with its 暦注, which every event's description then carries too
 };
 
 // True when every day of the year has an iCalendar date (years 1..9999).

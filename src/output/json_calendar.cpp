@@ -8,6 +8,7 @@
 #include "calendar/selected_days.h"
 #include "data/text.h"
 #include "output/day_names.h"
+#include "output/rekichu_names.h"
 #include "output/japanese_date_text.h"
 #include "output/sky_texts.h"
 #include "output/text_building.h"
@@ -50,6 +51,16 @@ void appendStringOrNull(std::string& out, bool present, std::string_view text) {
 }
 
 void appendBool(std::string& out, bool value) { out += value ? "true" : "false"; }
+
+// A number with one decimal ("19.1"), or null.
+void appendTenths(std::string& out, const std::optional<double>& value) {
+  if (!value) {
+    out += "null";
+    return;
+  }
+  char digits[32];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, *value, std::chars_format::fixed, 1).ptr);
+}
 
 // "17:27" or null.
 void appendClock(std::string& out, const std::optional<JstMinute>& instant) {
@@ -110,6 +121,8 @@ void appendHoliday(std::string& out, const CalendarDay& day) {
   appendString(out, day.holiday->name);
   out += ",\"kind\":";
   appendString(out, holidayKind(day.holiday->kind));
+  out += ",\"prewar\":";
+  appendBool(out, day.holiday->prewar);
   out += '}';
 }
 
@@ -140,6 +153,35 @@ void appendOldCalendar(std::string& out, const CalendarDay& day) {
   out += ",\"day\":";
   appendInteger(out, day.lunarDay);
   out += '}';
+}
+
+// The 暦注 of the true basis, after the day's other fields.
+void appendRekichu(std::string& out, const Rekichu& r, const BuiltinTables& names) {
+  // A value the year's sky could not settle (no term to count the 節月 from) is null.
+  out += ",\"kyusei\":";
+  appendStringOrNull(out, r.kyusei != 0, kyuseiName(r.kyusei));
+  out += ",\"choku\":";
+  appendStringOrNull(out, r.choku != 0, chokuName(r.choku));
+  out += ",\"shuku\":";
+  appendString(out, shukuName(r.shuku));
+  out += ",\"nacchin\":";
+  appendString(out, nacchinName(r.nacchin));
+  out += ",\"month_sexagenary\":";
+  appendStringOrNull(out, r.setsuMonth != 0, monthSexagenaryName(names, r));
+  out += ",\"month_kyusei\":";
+  appendStringOrNull(out, r.monthKyusei != 0, kyuseiName(r.monthKyusei));
+  out += ",\"kou\":";
+  if (r.kou) {
+    out += "{\"index\":";
+    appendInteger(out, r.kou->index);
+    out += ",\"name\":";
+    appendString(out, kouName(r.kou->index));
+    out += ",\"time\":";
+    appendClock(out, r.kou->instant);
+    out += '}';
+  } else {
+    out += "null";
+  }
 }
 
 // {"rise":"06:51","transit":"11:44","set":"16:38"}, a missing event null; null
@@ -251,7 +293,8 @@ void appendJapaneseDate(std::string& out, const JapaneseDate& date) {
   out += '}';
 }
 
-void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
+void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names,
+               std::string_view newMoon) {
   out += "{\"date\":";
   appendString(out, isoDate(year.year, day.month, day.day));
   out += ",\"julian_date\":";
@@ -275,7 +318,10 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   out += ",\"festivals\":[";
   if (day.festival != Festival::None) appendString(out, festivalName(day.festival));
   out += "],\"senjitsu\":";
-  appendArray(out, senjitsuNames(day.senjitsu), [&out](const char* name) { appendString(out, name); });
+  std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu);
+  if (day.rekichu)
+    for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
+  appendArray(out, senjitsu, [&out](const char* name) { appendString(out, name); });
   out += ",\"rokuyo\":";
   appendString(out, names.rokuyoName[day.rokuyo]);
   out += ",\"old_calendar\":";
@@ -283,15 +329,26 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   out += ",\"sexagenary\":";
   appendString(out, sexagenaryName(names, day.sexagenary));
   out += ",\"moon_age\":";
-  appendInteger(out, day.moonAge);
+  appendTenths(out, day.noonMoonAge);
   out += ",\"new_moon\":";
   if (day.newMoon) {
-    out += "{\"time\":";
+    out += "{\"name\":";
+    appendString(out, newMoon);
+    out += ",\"time\":";
     appendClock(out, day.newMoonInstant);
     out += '}';
   } else {
     out += "null";
   }
+  out += ",\"doyo_start\":";
+  if (day.doyoStartInstant) {
+    out += "{\"time\":";
+    appendClock(out, day.doyoStartInstant);
+    out += '}';
+  } else {
+    out += "null";
+  }
+  if (day.rekichu) appendRekichu(out, *day.rekichu, names);
   if (year.basis == CalendarBasis::True) appendDaySky(out, day);
   out += '}';
 }
@@ -313,7 +370,7 @@ std::string isoDate(double year, int month, int day) {
 
 std::string jsonDay(const CalendarYear& year, const CalendarDay& day, const BuiltinTables& names) {
   std::string out;
-  appendDay(out, year, day, names);
+  appendDay(out, year, day, names, newMoonName(year));
   return out;
 }
 
@@ -321,12 +378,16 @@ std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
   std::string out;
   // About 260 bytes a day: one allocation for the whole document.
   out.reserve(2048 + 320 * year.days.size());
-  out += "{\"format\":\"ventorel-calendar-year\",\"version\":1,\"year\":";
+  out += "{\"format\":\"ventorel-calendar-year\",\"version\":2,\"year\":";
   appendInteger(out, static_cast<long long>(year.enteredYear));
   out += ",\"astronomical_year\":";
   appendInteger(out, static_cast<long long>(year.year));
   out += ",\"year_sexagenary\":";
   appendString(out, sexagenaryName(names, year.yearSign));
+  if (year.yearKyusei != 0) {
+    out += ",\"year_kyusei\":";
+    appendString(out, kyuseiName(year.yearKyusei));
+  }
   out += ",\"basis\":";
   appendString(out, year.basis == CalendarBasis::True ? "true" : "classic");
   out += ",\"historical_calendar\":";
@@ -342,7 +403,8 @@ std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
     appendEclipses(out, year);
   }
   out += ",\"days\":";
-  appendArray(out, year.days, [&](const CalendarDay& day) { appendDay(out, year, day, names); });
+  const std::string_view newMoon = newMoonName(year);
+  appendArray(out, year.days, [&](const CalendarDay& day) { appendDay(out, year, day, names, newMoon); });
   out += '}';
   return out;
 }

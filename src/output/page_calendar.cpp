@@ -5,21 +5,24 @@
 
 #include "calendar/eras.h"
 #include "calendar/lunar_days.h"
+#include "calendar/selected_days.h"
 #include "data/numbers.h"
 #include "data/text.h"
+#include "output/day_names.h"
 #include "output/day_texts.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
 #include "output/page_style.h"
 #include "output/sky_texts.h"
+#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
 
 namespace {
 
-constexpr int Columns = 10;
+constexpr int Columns = 11;
 
 // With the place's sky the page has one more column (日の出/日の入).
 int columnsOf(const CalendarYear& year) { return year.place ? Columns + 1 : Columns; }
@@ -104,8 +107,10 @@ void appendPadded(std::string& out, int n, int width) {
   appendZeroPadded(out, -static_cast<long long>(n), width - 1);
 }
 
-// " 2月4日 17:27", machine-readable where the year is one HTML can write.
-std::string instantHtml(const char* prefix, const JstMinute& t) {
+// " 2月4日 17:27" (to the nearest minute), machine-readable where the year is one
+// HTML can write.
+std::string instantHtml(const char* prefix, const JstMinute& instant) {
+  const JstMinute t = nearestMinute(instant);
   std::string shown = prefix;
   appendPieces(shown, DecimalText(t.month), "月", DecimalText(t.day), "日 ", DecimalText(t.hour), ":");
   appendPadded(shown, t.minute, 2);
@@ -169,12 +174,16 @@ std::string headerCell(const std::string& content) { return "<th scope=\"col\">"
 std::string columnHeader(const CalendarYear& year) {
   // Up to 1582 the fourth column holds the Julian date, from 1583 on the holiday,
   // as on the classic page.
-  const std::string fourth = year.year > 1582 ? link("国民の祝日", "祝日") : link("ユリウス暦", "ユリウス暦");
+  // Before 1948 the holidays are the 祝祭日 of the decrees.
+  const std::string fourth = year.year > 1582 ? (year.year < 1948 ? link("祝祭日", "祝祭日") : link("国民の祝日", "祝日"))
+                                              : link("ユリウス暦", "ユリウス暦");
   const std::string sun = year.place ? headerCell("<small>" + link("日の出", "日の出") + " " + link("日の入り", "日の入") + "</small>") : "";
   return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + sun + headerCell(link("曜日", "曜日")) +
          headerCell(link("元号", "和暦")) + headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
          headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
-         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) + "</tr></thead>\n";
+         headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) +
+         "<th scope=\"col\" class=\"rekichu\">" + link("暦注", "暦注") + "</th>" +
+         "</tr></thead>\n";
 }
 
 std::string monthOpening(int month, int columns) {
@@ -249,11 +258,32 @@ void appendQuotedLinks(std::string& out, std::string_view html) {
   out += html.substr(i);
 }
 
+// The compact 暦注 of a day: 九星, 十二直, 二十八宿 and 納音; on the first day of a 節月 (and
+// on 1 January) the month's 干支 and star; the 候 that begins; the almanac books' 選日.
+void appendRekichuCell(std::string& page, const BuiltinTables& names, const Rekichu& r, bool monthOpens) {
+  appendPieces(page, kyuseiName(r.kyusei), " ", chokuName(r.choku), " ", shukuName(r.shuku), " ",
+               nacchinName(r.nacchin));
+  if (monthOpens && r.setsuMonth != 0)
+    appendPieces(page, "<span class=\"month-sign\">", monthSexagenaryName(names, r), "月 ", kyuseiName(r.monthKyusei),
+                 "</span>");
+  if (r.kou) {
+    appendPieces(page, "<span class=\"kou\">");
+    appendLink(page, "七十二候", kouName(r.kou->index));
+    page += "</span>";
+  }
+  const std::vector<const char*> marks = almanacDayNames(r);
+  if (!marks.empty()) {
+    page += "<span class=\"marks\">";
+    for (std::size_t i = 0; i < marks.size(); ++i) appendPieces(page, i ? "・" : "", marks[i]);
+    page += "</span>";
+  }
+}
+
 // A day's row. The texts shared with the classic page (holiday, note, 選日) write
 // their links unquoted: they are quoted as they are appended. `scratch` holds
 // such a text meanwhile.
 void appendRow(std::string& page, std::string& scratch, const BuiltinTables& names, const std::string& yearCell,
-               const CalendarDay& day, bool placeSky) {
+               const std::string& newMoonLead, const CalendarDay& day, bool placeSky) {
   page += "<tr class=\"day";
   if (day.weekday == 0) page += " sun";
   if (day.weekday == 6) page += " sat";
@@ -288,6 +318,12 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
     // The time follows the term's own name, before the 雑節 and the festival.
     scratch.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
   }
+  if (day.doyoStartInstant) {
+    // The time follows 土用の入り, inside its brackets.
+    constexpr std::string_view DoyoStart = "土用</a>の入り";
+    if (const std::size_t at = scratch.find(DoyoStart); at != std::string::npos)
+      scratch.insert(at + DoyoStart.size(), instantHtml("", *day.doyoStartInstant));
+  }
   appendQuotedLinks(page, scratch);
   appendPieces(page, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
 
@@ -297,7 +333,7 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
   appendPieces(title, "旧暦", DecimalText(day.lunarMonth.number.value_or(0)), "月", lunarDay, "日");
   appendPieces(label, "旧暦", monthName(day.lunarMonth), lunarDay, "日");
   appendLink(page, title, label);
-  if (day.newMoon && day.newMoonInstant) page += instantHtml("朔 ", *day.newMoonInstant);
+  if (day.newMoon && day.newMoonInstant) page += instantHtml(newMoonLead.c_str(), *day.newMoonInstant);
   // The other principal phases (the 朔 is the new moon's own mark above).
   if (day.moonPhase && day.moonPhase->quarter != 0)
     page += instantHtml((std::string(phaseName(day.moonPhase->quarter)) + " ").c_str(), day.moonPhase->instant);
@@ -309,6 +345,10 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
   scratch.clear();
   appendSenjitsuText(scratch, day.senjitsu, true);
   appendQuotedLinks(page, scratch);
+  page += "</td><td class=\"rekichu\">";
+  if (day.rekichu)
+    appendRekichuCell(page, names, *day.rekichu,
+                      day.dayOfYear == 1 || (day.term && isSectionalTerm(*day.term)));
   page += "</td></tr>\n";
 }
 
@@ -329,6 +369,7 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
   appendQuotedLinks(page, yearNavigation(year.enteredYear) + yearHeader(year, names) + eclipseList(year) +
                               "<table class=\"calendar\">\n" + columnHeader(year));
   const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
+  const std::string newMoonLead = std::string(newMoonName(year)) + " ";
   std::string scratch;
   int month = 0;
   for (const CalendarDay& day : year.days) {
@@ -337,7 +378,7 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
       month = day.month;
       page += monthOpening(month, columnsOf(year));
     }
-    appendRow(page, scratch, names, yearCell, day, year.place.has_value());
+    appendRow(page, scratch, names, yearCell, newMoonLead, day, year.place.has_value());
   }
   if (month != 0) page += "</tbody>\n";
   page += "</table>\n</body>\n</html>\n";

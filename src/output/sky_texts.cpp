@@ -10,13 +10,16 @@ const char* phaseName(int quarter) {
   return Names.at(static_cast<std::size_t>(quarter));
 }
 
-std::string minuteClock(int minuteOfDay) {
+void appendMinuteClock(std::string& out, int minuteOfDay) {
   const int h = minuteOfDay / 60, m = minuteOfDay % 60;
-  std::string text(5, ':');
-  text[0] = static_cast<char>('0' + h / 10);
-  text[1] = static_cast<char>('0' + h % 10);
-  text[3] = static_cast<char>('0' + m / 10);
-  text[4] = static_cast<char>('0' + m % 10);
+  const char text[5] = {static_cast<char>('0' + h / 10), static_cast<char>('0' + h % 10), ':',
+                        static_cast<char>('0' + m / 10), static_cast<char>('0' + m % 10)};
+  out.append(text, 5);
+}
+
+std::string minuteClock(int minuteOfDay) {
+  std::string text;
+  appendMinuteClock(text, minuteOfDay);
   return text;
 }
 

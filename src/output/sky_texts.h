@@ -14,6 +14,8 @@ namespace ventorel {
 const char* phaseName(int quarter);
 // "06:51" for 411 minutes after midnight.
 std::string minuteClock(int minuteOfDay);
+// Appends "06:51" without a temporary.
+void appendMinuteClock(std::string& out, int minuteOfDay);
 // "06:51" or "--:--" for a day without the event.
 std::string minuteClockOrDashes(const std::optional<int>& minuteOfDay);
 

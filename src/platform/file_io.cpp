@@ -42,7 +42,7 @@ bool fileExistsExact(const std::string& folder, const std::string& name) {
   return found;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+bool readWholeFile(const std::string& path, std::string& bytes, std::string& error, std::size_t limit) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
     error = std::strerror(errno);
@@ -51,7 +51,8 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string& err
   bytes.clear();
   char buffer[65536];
   std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+  while (bytes.size() < limit && (n = std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file)) > 0)
+    bytes.append(buffer, n);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) error = "read error";
@@ -75,16 +76,75 @@ constexpr std::time_t StaleAfterSeconds = 60;
 // As many symlink hops as the kernel follows before it reports ELOOP.
 constexpr int MaxLinkHops = 40;
 
+// The temporary files of the writes in progress, for the signal handler to remove.
+// The list changes only while the ending signals are blocked, so the handler
+// never sees it half-changed; removed entries are emptied and the list is
+// cleared when none is left, so the handler allocates nothing and reads no freed
+// memory. One thread writes files (the command line's).
+std::vector<std::string> liveTemporaries;
+std::size_t firstLive = 0;  // entries before it are empty
+std::size_t liveCount = 0;
+constexpr int EndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+class EndingSignalsBlocked {
+ public:
+  EndingSignalsBlocked() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : EndingSignals) sigaddset(&set, signal);
+    ::sigprocmask(SIG_BLOCK, &set, &old_);
+  }
+  ~EndingSignalsBlocked() { ::sigprocmask(SIG_SETMASK, &old_, nullptr); }
+  EndingSignalsBlocked(const EndingSignalsBlocked&) = delete;
+  EndingSignalsBlocked& operator=(const EndingSignalsBlocked&) = delete;
+
+ private:
+  sigset_t old_;
+};
+
+void forgetTemporary(const std::string& temporary) {
+  for (std::size_t i = firstLive; i < liveTemporaries.size(); ++i) {
+    if (liveTemporaries[i] != temporary) continue;
+    liveTemporaries[i].clear();
+    --liveCount;
+    while (firstLive < liveTemporaries.size() && liveTemporaries[firstLive].empty()) ++firstLive;
+    if (liveCount == 0) liveTemporaries.clear(), firstLive = 0;
+    return;
+  }
+}
+
+extern "C" void removeTemporariesAndEnd(int signal) {
+  for (const std::string& temporary : liveTemporaries)
+    if (!temporary.empty()) ::unlink(temporary.c_str());
+  // Ended by the signal itself, so that a shell or a service sees why.
+  ::signal(signal, SIG_DFL);
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, signal);
+  ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
+  ::raise(signal);
+  ::_exit(128 + signal);
+}
+
+// Removes a temporary file that will not be put in place.
+void removeTemporary(const std::string& temporary) {
+  const EndingSignalsBlocked blocked;
+  ::unlink(temporary.c_str());
+  forgetTemporary(temporary);
+}
+
 std::string folderOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The pid in a name of the temporary files' pattern, or none for any other name.
-std::optional<pid_t> tempFileWriter(std::string_view name) {
+// The pid in a name of the temporary files' pattern, or none for any other name;
+// `base` is then the name of the file it was to replace.
+std::optional<pid_t> tempFileWriter(std::string_view name, std::string_view& base) {
   const std::size_t marker = name.rfind(TempMarker);
   if (marker == std::string_view::npos || marker == 0) return std::nullopt;
+  base = name.substr(0, marker);
   const std::string_view rest = name.substr(marker + TempMarker.size());
   const std::size_t dash = rest.find('-');
   if (dash == std::string_view::npos || dash == 0 || dash > 9 || rest.size() != dash + 1 + TempLetters)
@@ -100,14 +160,17 @@ std::optional<pid_t> tempFileWriter(std::string_view name) {
 }
 
 // Removes this user's temporary files in the folder whose run has ended and that
-// are older than a minute. Best effort: what cannot be removed stays.
-void removeStaleTempFiles(const std::string& folder) {
+// are older than a minute: those of the file `own` and of the names `alsoOwned`
+// takes; a file of the pattern with any other name is someone else's. Best
+// effort: what cannot be removed stays.
+void removeStaleTempFiles(const std::string& folder, std::string_view own, OwnedNames alsoOwned) {
   DIR* dir = opendir(folder.c_str());
   if (!dir) return;
   const std::time_t now = std::time(nullptr);
   while (const dirent* entry = readdir(dir)) {
-    const std::optional<pid_t> writer = tempFileWriter(entry->d_name);
-    if (!writer || *writer == getpid()) continue;
+    std::string_view base;
+    const std::optional<pid_t> writer = tempFileWriter(entry->d_name, base);
+    if (!writer || *writer == getpid() || (base != own && !(alsoOwned && alsoOwned(base)))) continue;
     const std::string path = joinPath(folder, entry->d_name);
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
@@ -117,6 +180,12 @@ void removeStaleTempFiles(const std::string& folder) {
   }
   closedir(dir);
 }
+
+// What a replacement may also do besides writing its file.
+struct WriteOptions {
+  SweptFolders* swept = nullptr;
+  OwnedNames alsoOwned = nullptr;
+};
 
 // The file a path finally names, following symlinks (the last one may dangle: the
 // write then creates its target). Returns 0 or the error number.
@@ -144,6 +213,32 @@ int writeRefusal(const std::string& target, const struct stat& info) {
   return (info.st_mode & S_IWUSR) ? 0 : EACCES;
 }
 
+// True when `path` names something that is there and is no regular file: a
+// device, a FIFO, a terminal or /dev/stdout. Such a target is written into, never
+// replaced; `code` is set for one that cannot be written at all (a folder).
+bool isSpecialTarget(const std::string& path, int& code) {
+  struct stat info {};
+  code = 0;
+  if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return false;
+  if (S_ISDIR(info.st_mode)) code = EISDIR;
+  return true;
+}
+
+// Opens a special target for writing. A FIFO waits for its reader, as a shell's
+// redirection does; a device opens without waiting for a line or a carrier.
+// Returns the descriptor or -1 with errno set.
+int openSpecialTarget(const std::string& path) {
+  struct stat info {};
+  const bool fifo = ::stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode);
+  int fd = -1;
+  do fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (fifo ? 0 : O_NONBLOCK));
+  while (fd < 0 && errno == EINTR);
+  if (fd < 0 || fifo) return fd;
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
+
 bool writeAll(int fd, std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -155,6 +250,15 @@ bool writeAll(int fd, std::string_view bytes) {
     done += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// The bytes written straight into a special target. 0 or the error number.
+int writeIntoSpecial(const std::string& path, std::string_view bytes) {
+  const int fd = openSpecialTarget(path);
+  if (fd < 0) return errno;
+  int code = writeAll(fd, bytes) ? 0 : errno;
+  if (::close(fd) != 0 && code == 0 && errno != EINTR) code = errno;
+  return code;
 }
 
 // Makes a rename in the folder survive a power loss. Best effort: the new file is
@@ -182,19 +286,31 @@ int checkTarget(const std::string& path, std::string& target, struct stat& old, 
   return replacing ? writeRefusal(target, old) : 0;
 }
 
-// A new temporary file beside the target, after the stale temporary files of
-// its folder are removed (unless `swept` already lists the folder), with the
-// permissions the replaced file had (`old`), or those of a new file. Returns its
-// descriptor, or -1 with errno set.
-int createTemporary(const std::string& target, const struct stat* old, SweptFolders* swept, std::string& temporary) {
+// Removes the stale temporary files of the target's folder (unless `swept`
+// already lists it): the target's own, and those of the names `alsoOwned` takes
+// when the target is in the folder of the path written (no link led elsewhere).
+void sweepFolder(const std::string& path, const std::string& target, OwnedNames alsoOwned, SweptFolders* swept) {
   const std::string folder = folderOf(target);
-  if (!swept || std::find(swept->begin(), swept->end(), folder) == swept->end()) {
-    removeStaleTempFiles(folder);
-    if (swept) swept->push_back(folder);
-  }
+  if (swept && std::find(swept->begin(), swept->end(), folder) != swept->end()) return;
+  const std::size_t slash = target.rfind('/');
+  removeStaleTempFiles(folder, slash == std::string::npos ? std::string_view(target) : std::string_view(target).substr(slash + 1),
+                       folder == folderOf(path) ? alsoOwned : nullptr);
+  if (swept) swept->push_back(folder);
+}
+
+// A new temporary file beside the target with the permissions the replaced file
+// had (`old`), or those of a new file. Until it is put in place or removed, an
+// ending signal removes it. Returns its descriptor, or -1 with errno set.
+int createTemporary(const std::string& target, const struct stat* old, std::string& temporary) {
   temporary = target + std::string(TempMarker) + std::to_string(::getpid()) + "-" + std::string(TempLetters, 'X');
-  const int fd = mkstemp(temporary.data());
-  if (fd < 0) return -1;
+  int fd = -1;
+  {
+    const EndingSignalsBlocked blocked;
+    fd = mkstemp(temporary.data());
+    if (fd < 0) return -1;
+    liveTemporaries.push_back(temporary);
+    ++liveCount;
+  }
   // mkstemp creates the file for the owner only. A replaced file keeps its
   // permissions; a new one is an ordinary file.
   mode_t mode = old ? old->st_mode & 0777 : 0;
@@ -213,24 +329,26 @@ int createTemporary(const std::string& target, const struct stat* old, SweptFold
 // synced when `sync`. Returns 0 or the error number; on failure no temporary
 // file is left.
 int writeTemporary(const std::string& path, std::string_view bytes, bool sync, bool keepSame,
-                   SweptFolders* swept, std::string& target, std::string& temporary) {
+                   const WriteOptions& options, std::string& target, std::string& temporary) {
   temporary.clear();
   struct stat old {};
   bool replacing = false;
   if (const int code = checkTarget(path, target, old, replacing)) return code;
+  // The sweep comes first: a run that changes nothing still cleans up.
+  sweepFolder(path, target, options.alsoOwned, options.swept);
   if (replacing && keepSame && holdsBytes(target, old, bytes)) return 0;
-  const int fd = createTemporary(target, replacing ? &old : nullptr, swept, temporary);
+  const int fd = createTemporary(target, replacing ? &old : nullptr, temporary);
   if (fd < 0) return errno;
   auto fail = [&](int code) {
     ::close(fd);
-    ::unlink(temporary.c_str());
+    removeTemporary(temporary);
     return code;
   };
   if (!writeAll(fd, bytes)) return fail(errno);
   if (sync && ::fsync(fd) != 0) return fail(errno);
   if (::close(fd) != 0) {
     const int code = errno;
-    ::unlink(temporary.c_str());
+    removeTemporary(temporary);
     return code;
   }
   return 0;
@@ -251,36 +369,53 @@ bool readsAlike(int fd, std::string_view bytes) {
 
 // Renames the temporary file over its target; on failure removes it. 0 or the error number.
 int putInPlace(const std::string& temporary, const std::string& target) {
-  if (std::rename(temporary.c_str(), target.c_str()) == 0) return 0;
-  const int code = errno;
-  ::unlink(temporary.c_str());
+  const EndingSignalsBlocked blocked;
+  const int code = std::rename(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+  if (code != 0) ::unlink(temporary.c_str());
+  forgetTemporary(temporary);
   return code;
 }
 
 }  // namespace
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error, SweptFolders* swept) {
-  std::string target, temporary;
-  int code = writeTemporary(path, bytes, true, false, swept, target, temporary);
-  if (code == 0) code = putInPlace(temporary, target);
-  if (code != 0) {
-    error = std::strerror(code);
-    return false;
+namespace {
+
+bool failed(int code, std::string& error) {
+  error = std::strerror(code);
+  errno = code;
+  return false;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error, SweptFolders* swept,
+                         OwnedNames alsoOwned) {
+  int code = 0;
+  if (isSpecialTarget(path, code)) {
+    if (code == 0) code = writeIntoSpecial(path, bytes);
+    return code == 0 || failed(code, error);
   }
+  std::string target, temporary;
+  code = writeTemporary(path, bytes, true, false, {swept, alsoOwned}, target, temporary);
+  if (code == 0) code = putInPlace(temporary, target);
+  if (code != 0) return failed(code, error);
   syncFolder(folderOf(target));
   return true;
 }
 
 FileBatch::~FileBatch() {
-  for (const Staged& file : staged_) ::unlink(file.temporary.c_str());
+  for (const Staged& file : staged_) removeTemporary(file.temporary);
 }
 
-bool FileBatch::stage(const std::string& path, std::string_view bytes, std::string& error) {
-  Staged file;
-  if (const int code = writeTemporary(path, bytes, false, true, &sweptFolders_, file.target, file.temporary)) {
-    error = std::strerror(code);
-    return false;
+bool FileBatch::stage(const std::string& path, std::string_view bytes, std::string& error, OwnedNames alsoOwned) {
+  int code = 0;
+  if (isSpecialTarget(path, code)) {
+    if (code == 0) code = writeIntoSpecial(path, bytes);
+    return code == 0 || failed(code, error);
   }
+  Staged file;
+  if (const int code = writeTemporary(path, bytes, false, true, {&sweptFolders_, alsoOwned}, file.target, file.temporary))
+    return failed(code, error);
   // A file that already holds these bytes stays as it is: nothing changes, so
   // there is nothing to sync (what this program writes is on the disk before it
   // takes the file's name).
@@ -317,7 +452,7 @@ std::vector<FileBatch::Failure> FileBatch::commit() {
       const int fd = ::open(file.temporary.c_str(), O_RDONLY | O_CLOEXEC);
       code = fd < 0 ? errno : ::fsync(fd) != 0 ? errno : 0;
       if (fd >= 0) ::close(fd);
-      if (code != 0) ::unlink(file.temporary.c_str());
+      if (code != 0) removeTemporary(file.temporary);
     }
     if (code == 0) code = putInPlace(file.temporary, file.target);
     if (code != 0) failures.push_back({file.target, std::strerror(code)});
@@ -330,10 +465,10 @@ std::vector<FileBatch::Failure> FileBatch::commit() {
 
 StreamedFile::~StreamedFile() { close(true); }
 
-void StreamedFile::close(bool removeTemporary) {
+void StreamedFile::close(bool remove) {
   if (fd_ >= 0) ::close(fd_);
   if (old_ >= 0) ::close(old_);
-  if (removeTemporary && fd_ >= 0) ::unlink(temporary_.c_str());
+  if (remove && fd_ >= 0 && !temporary_.empty()) removeTemporary(temporary_);
   fd_ = old_ = -1;
 }
 
@@ -345,10 +480,19 @@ bool StreamedFile::fail(int code, std::string& error) {
 
 bool StreamedFile::open(const std::string& path, bool keepSame, std::string& error) {
   close(true);
+  temporary_.clear();
+  int code = 0;
+  if (isSpecialTarget(path, code)) {
+    if (code != 0) return fail(code, error);
+    target_ = path;
+    fd_ = openSpecialTarget(path);
+    return fd_ >= 0 || fail(errno, error);
+  }
   struct stat old {};
   bool replacing = false;
   if (const int code = checkTarget(path, target_, old, replacing)) return fail(code, error);
-  fd_ = createTemporary(target_, replacing ? &old : nullptr, nullptr, temporary_);
+  sweepFolder(path, target_, nullptr, nullptr);
+  fd_ = createTemporary(target_, replacing ? &old : nullptr, temporary_);
   if (fd_ < 0) return fail(errno, error);
   // The old file is read along with the writes, to tell whether they change it.
   if (keepSame && replacing && S_ISREG(old.st_mode)) old_ = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
@@ -371,13 +515,19 @@ bool StreamedFile::commit(std::string& error) {
     close(true);
     return true;
   }
+  if (temporary_.empty()) {  // a special target: written into, nothing to put in place
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR) return fail(errno, error);
+    return true;
+  }
   if (::fsync(fd_) != 0) return fail(errno, error);
   const int fd = fd_;
   fd_ = -1;
   close(false);
   if (::close(fd) != 0) {
     const int code = errno;
-    ::unlink(temporary_.c_str());
+    removeTemporary(temporary_);
     return fail(code, error);
   }
   if (const int code = putInPlace(temporary_, target_)) return fail(code, error);
@@ -387,10 +537,25 @@ bool StreamedFile::commit(std::string& error) {
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
+void removeTemporariesOnEndingSignals() {
+  for (const int signal : EndingSignals) {
+    struct sigaction now {};
+    if (::sigaction(signal, nullptr, &now) != 0 || now.sa_handler == SIG_IGN) continue;  // nohup, a background job
+    struct sigaction action {};
+    action.sa_handler = removeTemporariesAndEnd;
+    sigemptyset(&action.sa_mask);
+    for (const int other : EndingSignals) sigaddset(&action.sa_mask, other);
+    ::sigaction(signal, &action, nullptr);
+  }
+}
+
 std::string currentDirectory() {
   std::error_code code;
   std::string folder = std::filesystem::current_path(code).string();
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  // A folder whose path, with a file name of the longest kind after it, would
+  // not fit in a path the system takes is used as the working directory itself.
+  if (code || folder.empty() || folder.size() + 1 + NAME_MAX >= PATH_MAX) return ".";
   return folder;
 }
 

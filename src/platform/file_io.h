@@ -16,13 +16,32 @@ std::string joinPath(const std::string& folder, const std::string& name);
 // letter case included ("SHUKU.DAT" does not count as "shuku.dat").
 bool fileExistsExact(const std::string& folder, const std::string& name);
 
-// Reads the whole file. Returns false with a reason when it cannot be read.
-bool readWholeFile(const std::string& path, std::string& bytes, std::string& error);
+// Reads the whole file, or its first `limit` bytes. Returns false with a reason
+// when it cannot be read.
+bool readWholeFile(const std::string& path, std::string& bytes, std::string& error,
+                   std::size_t limit = static_cast<std::size_t>(-1));
 
 // The folders from which the temporary files of earlier, killed runs have been
 // removed. The removal reads the whole folder, so a window or a batch that keeps
 // this list makes it once for each folder it writes in, not once for each file.
 using SweptFolders = std::vector<std::string>;
+
+// The names of files (without folder) whose leftover temporary files a write
+// may remove besides its own file's, in the folder it was asked to write in:
+// the calendar files a batch writes there. A temporary file of any other name,
+// or in the folder a link leads to, is left alone: it may be someone else's.
+using OwnedNames = bool (*)(std::string_view name);
+
+// Temporary files are named "<file>.part-<pid>-<six letters>". A sweep removes
+// those of this user whose run has ended, older than a minute, of the file being
+// written and of the names OwnedNames takes; it runs before a write, also before
+// one that finds the file already holding its bytes.
+//
+// A target that exists and is no regular file (a device, a FIFO, /dev/stdout, a
+// process substitution) is written straight into, never replaced (a FIFO waits
+// for its reader, as a shell's redirection does); a folder is refused.
+//
+// On failure the functions below leave the error number in errno as well.
 
 // Replaces the file at `path` with the bytes without ever leaving it half-written:
 // the bytes go to a temporary file beside it, which is synced and renamed over it,
@@ -34,7 +53,7 @@ using SweptFolders = std::vector<std::string>;
 // Returns false with a reason (the system's message) on any failure; the old file
 // is then unchanged.
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
-                         SweptFolders* swept = nullptr);
+                         SweptFolders* swept = nullptr, OwnedNames alsoOwned = nullptr);
 
 // Many files replaced as writeFileAtomically replaces one (the same checks, links,
 // permissions and temporary files), with the syncs shared: a sync of each file
@@ -72,7 +91,7 @@ class FileBatch {
 
   // Returns false with a reason when the file cannot be written; nothing is then
   // staged for it and its old file is unchanged.
-  bool stage(const std::string& path, std::string_view bytes, std::string& error);
+  bool stage(const std::string& path, std::string_view bytes, std::string& error, OwnedNames alsoOwned = nullptr);
   std::size_t staged() const { return staged_.size(); }
   // Seconds since the oldest staged file not yet committed; 0 when none is.
   double secondsStaged() const;
@@ -113,7 +132,7 @@ class StreamedFile {
   bool commit(std::string& error);
 
  private:
-  void close(bool removeTemporary);
+  void close(bool remove);
   bool fail(int code, std::string& error);
 
   std::string target_;
@@ -126,7 +145,15 @@ class StreamedFile {
 // instead of ending the process. Both programs call it first thing in main().
 void ignoreFileSizeSignal();
 
-// The current directory, without a trailing separator.
+// Makes SIGINT, SIGTERM and SIGHUP remove the temporary files of the writes in
+// progress before they end the process (whose status is then 130, 143 or 129): no
+// old file changes and nothing is left behind. A signal that was ignored when
+// the program started (nohup, a background job) stays ignored. For a program
+// that writes its files from one thread: the command line calls it in main().
+void removeTemporariesOnEndingSignals();
+
+// The current directory, without a trailing separator; "." when its path is too
+// long to put a file name after it (deeper than PATH_MAX allows) or unknown.
 std::string currentDirectory();
 
 }  // namespace ventorel

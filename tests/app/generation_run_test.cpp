@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "astro/classic_sky.h"
 #include "astro/sky_walk.h"
@@ -44,6 +47,23 @@ TEST(GenerationRun, AYearTextThatIsNoNumberIsRefusedWithoutAnyChange) {
     EXPECT_EQ(run.surface.lines.back().text, notANumberMessage(text));
     EXPECT_EQ(run.surface.lines.back().fontSize, 24);
     EXPECT_TRUE(run.settings.outputFormat.equals(1)) << "the format stays as it was";
+    EXPECT_TRUE(run.launcher.browserPaths.empty());
+  }
+}
+
+// The window's refusals of year texts that make no year of the true sky: a
+// fraction, and a number beyond a double's range (once taken for year 0).
+TEST(GenerationRun, FractionalAndOverlongYearsAreRefusedOnTheWindow) {
+  const std::string huge = "1" + std::string(320, '0');
+  for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+           {"2024.5", notAWholeYearMessage("2024.5")}, {"-0.5", notAWholeYearMessage("-0.5")},
+           {huge, YearTooLargeMessage}, {"-" + huge, YearTooLargeMessage}}) {
+    RecordedRun run;
+    run.basis = CalendarBasis::True;
+    const RunReport report = run.run(text, "htm形式");
+    EXPECT_EQ(report.status, RunStatus::NotANumber) << text;
+    ASSERT_FALSE(run.surface.lines.empty());
+    EXPECT_EQ(run.surface.lines.back().text, message);
     EXPECT_TRUE(run.launcher.browserPaths.empty());
   }
 }

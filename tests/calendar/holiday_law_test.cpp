@@ -26,10 +26,12 @@ const HolidayLaw& shippedLaw() {
   return reading.law;
 }
 
-// "MM-DD name" lines of a year's holidays.
-std::vector<std::string> lines(const HolidayLaw& law, int year, int spring, int autumn) {
+// "MM-DD name" lines of a year's holidays; with `lawOnly` those of the holiday law
+// of 1948 on, without the 祝祭日 before it.
+std::vector<std::string> lines(const HolidayLaw& law, int year, int spring, int autumn, bool lawOnly = false) {
   std::vector<std::string> out;
   for (const Holiday& h : holidaysOfYear(law, year, spring, autumn)) {
+    if (lawOnly && h.prewar) continue;
     char date[8];
     std::snprintf(date, sizeof date, "%02d-%02d", h.month % 100, h.day % 100);
     out.push_back(std::string(date) + " " + holidayName(law, h));
@@ -57,16 +59,77 @@ TEST(HolidayLaw, EqualsTheReferenceListEveryYearFrom1948To2026) {
       if (line.ends_with("春分の日")) spring = std::stoi(line.substr(3, 2));
       if (line.ends_with("秋分の日")) autumn = std::stoi(line.substr(3, 2));
     }
-    const std::vector<std::string> actual = lines(shippedLaw(), year, spring, autumn);
+    const std::vector<std::string> actual = lines(shippedLaw(), year, spring, autumn, true);
     EXPECT_EQ(actual, expected[year]) << year;
     if (actual == expected[year]) equal += static_cast<int>(actual.size());
   }
   EXPECT_EQ(equal, total);
 }
 
-// Years outside the reference: before the law, and the current law going on.
+// Every period of the 祝祭日 against the decrees: each rule (its date or kind and
+// name) is in force from the first day to the last, and not on the day before
+// the first nor on the day after the last.
+TEST(HolidayLaw, FestivalDaysOfTheDecreesHoldForTheirPeriods) {
+  struct Period {
+    const char* rule;  // "MM-DD name" or "spring-equinox name"
+    LawDate first, last;
+  };
+  const Period periods[] = {
+      {"01-01 四方節", 18730101, 19480719},        {"01-29 紀元節", 18730129, 18730129},
+      {"11-03 天長節", 18730101, 19120902},        {"11-23 新嘗祭", 18730101, 19480719},
+      {"01-03 元始祭", 18731014, 19480719},        {"01-05 新年宴会", 18731014, 19480719},
+      {"01-30 孝明天皇祭", 18731014, 19120902},    {"02-11 紀元節", 18731014, 19480719},
+      {"04-03 神武天皇祭", 18731014, 19480719},    {"09-17 神嘗祭", 18731014, 18781231},
+      {"10-17 神嘗祭", 18790101, 19480719},        {"spring-equinox 春季皇霊祭", 18780605, 19480719},
+      {"autumn-equinox 秋季皇霊祭", 18780605, 19480719}, {"07-30 明治天皇祭", 19120903, 19270302},
+      {"08-31 天長節", 19120903, 19270302},        {"10-31 天長節祝日", 19130101, 19270302},
+      {"04-29 天長節", 19270303, 19480719},        {"11-03 明治節", 19270303, 19480719},
+      {"12-25 大正天皇祭", 19270303, 19480719},    {"01-01 元日", 19480720, OpenEnd},
+  };
+  auto key = [](const HolidayRule& r) {
+    char date[8];
+    std::snprintf(date, sizeof date, "%02d-%02d", r.month % 100, r.day % 100);
+    const char* kind = r.kind == HolidayRuleKind::SpringEquinox   ? "spring-equinox"
+                       : r.kind == HolidayRuleKind::AutumnEquinox ? "autumn-equinox"
+                                                                  : date;
+    return std::string(kind) + " " + r.name;
+  };
+  auto inForce = [&](const std::string& rule, LawDate date) {
+    for (const HolidayRule& r : shippedLaw().rules())
+      if (key(r) == rule && r.from <= date && date <= r.to) return true;
+    return false;
+  };
+  // The day before and after a YYYYMMDD date of the periods (no period starts on
+  // the first of a month but January's, nor ends on the last but December's).
+  auto dayBefore = [](LawDate d) { return d % 10000 == 101 ? d - 8870 : d - 1; };
+  auto dayAfter = [](LawDate d) { return d % 10000 == 1231 ? d + 8870 : d + 1; };
+  for (const Period& p : periods) {
+    EXPECT_TRUE(inForce(p.rule, p.first) && inForce(p.rule, p.last)) << p.rule;
+    EXPECT_FALSE(inForce(p.rule, dayBefore(p.first))) << p.rule << " before " << p.first;
+    if (p.last != OpenEnd) EXPECT_FALSE(inForce(p.rule, dayAfter(p.last))) << p.rule << " after " << p.last;
+  }
+  // The years of a change, with the single days of the enthronements.
+  EXPECT_TRUE(lines(shippedLaw(), 1872, 21, 23).empty());
+  EXPECT_EQ(lines(shippedLaw(), 1873, 21, 23),
+            (std::vector<std::string>{"01-01 四方節", "01-29 紀元節", "11-03 天長節", "11-23 新嘗祭"}));
+  EXPECT_EQ(lines(shippedLaw(), 1878, 21, 23).size(), 10u);  // the autumn 皇霊祭 only
+  EXPECT_EQ(lines(shippedLaw(), 1912, 21, 23),
+            (std::vector<std::string>{"01-01 四方節", "01-03 元始祭", "01-05 新年宴会", "01-30 孝明天皇祭",
+                                      "02-11 紀元節", "03-21 春季皇霊祭", "04-03 神武天皇祭", "09-23 秋季皇霊祭",
+                                      "10-17 神嘗祭", "11-23 新嘗祭"}));
+  EXPECT_EQ(lines(shippedLaw(), 1928, 21, 23),
+            (std::vector<std::string>{"01-01 四方節", "01-03 元始祭", "01-05 新年宴会", "02-11 紀元節",
+                                      "03-21 春季皇霊祭", "04-03 神武天皇祭", "04-29 天長節", "09-23 秋季皇霊祭",
+                                      "10-17 神嘗祭", "11-03 明治節", "11-10 即位の礼", "11-14 大嘗祭",
+                                      "11-16 即位礼及大嘗祭後大饗第一日", "11-23 新嘗祭", "12-25 大正天皇祭"}));
+  // 1948: the 祝祭日 up to 19 July, the 祝日 of the law after.
+  const std::vector<Holiday> y1948 = holidaysOfYear(shippedLaw(), 1948, 21, 23);
+  ASSERT_EQ(y1948.size(), 10u);
+  for (const Holiday& h : y1948) EXPECT_EQ(h.prewar, h.month < 7) << h.month << "-" << h.day;
+}
+
+// Years outside the reference: before the decrees, and the current law going on.
 TEST(HolidayLaw, YearsBeforeTheLawAndAfterTheReference) {
-  EXPECT_TRUE(lines(shippedLaw(), 1947, 21, 23).empty());
   EXPECT_TRUE(lines(shippedLaw(), -500, 21, 23).empty());
   const std::vector<std::string> y2027 = {
       "01-01 元日",       "01-11 成人の日",   "02-11 建国記念の日", "02-23 天皇誕生日", "03-21 春分の日",
@@ -110,7 +173,8 @@ TEST(HolidayLawReader, ReportsEveryDamagedLineWithFileAndLineAndKeepsTheRest) {
       {good + "2000-01-01 - 01-Mon6 元日\n", "x.dat, line 2: unknown rule", 1},
       {good + "2000-01-01 - 01-Sun2 元日\n", "x.dat, line 2: unknown rule", 1},
       {good + "2000-01-01 2000-01-02 once 元日\n", "x.dat, line 2: a single day", 1},
-      {good + "2000-01-01 - 01-01 元\x01日\n", "x.dat, line 2: the name holds a control", 1},
+      {good + "2000-01-01 - 01-01 元\x01日\n", "x.dat, line 2: the line holds a control", 1},
+      {good + "# a comment \x1b[2J\n", "x.dat, line 2: the line holds a control", 1},
       {"# nothing\n", "x.dat: the file holds no rules", 0},
       {"\x81\x20", "x.dat: the file is neither", 0},
   };
@@ -124,6 +188,17 @@ TEST(HolidayLawReader, ReportsEveryDamagedLineWithFileAndLineAndKeepsTheRest) {
       EXPECT_EQ(reading.problems.front().text().rfind(c.problem, 0), 0u) << reading.problems.front().text();
     }
   }
+}
+
+// Millions of damaged lines cost no more than a few: the first are kept, the rest counted.
+TEST(HolidayLawReader, KeepsTheFirstDamagedLinesAndCountsTheRest) {
+  std::string text;
+  for (int i = 0; i < 100000; ++i) text += "junk\n";
+  const HolidayLawReading reading = readHolidayLaw(text, "x.dat");
+  EXPECT_FALSE(reading.ok());
+  EXPECT_EQ(reading.problemCount, 100000u);
+  ASSERT_EQ(reading.problems.size(), MaxKeptProblems);
+  EXPECT_EQ(reading.problems.back().line, int(MaxKeptProblems));
 }
 
 }  // namespace

@@ -58,7 +58,9 @@ TEST(TrueCalendar, LeapMonthsOfTheAlmanac) {
 // Days the classic model puts elsewhere: 節分 by 立春 (the first 3 February
 // since 1897), the equinox holiday, 処暑, and the summer 土用 from the Sun at 117
 // degrees to the eve of 立秋 (the model starts it on 1952-07-18 and counts the
-// 丑 day 立秋 of 1955 in). Also 入梅 and 半夏生 by 80 and 100 degrees.
+// 丑 day 立秋 of 1955 in). Also 入梅 and 半夏生 by 80 and 100 degrees, the four
+// 土用の入り, the 社日 of a 癸 equinox by its time (2019 秋分 16:50, 2017 05:02), and a
+// 祝祭日 of the decrees.
 TEST(TrueCalendar, DaysOfTheAlmanac) {
   struct Case {
     int year, month, day;
@@ -75,7 +77,16 @@ TEST(TrueCalendar, DaysOfTheAlmanac) {
                        {1952, 7, 18, std::nullopt, Zassetsu::DoyoUshi, false, nullptr},
                        {1955, 8, 8, 9, Zassetsu::DoyoUshi, false, nullptr},
                        {2024, 6, 10, std::nullopt, Zassetsu::Nyubai, true, nullptr},
-                       {2024, 7, 1, std::nullopt, Zassetsu::Hangesho, true, nullptr}}) {
+                       {2024, 7, 1, std::nullopt, Zassetsu::Hangesho, true, nullptr},
+                       {2024, 1, 18, std::nullopt, Zassetsu::DoyoStart, true, nullptr},
+                       {2024, 4, 16, std::nullopt, Zassetsu::DoyoStart, true, nullptr},
+                       {2024, 7, 19, std::nullopt, Zassetsu::DoyoStart, true, nullptr},
+                       {2024, 10, 20, std::nullopt, Zassetsu::DoyoStart, true, nullptr},
+                       {2019, 9, 18, std::nullopt, Zassetsu::AutumnShanichi, false, nullptr},
+                       {2019, 9, 28, std::nullopt, Zassetsu::AutumnShanichi, true, nullptr},
+                       {2017, 9, 18, std::nullopt, Zassetsu::AutumnShanichi, true, nullptr},
+                       {2024, 3, 25, std::nullopt, Zassetsu::SpringShanichi, true, nullptr},
+                       {1940, 2, 11, std::nullopt, std::nullopt, false, "紀元節"}}) {
     const CalendarYear year = trueYear(c.year);
     const CalendarDay& day = dayOf(year, c.month, c.day);
     const std::string what = std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
@@ -88,8 +99,27 @@ TEST(TrueCalendar, DaysOfTheAlmanac) {
     if (c.holiday) {
       ASSERT_TRUE(day.holiday) << what;
       EXPECT_EQ(day.holiday->name, c.holiday) << what;
+      EXPECT_EQ(day.holiday->prewar, c.year < 1948) << what;
     }
   }
+}
+
+// The 一粒万倍日 of the almanacs' table (子 and 未 in the 申 month), where the
+// classic table has 子 only, and the moon's age at noon.
+TEST(TrueCalendar, SelectedDaysAndTheMoonAtNoon) {
+  const CalendarYear year = trueYear(2024);
+  const CalendarYear classic = computeCalendar(2024, CalendarBasis::Classic, shippedData()).year;
+  for (const auto& [month, day] : {std::pair{8, 11}, {8, 23}}) {
+    EXPECT_TRUE(dayOf(year, month, day).senjitsu.ichiryuManbai) << month << "-" << day;
+    EXPECT_FALSE(dayOf(classic, month, day).senjitsu.ichiryuManbai) << month << "-" << day;
+  }
+  EXPECT_TRUE(dayOf(year, 8, 16).senjitsu.ichiryuManbai);  // 壬子
+  // New moon 2023-12-13 08:32: 19.14 days before noon of 1 January; 2024-01-11
+  // 20:57 is after its noon, so that day is still 29.1 days from the last.
+  struct Case { int month, day; double age; };
+  for (const Case c : {Case{1, 1, 19.1}, {1, 11, 29.1}, {1, 12, 0.6}, {9, 3, 0.0}})
+    EXPECT_EQ(dayOf(year, c.month, c.day).noonMoonAge, c.age) << c.month << "-" << c.day;
+  EXPECT_FALSE(dayOf(classic, 1, 1).noonMoonAge);
 }
 
 // The published instants of 2024 and 2025 (times cut to the minute) reach the

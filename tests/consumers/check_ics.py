@@ -2,7 +2,7 @@
 """Reads an iCalendar file with the Python icalendar library, as a calendar app
 would, and checks it against the CSV calendars of the same years.
 
-Usage: check_ics.py FILE.ics CSV... [--include rokuyo,senjitsu]
+Usage: check_ics.py FILE.ics CSV... [--include rokuyo,senjitsu,kou,rekichu]
 
 Fails (exit 1) on any parser warning or defect, on lines that are not CR LF or
 longer than 75 octets, on duplicate UIDs, and on any event that the CSV files do
@@ -39,13 +39,18 @@ def check_lines(raw):
         line.decode("utf-8")  # a character cut by the folding raises here
 
 
+PREWAR_END = datetime.date(1948, 7, 20)
+HISTORICAL_END = datetime.date(1873, 1, 1)
+
+
 def expected_events(days, include):
     """(date, category, summary prefix) of every event the CSV days call for."""
     out = []
     for d in days:
         date = datetime.date(d["year"], d["month"], d["day"])
         if d["holiday"]:
-            out.append((date, "祝日", d["holiday"]))
+            # The 祝祭日 of the decrees before the holiday law are set apart.
+            out.append((date, "祝祭日" if date < PREWAR_END else "祝日", d["holiday"]))
         if d["term"]:
             out.append((date, "二十四節気", d["term"]["name"]))
         out += [(date, "雑節", z) for z in d["zassetsu"]]
@@ -58,6 +63,11 @@ def expected_events(days, include):
             out.append((date, "六曜", d["rokuyo"]))
         if "senjitsu" in include:
             out += [(date, "選日", s) for s in d["senjitsu"]]
+        r = d.get("rekichu")
+        if r and "kou" in include and r["kou"]:
+            out.append((date, "七十二候", r["kou"].split(" ")[0]))
+        if r and "rekichu" in include:
+            out.append((date, "暦注", f"{r['kyusei']} {r['choku']} {r['shuku']}"))
     return out
 
 
@@ -108,6 +118,11 @@ def main(argv):
         if categories[0] == "日食・月食":
             if not re.fullmatch(r"(皆既|金環|金環皆既|部分|半影)(日食|月食) 最大 \d\d:\d\d", summary):
                 fail(f"{event['UID']}: eclipse summary {summary!r}")
+        elif categories[0] == "天文朔":
+            # The true sky's new moons of the years of the historical calendars,
+            # which the CSV does not show.
+            if start >= HISTORICAL_END or not re.fullmatch(r"天文朔 \d\d:\d\d", summary):
+                fail(f"{event['UID']}: {start} {summary!r}")
         else:
             found.append((start, categories[0], name))
         if start not in old_dates:

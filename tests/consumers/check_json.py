@@ -60,7 +60,15 @@ def compare_day(where, doc_day, d, astronomical_year):
     if d["julian"] is None:  # the CSV shows holidays only where it shows no Julian date
         expect("holiday", holiday and holiday["name"], d["holiday"])
     term = doc_day["term"]
-    expect("term", term and {k: term[k] for k in ("name", "month", "kind")}, d["term"])
+    # The classic CSV names the term's month and kind, the data table its time.
+    expect("term", term and {k: term[k] for k in (d["term"] or {})}, d["term"])
+    # The data table's 月齢 is the old-calendar day count; the JSON's (version 2) the
+    # age at noon, which is less than that count by well under two days (or, on the
+    # day of a new moon after noon, still the last lunation's, near 29.5).
+    if "moon_age" in d and doc_day["moon_age"] is not None and d["moon_age"] > 0:
+        lag = d["moon_age"] - doc_day["moon_age"]
+        if not (-1.0 <= lag <= 2.0 or -1.0 <= lag + 29.6 <= 2.5):
+            fail(f"{where} 月齢: JSON {doc_day['moon_age']!r}, CSV day count {d['moon_age']!r}")
     expect("雑節", doc_day["zassetsu"], d["zassetsu"])
     expect("festivals", doc_day["festivals"], d["festivals"])
     expect("選日", doc_day["senjitsu"], d["senjitsu"])
@@ -71,6 +79,13 @@ def compare_day(where, doc_day, d, astronomical_year):
     old = doc_day["old_calendar"]
     expect("old calendar", (old["month"], old["leap"], old["day"]), (d["old_month"], d["old_leap"], d["old_day"]))
     expect("干支", doc_day["sexagenary"], d["sexagenary"])
+    if "rekichu" in d:
+        kou = doc_day["kou"]
+        got = {k: doc_day[k] or "" for k in calendar_csv.REKICHU if k != "kou"}
+        got["kou"] = f"{kou['name']} {kou['time']}" if kou else ""
+        expect("暦注", got, d["rekichu"])
+    else:
+        expect("暦注 of the classic basis", [k for k in calendar_csv.REKICHU if k in doc_day], [])
 
 
 def main(argv):
@@ -94,7 +109,9 @@ def main(argv):
                 fail(f"{year}: astronomical year {doc['astronomical_year']}")
             # The true basis names the Japanese years in a line of their own, then each
             # court's period and emperor.
-            if eras and eras[0].startswith("和暦："):
+            if not eras:  # the data table: its days carry the Japanese dates
+                lines = []
+            elif eras[0].startswith("和暦："):
                 lines = [f"({e['period']}){e['emperor']}" for e in doc["eras"]]
                 eras = eras[1:]
             else:

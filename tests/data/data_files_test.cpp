@@ -70,7 +70,10 @@ void writeAll(const TempFolder& folder) {
 // Saves the CSV format into the settings file of `folder`; returns the messages shown.
 RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
   RecordingMessageBox messages;
-  if (!saveSettings(folder.path(), Value(1.0), false)) messages.show(MissingFileMessage);
+  AppSettings settings;
+  settings.outputFormat = Value(1.0);
+  std::string message;
+  if (!saveSettings(folder.path(), settings, message)) messages.show(message);
   return messages;
 }
 
@@ -89,7 +92,6 @@ TEST(DataFiles, AFolderWithAllSevenFillsEveryTableWithoutAMessage) {
   EXPECT_EQ(s.secondCourtEras.rowCount, 10);
   EXPECT_EQ(s.eras.table(239, 3), "元239");
   EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(1901 + (NewMoonRows - 1) / 12));
-  EXPECT_TRUE(s.outputFormat.equals(1));
   EXPECT_TRUE(s.lawComplete);
   EXPECT_EQ(s.holidayLaw.rules().at(0).name, "元日");
   EXPECT_EQ(s.eraStarts.starts().at(0).firstYear, 2019);
@@ -117,7 +119,6 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     EXPECT_EQ(s.eras.rowCount, removed == "gen1.dat" ? 0 : 239);
     EXPECT_EQ(s.secondCourtEras.rowCount, removed == "gen2.dat" ? 0 : 10);
     EXPECT_EQ(s.newMoonTable(1, 1).isUnset(), removed == "singetu.dat");
-    EXPECT_EQ(s.outputFormat.isUnset(), removed == "ini.dat");
     EXPECT_EQ(s.eraStarts.empty(), removed == "era_starts.dat");
   }
   TempFolder empty;
@@ -165,7 +166,6 @@ void expectDamagedAt(DataFile file, const std::string& text, int line) {
   EXPECT_TRUE(s.holidays.holidayName[1].empty());
   EXPECT_EQ(s.eras.rowCount + s.secondCourtEras.rowCount, 0);
   EXPECT_TRUE(s.newMoonTable(1, 1).isUnset());
-  EXPECT_TRUE(s.outputFormat.isUnset());
 }
 
 TEST(DataFiles, DamagedHolidayFilesAreLeftOutAndTheLineIsNamed) {
@@ -187,6 +187,12 @@ TEST(DataFiles, DamagedHolidayFilesAreLeftOutAndTheLineIsNamed) {
       {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",成人の日\n", 3},  // no closing record
       {"1,1,元日\n,,\"\"\n\"01月第2月曜日\",\"成人", 3},      // a quote left open
       {twentyFixed + ",,\"\"\n", 20},                     // the terminator would need row 21
+      {",,,,,,,,,,,,\n", 1},                              // commas only
+      {",,\"\"\n,\n", 1},                                // no holiday at all
+      {"1,1,元日\n,,\"\"\n,\n" + std::string(1000, 'x') + "\n", 4},  // junk after the last record
+      {"1,1,元日\n2,11,建国" + std::string(1, '\0') + "記念の日\n,,\"\"\n,\n", 2},  // a NUL in a name
+      {"1,1,元日\r\n\r\n2,11,\x1b[31m\r\n,,\"\"\n,\n", 3},            // an escape sequence
+      {std::string(MaxDataFileBytes + 1, '\n'), 0},          // larger than any data file
   };
   for (const Case& c : cases) expectDamagedAt(DataFile::Holidays, c.text, c.line);
 }
@@ -236,7 +242,8 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
   const std::string head = newMoonRows(5);
   const std::vector<Case> cases = {
       {newMoonRows(NewMoonRows), 0},
-      {newMoonRows(NewMoonRows) + "2100,1,1\r\n", 0},  // what follows the last row is not read
+      {newMoonRows(NewMoonRows) + "\r\n\r\n", 0},
+      {newMoonRows(NewMoonRows) + "2100,1,1\r\n", NewMoonRows + 1},  // text after the last row
       {newMoonRows(100), 100},
       {head + "1901,6", 6},
       {head + "1901,13,1\r\n", 6},
@@ -257,52 +264,24 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
   }
 }
 
-TEST(DataFiles, SettingsHoldZeroOrOne) {
-  struct Case {
-    const char* text;
-    bool intact;
-    double format;  // -1: stays unset
-    bool classic = false;
-  };
-  // The second record chooses the classic calendar; a file without it (as older
-  // versions wrote) or with anything but 1 there chooses the true sky.
-  for (const Case c : {Case{"0\r\n", true, 0}, {"1", true, 1}, {" \"1\" \r\n", true, 1}, {"2\r\n", false, -1},
-                       {"csv\r\n", false, -1}, {"", false, -1}, {"\r\n", false, -1}, {"1\r\n1\r\n", true, 1, true},
-                       {"0\r\n0\r\n", true, 0}, {"0\r\n\"1\"\r\n", true, 0, true}, {"1\r\nx\r\n", true, 1},
-                       {"2\r\n1\r\n", false, -1}}) {
-    if (!c.intact) {
-      expectDamagedAt(DataFile::Settings, c.text, 1);
-      continue;
-    }
-    ReferenceData s;
-    EXPECT_TRUE(readDataFile(DataFile::Settings, c.text, s)) << c.text;
-    EXPECT_EQ(s.classicCalendar, c.classic) << c.text;
-    EXPECT_TRUE(s.outputFormat.equals(c.format)) << c.text;
-  }
-}
-
-TEST(DataFiles, SavingWritesAnExistingSettingsFileOnly) {
-  EXPECT_EQ(settingsFileText(Value(1.0), false), "1\r\n0\r\n");
-  EXPECT_EQ(settingsFileText(Value(0.0), true), "0\r\n1\r\n");
-  EXPECT_EQ(settingsFileText(Value(), false), "0\r\n0\r\n");
-  EXPECT_EQ(settingsFileText(Value(std::string("x")), false), "\"x\"\r\n0\r\n");
-
+TEST(DataFiles, SavingWritesTheSettingsFileAndCreatesAMissingOne) {
   {
     TempFolder folder;
     folder.write("ini.dat", "0\r\n");
     const RecordingMessageBox messages = saveCsvFormatIn(folder);
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
-    ReferenceData back;
-    ASSERT_TRUE(readDataFile(DataFile::Settings, folder.read("ini.dat"), back));
+    AppSettings back;
+    ASSERT_TRUE(readAppSettings(folder.read("ini.dat"), back));
     EXPECT_TRUE(back.outputFormat.equals(1));
   }
+  // A file deleted while the window was open (or never there) is created: the choice is kept.
   for (const char* present : {"", "INI.DAT"}) {
     TempFolder folder;
     if (*present) folder.write(present, "0\r\n");
     const RecordingMessageBox messages = saveCsvFormatIn(folder);
-    EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
-    EXPECT_FALSE(std::filesystem::exists(folder.file("ini.dat")));
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
   }
 }
 
@@ -315,7 +294,9 @@ TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
     testing::FileSizeLimit full(0);
     messages = saveCsvFormatIn(folder);
   }
-  EXPECT_EQ(messages.texts, std::vector<std::string>{MissingFileMessage});
+  EXPECT_EQ(messages.texts, std::vector<std::string>{std::string(MissingFileMessage) + "\n設定ファイル「" +
+                                                     folder.file("ini.dat") +
+                                                     "」を書き込めませんでした（File too large）。選んだ形式は保存されていません。"});
   EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
 }

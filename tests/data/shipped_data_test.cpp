@@ -47,7 +47,6 @@ TEST_F(ShippedData, EveryFileLoadsWithoutAMessage) {
   EXPECT_TRUE(messages_.texts.empty());
   EXPECT_EQ(state_->eras.rowCount, 240);
   EXPECT_EQ(state_->secondCourtEras.rowCount, 10);
-  EXPECT_TRUE(state_->outputFormat.equals(0));
   // The holiday file is Shift_JIS, not UTF-8 that happens to work.
   EXPECT_FALSE(isValidUtf8(folder_.read("shuku.dat")));
 }

@@ -28,8 +28,8 @@ csv="$folder/ 2024年カレンダー.csv"
 records=$(grep -c $'\r$' "$csv" || true)
 lines=$(wc -l < "$csv")
 [ "$records" -eq "$lines" ] && ok "every record ends in CR LF" || bad "$records of $lines lines end in CR LF"
-# 366 day records after the title, the era records and the header.
-days=$(grep -c '^"2024年  ",' "$csv" || true)
+# 366 day records after the header (the true basis's data table: ISO dates).
+days=$(grep -c '^"2024-[01][0-9]-[0-3][0-9]",' "$csv" || true)
 [ "$days" -eq 366 ] && ok "366 day records" || bad "$days day records"
 
 "$cli" --folder "$folder" --format htm 2023 -660 2> /dev/null || bad "two years in one call failed"

@@ -54,6 +54,9 @@ done
 run --format ics --ics-include rokuyo,senjitsu --stdout 2024 > "$work/all.ics"
 $py "$checks/check_ics.py" "$work/all.ics" "$folder/ 2024年カレンダー.csv" --include rokuyo,senjitsu ||
   bad "ics with 六曜 and 選日"
+run --format ics --ics-include kou,rekichu --stdout 2024 > "$work/rekichu.ics"
+$py "$checks/check_ics.py" "$work/rekichu.ics" "$folder/ 2024年カレンダー.csv" --include kou,rekichu &&
+  grep -q '^SUMMARY:東風解凍 17:27' "$work/rekichu.ics" || bad "ics with 七十二候 and 暦注"
 
 run --format ics --output "$work/range.ics" 2023..2025 || bad "ics range into one file exited $?"
 $py "$checks/check_ics.py" "$work/range.ics" "$folder"/\ 202[345]年カレンダー.csv || bad "ics of 2023..2025"
@@ -122,10 +125,59 @@ status=0; (ulimit -f 1000; run --format json --output "$work/long.jsonl" 1..1000
 status=0; run --format ics 10000 2> "$work/err" || status=$?
 [ "$status" -eq 5 ] && grep -q "^message: iCalendar" "$work/err" && ok "year 10000 in ics: exit 5 with a message" ||
   bad "year 10000 in ics: exit $status: $(cat "$work/err")"
+# A range is checked against what the format can make before anything is made.
 for args in "--format htm --stdout 2024" "--format ics --stdout --output x 2024" "--format json 2030..1990" \
-            "--format ics --ics-include moon 2024" "--format json --stdout --transcript 2024"; do
+            "--format ics --ics-include moon 2024" "--format json --stdout --transcript 2024" \
+            "--format ics --output $work/x.ics 9990..20000" "--format ics --stdout -5..5" \
+            "--format json --stdout 2000000000000..9007199254740992"; do
   status=0; run $args > /dev/null 2>&1 || status=$?
   [ "$status" -eq 2 ] && ok "usage error: $args" || bad "$args exited $status"
 done
+[ ! -e "$work/x.ics" ] && ok "a refused range writes nothing" || bad "a refused range wrote $work/x.ics"
+
+# Year texts that make no year: a fraction where only whole years are made (the
+# classic HTML and CSV keep theirs), a number beyond a double (not year 0).
+huge=1$(printf '0%.0s' $(seq 1 320))
+while read -r want message args; do
+  status=0; run $args > /dev/null 2> "$work/err" || status=$?
+  [ "$status" -eq "$want" ] && { [ "$message" = - ] || grep -qF "$message" "$work/err"; } && ok "$args: exit $status" ||
+    bad "$args: exit $status, wanted $want: $(head -c 200 "$work/err")"
+done << END
+3 整数の年ではありません --format ics --output $work/frac.ics 2024.5
+3 整数の年ではありません --format json --stdout 2024.5
+3 「0.4」は整数の年ではありません --format csv 0.4
+3 「-0.5」は整数の年ではありません -0.5
+3 整数の年ではありません --holidays 2024.5
+3 整数の年ではありません --classic --format json --stdout 2024.5
+0 - --classic --format csv 2024.5
+0 - --classic --holidays 2024.5
+3 年が大きすぎます $huge
+3 年が大きすぎます --holidays -$huge
+END
+[ ! -e "$work/frac.ics" ] && ok "no iCalendar of a fractional year" || bad "an iCalendar of 2024.5 was written"
+
+# Standard output that cannot take the text (a full device, made here; a closed
+# descriptor; a reader gone while SIGPIPE is ignored): one message, exit 6, and
+# the run stops there instead of making every year.
+mknod "$work/full" c 1 7
+while read -r redirect args; do
+  status=0
+  case $redirect in
+    full) run $args > "$work/full" 2> "$work/err" || status=$? ;;
+    closed) run $args >&- 2> "$work/err" || status=$? ;;
+    pipe) (trap '' PIPE; run $args 2> "$work/err" | head -c 100 > /dev/null; exit "${PIPESTATUS[0]}") || status=$? ;;
+  esac
+  [ "$status" -eq 6 ] && [ "$(grep -c '標準出力に書き込めませんでした' "$work/err")" -eq 1 ] &&
+    ok "standard output $redirect: $args: exit 6, one message" ||
+    bad "standard output $redirect: $args: exit $status: $(head -c 300 "$work/err")"
+done << END
+full --format json --stdout 2024
+full --holidays 2024
+full --transcript --format csv 2024
+full --format ics --stdout 2024..2025
+closed --format json --stdout 2024
+closed --holidays 1..100000
+pipe --format json --stdout 1..100000
+END
 
 exit $fail

@@ -39,6 +39,10 @@ python3 -c 'import json,sys; d=json.loads(sys.argv[1]); w=d["wareki"][0]
 assert (w["era"], w["year"], w["month"], w["day"], w["text"], w["court"]) == ("元禄", 15, 12, 14, "元禄15年12月14日", None), w' \
   "$json" || bad "json day of 1703-01-30: $json"
 
+# The 暦注 of a day in the 閏 of the 日家九星, and the 候 that begins with its minute.
+[ "$("$cli" --folder "$folder" --date 2008-12-20 | field 九星)" = "日 七赤・月 七赤・年 一白" ] || bad "九星 of 2008-12-20"
+[ "$("$cli" --folder "$folder" --date 2024-02-04 | field 七十二候)" = "東風解凍（この日 17:27 から）" ] || bad "候 of 2024-02-04"
+
 # Dates that did not exist: a message naming what is wrong, exit 3, nothing on standard output.
 for text in 元禄15年2月30日 令和元年4月30日 明治99年1月1日 令和2年13月1日 平成元年閏1月1日 明治5年12月3日 \
   2023-02-29 2024-13-01 J1582-02-30 いつか 慶長元年 大宝0年1月1日; do

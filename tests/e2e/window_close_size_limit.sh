@@ -26,7 +26,7 @@ waitfor test -s "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$(tr -d '[:space:]' < "$work/display")"
 
 # No file may grow, so the program's own output goes through a pipe.
-(cd "$work" && ulimit -f 0 && exec env QT_QPA_PLATFORM=xcb "$app") > >(cat > "$work/log") 2>&1 & app_pid=$!
+(cd "$work" && ulimit -f 0 && exec env QT_QPA_PLATFORM=xcb "$app" --folder "$work") > >(cat > "$work/log") 2>&1 & app_pid=$!
 windows() { xdotool search --onlyvisible --name '^Ventorel$' 2> /dev/null; }
 waitfor windows || { echo "FAIL: the window did not show: $(cat "$work/log")"; exit 1; }
 main=$(windows | head -1)

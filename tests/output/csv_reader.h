@@ -1,5 +1,6 @@
-// A strict reader of the CSV files the calendar writes: every field quoted, a
-// double quote inside a field doubled, fields separated by commas, every record
+// A strict reader of the CSV files the calendar writes: every text field quoted, a
+// double quote inside a field doubled, a number (the data table's) bare: digits
+// with a minus sign in front at the most, fields separated by commas, every record
 // ended by CR LF. Anything else is an error.
 #pragma once
 
@@ -19,7 +20,26 @@ inline std::optional<CsvRecords> readStrictCsv(const std::string& text, std::str
     std::vector<std::string> record;
     for (;;) {
       if (text[i] != '"') {
-        error = "unquoted field at byte " + std::to_string(i);
+        std::string number;
+        if (text[i] == '-') number += text[i++];
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') number += text[i++];
+        if (number.empty() || number == "-") {
+          // An empty bare field (a number the day has none of) is followed at once by its separator.
+          if (!number.empty() || (text[i] != ',' && text.compare(i, 2, "\r\n") != 0)) {
+            error = "unquoted field at byte " + std::to_string(i);
+            return std::nullopt;
+          }
+        }
+        record.push_back(number);
+        if (i < text.size() && text[i] == ',') {
+          ++i;
+          continue;
+        }
+        if (text.compare(i, 2, "\r\n") == 0) {
+          i += 2;
+          break;
+        }
+        error = "expected a comma or CR LF at byte " + std::to_string(i);
         return std::nullopt;
       }
       ++i;

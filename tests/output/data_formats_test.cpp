@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
+#include "output/day_names.h"
 #include "output/ics_calendar.h"
 #include "output/json_calendar.h"
 
@@ -39,10 +41,23 @@ TEST(DataFormats, InstantsShowTheirTimeAndJulianDaysNoHoliday) {
 
   const std::string json = jsonCalendar(year, names);
   for (const char* part : {R"("term":{"name":"立春","kind":"節気","month":1,"time":"17:07"})",
-                           R"("old_calendar":{"month":1,"leap":true,"day":1})", R"("new_moon":{"time":"00:59"})",
+                           R"("old_calendar":{"month":1,"leap":true,"day":1})", R"("new_moon":{"name":"朔","time":"00:59"})",
                            R"("holiday":null)"})
     EXPECT_NE(json.find(part), std::string::npos) << part;
   EXPECT_EQ(json.find("元日"), std::string::npos);
+}
+
+// Every output prints an instant to the nearest minute, on the day of the exact
+// instant: from 23:59:30 on it stays 23:59.
+TEST(DataFormats, InstantsAreRoundedToTheNearestMinuteOnTheirOwnDay) {
+  struct Case { int hour, minute, second; const char* shown; };
+  for (const Case c : {Case{17, 26, 29, "17:26"}, {17, 26, 30, "17:27"}, {12, 59, 30, "13:00"}, {0, 0, 0, "00:00"},
+                       {23, 59, 29, "23:59"}, {23, 59, 40, "23:59"}, {23, 58, 45, "23:59"}}) {
+    const JstMinute instant{2024, 2, 4, c.hour, c.minute, c.second};
+    EXPECT_EQ(clockText(instant), c.shown) << c.hour << ":" << c.minute << ":" << c.second;
+    const JstMinute rounded = nearestMinute(instant);
+    EXPECT_EQ(std::make_tuple(rounded.month, rounded.day, rounded.second), std::make_tuple(2, 4, 0));
+  }
 }
 
 // Texts from the data files reach the document escaped as JSON escapes them; a
@@ -58,7 +73,9 @@ TEST(DataFormats, JsonEscapesTextsOfTheDataFiles) {
     year.days[0].holiday = DayHoliday{c.text, HolidayKind::Law};
     const std::string json = jsonCalendar(year, names);
     EXPECT_NE(json.find(std::string(",\"sky_source\":") + c.written + ",\"eras\""), std::string::npos) << json;
-    EXPECT_NE(json.find(std::string("{\"name\":") + c.written + ",\"kind\":\"law\"}"), std::string::npos) << json;
+    EXPECT_NE(json.find(std::string("{\"name\":") + c.written + ",\"kind\":\"law\",\"prewar\":false}"),
+              std::string::npos)
+        << json;
   }
   for (const char* broken : {"\xff", "\xe5\xb9", "\xed\xa0\x80"}) {
     year.skySource = broken;

@@ -3,6 +3,7 @@
 // historical table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iostream>
@@ -17,6 +18,9 @@
 #include "data/historical_months.h"
 #include "output/csv_calendar.h"
 #include "output/html_calendar.h"
+#include "output/ics_calendar.h"
+#include "output/json_calendar.h"
+#include "output/page_calendar.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -111,7 +115,10 @@ TEST(TrueCalendarFiles, HolidaysOfEveryYearFrom1948To2050AreTheLaws) {
   for (int year = 2027; year <= 2050; ++year) expected[year] = currentLaw(year);
   std::size_t total = 0, equal = 0;
   for (int year = 1946; year <= 2050; ++year) {
-    const std::set<std::string> shown = csvHolidays(year);
+    // The 祝祭日 of the decrees before the law are tests/calendar/holiday_law_test.cpp's.
+    std::set<std::string> shown;
+    for (const std::string& day : csvHolidays(year))
+      if (day >= "1948-07-20") shown.insert(day);
     std::string diff;
     for (const std::string& day : shown) diff += expected[year].count(day) ? "" : " extra " + day;
     for (const std::string& day : expected[year]) diff += shown.count(day) ? "" : " missing " + day;
@@ -187,6 +194,29 @@ TEST(TrueCalendarFiles, TheYearHeaderNamesTheHistoricalCalendar) {
             std::string::npos);
   EXPECT_EQ(computeCalendar(1685, CalendarBasis::True, data).year.historicalCalendar, "貞享暦");
   EXPECT_TRUE(computeCalendar(1600, CalendarBasis::Classic, data).year.historicalCalendar.empty());
+}
+
+// Up to 1872 the months are the historical calendars', so the sky's new moon is
+// named 天文朔 wherever it is printed; from 1873 on it is the month's own 朔.
+TEST(TrueCalendarFiles, TheSkysNewMoonIsTheAstronomicalOneWhileTheMonthsAreHistorical) {
+  const ReferenceData& data = shippedData();
+  struct Case { int year; bool astronomical; };
+  for (const Case c : {Case{445, true}, {1872, true}, {1873, false}}) {
+    const CalendarYear year = computeCalendar(c.year, CalendarBasis::True, data).year;
+    const auto moons = std::count_if(year.days.begin(), year.days.end(), [](const CalendarDay& d) { return d.newMoon; });
+    const std::string page = pageCalendar(year, data.names), json = jsonCalendar(year, data.names);
+    auto count = [](const std::string& text, const std::string& part) {
+      std::size_t n = 0;
+      for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+      return static_cast<long>(n);
+    };
+    EXPECT_EQ(count(page, ">天文朔 "), c.astronomical ? moons : 0) << c.year;
+    EXPECT_EQ(count(json, R"("new_moon":{"name":"天文朔")"), c.astronomical ? moons : 0) << c.year;
+    EXPECT_EQ(count(json, R"("new_moon":{"name":"朔")"), c.astronomical ? 0 : moons) << c.year;
+    long icsMoons = 0;
+    for (const ics::AllDayEvent& e : icsEvents(year, data.names, {})) icsMoons += e.category == "天文朔";
+    EXPECT_EQ(icsMoons, c.astronomical ? moons : 0) << c.year;
+  }
 }
 
 }  // namespace

@@ -142,10 +142,14 @@ TEST(FileIo, ABatchLeavesEachFileOldOrNew) {
     }
     EXPECT_EQ(anyTemporaryFile(folder.path()), c.temporaryLeft);
     if (c.temporaryLeft) {
-      // A later write removes them once they are a minute old and their run has ended.
+      // A later write of a file removes its leftovers once they are a minute old
+      // and their run has ended; those of other names stay.
       for (const auto& entry : fs::directory_iterator(folder.path()))
         fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
       EXPECT_TRUE(writeFileAtomically(folder.file("c"), "c", error)) << error;
+      EXPECT_TRUE(anyTemporaryFile(folder.path()));
+      EXPECT_TRUE(writeFileAtomically(folder.file("a"), "a", error)) << error;
+      EXPECT_TRUE(writeFileAtomically(folder.file("b"), "b", error)) << error;
       EXPECT_FALSE(anyTemporaryFile(folder.path()));
     }
   }
@@ -244,7 +248,10 @@ TEST(FileIo, ClosingTheWindowSavesThroughALinkedSettingsFileAndKeepsAReadOnlyOne
       fs::rename(folder.file("saved.dat"), folder.file("ini.dat"));
       fs::permissions(folder.file("ini.dat"), fs::perms(0444));
     }
-    EXPECT_EQ(saveSettings(folder.path(), Value(1.0), false), linked);
+    AppSettings settings;
+    settings.outputFormat = Value(1.0);
+    std::string message;
+    EXPECT_EQ(saveSettings(folder.path(), settings, message), linked);
     EXPECT_EQ(fs::is_symlink(folder.file("ini.dat")), linked);
     EXPECT_EQ(folder.read("ini.dat"), linked ? "1\r\n0\r\n" : "0\r\n");
   }

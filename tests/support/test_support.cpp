@@ -75,11 +75,11 @@ FileSizeLimit::~FileSizeLimit() {
 
 ShippedProgram::ShippedProgram() {
   copyShippedData(folder);
-  LoadedReferenceData loaded = loadProgramFolder(folder.path());
+  LoadedProgramFolder loaded = loadProgramFolder(folder.path());
   *recorded.data = std::move(loaded.data);
   problems = std::move(loaded.problems);
   recorded.settings.programFolder = folder.path();
-  recorded.settings.outputFormat = recorded.data->outputFormat;
+  recorded.settings.outputFormat = loaded.settings.outputFormat;
 }
 
 }  // namespace ventorel::testing

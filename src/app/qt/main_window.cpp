@@ -13,6 +13,7 @@
 
 #include "app/main_window_logic.h"
 #include "app/program_folder.h"
+#include "app/qt/desktop_services.h"
 #include "platform/file_io.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/qt_launcher.h"
@@ -44,17 +45,13 @@ bool isUserInput(QEvent::Type type) {
 }  // namespace
 
 MainWindow::MainWindow(WindowServices services) {
-  if (services.messages == nullptr) {
-    ownMessages_ = std::make_unique<QtMessageBox>(this);
-    services.messages = ownMessages_.get();
-  }
-  if (services.launcher == nullptr) {
-    ownLauncher_ = std::make_unique<QtLauncher>();
-    services.launcher = ownLauncher_.get();
-  }
+  takeDesktopServices(services, this, ownMessages_, ownLauncher_);
   messages_ = services.messages;
   launcher_ = services.launcher;
   programFolder_ = services.programFolder;
+  embedded_ = services.data != nullptr;
+  data_ = std::move(services.data);
+  saved_ = std::move(services.settings);
 
   buildControls();
   startUp();
@@ -128,7 +125,8 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::startUp() {
-  // The window covers the screen, centred.
+  // The window covers the screen, centred; as a page, the form keeps the page's size.
+  if (embedded_) surface_->keepWindowGeometry();
   const double width = surface_->screenWidth();
   const double height = surface_->screenHeight();
   surface_->setWindowGeometry((surface_->screenWidth() - width) / 2, (surface_->screenHeight() - height) / 2, width,
@@ -140,16 +138,19 @@ void MainWindow::startUp() {
   // The built-in tables and the data files of the program folder, which is the
   // current directory unless one was given; each missing or damaged file is told.
   settings_.programFolder = programFolder_.empty() ? currentDirectory() : programFolder_;
-  LoadedReferenceData loaded = loadProgramFolder(settings_.programFolder);
-  data_ = std::make_unique<const ReferenceData>(std::move(loaded.data));
-  settings_.outputFormat = data_->outputFormat;
-  // "あれー？" first, the file and the line where reading stopped beneath it.
-  for (const std::string& message : loaded.messages) messages_->show(message);
+  if (!embedded_) {
+    LoadedProgramFolder loaded = loadProgramFolder(settings_.programFolder);
+    data_ = std::make_shared<const ReferenceData>(std::move(loaded.data));
+    saved_ = std::move(loaded.settings);
+    // "あれー？" first, the file and the line where reading stopped beneath it.
+    for (const std::string& message : loaded.messages) messages_->show(message);
+  }
+  settings_.outputFormat = saved_.outputFormat;
   // The format list with the saved format selected.
   for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(data_->names.formatName[i]));
   const int index = formatListIndex(settings_.outputFormat);
   setFormatText(QString::fromStdString(data_->names.formatName[index]));
-  check1_->setChecked(data_->classicCalendar);
+  check1_->setChecked(saved_.classicCalendar);
 }
 
 void MainWindow::setFormatText(const QString& text) {
@@ -172,14 +173,20 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!saveSettings(settings_.programFolder, settings_.outputFormat, check1_->isChecked()))
-    messages_->show(MissingFileMessage);
+  if (!embedded_) {
+    saved_.outputFormat = settings_.outputFormat;
+    saved_.classicCalendar = check1_->isChecked();
+    std::string message;
+    if (!saveSettings(settings_.programFolder, saved_, message)) messages_->show(message);
+  }
   event->accept();
 }
 
+bool MainWindow::classicChosen() const { return check1_->isChecked(); }
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (running_ && isUserInput(event->type()) && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this)
+      (watched == this || isAncestorOf(static_cast<QWidget*>(watched))))
     return true;
   return QWidget::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include "app/app_settings.h"
 #include "app/generation_run.h"
 #include "data/reference_data.h"
 #include "platform/launcher.h"
@@ -29,6 +30,11 @@ struct WindowServices {
   MessageBox* messages = nullptr;
   Launcher* launcher = nullptr;
   std::string programFolder;
+  // Set when the form is a page of the calendar window, which has read the data
+  // and the settings: the form then neither sizes the window nor reads or saves
+  // ini.dat, and its calendars go into programFolder.
+  std::shared_ptr<const ReferenceData> data;
+  AppSettings settings;
 };
 
 class MainWindow : public QWidget {
@@ -41,6 +47,11 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   const ReferenceData& referenceData() const { return *data_; }
+  // The format and the calendar choice, as ini.dat keeps them.
+  const Value& outputFormat() const { return settings_.outputFormat; }
+  bool classicChosen() const;
+  // The folder the calendars are written into.
+  void setOutputFolder(const std::string& folder) { settings_.programFolder = folder; }
   RunSettings& settings() { return settings_; }
   QtSurface& surface() { return *surface_; }
   // The report of the latest run.
@@ -71,7 +82,9 @@ class MainWindow : public QWidget {
   MessageBox* messages_ = nullptr;
   Launcher* launcher_ = nullptr;
   std::string programFolder_;
-  std::unique_ptr<const ReferenceData> data_;
+  std::shared_ptr<const ReferenceData> data_;
+  bool embedded_ = false;
+  AppSettings saved_;  // as read from ini.dat; saved at close with the form's choices
   RunSettings settings_;
 
   QtSurface* surface_ = nullptr;

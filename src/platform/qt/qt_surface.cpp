@@ -25,7 +25,7 @@ QScreen* screenOf(const QWidget& widget) {
 
 }  // namespace
 
-QtSurface::QtSurface(const QString& fontFamily, QWidget* window) : QWidget(window) {
+QtSurface::QtSurface(const QString& fontFamily, QWidget* window) : QWidget(window), host_(window) {
   setObjectName("surface");
   // The widget paints every pixel from the image: no erase before painting.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -45,7 +45,11 @@ double QtSurface::screenHeight() const {
 }
 
 void QtSurface::setWindowGeometry(double left, double top, double width, double height) {
-  QWidget* w = window();
+  QWidget* w = host_;
+  if (geometryKept_) {
+    ensureImage();
+    return;
+  }
   // The size asked for is the window's outer size; the frame (known once the
   // window is shown) is taken off to get the inner size.
   const QRect frame = w->frameGeometry();
@@ -64,12 +68,12 @@ void QtSurface::setWindowGeometry(double left, double top, double width, double 
   ensureImage();
 }
 
-double QtSurface::scaleWidth() const { return window()->width(); }
-double QtSurface::scaleHeight() const { return window()->height(); }
+double QtSurface::scaleWidth() const { return host_->width(); }
+double QtSurface::scaleHeight() const { return host_->height(); }
 
 void QtSurface::ensureImage() {
-  const int width = std::max(1, window()->width());
-  const int height = std::max(1, window()->height());
+  const int width = std::max(1, host_->width());
+  const int height = std::max(1, host_->height());
   const qreal ratio = devicePixelRatioF();
   if (!image_.isNull() && image_.devicePixelRatio() == ratio && image_.width() >= std::lround(width * ratio) &&
       image_.height() >= std::lround(height * ratio))

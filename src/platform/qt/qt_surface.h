@@ -19,8 +19,12 @@ namespace ventorel {
 
 class QtSurface : public QWidget, public Surface {
  public:
-  // `fontFamily` is the family every printed line uses.
+  // `fontFamily` is the family every printed line uses; `window` is the widget the
+  // surface fills (its "window": a top-level window, or a page of one).
   QtSurface(const QString& fontFamily, QWidget* window);
+  // The surface lies in a page of a bigger window: asking for a window size only
+  // fits the drawing to the page as it is, and never moves or resizes anything.
+  void keepWindowGeometry() { geometryKept_ = true; }
 
   double screenWidth() const override;
   double screenHeight() const override;
@@ -59,6 +63,8 @@ class QtSurface : public QWidget, public Surface {
   // The height one printed line takes with the current font.
   double lineHeight() const;
 
+  QWidget* host_;
+  bool geometryKept_ = false;
   QImage image_;
   QColor background_{Qt::white};
   QColor textColour_{Qt::black};
