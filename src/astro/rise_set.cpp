@@ -29,9 +29,9 @@ double meanSidereal(double jdUt) {
 }
 
 // A body's apparent place for a place on the Earth, sampled at JST midnights a
-// whole number of days apart (every day for the Moon; every four for the Sun,
-// whose place the cubic then follows to well under a second of time), from two
-// steps before the year to two after: its right ascension
+// whole number of days apart (every other day for the Moon; every four for the Sun,
+// whose place the interpolation then follows to well under a second of time), from
+// three steps before the year to three after: its right ascension
 // and the cosine of its hour angle when its upper limb is on the horizon (beyond
 // ±1 when it stays up or down).
 struct Sample {
@@ -60,22 +60,30 @@ class Track {
     }
   }
 
-  // Cubic interpolation through the four samples around `ut`.
+  // Lagrange interpolation through the six samples around `ut` (a quintic: the
+  // Moon's place, sampled every other day, to about a hundredth of a degree).
   Sample at(double ut) const {
     const double x = (ut - firstUt_) / step_;
     int i = static_cast<int>(std::floor(x));
-    const int last = static_cast<int>(samples_.size()) - 3;
-    i = i < 1 ? 1 : (i > last ? last : i);
+    const int last = static_cast<int>(samples_.size()) - 4;
+    i = i < 2 ? 2 : (i > last ? last : i);
     const double u = x - i;
-    // Lagrange weights for the nodes -1, 0, 1, 2.
-    const double w0 = -u * (u - 1) * (u - 2) / 6, w1 = (u + 1) * (u - 1) * (u - 2) / 2;
-    const double w2 = -(u + 1) * u * (u - 2) / 2, w3 = (u + 1) * u * (u - 1) / 6;
-    const Sample& a = samples_[i - 1];
-    const Sample& b = samples_[i];
-    const Sample& c = samples_[i + 1];
-    const Sample& d = samples_[i + 2];
-    auto mix = [&](double Sample::*field) { return w0 * a.*field + w1 * b.*field + w2 * c.*field + w3 * d.*field; };
-    return {mix(&Sample::rightAscension), mix(&Sample::cosHorizonHourAngle)};
+    // The weights for the nodes -2..3: the product of (u - k) over the other
+    // nodes (from the products before and after each), over that of (j - k).
+    constexpr double InverseDenominators[6] = {-1.0 / 120, 1.0 / 24, -1.0 / 12, 1.0 / 12, -1.0 / 24, 1.0 / 120};
+    const double d[6] = {u + 2, u + 1, u, u - 1, u - 2, u - 3};
+    double before[6], after[6];
+    before[0] = 1, after[5] = 1;
+    for (int j = 1; j < 6; ++j) before[j] = before[j - 1] * d[j - 1];
+    for (int j = 4; j >= 0; --j) after[j] = after[j + 1] * d[j + 1];
+    const Sample* s = &samples_[static_cast<std::size_t>(i - 2)];
+    double ra = 0, c = 0;
+    for (int j = 0; j < 6; ++j) {
+      const double w = before[j] * after[j] * InverseDenominators[j];
+      ra += w * s[j].rightAscension;
+      c += w * s[j].cosHorizonHourAngle;
+    }
+    return {ra, c};
   }
 
  private:
@@ -191,14 +199,14 @@ YearRiseSet riseSetOfYear(int year, double latitude, double longitude) {
   const int days = static_cast<int>(jdnOfGregorian(year + 1, 1, 1) - firstJdn);
   const double firstMidnightUt = static_cast<double>(firstJdn) - 0.5 - JstOffsetDays;
   const double deltaT = deltaTSeconds(year + 0.5) / 86400.0;
-  auto samples = [days](double step) { return static_cast<int>(std::ceil(days / step)) + 5; };
-  constexpr double SunStep = 4, MoonStep = 1;
+  auto samples = [days](double step) { return static_cast<int>(std::ceil(days / step)) + 7; };
+  constexpr double SunStep = 4, MoonStep = 2;
 
-  const Track sun(firstMidnightUt - 2 * SunStep, samples(SunStep), SunStep, deltaT, latitude, cheapSunPlace, [](double km) {
+  const Track sun(firstMidnightUt - 3 * SunStep, samples(SunStep), SunStep, deltaT, latitude, cheapSunPlace, [](double km) {
     const double au = km / AuKm;
     return -Refraction - (959.63 / 3600.0) / au + (8.794 / 3600.0) / au;
   });
-  const Track moon(firstMidnightUt - 2 * MoonStep, samples(MoonStep), MoonStep, deltaT, latitude, cheapMoonPlace,
+  const Track moon(firstMidnightUt - 3 * MoonStep, samples(MoonStep), MoonStep, deltaT, latitude, cheapMoonPlace,
                    [](double km) {
     const double parallax = std::asin(EarthRadiusKm / km) / Rad;
     const double semidiameter = std::asin(0.272481 * EarthRadiusKm / km) / Rad;
