@@ -74,6 +74,29 @@ constexpr std::array<LunarTerm, 16> DistanceTerms = {{
     {0, 0, 1, -2, 79661},    {4, 0, -1, 0, -34782},   {0, 0, 3, 0, -23210},    {4, 0, -2, 0, -21636},
 }};
 
+// The distance coefficient of each longitude term's argument (every distance
+// term shares its argument with one of them), so that one sine and cosine serve both.
+constexpr std::array<double, LongitudeTerms.size()> distanceByLongitudeTerm() {
+  std::array<double, LongitudeTerms.size()> out{};
+  for (std::size_t i = 0; i < LongitudeTerms.size(); ++i)
+    for (const LunarTerm& t : DistanceTerms) {
+      const LunarTerm& l = LongitudeTerms[i];
+      if (t.d == l.d && t.m == l.m && t.mp == l.mp && t.f == l.f) out[i] = t.coefficient;
+    }
+  return out;
+}
+constexpr std::array<double, LongitudeTerms.size()> DistanceByLongitudeTerm = distanceByLongitudeTerm();
+
+constexpr bool everyDistanceTermShared() {
+  for (const LunarTerm& t : DistanceTerms) {
+    bool found = false;
+    for (const LunarTerm& l : LongitudeTerms) found = found || (t.d == l.d && t.m == l.m && t.mp == l.mp && t.f == l.f);
+    if (!found) return false;
+  }
+  return true;
+}
+static_assert(everyDistanceTermShared(), "a distance term without its longitude term would be lost");
+
 // cos kx + i sin kx for k = -4..4.
 class Multiples {
  public:
@@ -121,14 +144,22 @@ EquatorialPlace cheapMoonPlace(double jdTt) {
   auto unit = [&](const LunarTerm& t) { return d.of(t.d) * m.of(t.m) * mp.of(t.mp) * f.of(t.f); };
   auto eccentricity = [&](const LunarTerm& t) { return t.m == 0 ? 1.0 : (t.m == 1 || t.m == -1 ? E : E * E); };
   double sl = 0, sb = 0, sr = 0;
-  for (const LunarTerm& t : LongitudeTerms) sl += t.coefficient * eccentricity(t) * unit(t).s;
+  for (std::size_t i = 0; i < LongitudeTerms.size(); ++i) {
+    const LunarTerm& t = LongitudeTerms[i];
+    const Turn u = unit(t);
+    const double e = eccentricity(t);
+    sl += t.coefficient * e * u.s;
+    sr += DistanceByLongitudeTerm[i] * e * u.c;
+  }
   for (const LunarTerm& t : LatitudeTerms) sb += t.coefficient * eccentricity(t) * unit(t).s;
-  for (const LunarTerm& t : DistanceTerms) sr += t.coefficient * eccentricity(t) * unit(t).c;
   const double A1 = reduced(119.75 + 131.849 * T) * Rad, A2 = reduced(53.09 + 479264.290 * T) * Rad;
   const double A3 = reduced(313.45 + 481266.484 * T) * Rad, LpR = reduced(Lp) * Rad;
-  sl += 3958 * std::sin(A1) + 1962 * std::sin(LpR - F) + 318 * std::sin(A2);
-  sb += -2235 * std::sin(LpR) + 382 * std::sin(A3) + 175 * std::sin(A1 - F) + 175 * std::sin(A1 + F) +
-        127 * std::sin(LpR - Mp) - 115 * std::sin(LpR + Mp);
+  // The sums and differences with F and M' from the turns already at hand.
+  const Turn a1{std::cos(A1), std::sin(A1)}, lp{std::cos(LpR), std::sin(LpR)};
+  const Turn f1 = f.of(1), fBack = f.of(-1), mp1 = mp.of(1), mpBack = mp.of(-1);
+  sl += 3958 * a1.s + 1962 * (lp * fBack).s + 318 * std::sin(A2);
+  sb += -2235 * lp.s + 382 * std::sin(A3) + 175 * (a1 * fBack).s + 175 * (a1 * f1).s + 127 * (lp * mpBack).s -
+        115 * (lp * mp1).s;
   const Nutation n = nutationOf(T);
   return equatorialOf(Lp + sl * 1e-6 + n.longitude, sb * 1e-6, n.obliquity, 385000.56 + sr * 1e-3);
 }

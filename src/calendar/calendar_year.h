@@ -14,8 +14,8 @@
 #include "calendar/holiday_law_days.h"
 #include "calendar/japanese_date.h"
 #include "calendar/lunar_days.h"
-#include "data/places.h"
 #include "calendar/rekichu.h"
+#include "data/places.h"
 
 namespace ventorel {
 
@@ -88,8 +88,8 @@ struct CalendarDay {
   std::optional<double> noonMoonAge;  // days since the new moon at 12:00 JST, to 0.1; where the sky has instants
   bool newMoon = false;
   std::optional<JstMinute> newMoonInstant;
-  // The principal phase of the Moon on the day, at its nearest minute (true basis
-  // within the precise sky only).
+  // The principal phase of the Moon on the day and its instant, to the second
+  // (true basis within the precise sky only).
   std::optional<MoonPhaseDay> moonPhase;
   // The Sun's and the Moon's rise, transit and set at the year's place (true
   // basis within the precise sky only).
