@@ -218,16 +218,16 @@ class CalendarWindowTest : public QObject {
     w.window.exportCalendars();
     QCOMPARE(asked, 1);
     QVERIFY(w.messages.texts.empty());
-    for (const char* name : {" 2024年カレンダー.csv", " 2025年カレンダー.csv", " 2024年カレンダー.json", " 2025年カレンダー.json"})
+    for (const char* name : {"2024年カレンダー.csv", "2025年カレンダー.csv", "2024年カレンダー.json", "2025年カレンダー.json"})
       QVERIFY2(QFile::exists(QDir(out.path()).filePath(QString::fromUtf8(name))), name);
-    QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral(" 2024年カレンダー.htm"))));
+    QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral("2024年カレンダー.htm"))));
     // The classic page's button now writes there too.
     auto* tabs = w.window.findChild<QTabWidget*>();
     QCOMPARE(tabs->tabText(1), QStringLiteral("三年の概算"));
     w.window.classicForm().findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("2024"));
     w.window.classicForm().createCalendar();
     QCOMPARE(int(w.window.classicForm().lastReport().status), int(RunStatus::Done));
-    QVERIFY(QFile::exists(QDir(out.path()).filePath(QString::fromUtf8(" 2024年カレンダー.htm"))));
+    QVERIFY(QFile::exists(QDir(out.path()).filePath(QString::fromUtf8("2024年カレンダー.htm"))));
     w.window.close();
     const QByteArray saved = readFile(folder.file("ini.dat"));
     QVERIFY2(saved.startsWith("0\r\n0\r\n\"" + out.path().toUtf8() + "\"\r\n\"csv json\"\r\n\""), saved.constData());

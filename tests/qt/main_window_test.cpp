@@ -141,8 +141,9 @@ int countPixels(const QImage& picture, QRect area, const std::function<bool(QCol
   return count;
 }
 
-const QString CalendarHtm = QStringLiteral(" 2024年カレンダー.htm");
-const QString CalendarCsv = QStringLiteral(" 2024年カレンダー.csv");
+const QString CalendarHtm = QStringLiteral("2024年カレンダー.htm");
+const QString CalendarCsv = QStringLiteral("2024年カレンダー.csv");
+const QString ClassicCsv = QStringLiteral(" 2024年カレンダー.csv");  // the classic basis's name
 
 }  // namespace
 
@@ -323,7 +324,8 @@ class WindowTest : public QObject {
       QTest::mouseClick(box, Qt::LeftButton);
       QVERIFY(box->isChecked());
       QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
-      QVERIFY(!readFile(folder.file(CalendarCsv)).contains(trueAugust22));
+      QVERIFY(!readFile(folder.file(ClassicCsv)).contains(trueAugust22));
+      QVERIFY(readFile(folder.file(CalendarCsv)).contains(trueAugust22));
       w.window.close();
       QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("1\r\n1\r\n"));
     }
@@ -428,6 +430,24 @@ class WindowTest : public QObject {
     QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(int(w.window.lastReport().status), int(RunStatus::Done));
     QVERIFY(QFile::exists(folder.file(CalendarCsv)));
+  }
+
+  // Without the holiday law the true basis makes no calendar: a box names the
+  // file and the folder, and nothing is written or opened.
+  void aMissingNeededDataFileMakesNoCalendar() {
+    ProgramFolder folder;
+    QVERIFY(QFile::remove(folder.file("holiday_law.dat")));
+    Window w(folder);
+    w.show();
+    QCOMPARE(w.messages.texts.size(), std::size_t(1));
+    w.typeYear("2024");
+    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(int(w.window.lastReport().status), int(RunStatus::DataFileMissing));
+    QCOMPARE(w.messages.texts.size(), std::size_t(2));
+    QVERIFY2(w.messages.texts[1].find("holiday_law.dat (looked in " + folder.path().toStdString() + ")") !=
+                 std::string::npos, w.messages.texts[1].c_str());
+    QVERIFY(!QFile::exists(folder.file(CalendarHtm)));
+    QVERIFY(w.launcher.paths.empty());
   }
 
   void surfaceKeepsWhatIsDrawnUntilCleared() {
