@@ -57,7 +57,8 @@ constexpr const char* Usage =
     "                 the classic model beyond them)\n"
     "  --transcript   print every line the run prints on the window, as the\n"
     "                 design-grid x of the line, a tab, and the text\n"
-    "  --open         open the file in the browser or spreadsheet afterwards\n"
+    "  --open         open the file in the browser or spreadsheet afterwards,\n"
+    "                 named on standard error\n"
     "  --quiet        print no path of the files written\n"
     "  --stdout       ics, json: write to standard output instead of files (json: one\n"
     "                 document a line; ics: one calendar of all years)\n"
@@ -197,7 +198,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
 }
 
 // The launcher of the command line: records unless --open asks for the real one,
-// which names the file it hands on (on `told`, unless null: --quiet).
+// which names the file it hands on (on `told`, standard error, unless null: --quiet).
 class CliLauncher : public Launcher {
  public:
   CliLauncher(bool open, std::ostream* told) : open_(open), told_(told) {}
@@ -359,7 +360,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   }
   // The paths of the files written go where the calendar text does not.
   std::ostream* const told = options.quiet ? nullptr : options.transcript ? &err : &out;
-  CliLauncher launcher(options.open, told);
+  CliLauncher launcher(options.open, options.quiet ? nullptr : &err);
 
   // Message boxes are printed as "message: TEXT".
   auto showMessage = [&err](const std::string& text) { err << "message: " << text << "\n"; };

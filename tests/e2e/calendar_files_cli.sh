@@ -51,6 +51,18 @@ printf 'old' > "$folder/ 2023年カレンダー.csv"
   ok "classic keeps its blank-led name; --quiet prints nothing" || bad "classic: $(ls "$folder"); $(cat "$work/out")"
 rm -f "$folder/ 2023年カレンダー.csv" "$folder/ 2023年カレンダー.htm"
 
+# --open hands the file on and says so on standard error; standard output keeps the path alone.
+mkdir "$work/bin"
+printf '#!/bin/sh\nprintf "%%s" "$1" > "%s/opened"\n' "$work" > "$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+PATH="$work/bin:$PATH" "$cli" --folder "$folder" --open --format htm 2024 > "$work/out" 2> "$work/err" ||
+  bad "--open failed: $(cat "$work/err")"
+for i in $(seq 1 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+[ "$(cat "$work/out")" = "$folder/2024年カレンダー.htm" ] &&
+  [ "$(cat "$work/err")" = "ventorel-cli: opening $folder/2024年カレンダー.htm in the browser" ] &&
+  [ "$(cat "$work/opened" 2>/dev/null)" = "$folder/2024年カレンダー.htm" ] && ok "--open names the file it hands on" ||
+  bad "--open: out $(cat "$work/out"); err $(cat "$work/err"); opened $(cat "$work/opened" 2>/dev/null)"
+
 # Without the data files a basis needs, no calendar and one line on standard
 # error naming them and the folders searched: from an empty folder (the lookup
 # of the installed and the program's folder finds nothing) and with --folder.
