@@ -328,7 +328,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const int status = lookUpDates(options.dates,
                                    {options.folder.empty() ? findDataFolder() : options.folder,
-                                    options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True},
+                                    options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True,
+                                    dataLookupText(options.folder)},
                                    out, err);
     return outputWritten(out, err) ? status : int(ExitWriteFailed);
   }

@@ -71,16 +71,17 @@ mkdir "$empty"
 while IFS='|' read -r options files; do
   status=0
   # shellcheck disable=SC2086
-  (cd "$empty" && exec "$cli" $options 2024) > "$work/out" 2> "$work/err" || status=$?
+  (cd "$empty" && exec "$cli" $options) > "$work/out" 2> "$work/err" || status=$?
   line="ventorel-cli: needed data files not found: $files (looked in "
   [ "$status" -eq 7 ] && [ "$(wc -l < "$work/err")" -eq 1 ] && grep -qF "$line" "$work/err" &&
     grep -qF "$empty); no calendar was made" "$work/err" && [ ! -s "$work/out" ] && [ -z "$(ls -A "$empty")" ] &&
     ok "no data files ($options): exit 7, one line, no file" ||
     bad "no data files ($options): exit $status, $(cat "$work/err"), files: $(ls -A "$empty")"
 done << EOF
---format htm|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
---classic --format csv|shuku.dat, gen1.dat, gen2.dat, singetu.dat
---folder $empty --format json|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
+--format htm 2024|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
+--classic --format csv 2024|shuku.dat, gen1.dat, gen2.dat, singetu.dat
+--folder $empty --format json 2024|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
+--date 2024-05-03|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
 EOF
 
 # A second run replaces the file and leaves no temporary file behind.
