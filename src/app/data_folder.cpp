@@ -63,7 +63,9 @@ std::string joined(const std::vector<std::string>& items) {
 
 std::string dataLookupText(const std::string& givenFolder) {
   if (!givenFolder.empty()) return givenFolder;
-  const std::vector<std::string> candidates = dataFolderCandidates(executableFolder(), currentDirectory());
+  std::vector<std::string> candidates;  // once each: the program may lie in the current folder
+  for (const std::string& folder : dataFolderCandidates(executableFolder(), currentDirectory()))
+    if (std::find(candidates.begin(), candidates.end(), folder) == candidates.end()) candidates.push_back(folder);
   for (const std::string& folder : candidates)
     if (fileExistsExact(folder, KeyDataFile)) return folder + ", the first of " + joined(candidates) + " with " + KeyDataFile;
   return joined(candidates);

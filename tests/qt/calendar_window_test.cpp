@@ -100,6 +100,26 @@ class CalendarWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Without the era file the true basis shows no month: one box at start-up, the
+  // notice names the file and the folder, and the button writes nothing.
+  void aMissingNeededDataFileShowsNoCalendar() {
+    DataFolder folder;
+    QVERIFY(QFile::remove(folder.file("era_starts.dat")));
+    Window w(folder);
+    QCOMPARE(w.messages.texts.size(), std::size_t(1));
+    const std::string line = "needed data file not found: era_starts.dat (looked in " + folder.path().toStdString() + ")";
+    QVERIFY2(w.messages.texts[0].find(line) != std::string::npos, w.messages.texts[0].c_str());
+    QVERIFY(w.month()->isHidden());
+    QVERIFY(find<QLabel>(w.window, QAccessible::StaticText, QStringLiteral("日付の知らせ"))
+                ->text()
+                .contains(QString::fromStdString(line)));
+    w.window.classicForm().findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("2024"));
+    w.window.classicForm().createCalendar();
+    QCOMPARE(int(w.window.classicForm().lastReport().status), int(RunStatus::DataFileMissing));
+    QCOMPARE(w.messages.texts.size(), std::size_t(2));
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*カレンダー*")}, QDir::Files).size(), 0);
+  }
+
   void mayOf2024ShowsItsHolidaysAndTheSubstitute() {
     DataFolder folder;
     Window w(folder);

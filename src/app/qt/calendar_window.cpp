@@ -327,6 +327,20 @@ void CalendarWindow::showDate(const Date& date) {
   QElapsedTimer timer;
   timer.start();
   const Basis wanted = basis();
+  // Without a file the basis needs, a month would look whole and be wrong: none
+  // is shown, and the notice says which files are missing and where.
+  const std::vector<std::string> missing = missingNeededFiles(*data_, wanted);
+  monthView_->setVisible(missing.empty());
+  if (!missing.empty()) {
+    const QString message = qtext(missingFilesMessage(missing, dataLookedIn_));
+    tell(message);
+    dayPane_->clear();
+    monthTitle_->clear();
+    dayDate_->clear();
+    dayDetail_->hide();
+    current_ = date;
+    return;
+  }
   const bool newMonth = date.year != shownYear_ || date.month != shownMonth_ || wanted != shownBasis_ ||
                         monthTitle_->text().isEmpty();
   if (newMonth) {
