@@ -35,7 +35,8 @@ CliResult runCli(std::vector<std::string> args) {
 
 TEST(CommandLine, UsageErrorsExitWithTwo) {
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {}, {"--format"}, {"--format", "pdf", "2024"}, {"--folder"}, {"--colour", "2024"}}) {
+           {}, {"--format"}, {"--format", "pdf", "2024"}, {"--folder"}, {"--colour", "2024"},
+           {"--format", "ics", "2024..10000"}}) {
     const CliResult r = runCli(args);
     EXPECT_EQ(r.status, ExitUsage) << (args.empty() ? "(none)" : args[0]);
     // The reason and the hint, two lines, not the whole help.
