@@ -239,12 +239,13 @@ std::string zeroPadded(double n, std::size_t width) {
 }
 
 // Flushes what was written to standard output. False, told once, when it could
-// not all be written (a full disk, a closed pipe or descriptor): the run stops.
-bool outputWritten(std::ostream& out, std::ostream& err) {
+// not all be written (a full disk, a closed pipe or descriptor): the run stops
+// (`last`: it has ended anyway, no year is left out).
+bool outputWritten(std::ostream& out, std::ostream& err, bool last = false) {
   if (out.flush()) return true;
   const int code = errno;
   err << "ventorel-cli: 標準出力に書き込めませんでした（" << (code != 0 ? std::strerror(code) : "write error")
-      << "）。残りの年は作成していません。\n";
+      << (last ? "）。\n" : "）。残りの年は作成していません。\n");
   return false;
 }
 
@@ -481,6 +482,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   progress.finish();
   if (!stopped) take(dataExport.finish());
   commit();
+  // The paths of the last files told: a standard output that cannot take them fails the run.
+  if (!stopped && told == &out && !outputWritten(out, err, true) && status == ExitDone) status = ExitWriteFailed;
   return withDataFiles(status);
 }
 

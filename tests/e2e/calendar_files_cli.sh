@@ -51,6 +51,12 @@ printf 'old' > "$folder/ 2023年カレンダー.csv"
   ok "classic keeps its blank-led name; --quiet prints nothing" || bad "classic: $(ls "$folder"); $(cat "$work/out")"
 rm -f "$folder/ 2023年カレンダー.csv" "$folder/ 2023年カレンダー.htm"
 
+# A standard output that cannot take the path: the file is written, one message, exit 6.
+status=0
+"$cli" --folder "$folder" --format csv 2024 > /dev/full 2> "$work/err" || status=$?
+[ "$status" -eq 6 ] && [ "$(grep -c '標準出力に書き込めませんでした' "$work/err")" -eq 1 ] && [ -f "$csv" ] &&
+  ok "a full standard output: exit 6, one message, the file kept" || bad "a full standard output: exit $status: $(cat "$work/err")"
+
 # --open hands the file on and says so on standard error; standard output keeps the path alone.
 mkdir "$work/bin"
 printf '#!/bin/sh\nprintf "%%s" "$1" > "%s/opened"\n' "$work" > "$work/bin/xdg-open"
