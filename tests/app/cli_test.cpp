@@ -66,25 +66,6 @@ TEST(CommandLine, NegativeYearsAreYearsNotOptions) {
   EXPECT_NE(r.status, ExitUsage) << r.err;
 }
 
-// Without a file the basis needs, no calendar: one line names the files and the folder.
-TEST(CommandLine, AMissingNeededDataFileMakesNoCalendar) {
-  struct Case { std::vector<std::string> options; const char* files; };
-  for (const Case& c : {Case{{"--format", "csv"}, "holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat"},
-                        Case{{"--classic", "--format", "json"}, "shuku.dat, gen1.dat, gen2.dat, singetu.dat"},
-                        Case{{"--holidays"}, "holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat"}}) {
-    TempFolder folder;
-    std::vector<std::string> args{"--folder", folder.path()};
-    args.insert(args.end(), c.options.begin(), c.options.end());
-    args.insert(args.end(), {"2024", "2025"});
-    const CliResult r = runCli(args);
-    EXPECT_EQ(r.status, ExitDataFileProblem) << c.files;
-    EXPECT_EQ(r.err, "ventorel-cli: needed data files not found: " + std::string(c.files) + " (looked in " +
-                         folder.path() + "); no calendar was made\n");
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 0) << c.files;
-  }
-}
-
 TEST(CommandLine, AMissingOrDamagedDataFileIsNamedWithItsLineAndExitsWithSeven) {
   struct Case {
     const char* file;

@@ -88,6 +88,7 @@ done << EOF
 --classic --format csv 2024|shuku.dat, gen1.dat, gen2.dat, singetu.dat
 --folder $empty --format json 2024|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
 --date 2024-05-03|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
+--classic --holidays 2024|shuku.dat, gen1.dat, gen2.dat, singetu.dat
 EOF
 
 # A second run replaces the file and leaves no temporary file behind.

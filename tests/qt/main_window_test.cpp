@@ -432,24 +432,6 @@ class WindowTest : public QObject {
     QVERIFY(QFile::exists(folder.file(CalendarCsv)));
   }
 
-  // Without the holiday law the true basis makes no calendar: a box names the
-  // file and the folder, and nothing is written or opened.
-  void aMissingNeededDataFileMakesNoCalendar() {
-    ProgramFolder folder;
-    QVERIFY(QFile::remove(folder.file("holiday_law.dat")));
-    Window w(folder);
-    w.show();
-    QCOMPARE(w.messages.texts.size(), std::size_t(1));
-    w.typeYear("2024");
-    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
-    QCOMPARE(int(w.window.lastReport().status), int(RunStatus::DataFileMissing));
-    QCOMPARE(w.messages.texts.size(), std::size_t(2));
-    QVERIFY2(w.messages.texts[1].find("holiday_law.dat (looked in " + folder.path().toStdString() + ")") !=
-                 std::string::npos, w.messages.texts[1].c_str());
-    QVERIFY(!QFile::exists(folder.file(CalendarHtm)));
-    QVERIFY(w.launcher.paths.empty());
-  }
-
   void surfaceKeepsWhatIsDrawnUntilCleared() {
     QWidget window;
     window.resize(400, 300);
