@@ -1,10 +1,9 @@
 #include "output/data_csv.h"
 
-#include "output/day_names.h"
+#include "output/names.h"
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"
-#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -77,7 +76,7 @@ const Column Columns[] = {
      }},
     {"雑節", Kind::Text,
      [](const Row& r, std::string& out) {
-       appendJoined(out, r.day.zassetsu, [](Zassetsu z) { return zassetsuName(z); });
+       appendJoined(out, r.day.zassetsu, [&r](Zassetsu z) { return zassetsuName(z, r.year.basis); });
      }},
     {"節句", Kind::Text, [](const Row& r, std::string& out) { out += festivalName(r.day.festival); }},
     {"六曜", Kind::Text, [](const Row& r, std::string& out) { out += r.names.rokuyoName[r.day.rokuyo]; }},
@@ -89,10 +88,7 @@ const Column Columns[] = {
     // The four 選日 of every calendar, then those of the almanac books (八専, 庚申, ...).
     {"選日", Kind::Text,
      [](const Row& r, std::string& out) {
-       std::vector<const char*> names = senjitsuNames(r.day.senjitsu);
-       if (r.day.rekichu)
-         for (const char* name : almanacDayNames(*r.day.rekichu)) names.push_back(name);
-       appendJoined(out, names, [](const char* name) { return name; });
+       appendJoined(out, selectedDayNames(r.day, r.year.basis), [](const char* name) { return name; });
      }},
     {"月齢", Kind::Number, [](const Row& r, std::string& out) { appendNumber(out, r.day.moonAge); }},
     {"朔の時刻", Kind::Text,
@@ -121,7 +117,7 @@ const Column Columns[] = {
      }},
     {"暦法", Kind::Text, [](const Row& r, std::string& out) { out += r.year.historicalCalendar; }},
     {"暦の基準", Kind::Text,
-     [](const Row& r, std::string& out) { out += r.year.skyFallback ? "原典の計算（精密計算の範囲外）" : "精密計算"; }},
+     [](const Row& r, std::string& out) { out += basisName(r.year); }},
 };
 
 }  // namespace

@@ -6,8 +6,7 @@
 
 #include "calendar/selected_days.h"
 #include "data/text.h"
-#include "output/day_names.h"
-#include "output/rekichu_names.h"
+#include "output/names.h"
 #include "output/japanese_date_text.h"
 #include "output/text_building.h"
 
@@ -223,14 +222,11 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   out += ",\"term\":";
   appendTerm(out, day, names);
   out += ",\"zassetsu\":";
-  appendArray(out, day.zassetsu, [&out](Zassetsu z) { appendString(out, zassetsuName(z)); });
+  appendArray(out, day.zassetsu, [&](Zassetsu z) { appendString(out, zassetsuName(z, year.basis)); });
   out += ",\"festivals\":[";
   if (day.festival != Festival::None) appendString(out, festivalName(day.festival));
   out += "],\"senjitsu\":";
-  std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu);
-  if (day.rekichu)
-    for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
-  appendArray(out, senjitsu, [&out](const char* name) { appendString(out, name); });
+  appendArray(out, selectedDayNames(day, year.basis), [&out](const char* name) { appendString(out, name); });
   out += ",\"rokuyo\":";
   appendString(out, names.rokuyoName[day.rokuyo]);
   out += ",\"old_calendar\":";
