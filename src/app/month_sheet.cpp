@@ -82,7 +82,13 @@ MonthSheet monthSheet(const Engine& engine, std::int64_t year, int month, Basis 
       if (day.gregorian && day.holiday) cell.holiday = day.holiday->name;
       cell.note = noteText(day, names, calendar.basis);
       cell.newMoon = day.newMoon;
-      if (cell.date.day == 1 && !day.japaneseDates.empty()) sheet.eraTitle = japaneseYearText(day.japaneseDates.front());
+      // Both courts' years where they count their own: "北朝 建武3年・南朝 延元元年".
+      if (cell.date.day == 1)
+        for (const JapaneseDate& date : day.japaneseDates) {
+          if (!sheet.eraTitle.empty()) sheet.eraTitle += "・";
+          if (date.court != EraCourt::None) sheet.eraTitle += std::string(courtName(date.court)) + " ";
+          sheet.eraTitle += japaneseYearText(date);
+        }
     }
     sheet.cells.push_back(std::move(cell));
   }

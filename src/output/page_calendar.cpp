@@ -50,11 +50,13 @@ const EraRecord* mainEra(const CalendarYear& year) {
 
 std::string title(const CalendarYear& year) {
   std::string text = yearName(year.enteredYear);
-  // The Japanese years the Western year holds, without their days.
+  // The Japanese years the Western year holds, without their days, each after
+  // its court where the two courts count their own.
   std::string japanese;
   for (const CalendarDay& day : year.days)
     for (const JapaneseDate& date : day.japaneseDates) {
-      const std::string one = japaneseYearText(date);
+      std::string one = japaneseYearText(date);
+      if (date.court != EraCourt::None) one = std::string(courtName(date.court)) + " " + one;
       if (japanese.find(one) == std::string::npos) japanese += (japanese.empty() ? "" : "・") + one;
     }
   if (!japanese.empty())
