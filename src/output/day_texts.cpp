@@ -3,6 +3,7 @@
 #include "data/text.h"
 #include "output/article_link.h"
 #include "output/html_escape.h"
+#include "output/names.h"
 
 namespace ventorel {
 
@@ -59,27 +60,6 @@ constexpr FestivalText FestivalTexts[] = {
 };
 
 constexpr const char* WideBlank = "　";
-
-// Holiday names the page links to their articles, in the order they are compared.
-// 山の日 and スポーツの日 follow the original names because the holiday file
-// follows the current law.
-constexpr const char* LinkedHolidays[] = {
-    "元日",     "成人の日", "建国記念の日", "春分の日",   "昭和の日",     "憲法記念日",
-    "みどりの日", "こどもの日", "海の日",       "敬老の日",   "秋分の日",     "体育の日",
-    "文化の日", "勤労感謝の日", "天皇誕生日", "振替休日", "国民の休日", "山の日",
-    "スポーツの日"};
-
-// Holiday names of single days set by their own laws, linked to the article of
-// the ceremony; the others are shown as plain text.
-constexpr struct {
-  const char* name;
-  const char* article;
-} CeremonyHolidays[] = {
-    {"昭和天皇の大喪の礼", "大喪の礼"},
-    {"即位礼正殿の儀", "即位礼正殿の儀"},
-    {"皇太子明仁親王の結婚の儀", "結婚の儀"},
-    {"皇太子徳仁親王の結婚の儀", "結婚の儀"},
-};
 
 // The 選日 in their two forms, in the order they are written: 天赦日, 一粒万倍日 and
 // 不成就日 followed by a wide blank, then 三隣亡.
@@ -140,11 +120,8 @@ std::string senjitsuText(const Senjitsu& senjitsu, bool html) {
 }
 
 std::string holidayHtml(const std::string& name) {
-  for (const char* known : LinkedHolidays)
-    if (name == known) return articleLink(name, name, ClassicUpperLink);
-  for (const auto& ceremony : CeremonyHolidays)
-    if (name == ceremony.name) return articleLink(ceremony.article, name, ClassicUpperLink);
-  return htmlEscape(name);
+  const std::string_view article = articleFor(name);
+  return article.empty() ? htmlEscape(name) : articleLink(article, name, ClassicUpperLink);
 }
 
 std::string holidayText(const std::optional<DayHoliday>& holiday, bool html) {
