@@ -86,7 +86,7 @@ std::string periodLine(const CalendarYear& year, std::string_view separator, Lin
   for (const EraRecord& era : year.eras) {
     if (!line.empty()) line += separator;
     if (twoCourts) line += era.court == Court::Main ? "北朝 " : "南朝 ";
-    line += "(" + (era.court == Court::Main ? periodText(year.enteredYear, &era, style) : htmlEscape(era.period)) + ")" +
+    line += "（" + (era.court == Court::Main ? periodText(year.enteredYear, &era, style) : htmlEscape(era.period)) + "）" +
             htmlEscape(era.emperor) + "天皇";
   }
   return line;

@@ -22,7 +22,8 @@ std::string periodText(double enteredYear, const EraRecord* era, LinkStyle style
 std::string eraLine(const CalendarYear& year, std::string_view separator = "", LinkStyle style = ClassicLink);
 
 // The era line without the eras and their years, for the true basis, whose
-// Japanese years are told day by day: the period link and the emperor, each court's.
+// Japanese years are told day by day: the period link in full-width brackets and
+// the emperor, each court's.
 std::string periodLine(const CalendarYear& year, std::string_view separator, LinkStyle style);
 
 // "(" + period + ")" + emperor + "天皇", plain.
