@@ -1,31 +1,41 @@
 #include "output/article_link.h"
 
+#include <array>
+
 #include "output/text_building.h"
 
 namespace ventorel {
 
+namespace {
+
+// The bytes an address carries as they are.
+constexpr std::array<bool, 256> Plain = [] {
+  std::array<bool, 256> plain{};
+  for (int c = 0; c < 256; ++c)
+    plain[static_cast<std::size_t>(c)] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                                         c == '-' || c == '.' || c == '_' || c == '~' || c == '(' || c == ')';
+  return plain;
+}();
+
+}  // namespace
+
 void appendUrlEncoded(std::string& out, std::string_view text) {
   static constexpr char Hex[] = "0123456789ABCDEF";
-  // The text is encoded in pieces through a buffer, each appended at once.
-  char buffer[192];
-  std::size_t size = 0;
+  // Room for every byte encoded, then cut to what was written.
+  const std::size_t start = out.size();
+  out.resize(start + 3 * text.size());
+  char* at = out.data() + start;
   for (const char c : text) {
-    if (size > sizeof buffer - 3) {
-      out.append(buffer, size);
-      size = 0;
-    }
-    const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
-                       c == '.' || c == '_' || c == '~' || c == '(' || c == ')';
-    if (plain) {
-      buffer[size++] = c;
+    const auto byte = static_cast<unsigned char>(c);
+    if (Plain[byte]) {
+      *at++ = c;
     } else {
-      const auto byte = static_cast<unsigned char>(c);
-      buffer[size++] = '%';
-      buffer[size++] = Hex[byte >> 4];
-      buffer[size++] = Hex[byte & 0x0F];
+      *at++ = '%';
+      *at++ = Hex[byte >> 4];
+      *at++ = Hex[byte & 0x0F];
     }
   }
-  out.append(buffer, size);
+  out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 std::string urlEncoded(std::string_view text) {

@@ -60,39 +60,40 @@ std::string headerRow(const CalendarYear& calendar) {
   return row + "</td></tr>";
 }
 
-// "7月4日".
-std::string monthDayText(int month, int day) {
-  std::string text;
-  appendPieces(text, DecimalText(month), "月", DecimalText(day), "日");
-  return text;
+// "7月4日" into `out`, which is cleared first.
+void setMonthDay(std::string& out, int month, int day) {
+  out.clear();
+  appendPieces(out, DecimalText(month), "月", DecimalText(day), "日");
 }
 
-void appendRow(std::string& page, std::string& title, const BuiltinTables& names, std::string_view yearCell,
+// A day's row; `scratch` holds a link's title meanwhile.
+void appendRow(std::string& page, std::string& scratch, const BuiltinTables& names, std::string_view yearCell,
                const CalendarDay& day) {
-  const std::string date = monthDayText(day.month, day.day);
+  setMonthDay(scratch, day.month, day.day);
   appendPieces(page, "<tr><td>", yearCell, "年</td><td>");
   if (day.gregorian)
-    appendArticleLink(page, date, date, ClassicLink);
+    appendArticleLink(page, scratch, scratch, ClassicLink);
   else
-    page += date;
+    page += scratch;
   appendPieces(page, "</td><td>(", names.weekdayName(0, day.weekday), ")</td><td>");
   if (day.gregorian) {
     appendPieces(page, holidayText(day.holiday, true), "</td><td>");
   } else {
-    const std::string julian = monthDayText(day.julian.month, day.julian.day);
-    appendArticleLink(page, julian, "JC" + julian + holidayText(day.holiday, true), ClassicLink);
-    page += "</td><td>";
+    setMonthDay(scratch, day.julian.month, day.julian.day);
+    appendLinkOpen(page, scratch, ClassicLink);
+    appendPieces(page, "JC", scratch, holidayText(day.holiday, true), "</a></td><td>");
   }
   const DecimalText lunarDay(day.lunarDay);
   appendDayNote(page, names, day, true);
   appendPieces(page, "</td><td>", names.rokuyoName[day.rokuyo], "</td><td>");
   // The article of the month and day; a leap month links to its ordinary month's.
-  title.clear();
-  appendPieces(title, "旧暦", DecimalText(day.lunarMonth.number.value_or(0)), "月", lunarDay, "日");
-  appendLinkOpen(page, title, ClassicLink);
+  scratch.clear();
+  appendPieces(scratch, "旧暦", DecimalText(day.lunarMonth.number.value_or(0)), "月", lunarDay, "日");
+  appendLinkOpen(page, scratch, ClassicLink);
   appendPieces(page, "旧暦", monthName(day.lunarMonth), lunarDay, "日</a></td><td>");
-  const std::string sign = names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch];
-  appendArticleLink(page, sign, sign, ClassicLink);
+  scratch.clear();
+  appendPieces(scratch, names.stemName[day.sexagenary.stem], names.branchName[day.sexagenary.branch]);
+  appendArticleLink(page, scratch, scratch, ClassicLink);
   page += "</td><td>";
   appendSenjitsuText(page, day.senjitsu, true);
   page += "</td></tr>";
@@ -109,8 +110,8 @@ std::string htmlCalendar(const CalendarYear& year, const BuiltinTables& names) {
   page.reserve(8192 + 512 * year.days.size());
   appendPieces(page, "\"", titleLine(year, names), eraLine(year), headerRow(year));
   const std::string yearCell = trimmedNumber(year.enteredYear);
-  std::string title;
-  for (const CalendarDay& day : year.days) appendRow(page, title, names, yearCell, day);
+  std::string scratch;
+  for (const CalendarDay& day : year.days) appendRow(page, scratch, names, yearCell, day);
   page += "</table></HTLM>\"\r\n";
   return page;
 }
