@@ -7,6 +7,7 @@
 #include "calendar/historical_days.h"
 #include "calendar/japanese_date.h"
 #include "calendar/modern_old_calendar.h"
+#include "calendar/place_sky.h"
 
 namespace ventorel {
 
@@ -67,7 +68,8 @@ void addJapaneseDates(CalendarYear& year, const EraStarts& starts) {
   }
 }
 
-ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache) {
+ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache,
+                                 const Place& place) {
   const double year = astronomicalYear(enteredYear);
   const CalendarSources sources = sourcesFor(basis, year, data);
   auto skyOf = [&](double y) { return cache ? cache->year(sources, y) : sources.sky->year(y); };
@@ -80,6 +82,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);
+  if (sources.skyKind == SkyKind::Precise) addPlaceSky(computed.year, place);
   return computed;
 }
 
