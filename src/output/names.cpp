@@ -1,5 +1,6 @@
 #include "output/names.h"
 
+#include <array>
 #include <iterator>
 #include <stdexcept>
 
@@ -161,7 +162,7 @@ void appendOldDateText(std::string& out, const LunarMonth& month, int day) {
 }
 
 const char* newMoonName(const CalendarYear& year) {
-  return year.historicalCalendar.empty() ? "朔" : AstronomicalNewMoonName;
+  return year.historicalCalendar.empty() ? phaseName(0) : AstronomicalNewMoonName;
 }
 
 std::string clockText(const JstMinute& instant) {
@@ -211,5 +212,23 @@ std::string rekichuLine(const BuiltinTables& names, const Rekichu& rekichu) {
   for (const char* name : almanacDayNames(rekichu)) add(name);
   return line;
 }
+
+const char* phaseName(int quarter) {
+  static constexpr std::array<const char*, 4> Names = {"朔", "上弦", "望", "下弦"};
+  return Names.at(static_cast<std::size_t>(quarter));
+}
+
+const char* eclipseKindName(EclipseKind kind) {
+  switch (kind) {
+    case EclipseKind::Total: return "皆既";
+    case EclipseKind::Annular: return "金環";
+    case EclipseKind::Hybrid: return "金環皆既";
+    case EclipseKind::Partial: return "部分";
+    case EclipseKind::Penumbral: return "半影";
+  }
+  return "部分";
+}
+
+const char* eclipseBodyName(EclipseBody body) { return body == EclipseBody::Sun ? "日食" : "月食"; }
 
 }  // namespace ventorel

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/eclipses.h"
 #include "astro/year_sky.h"
 #include "calendar/calendar_year.h"
 #include "calendar/rekichu.h"
@@ -54,6 +55,13 @@ const char* newMoonName(const CalendarYear& year);
 // the nearest minute by nearestMinute (astro/year_sky.h).
 std::string clockText(const JstMinute& instant);
 void appendClockText(std::string& out, const JstMinute& instant);
+
+// The Moon's principal phases: 朔, 上弦, 望, 下弦 for quarters 0..3.
+const char* phaseName(int quarter);
+// 皆既, 金環, 金環皆既, 部分, 半影.
+const char* eclipseKindName(EclipseKind kind);
+// 日食 or 月食.
+const char* eclipseBodyName(EclipseBody body);
 
 // The names of the 暦注 of rekichu.h as the almanac books print them.
 // "一白" .. "九紫" for 1..9; the others "".
