@@ -144,7 +144,7 @@ const Column Columns[] = {
     {"月南中", Kind::Plain, appendMoonEvent<&RiseTransitSet::transit>},
     {"月の入", Kind::Plain, appendMoonEvent<&RiseTransitSet::set>},
     {"月相", Kind::Plain,
-     [](const Row& r, std::string& out) { if (r.day.moonPhase) out += phaseName(r.day.moonPhase->quarter); }},
+     [](const Row& r, std::string& out) { if (r.day.moonPhase) out += phaseName(r.year, r.day.moonPhase->quarter); }},
     {"月相の時刻", Kind::Plain,
      [](const Row& r, std::string& out) { if (r.day.moonPhase) appendClockText(out, r.day.moonPhase->instant); }},
 };

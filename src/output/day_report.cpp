@@ -76,7 +76,7 @@ std::string dayReport(const CalendarYear& year, const CalendarDay& day, const Bu
     line(out, "七十二候", kou);
   }
   // The true basis's sky: the phase at its nearest minute, and the rises and sets at the place.
-  if (day.moonPhase) line(out, "朔弦望", std::string(phaseName(day.moonPhase->quarter)) + " " + clockText(day.moonPhase->instant));
+  if (day.moonPhase) line(out, "朔弦望", std::string(phaseName(year, day.moonPhase->quarter)) + " " + clockText(day.moonPhase->instant));
   auto riseSet = [&](const char* label, const std::optional<RiseTransitSet>& events, const char* rise,
                      const char* transit, const char* set) {
     if (!events) return;

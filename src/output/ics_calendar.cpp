@@ -95,7 +95,7 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       add("newmoon", AstronomicalNewMoonName, summary);
     }
     if (day.moonPhase) {
-      summary = phaseName(day.moonPhase->quarter);
+      summary = phaseName(year, day.moonPhase->quarter);
       appendInstant(summary, " ", description, summary + " ", day.moonPhase->instant);
       add("moonphase", "朔弦望", summary);
     }

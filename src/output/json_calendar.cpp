@@ -206,11 +206,11 @@ void appendRiseSet(std::string& out, const std::optional<RiseTransitSet>& events
 }
 
 // The true basis's sky of the day: the phase, the Sun and the Moon.
-void appendDaySky(std::string& out, const CalendarDay& day) {
+void appendDaySky(std::string& out, const CalendarYear& year, const CalendarDay& day) {
   out += ",\"moon_phase\":";
   if (day.moonPhase) {
     out += "{\"name\":";
-    appendString(out, phaseName(day.moonPhase->quarter));
+    appendString(out, phaseName(year, day.moonPhase->quarter));
     out += ",\"time\":";
     appendClock(out, day.moonPhase->instant);
     out += '}';
@@ -345,7 +345,7 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
     out += "null";
   }
   if (day.rekichu) appendRekichu(out, *day.rekichu, names);
-  if (year.basis == CalendarBasis::True) appendDaySky(out, day);
+  if (year.basis == CalendarBasis::True) appendDaySky(out, year, day);
   out += '}';
 }
 

@@ -218,6 +218,10 @@ const char* phaseName(int quarter) {
   return Names.at(static_cast<std::size_t>(quarter));
 }
 
+const char* phaseName(const CalendarYear& year, int quarter) {
+  return quarter == 0 ? newMoonName(year) : phaseName(quarter);
+}
+
 const char* eclipseKindName(EclipseKind kind) {
   switch (kind) {
     case EclipseKind::Total: return "皆既";

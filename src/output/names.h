@@ -58,6 +58,9 @@ void appendClockText(std::string& out, const JstMinute& instant);
 
 // The Moon's principal phases: 朔, 上弦, 望, 下弦 for quarters 0..3.
 const char* phaseName(int quarter);
+// The same in a year's outputs, whose new moon is newMoonName's (天文朔 in the
+// years of the historical calendars).
+const char* phaseName(const CalendarYear& year, int quarter);
 // 皆既, 金環, 金環皆既, 部分, 半影.
 const char* eclipseKindName(EclipseKind kind);
 // 日食 or 月食.

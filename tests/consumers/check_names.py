@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Checks that the five outputs of the true basis (the page, the data CSV,
 iCalendar, JSON and --date) give every day of each year the same names: the
-holiday, the solar term, the 雑節 and 節句, the 選日, the 六曜 and the 干支; and that
-every name is one of the name table's (src/output/names.cpp,
+holiday, the solar term, the 雑節 and 節句, the 選日, the 六曜, the 干支 and (but on the
+page, which times it in the lunar cell) the phase of the Moon; and that
+every name is one of the name table's (src/output/names.h and .cpp,
 src/data/builtin_tables.cpp) or the holiday law file's.
 
 Usage: check_names.py CLI FOLDER SOURCE_DIR YEAR...
@@ -19,7 +20,7 @@ import sys
 cli, folder, src = sys.argv[1:4]
 years = sys.argv[4:]
 TIME = re.compile(r" \d{1,2}:\d\d$")
-FIELDS = ("holiday", "term", "marks", "senjitsu", "rokuyo", "kanshi")
+FIELDS = ("holiday", "term", "marks", "senjitsu", "rokuyo", "kanshi", "phase")
 
 
 def calendar_file(year, extension):
@@ -34,9 +35,9 @@ def run(*args):
     return subprocess.run([cli, "--folder", folder, *args], check=True, capture_output=True, text=True).stdout
 
 
-def day(holiday=None, term=None, marks=(), senjitsu=(), rokuyo=None, kanshi=None):
+def day(holiday=None, term=None, marks=(), senjitsu=(), rokuyo=None, kanshi=None, phase=None):
     return {"holiday": holiday or None, "term": term or None, "marks": sorted(marks),
-            "senjitsu": sorted(senjitsu), "rokuyo": rokuyo, "kanshi": kanshi}
+            "senjitsu": sorted(senjitsu), "rokuyo": rokuyo, "kanshi": kanshi, "phase": phase or None}
 
 
 def listed(text):
@@ -47,7 +48,8 @@ def from_json(year):
     out = {}
     for d in json.loads(run("--format", "json", "--stdout", year))["days"]:
         out[d["date"]] = day(d["holiday"] and d["holiday"]["name"], d["term"] and d["term"]["name"],
-                             d["zassetsu"] + d["festivals"], d["senjitsu"], d["rokuyo"], d["sexagenary"])
+                             d["zassetsu"] + d["festivals"], d["senjitsu"], d["rokuyo"], d["sexagenary"],
+                             d.get("moon_phase") and d["moon_phase"]["name"])
     return out
 
 
@@ -55,7 +57,7 @@ def from_csv(year):
     run("--format", "csv", year)
     with open(calendar_file(year, ".csv"), encoding="utf-8-sig", newline="") as f:
         return {r["日付"]: day(r["祝日"], r["二十四節気"], listed(r["雑節"]) + listed(r["節句"]), listed(r["選日"]),
-                             r["六曜"], r["干支"]) for r in csv.DictReader(f)}
+                             r["六曜"], r["干支"], r.get("月相")) for r in csv.DictReader(f)}
 
 
 def from_ics(year):
@@ -73,6 +75,7 @@ def from_ics(year):
         elif category == "二十四節気": d["term"] = name
         elif category in ("雑節", "節句"): d["marks"] = sorted(d["marks"] + [name])
         elif category == "選日": d["senjitsu"] = sorted(d["senjitsu"] + [name])
+        elif category == "朔弦望": d["phase"] = name
     return out
 
 
@@ -83,7 +86,8 @@ def from_date(dates):
         f = dict(line.split("：", 1) for line in block.split("\n"))
         iso = f["日付"].split("（")[0]
         out[iso] = day(f.get("祝日") or f.get("祝祭日"), f.get("二十四節気") and TIME.sub("", f["二十四節気"]),
-                       listed(f.get("雑節")) + listed(f.get("節句")), listed(f.get("選日")), f["六曜"], f["干支"])
+                       listed(f.get("雑節")) + listed(f.get("節句")), listed(f.get("選日")), f["六曜"], f["干支"],
+                       f.get("朔弦望") and TIME.sub("", f["朔弦望"]))
     return out
 
 
@@ -141,11 +145,11 @@ def from_page(year, dates):
 
 def table_names():
     text = ""
-    for path in ("src/output/names.cpp", "src/data/builtin_tables.cpp"):
+    for path in ("src/output/names.h", "src/output/names.cpp", "src/data/builtin_tables.cpp"):
         with open(os.path.join(src, path), encoding="utf-8") as f:
             text += f.read()
     # String literals, read past character literals and escapes.
-    names = set(re.findall(r"'(?:[^'\\]|\\.)+'|\"((?:[^\"\\]|\\.)*)\"", text)) - {""}
+    names = set(re.findall(r"'(?:[^'\\]|\\.)'|\"((?:[^\"\\]|\\.)*)\"", text)) - {""}
     names |= {n.split("(")[0] for n in names}  # the term names before their month and kind
     with open(os.path.join(src, "data/holiday_law.dat"), encoding="utf-8") as f:
         names |= {line.split()[-1] for line in f if line[:1].isdigit()}
@@ -171,6 +175,7 @@ for year in years:
                 print(f"FAIL {iso} json {field}: {unknown} not in the name table")
                 failures += 1
             for output, days in others.items():
+                if field == "phase" and output == "page": continue  # the page times its phases in the lunar cell
                 # iCalendar has no event for a day without one; the day line names its 六曜 and 干支 then only.
                 got = days.get(iso, day(rokuyo=want["rokuyo"], kanshi=want["kanshi"]))[field]
                 checked += 1
