@@ -7,6 +7,7 @@
 
 #include "calendar/annotate.h"
 #include "support/sky_fixture.h"
+#include "output/article_link.h"
 #include "output/day_texts.h"
 
 namespace ventorel {
