@@ -79,16 +79,18 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
     if (day.festival != Festival::None) add("festival", "節句", festivalName(day.festival));
     // Up to 1872 the months are the historical calendars', whose first days are not
     // the new moons of the true sky: those are events of their own, 天文朔.
+    // Where the day has its phase event, the new moon is named there alone.
     const bool astronomicalNewMoon = std::string_view(newMoonName(year)) == AstronomicalNewMoonName;
+    const bool newMoonPhaseEvent = day.moonPhase && day.moonPhase->quarter == 0;
     if (day.lunarDay == 1 && day.lunarMonth.number) {
       summary.clear();
       appendOldDateText(summary, day.lunarMonth, 1);
-      if (day.newMoon && day.newMoonInstant && !astronomicalNewMoon)
+      if (day.newMoon && day.newMoonInstant && !astronomicalNewMoon && !newMoonPhaseEvent)
         appendInstant(summary, std::string(" ") + newMoonName(year) + " ", description,
                       std::string(newMoonName(year)) + " ", *day.newMoonInstant);
       add("oldmonth", "旧暦", summary);
     }
-    if (astronomicalNewMoon && day.newMoon && day.newMoonInstant) {
+    if (astronomicalNewMoon && day.newMoon && day.newMoonInstant && !newMoonPhaseEvent) {
       summary = AstronomicalNewMoonName;
       description = summary;
       appendInstant(summary, " ", description, " ", *day.newMoonInstant);
