@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "app/program_folder.h"
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 #include "bench_support.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "app/date_text.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "data/data_files.h"
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"

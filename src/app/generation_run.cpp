@@ -5,13 +5,9 @@
 
 #include "app/year_text.h"
 #include "ventorel/date.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
-#include "output/csv_calendar.h"
-#include "output/data_csv.h"
-#include "output/html_calendar.h"
-#include "output/page_calendar.h"
 #include "output/screen_summary.h"
 #include "output/year_headers.h"
 
@@ -35,21 +31,6 @@ void printRefusal(Surface& surface, const std::string& message) {
 
 }  // namespace
 
-namespace {
-
-// The true basis gets the page to read and print; the classic basis keeps the page
-// its files have always had.
-std::string pageOf(const CalendarYear& year, const BuiltinTables& names) {
-  return year.basis == CalendarBasis::True ? pageCalendar(year, names) : htmlCalendar(year, names);
-}
-
-// The true basis gets a data table for the spreadsheet; the classic basis keeps its layout.
-std::string csvOf(const CalendarYear& year, const BuiltinTables& names) {
-  return year.basis == CalendarBasis::True ? dataCsv(year, names) : csvCalendar(year, names);
-}
-
-}  // namespace
-
 // The spreadsheet's failure to start is not reported: the file is written.
 RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
                         Launcher& launcher, FileBatch* batch, SweptFolders* swept) {
@@ -57,9 +38,9 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   const bool html = settings.outputFormat.equals(0);
   if (!html && !settings.outputFormat.equals(1)) return report;
   report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
-  const WriteResult written =
-      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvOf(year, data.names), true, batch,
-                        swept);
+  const CalendarRenderers render = renderersFor(year.basis);
+  const WriteResult written = writeCalendarFile(
+      report.outputPath, html ? render.page(year, data.names) : render.spreadsheet(year, data.names), true, batch, swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
   if (!html) {
     launcher.openInSpreadsheet(report.outputPath);
@@ -140,7 +121,7 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
   }
   // A fraction would make a year of whole days dated as the year below it (and,
   // in iCalendar, events under that real year's UIDs).
-  if ((inputs.basis == CalendarBasis::True || context.deliver) && *entered != std::floor(*entered)) {
+  if ((!takesFractionalYears(inputs.basis) || context.deliver) && *entered != std::floor(*entered)) {
     printRefusal(surface, notAWholeYearMessage(inputs.yearText));
     return {RunStatus::NotANumber, {}, notAWholeYearMessage(inputs.yearText)};
   }

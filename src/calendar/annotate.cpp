@@ -5,7 +5,6 @@
 
 #include "astro/day_count.h"
 #include "calendar/eras.h"
-#include "calendar/holidays.h"
 #include "calendar/moon_age.h"
 #include "calendar/new_moon_days.h"
 #include "calendar/rekichu.h"
@@ -223,7 +222,7 @@ std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYea
 }
 
 CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTrio& skies, const LunarDays& lunar,
-                      const AnnotationChoices& choices) {
+                      YearHolidays holidays, const AnnotationChoices& choices) {
   const YearSky& sky = skies[1];
   const LunarYear& lunarYear = lunar.years[1];
   CalendarYear year;
@@ -231,15 +230,13 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   year.year = sky.year;
   year.yearSign = yearSexagenary(sky.year);
   year.eras = eraRecordsOf(sky.year, data);
-  year.basis = choices.basis;
   if (choices.historicalCalendar && sky.year == std::floor(sky.year) && sky.year >= HistoricalFirstYear && sky.year <= HistoricalLastYear)
     year.historicalCalendar = historicalCalendarName(static_cast<int>(sky.year));
 
   MonthStarts monthStart{"monthStart"};
   fillMonthStarts(monthStart, leapDay(sky.year));
   const double daysBefore = daysBeforeYear(sky.year);
-  const std::vector<std::optional<DayHoliday>> holidays =
-      choices.lawHolidays ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky);
+  holidays.resize(static_cast<std::size_t>(sky.lastDay) + 1);
   std::vector<std::vector<Zassetsu>> zassetsu = zassetsuOf(sky, lunarYear, choices.almanacRules);
   EarlyTerms earlyTerms;
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;
@@ -248,7 +245,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   const std::vector<std::optional<double>> noonAges = noonMoonAges(skies);
   SolarMonth solarMonth;
   std::optional<RekichuWalk> rekichu;
-  if (choices.basis == CalendarBasis::True) {
+  if (choices.rekichu) {
     rekichu.emplace(skies);
     year.yearKyusei = rekichu->yearKyusei();
   }

@@ -212,7 +212,7 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   else
     appendString(out, isoDate(day.julian.year, day.julian.month, day.julian.day));
   // The classic basis has no Japanese date of its own, and its documents stay as they were.
-  if (year.basis == CalendarBasis::True) {
+  if (year.japaneseDates) {
     out += ",\"wareki\":";
     appendArray(out, day.japaneseDates, [&out](const JapaneseDate& date) { appendJapaneseDate(out, date); });
   }

@@ -10,7 +10,7 @@
 
 #include "app/year_range.h"
 #include "app/year_text.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "data/reference_data.h"
 #include "output/ics_calendar.h"
 #include "support/test_support.h"

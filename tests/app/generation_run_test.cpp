@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "astro/classic_sky.h"
-#include "astro/sky_walk.h"
-#include "calendar/calendar_sources.h"
+#include "classic/classic_sky.h"
+#include "classic/sky_walk.h"
+#include "app/calendar_sources.h"
 #include "support/test_support.h"
 
 namespace ventorel {

@@ -1,4 +1,4 @@
-#include "astro/moon.h"
+#include "classic/moon.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 #include "sky_runs.h"
 
 namespace ventorel {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "astro/year_walk.h"
+#include "classic/year_walk.h"
 
 namespace ventorel {
 namespace {

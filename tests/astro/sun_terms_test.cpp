@@ -1,4 +1,4 @@
-#include "astro/sun_terms.h"
+#include "classic/sun_terms.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 #include "sky_runs.h"
 
 namespace ventorel {

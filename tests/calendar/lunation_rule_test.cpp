@@ -1,4 +1,4 @@
-#include "calendar/lunation_rule.h"
+#include "classic/lunation_rule.h"
 
 #include <gtest/gtest.h>
 

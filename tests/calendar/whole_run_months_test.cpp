@@ -9,8 +9,9 @@
 
 #include "app/program_folder.h"
 #include "astro/day_count.h"
-#include "calendar/calendar_sources.h"
-#include "calendar/lunation_rule.h"
+#include "app/calendar_sources.h"
+#include "classic/classic_months.h"
+#include "classic/lunation_rule.h"
 #include "support/test_support.h"
 
 namespace ventorel {

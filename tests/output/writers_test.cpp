@@ -7,7 +7,7 @@
 #include "csv_reader.h"
 #include "data/numbers.h"
 #include "app/generation_run.h"
-#include "output/csv_calendar.h"
+#include "classic/csv_calendar.h"
 #include "output/html_escape.h"
 #include "output_fixture.h"
 #include "support/test_support.h"

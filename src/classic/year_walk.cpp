@@ -1,10 +1,10 @@
-#include "astro/year_walk.h"
+#include "classic/year_walk.h"
 
 #include <cmath>
 #include <optional>
 
-#include "astro/moon.h"
-#include "astro/sun_terms.h"
+#include "classic/moon.h"
+#include "classic/sun_terms.h"
 #include "data/numbers.h"
 
 namespace ventorel {

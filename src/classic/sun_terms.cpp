@@ -1,8 +1,8 @@
-#include "astro/sun_terms.h"
+#include "classic/sun_terms.h"
 
 #include <cmath>
 
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 #include "data/numbers.h"
 
 namespace ventorel {

@@ -1,6 +1,6 @@
-#include "astro/classic_sky.h"
+#include "classic/classic_sky.h"
 
-#include "astro/year_walk.h"
+#include "classic/year_walk.h"
 
 namespace ventorel {
 

@@ -2,7 +2,7 @@
 // elongation from the Sun, and the new moons (from the table or computed).
 #pragma once
 
-#include "astro/sky_walk.h"
+#include "classic/sky_walk.h"
 
 namespace ventorel {
 

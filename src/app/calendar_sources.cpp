@@ -1,12 +1,19 @@
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 
-#include "astro/classic_sky.h"
+#include "astro/julian_day.h"
 #include "astro/precise_sky_source.h"
 #include "calendar/annotate.h"
-#include "astro/julian_day.h"
 #include "calendar/historical_days.h"
+#include "calendar/holidays.h"
 #include "calendar/japanese_date.h"
 #include "calendar/modern_old_calendar.h"
+#include "classic/classic_months.h"
+#include "classic/classic_sky.h"
+#include "classic/csv_calendar.h"
+#include "classic/file_holidays.h"
+#include "classic/html_calendar.h"
+#include "output/data_csv.h"
+#include "output/page_calendar.h"
 
 namespace ventorel {
 
@@ -16,8 +23,6 @@ double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYe
 
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
   CalendarSources sources;
-  sources.basis = basis;
-  sources.annotation.basis = basis;
   if (basis == CalendarBasis::True) {
     // The true calendar keeps the months that were officially in use up to 1872,
     // names the calendar they came from, and follows the holiday law while the law
@@ -25,8 +30,9 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     sources.historicalMonths = true;
     sources.japaneseDates = true;
     sources.annotation.historicalCalendar = true;
-    sources.annotation.lawHolidays = data.lawComplete;
+    sources.lawHolidays = data.lawComplete;
     sources.annotation.almanacRules = true;
+    sources.annotation.rekichu = true;
     if (inPreciseRange(year)) {
       sources.skyKind = SkyKind::Precise;
       sources.sky = std::make_unique<PreciseSkySource>();
@@ -46,6 +52,15 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     sources.note = "terms and new moons: the classic orbit and moon model";
   }
   return sources;
+}
+
+bool takesFractionalYears(CalendarBasis basis) { return basis == CalendarBasis::Classic; }
+
+// The true basis gets the page to read and print and a data table for the
+// spreadsheet; the classic basis keeps the page and the layout its files have always had.
+CalendarRenderers renderersFor(CalendarBasis basis) {
+  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv};
+  return {htmlCalendar, csvCalendar};
 }
 
 YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) {
@@ -76,7 +91,12 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.lunar = sources.modernMonths ? modernOldCalendar(computed.skies, skyOf(year - 2), skyOf(year + 2))
                                         : oldCalendar(computed.skies, enteredYear);
   if (sources.historicalMonths) takeHistoricalMonths(computed.lunar);
-  computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, sources.annotation);
+  const YearSky& sky = computed.skies[1];
+  computed.year = annotate(data, enteredYear, computed.skies, computed.lunar,
+                           sources.lawHolidays ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky),
+                           sources.annotation);
+  computed.year.basis = basis;
+  computed.year.japaneseDates = sources.japaneseDates;
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);

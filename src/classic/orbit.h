@@ -10,7 +10,7 @@
 #include <cmath>
 #include <optional>
 
-#include "astro/turning_angle.h"
+#include "classic/turning_angle.h"
 #include "data/builtin_tables.h"
 #include "data/checked_table.h"
 #include "data/numbers.h"

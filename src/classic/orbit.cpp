@@ -1,4 +1,4 @@
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "astro/moon.h"
+#include "classic/moon.h"
 
 #include <cmath>
 
 #include "astro/day_count.h"
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 
 namespace ventorel {
 

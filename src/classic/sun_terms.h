@@ -2,7 +2,7 @@
 // solar terms placed on the days during which the longitude passes 15 * k degrees.
 #pragma once
 
-#include "astro/sky_walk.h"
+#include "classic/sky_walk.h"
 
 namespace ventorel {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "astro/day_count.h"
-#include "calendar/lunar_days.h"
-#include "calendar/lunation_rule.h"
+#include "classic/classic_months.h"
+#include "classic/lunation_rule.h"
 #include "calendar/new_moon_days.h"
 #include "data/numbers.h"
 #include "data/text.h"
@@ -154,21 +154,6 @@ LunarMonth parseMonthName(const std::string& text) {
 }
 
 }  // namespace
-
-std::string monthName(const LunarMonth& month) {
-  // Every page and file names a month on each of its days: the usual names are made once.
-  static const std::array<std::string, 26> Usual = [] {
-    std::array<std::string, 26> names;
-    for (int n = 1; n <= 12; ++n) {
-      names[static_cast<std::size_t>(n)] = monthText(n);
-      names[static_cast<std::size_t>(13 + n)] = Leap + monthText(n);
-    }
-    return names;
-  }();
-  if (month.number && *month.number >= 1 && *month.number <= 12)
-    return Usual[static_cast<std::size_t>((month.leap ? 13 : 0) + *month.number)];
-  return (month.leap ? Leap : std::string()) + (month.number ? monthText(*month.number) : std::string());
-}
 
 namespace {
 
