@@ -21,8 +21,6 @@ constexpr int Tsuchinoe = 5;  // stem number of a 戊 day
 constexpr int Mizunoto = 10;  // stem number of a 癸 day
 constexpr int Ushi = 2;       // branch number of a 丑 day
 
-// Term numbers of the 雑節 reckoning.
-constexpr int Shunbun = 0, Risshu = 9, Shubun = 12, Risshun = 21;
 constexpr int SummerDoyo = 1;  // index of the summer 土用 in YearSky::doyoStartDay
 
 class ZassetsuWalk {
@@ -31,10 +29,10 @@ class ZassetsuWalk {
       : sky_(sky),
         lunar_(lunar),
         monthStart_(monthStart),
-        springEquinox_(sky.termDay[Shunbun]),
-        autumnEquinox_(sky.termDay[Shubun]),
-        springStart_(sky.termDay[Risshun]),
-        autumnStart_(sky.termDay[Risshu]),
+        springEquinox_(sky.dayOf(SolarTerm::Shunbun)),
+        autumnEquinox_(sky.dayOf(SolarTerm::Shubun)),
+        springStart_(sky.dayOf(SolarTerm::Risshun)),
+        autumnStart_(sky.dayOf(SolarTerm::Risshu)),
         reckonedDoyoStart_(springEquinox_ + TropicalYear * 117 / 360),
         nyubaiDay_(sky.nyubaiDay),
         hangeshoDay_(sky.hangeshoDay),
@@ -51,7 +49,7 @@ class ZassetsuWalk {
     const int S = springStart_;
     if (d == S - 1) append(d, Zassetsu::Setsubun);
     markHigan(d, springEquinox_);
-    if (d == springEquinox_) markShanichi(d, dayNumber(), Shunbun, Zassetsu::SpringShanichi);
+    if (d == springEquinox_) markShanichi(d, dayNumber(), SolarTerm::Shunbun, Zassetsu::SpringShanichi);
     if (d == S + 87) append(d, Zassetsu::Hachijuhachiya);
     if (d == nyubaiDay_) {
       append(d, Zassetsu::Nyubai);
@@ -71,7 +69,7 @@ class ZassetsuWalk {
     if (d == S + 209) append(d, Zassetsu::Nihyakutoka);
     if (d == S + 219) append(d, Zassetsu::Nihyakuhatsuka);
     markHigan(d, autumnEquinox_);
-    if (d == autumnEquinox_) markShanichi(d, dayNumber(), Shubun, Zassetsu::AutumnShanichi);
+    if (d == autumnEquinox_) markShanichi(d, dayNumber(), SolarTerm::Shubun, Zassetsu::AutumnShanichi);
   }
 
   std::vector<std::vector<Zassetsu>> take() { return std::move(marks_); }
@@ -98,10 +96,10 @@ class ZassetsuWalk {
   // 社日: the 戊 day nearest the equinox day d. Of two equally near (a 癸
   // equinox) the earlier one; by the almanac's rule the earlier one only for an
   // equinox before noon, the later one for an equinox from noon on.
-  void markShanichi(int d, double dayNumber, int equinoxTerm, Zassetsu mark) {
+  void markShanichi(int d, double dayNumber, SolarTerm equinox, Zassetsu mark) {
     const int stem = daySexagenary(dayNumber).stem;
     int target = d - (stem - Tsuchinoe);
-    const std::optional<JstMinute>& instant = sky_.termInstant[equinoxTerm];
+    const std::optional<JstMinute>& instant = sky_.instantOf(equinox);
     if (almanacRules_ && stem == Mizunoto && instant && instant->hour >= 12) target += 10;
     // An equinox so close to the year's edge that the 戊 day falls outside the
     // year has no day of this year to mark.

@@ -12,12 +12,12 @@ std::vector<std::optional<DayHoliday>> lawHolidaysOf(const HolidayLaw& law, cons
   fillMonthStarts(monthStart, leapDay(sky.year));
   EquinoxDates equinoxes{0, 0, 0, 0};
   // Day 0 is not of this year: an equinox there is taken as not placed.
-  if (sky.termDay[0] >= 1) {
-    const MonthDay spring = monthDayOf(sky.termDay[0], monthStart);
+  if (sky.dayOf(SolarTerm::Shunbun) >= 1) {
+    const MonthDay spring = monthDayOf(sky.dayOf(SolarTerm::Shunbun), monthStart);
     equinoxes.springMonth = spring.month, equinoxes.springDay = spring.day;
   }
-  if (sky.termDay[12] >= 1) {
-    const MonthDay autumn = monthDayOf(sky.termDay[12], monthStart);
+  if (sky.dayOf(SolarTerm::Shubun) >= 1) {
+    const MonthDay autumn = monthDayOf(sky.dayOf(SolarTerm::Shubun), monthStart);
     equinoxes.autumnMonth = autumn.month, equinoxes.autumnDay = autumn.day;
   }
   for (const Holiday& h : holidaysOfYear(law, static_cast<std::int64_t>(sky.year), equinoxes)) {

@@ -19,6 +19,6 @@ LunarDays oldCalendar(const SkyTrio& skies, double enteredYear);
 // The month names of the new moons of the three years in time order, as the
 // numbering from the anchor and leap marks gives them, before the rule's check
 // ("11月", "閏4月"; the mend and the 1985 correction not applied).
-std::vector<std::string> monthsFromMarks(const SkyTrio& skies);
+std::vector<LunarMonth> monthsFromMarks(const SkyTrio& skies);
 
 }  // namespace ventorel

@@ -70,8 +70,8 @@ std::string fileHoliday(const HolidayFile& file, const FileRows& rows, const Yea
   std::string holiday;
   for (const FileRows::Date& date : rows.dates)
     if (date.matches(file, m, dd)) holiday = file.holidayName[date.row];
-  if (d == sky.termDay[0]) holiday = VernalEquinoxDay;
-  if (d == sky.termDay[12]) holiday = AutumnalEquinoxDay;
+  if (d == sky.dayOf(SolarTerm::Shunbun)) holiday = VernalEquinoxDay;
+  if (d == sky.dayOf(SolarTerm::Shubun)) holiday = AutumnalEquinoxDay;
   for (const FileRows::Rule& rule : rows.rules) {
     const double n = rule.week;
     if (m == rule.month && dd > 7 * (n - 1) && dd <= 7 * n && weekdayIndex(epochDays()) == 1)

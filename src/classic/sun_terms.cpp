@@ -49,7 +49,7 @@ double SunTerms::termLongitudeOf(double eclipticLongitude) const {
 bool SunTerms::decidesNear(double termLongitude, double margin) {
   // Every term's 15 degrees (0 and 360 among them, where the corrections above
   // also turn), the wrap threshold and the summer days' bounds.
-  if (offMultiple(termLongitude, 15) < margin) return true;
+  if (offMultiple(termLongitude, DegreesPerTerm) < margin) return true;
   for (const double bound : {WrapThreshold, NyubaiFrom, NyubaiFrom + 1, HangeshoFrom, HangeshoFrom + 1})
     if (std::fabs(termLongitude - bound) < margin) return true;
   return false;
@@ -77,9 +77,9 @@ void SunTerms::recogniseWrap(int b) {
 void SunTerms::placeTerm(int b) {
   recogniseWrap(b);
   // Day 0 only sets the term to wait for: the one after the current longitude.
-  if (b == 0) walk_.sky.nextTerm = static_cast<int>(toIndex(Int(termLongitude_ / 15) + 1));
-  if (walk_.sky.nextTerm > 24) walk_.sky.nextTerm = walk_.sky.nextTerm - 24;
-  if (termLongitude_ > 15 * walk_.sky.nextTerm) {
+  if (b == 0) walk_.sky.nextTerm = static_cast<int>(toIndex(Int(termLongitude_ / DegreesPerTerm) + 1));
+  if (walk_.sky.nextTerm > SolarTermCount) walk_.sky.nextTerm = walk_.sky.nextTerm - SolarTermCount;
+  if (termLongitude_ > DegreesPerTerm * walk_.sky.nextTerm) {
     walk_.sky.placeTerm(walk_.sky.nextTerm, b);
     walk_.sky.nextTerm = walk_.sky.nextTerm + 1;
   }

@@ -63,7 +63,7 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       const std::string name = termName(names, *day.term);
       summary = name;
       appendPieces(description, name, "（");
-      appendZeroPadded(description, termMonth(*day.term), 1);
+      appendZeroPadded(description, termMonthOf(*day.term), 1);
       appendPieces(description, "月", termKind(*day.term), "）");
       if (day.termInstant) appendInstant(summary, " ", description, " ", *day.termInstant);
       add("term", "二十四節気", summary);

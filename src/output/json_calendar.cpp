@@ -134,7 +134,7 @@ void appendTerm(std::string& out, const CalendarDay& day, const BuiltinTables& n
   out += ",\"kind\":";
   appendString(out, termKind(*day.term));
   out += ",\"month\":";
-  appendInteger(out, termMonth(*day.term));
+  appendInteger(out, termMonthOf(*day.term));
   out += ",\"time\":";
   appendClock(out, day.termInstant);
   out += '}';

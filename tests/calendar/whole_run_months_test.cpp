@@ -45,10 +45,10 @@ struct LiteralMonths {
 
 LiteralMonths literalMonths(ShippedRun& run, int enteredYear) {
   const SkyTrio& skies = run.compute(enteredYear).skies;
-  std::vector<std::string> months = monthsFromMarks(skies);
+  std::vector<LunarMonth> months = monthsFromMarks(skies);
   LiteralMonths literal;
   const std::size_t first = skies[0].newMoons.size();
-  for (std::size_t n = 0; n < skies[1].newMoons.size(); ++n) literal.chosenYear.push_back(months.at(first + n));
+  for (std::size_t n = 0; n < skies[1].newMoons.size(); ++n) literal.chosenYear.push_back(monthName(months.at(first + n)));
   literal.spansRenamed = mendMonthsAgainstRule(skies, months);
   return literal;
 }
