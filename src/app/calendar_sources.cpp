@@ -7,6 +7,7 @@
 #include "calendar/holidays.h"
 #include "calendar/japanese_date.h"
 #include "calendar/modern_old_calendar.h"
+#include "ventorel/date.h"
 #include "classic/classic_months.h"
 #include "classic/classic_sky.h"
 #include "classic/csv_calendar.h"
@@ -19,7 +20,7 @@ namespace ventorel {
 
 // A positive year is used as it is: adding 0 to it, as the page's year once did,
 // changes no value, so the page and the CSV file are the same without it.
-double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYear + 1 : enteredYear; }
+double astronomicalYear(double enteredYear) { return astronomicalOfUser(enteredYear); }
 
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
   CalendarSources sources;
@@ -43,7 +44,7 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     sources.skyFallback = true;
   }
   if (year > 1901 && year < 2099) {
-    sources.skyKind = SkyKind::NewMoonTable;
+    sources.skyKind = SkyKind::ShippedNewMoons;
     sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
     sources.note = "terms: the classic orbit model; new moons: the shipped table 1901-2099 (singetu.dat)";
   } else {

@@ -18,7 +18,7 @@ namespace ventorel {
 
 // The sky sources a basis may take; a year's sky depends only on the source and
 // the year (and the reference data).
-enum class SkyKind { KeplerModel, NewMoonTable, Precise };
+enum class SkyKind { KeplerModel, ShippedNewMoons, Precise };
 
 struct CalendarSources {
   SkyKind skyKind = SkyKind::KeplerModel;

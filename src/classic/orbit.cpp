@@ -158,7 +158,7 @@ struct CorrectionAngles {
 };
 
 CorrectionAngles moonCorrectionAngles(double d) {
-  return {2 * PI * (d + 29722.37496) / 411.92, 2 * PI * (d + 29722.37496) / 3231};
+  return {2 * PI * (d + MoonCorrectionEpoch) / MoonCorrectionDaysA, 2 * PI * (d + MoonCorrectionEpoch) / MoonCorrectionDaysB};
 }
 
 // The correction in degrees from the sines of its angles: sin(a + sin(a) / 8) and sin(b).
@@ -216,7 +216,8 @@ double solveKepler(double g, double e) {
 }
 
 double sunEccentricity(double t) {
-  return 0.01 * std::sin(2 * (t + 817550) / 413000) + 0.03 + 0.01 * std::sin(2 * (t + 817550) / 100000);
+  return 0.01 * std::sin(2 * (t + EccentricityEpoch) / EccentricityPeriodA) + 0.03 +
+         0.01 * std::sin(2 * (t + EccentricityEpoch) / EccentricityPeriodB);
 }
 
 double sunPerihelion(double t) { return reduceDegrees(102.971 + 360 * (t - 20.35) / PerihelionYears); }
@@ -228,9 +229,9 @@ double equinoxNode(double t) {
 
 double sunPeriod() { return 1 + 1 / PrecessionYears + 1 / PerihelionYears; }
 
-double moonNode(double t) { return reduceDegrees(-247.1887 - 360 * t / 18.599926299321); }
+double moonNode(double t) { return reduceDegrees(-247.1887 - 360 * t / MoonNodeYears); }
 
-double moonPerigee(double t) { return reduceDegrees(96.0 + 360 * t / 8.850581814628); }
+double moonPerigee(double t) { return reduceDegrees(96.0 + 360 * t / MoonPerigeeYears); }
 
 double sunPerihelionOffset(double eccentricity) {
   const double e0 = SunEpochAnomaly / degPerRad;
@@ -260,11 +261,11 @@ double dailyStep(double turnsPerYear) { return 2 * PI * turnsPerYear / TropicalY
 SmoothOrbit::SmoothOrbit(const OrbitTables& orbit)
     : orbit_(orbit),
       sun_(dailyStep(1 / sunPeriod())),
-      eccentricityArgs_{TurningAngle(2 / 413000.0 / TropicalYear), TurningAngle(2 / 100000.0 / TropicalYear)},
+      eccentricityArgs_{TurningAngle(2 / EccentricityPeriodA / TropicalYear), TurningAngle(2 / EccentricityPeriodB / TropicalYear)},
       moon_(dailyStep(1 / MoonPeriod)),
-      moonArgument_(dailyStep(1 / 8.850581814628 + 1 / 18.599926299321)),
-      correctionA_(2 * PI / 411.92),
-      correctionB_(2 * PI / 3231) {}
+      moonArgument_(dailyStep(1 / MoonPerigeeYears + 1 / MoonNodeYears)),
+      correctionA_(2 * PI / MoonCorrectionDaysA),
+      correctionB_(2 * PI / MoonCorrectionDaysB) {}
 
 // The root of Kepler's equation, started from the new mean anomaly plus the day
 // before's difference between the eccentric and the mean anomaly (under 0.06
@@ -291,9 +292,9 @@ std::optional<double> SmoothOrbit::sunLongitude(double t) {
   // Only an orbit in the ecliptic itself: its argument of perihelion projected on
   // the ecliptic, with the node, is then the longitude of perihelion.
   if (orbit_.cosInclination[SunBody] != 1) return std::nullopt;
-  const double u = t + 817550;
-  const double e = 0.01 * eccentricityArgs_[0].at(2 * u / 413000).sin + 0.03 +
-                   0.01 * eccentricityArgs_[1].at(2 * u / 100000).sin;  // as sunEccentricity
+  const double u = t + EccentricityEpoch;
+  const double e = 0.01 * eccentricityArgs_[0].at(2 * u / EccentricityPeriodA).sin + 0.03 +
+                   0.01 * eccentricityArgs_[1].at(2 * u / EccentricityPeriodB).sin;  // as sunEccentricity
   const std::optional<SinCos> anomaly =
       eccentricAnomaly(sun_, meanAnomalyFraction(t, orbit_.perihelionOffset[SunBody], sunPeriod()), e);
   if (!anomaly) return std::nullopt;

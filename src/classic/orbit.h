@@ -26,6 +26,20 @@ inline constexpr int MoonBody = 10;
 inline constexpr double PrecessionYears = 25868;
 inline constexpr double PerihelionYears = 23000;
 
+// The Sun's eccentricity 0.03 + 0.01 sin(2 u / A) + 0.01 sin(2 u / B), u = t + epoch.
+inline constexpr double EccentricityEpoch = 817550;
+inline constexpr double EccentricityPeriodA = 413000;
+inline constexpr double EccentricityPeriodB = 100000;
+
+// Tropical years of one turn of the Moon's perigee and of its node.
+inline constexpr double MoonPerigeeYears = 8.850581814628;
+inline constexpr double MoonNodeYears = 18.599926299321;
+
+// Days of the two angles of the Moon's short-period correction, and their epoch.
+inline constexpr double MoonCorrectionDaysA = 411.92;
+inline constexpr double MoonCorrectionDaysB = 3231;
+inline constexpr double MoonCorrectionEpoch = 29722.37496;
+
 // Eccentric anomaly at the epoch (tYears = 0), degrees.
 inline constexpr double SunEpochAnomaly = 223.943;
 inline constexpr double MoonEpochAnomaly = 47.2511;

@@ -160,7 +160,7 @@ bool readNewMoons(Reading& reading, NewMoonTable& table) {
                                               : day > previous[2];
     if (!later) return reading.stop("the date is not after the one of the row above");
     previous[0] = year, previous[1] = month, previous[2] = day;
-    for (int k = 1; k <= 3; ++k) table(r, k) = Value::fromField(f[static_cast<std::size_t>(k - 1)]);
+    table[r] = NewMoonDate{static_cast<std::int64_t>(year), static_cast<int>(month), static_cast<int>(day)};
   }
   return reading.atEnd();
 }

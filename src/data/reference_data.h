@@ -3,6 +3,8 @@
 // only read.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "data/builtin_tables.h"
@@ -31,8 +33,16 @@ struct EraList {
   int rowCount = 0;
 };
 
-// "singetu.dat": (r, 1..3) year, month, day of every new moon 1901..2099, r from 1.
-using NewMoonTable = Table2D<Value, NewMoonRows + 1, 4>;
+// A row of "singetu.dat": the day of a new moon, Gregorian, Japan Standard Time.
+struct NewMoonDate {
+  std::int64_t year = 0;
+  int month = 0;
+  int day = 0;
+  bool operator==(const NewMoonDate&) const = default;
+};
+
+// "singetu.dat": the day of every new moon 1901..2099, rows from 1; a row not read holds none.
+using NewMoonTable = Table<std::optional<NewMoonDate>, NewMoonRows + 1>;
 
 struct ReferenceData {
   BuiltinTables names;

@@ -107,7 +107,8 @@ TEST(GenerationRun, TheTableSkyStartsAtTheFirstRowOfItsYear) {
   // Rows of 1901 and 1902; a year without rows has no new moons.
   const double rows[][3] = {{1901, 12, 30}, {1902, 1, 8}, {1902, 2, 8}, {1902, 1, 20}};
   for (int r = 1; r <= 4; ++r)
-    for (int k = 1; k <= 3; ++k) data.newMoonTable(r, k) = Value(rows[r - 1][k - 1]);
+    data.newMoonTable[r] = NewMoonDate{static_cast<std::int64_t>(rows[r - 1][0]), static_cast<int>(rows[r - 1][1]),
+                                       static_cast<int>(rows[r - 1][2])};
   const TableNewMoonSky sky(data.orbit, data.newMoonTable);
   const YearSky y1902 = sky.year(1902);
   ASSERT_EQ(y1902.newMoons.size(), 2u) << "a date out of turn stops the walk through the rows";
@@ -183,9 +184,7 @@ void fillDailyNewMoons(ReferenceData& state) {
   fillMonthStarts(starts, 0);
   for (int d = 1; d <= 365; ++d) {
     const MonthDay date = monthDayOf(d, starts);
-    state.newMoonTable(d, 1) = Value(1901.0);
-    state.newMoonTable(d, 2) = Value(static_cast<double>(date.month));
-    state.newMoonTable(d, 3) = Value(static_cast<double>(date.day));
+    state.newMoonTable[d] = NewMoonDate{1901, date.month, date.day};
   }
 }
 

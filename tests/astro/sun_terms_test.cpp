@@ -138,38 +138,40 @@ TEST(SolarTerms, YearsWithAFastWrapStillPlaceAllTerms) {
 class TermPlacement : public ::testing::Test {
  protected:
   void SetUp() override {
-    walk = std::make_unique<SkyWalk>(OrbitElements(), 1982);
-    walk->tYears = 0;
-    sun = std::make_unique<SunTerms>(*walk);
-    sun->beginPass();
+    sun = std::make_unique<SunTerms>(0.0);
+    days.clear();
   }
 
-  // Sets the Sun's longitude so that the term longitude is `wanted` to the last bit.
+  // Gives the Sun a longitude whose term longitude is `wanted` to the last bit.
   void feed(int b, double wanted) {
     const double reference = sun->equinoxReference();
     double longitude = wanted + reference;
     if (longitude >= 360) longitude -= 360;
     for (int i = 0; i < 64; ++i) {
-      walk->orbit.eclipticLongitude[SunBody] = longitude;
       double got = longitude - reference;
       if (got < 0) got += 360;
       if (got == wanted) break;
       longitude = std::nextafter(longitude, got < wanted ? 1e9 : -1e9);
     }
-    sun->takeSunLongitude();
+    sun->sample(longitude);
     ASSERT_EQ(sun->termLongitude(), wanted);
-    sun->placeTerm(b);
+    days[b] = sun->place(b);
   }
 
   std::map<int, int> placed() const {  // term -> day
     std::map<int, int> result;
-    for (int b = 0; b < DaysPerSlot; ++b)
-      if (walk->sky.termOnDay[b] >= 0) result[walk->sky.termOnDay[b]] = b;
+    for (const auto& [b, day] : days)
+      if (day.term) result[*day.term] = b;
     return result;
   }
+  int firstDay(bool SunDay::*mark) const {
+    for (const auto& [b, day] : days)
+      if (day.*mark) return b;
+    return 0;
+  }
 
-  std::unique_ptr<SkyWalk> walk;
   std::unique_ptr<SunTerms> sun;
+  std::map<int, SunDay> days;
 };
 
 TEST_F(TermPlacement, StrictOnePerDayNeverOnDayZeroAndRestartedAtTheWrap) {
@@ -191,7 +193,6 @@ TEST_F(TermPlacement, StrictOnePerDayNeverOnDayZeroAndRestartedAtTheWrap) {
     SetUp();
     for (std::size_t b = 0; b < c.longitudes.size(); ++b) feed(static_cast<int>(b), c.longitudes[b]);
     EXPECT_EQ(placed(), c.expected) << c.what;
-    for (const auto& [k, b] : c.expected) EXPECT_EQ(walk->sky.termDay[k], b) << c.what;
   }
 }
 
@@ -202,8 +203,8 @@ TEST_F(TermPlacement, SummerDaysOnlyStrictlyInside) {
   feed(3, 80.9);  // already found
   feed(4, 101);   // not below 101
   feed(5, 101.5);
-  EXPECT_EQ(walk->sky.nyubaiDay, 2);
-  EXPECT_EQ(walk->sky.hangeshoDay, 0);
+  EXPECT_EQ(firstDay(&SunDay::nyubai), 2);
+  EXPECT_EQ(firstDay(&SunDay::hangesho), 0);
 }
 
 }  // namespace

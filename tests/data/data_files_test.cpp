@@ -91,7 +91,7 @@ TEST(DataFiles, AFolderWithAllSevenFillsEveryTableWithoutAMessage) {
   EXPECT_EQ(s.eras.rowCount, 239);
   EXPECT_EQ(s.secondCourtEras.rowCount, 10);
   EXPECT_EQ(s.eras.table(239, 3), "元239");
-  EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(1901 + (NewMoonRows - 1) / 12));
+  EXPECT_EQ(s.newMoonTable[NewMoonRows]->year, 1901 + (NewMoonRows - 1) / 12);
   EXPECT_TRUE(s.lawComplete);
   EXPECT_EQ(s.holidayLaw.rules().at(0).name, "元日");
   EXPECT_EQ(s.eraStarts.starts().at(0).firstYear, 2019);
@@ -118,7 +118,7 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     EXPECT_EQ(s.holidays.holidayName[1].empty(), removed == "shuku.dat");
     EXPECT_EQ(s.eras.rowCount, removed == "gen1.dat" ? 0 : 239);
     EXPECT_EQ(s.secondCourtEras.rowCount, removed == "gen2.dat" ? 0 : 10);
-    EXPECT_EQ(s.newMoonTable(1, 1).isUnset(), removed == "singetu.dat");
+    EXPECT_EQ(!s.newMoonTable[1], removed == "singetu.dat");
     EXPECT_EQ(s.eraStarts.empty(), removed == "era_starts.dat");
   }
   TempFolder empty;
@@ -165,7 +165,7 @@ void expectDamagedAt(DataFile file, const std::string& text, int line) {
   EXPECT_FALSE(problem.message.empty());
   EXPECT_TRUE(s.holidays.holidayName[1].empty());
   EXPECT_EQ(s.eras.rowCount + s.secondCourtEras.rowCount, 0);
-  EXPECT_TRUE(s.newMoonTable(1, 1).isUnset());
+  EXPECT_FALSE(s.newMoonTable[1]);
 }
 
 TEST(DataFiles, DamagedHolidayFilesAreLeftOutAndTheLineIsNamed) {
@@ -260,7 +260,7 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
     }
     ReferenceData s;
     EXPECT_TRUE(readDataFile(DataFile::NewMoons, c.text, s));
-    EXPECT_FALSE(s.newMoonTable(NewMoonRows, 3).isUnset());
+    EXPECT_TRUE(s.newMoonTable[NewMoonRows]);
   }
 }
 

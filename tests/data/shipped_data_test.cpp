@@ -72,13 +72,12 @@ TEST_F(ShippedData, HolidaysFillTheRowsTheCalendarConsults) {
 
 TEST_F(ShippedData, NewMoonsCoverTheCenturyInOrderOneLunationApart) {
   const ReferenceData& s = *state_;
-  EXPECT_TRUE(s.newMoonTable(1, 1).equals(1901));
-  EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(2099));
+  EXPECT_EQ(s.newMoonTable[1]->year, 1901);
+  EXPECT_EQ(s.newMoonTable[NewMoonRows]->year, 2099);
   long previous = 0, first = 0;
   for (int r = 1; r <= NewMoonRows; ++r) {
-    const long day = daysFromCivil(static_cast<long>(s.newMoonTable(r, 1).number()),
-                                   static_cast<long>(s.newMoonTable(r, 2).number()),
-                                   static_cast<long>(s.newMoonTable(r, 3).number()));
+    const NewMoonDate& date = s.newMoonTable[r].value();
+    const long day = daysFromCivil(static_cast<long>(date.year), date.month, date.day);
     if (r > 1) {
       EXPECT_GE(day - previous, 29) << "row " << r;
       EXPECT_LE(day - previous, 30) << "row " << r;
