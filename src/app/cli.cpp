@@ -253,7 +253,7 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
             out << zeroPadded(year.enteredYear, 4) << '-' << zeroPadded(day.month, 2) << '-' << zeroPadded(day.day, 2)
                 << '\t' << day.holiday->name << '\n';
       } catch (const std::exception& error) {
-        err << "message: " << error.what() << "\n";
+        err << "message: " << messages::computationFailure(error) << "\n";
         yearStatus = ExitRunError;
       }
     }

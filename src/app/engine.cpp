@@ -91,7 +91,7 @@ YearResult Engine::year(Year year, Basis basis) const {
         computeCalendar(static_cast<double>(year.user()), basis, *data_).year);
   } catch (const std::exception& error) {
     result.status = Status::Failed;
-    result.message = std::string("計算を続けられませんでした：") + error.what();
+    result.message = messages::computationFailure(error);
     return result;
   }
   std::lock_guard lock(cache_->mutex);

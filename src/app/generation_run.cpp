@@ -6,6 +6,7 @@
 #include "app/year_text.h"
 #include "ventorel/date.h"
 #include "app/calendar_sources.h"
+#include "data/messages.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "output/screen_summary.h"
@@ -99,7 +100,7 @@ void redrawWindow(Surface& surface) {
   surface.setPenWidth(50);
   for (int i = 0; i <= 30; ++i) {
     for (int j = 1; j <= 30; ++j) {
-      const Rgb colour{static_cast<int>(Int(j * 256.0 / 30)), 250, static_cast<int>(Int((30 - j) * 256.0 / 30))};
+      const Rgb colour{static_cast<int>(floorInt(j * 256.0 / 30)), 250, static_cast<int>(floorInt((30 - j) * 256.0 / 30))};
       surface.dot((30 - i) * scaleW / 30, (30 - j) * scaleH / 30, colour);
     }
   }
@@ -136,7 +137,7 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
   } catch (const std::exception& error) {
     // A table bound or an impossible division: the run ends with a message and
     // the window stays usable.
-    return {RunStatus::RunError, {}, std::string("計算を続けられませんでした: ") + error.what()};
+    return {RunStatus::RunError, {}, messages::computationFailure(error)};
   }
 }
 

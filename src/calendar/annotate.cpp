@@ -196,9 +196,9 @@ int julianMonthLength(double year, int month) {
 JulianDate julianDateOf(double daysBeforeYear, int d) {
   // Day R of the Julian era, 1 January of Julian year 1 being day 1.
   const double r = daysBeforeYear + d + 2;
-  const double year = Int(r / DaysPerJulianYear) + 1;
+  const double year = floorInt(r / DaysPerJulianYear) + 1;
   const int leap = julianLeap(year);
-  const double dayOfYear = r - Int((year - 1) * DaysPerJulianYear);
+  const double dayOfYear = r - floorInt((year - 1) * DaysPerJulianYear);
   const MonthDay md = monthDayOf(static_cast<int>(dayOfYear), julianMonthStarts().at(static_cast<std::size_t>(leap)));
   // Deliberate and kept: on 31 December of a Julian leap year the year estimate
   // is one too high and the day of that year comes out 0; the date is mended here
@@ -279,7 +279,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
     const int monthNumber = old.month.number.value_or(0);
     day.senjitsu = senjitsuOf(data.names, solarMonth, earlyTerms, term, day.sexagenary, monthNumber, day.lunarDay,
                                choices.almanacRules);
-    day.rokuyo = static_cast<int>(Mod(day.lunarDay + 5 + data.names.rokuyoMonthOffset[monthNumber], 6) + 1);
+    day.rokuyo = static_cast<int>(modRoundHalfEven(day.lunarDay + 5 + data.names.rokuyoMonthOffset[monthNumber], 6) + 1);
     if (const NewMoon* moon = moons.on(d)) {
       day.newMoon = true;
       day.newMoonInstant = moon->instant;

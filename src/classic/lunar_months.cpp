@@ -80,7 +80,7 @@ ProvisionalNames nameBackwards(const SkyTrio& skies, const TrioMoonDays& moons) 
         if (k == termIndex(SolarTerm::Toji)) solsticeSeen = true;
       }
       if (moonDays.isNewMoonDay(d)) {
-        const int n = static_cast<int>(Mod(Int((termCursor + 2) / 2.0), 12)) + 1;
+        const int n = static_cast<int>(modRoundHalfEven(floorInt((termCursor + 2) / 2.0), 12)) + 1;
         const bool leap = !previousLeap && n == previousNumber;
         previousNumber = n;
         previousLeap = leap;
@@ -115,14 +115,14 @@ void numberMonthList(MonthList& seq, int monthCount) {
   for (int m = monthCount; m >= 12; --m) {
     if (monthValue(seq[m]) == 11 && m > 12 && monthValue(seq[m - 12]) == 11 && !isLeapOrEmpty(m) &&
         !isLeapOrEmpty(m - 12)) {
-      for (int j = 11; j >= 1; --j) seq[m - j] = month(Mod(11 - (j + 1) + 12, 12) + 1);
+      for (int j = 11; j >= 1; --j) seq[m - j] = month(modRoundHalfEven(11 - (j + 1) + 12, 12) + 1);
     }
   }
 
   // Backward fill from the next entry, or across a leap month from the one after.
   for (int m = monthCount; m >= 1; --m) {
-    if (isEmpty(seq[m]) && !isLeapOrEmpty(m + 1)) seq[m] = month(Mod(monthValue(seq[m + 1]) - 2 + 12, 12) + 1);
-    if (isEmpty(seq[m]) && !isLeapOrEmpty(m + 2)) seq[m] = month(Mod(monthValue(seq[m + 2]) - 2 + 12, 12) + 1);
+    if (isEmpty(seq[m]) && !isLeapOrEmpty(m + 1)) seq[m] = month(modRoundHalfEven(monthValue(seq[m + 1]) - 2 + 12, 12) + 1);
+    if (isEmpty(seq[m]) && !isLeapOrEmpty(m + 2)) seq[m] = month(modRoundHalfEven(monthValue(seq[m + 2]) - 2 + 12, 12) + 1);
   }
 
   // Leap months repeat the month before them; the rest counts forward.
@@ -130,7 +130,7 @@ void numberMonthList(MonthList& seq, int monthCount) {
     // (Two leap marks never stand side by side, so the month before a mark is no leap month.)
     if (seq[m + 1] == LeapMark && !isEmpty(seq[m])) seq[m + 1] = leapMonth(seq[m].number);
     if (seq[m + 1] == LeapMark && !isEmpty(seq[m + 2])) seq[m + 1] = leapMonth(static_cast<int>(monthValue(seq[m + 2]) - 1));
-    if (isEmpty(seq[m])) seq[m] = month(Mod(monthValue(seq[m - 1]) + 12, 12) + 1);
+    if (isEmpty(seq[m])) seq[m] = month(modRoundHalfEven(monthValue(seq[m - 1]) + 12, 12) + 1);
   }
 
   // Of two leap marks one month apart, the first stays the leap month.

@@ -71,7 +71,7 @@ SunDay SunTerms::place(int b) {
   recogniseWrap(b);
   SunDay day;
   // Day 0 only sets the term to wait for: the one after the current longitude.
-  if (b == 0) nextTerm_ = static_cast<int>(toIndex(Int(termLongitude_ / DegreesPerTerm) + 1));
+  if (b == 0) nextTerm_ = static_cast<int>(toIndex(floorInt(termLongitude_ / DegreesPerTerm) + 1));
   if (nextTerm_ > SolarTermCount) nextTerm_ = nextTerm_ - SolarTermCount;
   if (termLongitude_ > DegreesPerTerm * nextTerm_) {
     day.term = nextTerm_;

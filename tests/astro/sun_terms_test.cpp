@@ -38,7 +38,7 @@ TEST(SolveKepler, ResultsAreOddMultiplesOfTheLastStepAndSolveTheEquation) {
         ASSERT_LE(std::fabs(anomaly - 360 * g), KeplerStep) << g;
       }
       // Kepler's equation holds to the bisection's resolution.
-      const double radians = anomaly / degPerRad;
+      const double radians = anomaly / DegreesPerRadian;
       const double mean = (radians - e * std::sin(radians)) / (2 * PI);
       ASSERT_NEAR(mean, g, 2 * KeplerStep / 360) << g << " " << e;
     }
@@ -50,7 +50,7 @@ double plainKepler(double g, double e) {
   double anomaly = 180, step = 180;
   for (int i = 0; i < 18; ++i) {
     step = step / 2;
-    const double mean = (anomaly / degPerRad - e * std::sin(anomaly / degPerRad)) / (2 * PI);
+    const double mean = (anomaly / DegreesPerRadian - e * std::sin(anomaly / DegreesPerRadian)) / (2 * PI);
     anomaly = g >= mean ? anomaly + step : anomaly - step;
   }
   return anomaly;
@@ -64,7 +64,7 @@ TEST(SolveKepler, SameToTheLastBitAsThePlainHalving) {
   for (int n = 0; n < 20000; ++n) fractions.push_back(std::fmod(n * 0.6180339887498949, 1.0));
   for (double e : {0.0, 0.01671, 0.0548799}) {
     for (double anomaly : {180.0, 90.0, 45.0, 270.0, 0.0013732910156250}) {
-      const double mean = (anomaly / degPerRad - e * std::sin(anomaly / degPerRad)) / (2 * PI);
+      const double mean = (anomaly / DegreesPerRadian - e * std::sin(anomaly / DegreesPerRadian)) / (2 * PI);
       fractions.push_back(mean);
       fractions.push_back(std::nextafter(mean, 0.0));
     }
@@ -80,7 +80,7 @@ TEST(SunLongitude, OnlyTheSunAndTheMoonAreModelled) {
   EXPECT_NO_THROW(bodyPosition(orbit, SunBody, 0));
   // 1982-08-19 00:00 local time: the Sun stands near 145 degrees.
   EXPECT_NEAR(orbit.eclipticLongitude[SunBody], 145.5, 1.0);
-  EXPECT_NEAR(orbit.eclipticLongitudeRad[SunBody] * degPerRad, orbit.eclipticLongitude[SunBody], 1e-9);
+  EXPECT_NEAR(orbit.eclipticLongitudeRad[SunBody] * DegreesPerRadian, orbit.eclipticLongitude[SunBody], 1e-9);
 }
 
 // The day and name of every term are consistent, and the 24 terms of the year

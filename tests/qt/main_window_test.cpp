@@ -363,8 +363,8 @@ class WindowTest : public QObject {
     Window w(folder);
     QCOMPARE(w.messages.texts.size(), std::size_t(2));
     QCOMPARE(QString::fromStdString(w.messages.texts[0]),
-             Aree + QStringLiteral("\ngen1.dat, line 230: the first year is not a whole number"));
-    QVERIFY(QString::fromStdString(w.messages.texts[1]).startsWith(Aree + QStringLiteral("\nini.dat: ")));
+             Aree + QStringLiteral("\ngen1.dat 230行目：始まりの年が整数ではありません"));
+    QVERIFY(QString::fromStdString(w.messages.texts[1]).startsWith(Aree + QStringLiteral("\nini.dat：")));
     QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), HtmName);
     // A missing settings file is created at close: the chosen format is kept.
     w.show();
