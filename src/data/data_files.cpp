@@ -129,16 +129,14 @@ bool readEras(Reading& reading, EraList& eras) {
     if (first == FieldReader::Status::Malformed) return reading.stop(MalformedField);
     for (std::size_t j = 1; j < f.size(); ++j)
       if (!reading.next(f[j])) return false;
-    if (eras.rowCount == MaxEraRows) return reading.stop(messages::tooManyRows(MaxEraRows));
+    if (eras.rows.size() == MaxEraRows) return reading.stop(messages::tooManyRows(MaxEraRows));
     double firstYear = 0;
     if (!integerField(f[1], -INFINITY, INFINITY, firstYear)) return reading.stop(messages::FirstYearNotWhole);
     if (firstYear < previousFirstYear) return reading.stop(messages::FirstYearBeforeAbove);
     previousFirstYear = firstYear;
-    const int row = eras.rowCount + 1;
-    for (int j = 1; j <= 6; ++j) eras.table(row, j) = f[static_cast<std::size_t>(j - 1)];
-    eras.rowCount = row;
+    eras.rows.push_back({f[0], firstYear, f[2], f[3], f[4], f[5]});
   }
-  if (eras.rowCount > 0) return true;
+  if (!eras.rows.empty()) return true;
   // A file without a single era is damaged as a whole.
   reading.stop(messages::NoEra);
   reading.damage.line = 0;
@@ -247,9 +245,9 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
   } else {
     switch (file) {
       case DataFile::Holidays: intact = readWhole(reading, data.holidays, HolidayFile{}, readHolidays); break;
-      case DataFile::Eras: intact = readWhole(reading, data.eras, EraList(data.eras.table.name()), readEras); break;
+      case DataFile::Eras: intact = readWhole(reading, data.eras, EraList(), readEras); break;
       case DataFile::SecondCourtEras:
-        intact = readWhole(reading, data.secondCourtEras, EraList(data.secondCourtEras.table.name()), readEras);
+        intact = readWhole(reading, data.secondCourtEras, EraList(), readEras);
         break;
       case DataFile::NewMoons:
         intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);

@@ -26,13 +26,6 @@ struct HolidayFile {
   Table<std::string, 21> holidayRule{"holidayRule"};
 };
 
-// An era file: rows 1..rowCount of the table were read.
-struct EraList {
-  explicit EraList(const char* name) : table(name) {}
-  EraTable table;
-  int rowCount = 0;
-};
-
 // A row of "singetu.dat": the day of a new moon, Gregorian, Japan Standard Time.
 struct NewMoonDate {
   std::int64_t year = 0;
@@ -53,8 +46,8 @@ struct ReferenceData {
   // and the calendar falls back to the holidays of "shuku.dat".
   HolidayLaw holidayLaw;
   bool lawComplete = false;
-  EraList eras{"eraTable"};               // "gen1.dat": the eras of the (northern) court
-  EraList secondCourtEras{"periodTable"};  // "gen2.dat": the southern court's eras, 1331..1392
+  EraList eras;             // "gen1.dat": the eras of the (northern) court
+  EraList secondCourtEras;  // "gen2.dat": the southern court's eras, 1331..1392
   NewMoonTable newMoonTable{"newMoonTable"};
   // "era_starts.dat": the first day of every era and reign-year count of both
   // courts, for the Japanese date of each day. Empty when the file was not read whole.

@@ -32,24 +32,19 @@ struct Line {
 
 std::ostream& operator<<(std::ostream& out, const Line& l) { return out << "(" << l.x << ", " << l.y << ") " << l.text; }
 
-void addEra(EraTable& table, int& count, const char* first, const char* name, const char* period, const char* emperor) {
-  ++count;
-  table(count, 1) = std::to_string(count);
-  table(count, 2) = first;
-  table(count, 3) = name;
-  table(count, 4) = period;
-  table(count, 5) = emperor;
+void addEra(EraList& list, double first, const char* name, const char* period, const char* emperor) {
+  list.rows.push_back({std::to_string(list.rows.size() + 1), first, name, period, emperor, ""});
 }
 
 // A few eras around the first one and around the two courts.
 void fillEras(ReferenceData& s) {
-  addEra(s.eras.table, s.eras.rowCount, "645", "大化", "飛鳥時代", "孝徳");
-  addEra(s.eras.table, s.eras.rowCount, "650", "白雉", "飛鳥時代", "孝徳");
-  addEra(s.eras.table, s.eras.rowCount, "1329", "元徳", "鎌倉時代", "後醍醐");
-  addEra(s.eras.table, s.eras.rowCount, "1331", "元弘", "南北朝時代", "後醍醐");
-  addEra(s.eras.table, s.eras.rowCount, "1390", "元中", "南北朝時代", "後亀山");
-  addEra(s.secondCourtEras.table, s.secondCourtEras.rowCount, "1331", "元徳", "南北朝時代", "光厳");
-  addEra(s.secondCourtEras.table, s.secondCourtEras.rowCount, "1390", "明徳", "南北朝時代", "後小松");
+  addEra(s.eras, 645, "大化", "飛鳥時代", "孝徳");
+  addEra(s.eras, 650, "白雉", "飛鳥時代", "孝徳");
+  addEra(s.eras, 1329, "元徳", "鎌倉時代", "後醍醐");
+  addEra(s.eras, 1331, "元弘", "南北朝時代", "後醍醐");
+  addEra(s.eras, 1390, "元中", "南北朝時代", "後亀山");
+  addEra(s.secondCourtEras, 1331, "元徳", "南北朝時代", "光厳");
+  addEra(s.secondCourtEras, 1390, "明徳", "南北朝時代", "後小松");
 }
 
 std::string yearLine(const std::string& shown, const std::string& cycle) {
