@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench screenshot clean fuzz install package
+.PHONY: all deps build run test test-sanitize sweep bench screenshot clean fuzz install package
 
 all: build
 
@@ -31,14 +31,18 @@ run:
 	@cmake --build $(BUILD) -j $(JOBS) --target programs
 	@bash scripts/run.sh $(BUILD)
 
+# The long sweeps of the sky against the independent ephemeris are `make sweep`.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE sweep
+
+sweep: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L sweep
 
 # The engine's tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVENTOREL_SANITIZE=ON -DVENTOREL_WITH_QT=OFF -DVENTOREL_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -LE sweep
 
 # Fuzzes each target for FUZZ_TIME seconds (clang build in build-fuzz): the
 # data-file readers, the year box, a whole run and the command line's options. New inputs collect in

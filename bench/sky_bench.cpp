@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "app/program_folder.h"
+#include "astro/eclipses.h"
+#include "astro/rise_set.h"
 #include "classic/orbit.h"
 #include "bench_support.h"
 #include "app/calendar_sources.h"
@@ -30,6 +32,30 @@ BENCHMARK_CAPTURE(skyOfAYear, classic_model_2150, CalendarBasis::Classic, 2150)-
 BENCHMARK_CAPTURE(skyOfAYear, classic_table_1950, CalendarBasis::Classic, 1950)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(skyOfAYear, true_1500, CalendarBasis::True, 1500)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(skyOfAYear, true_2150, CalendarBasis::True, 2150)->Unit(benchmark::kMicrosecond);
+
+// The almanac's sky of a place (東京) for consecutive years from 2000: every day's
+// rises, transits and sets of the Sun and the Moon, and the year's eclipses as seen there.
+void riseSetOfAYear(benchmark::State& state) {
+  int year = 2000;
+  for (auto _ : state) {
+    const YearRiseSet sky = riseSetOfYear(year, 35.658099, 139.741357);
+    benchmark::DoNotOptimize(sky.moon.back().rise);
+    year = year < 2099 ? year + 1 : 2000;
+  }
+  bench::perYear(state, 1);
+}
+BENCHMARK(riseSetOfAYear)->Unit(benchmark::kMicrosecond);
+
+void eclipsesOfAYear(benchmark::State& state) {
+  int year = 2000;
+  for (auto _ : state) {
+    const std::vector<Eclipse> eclipses = eclipsesOfYear(year, 35.658099, 139.741357);
+    benchmark::DoNotOptimize(eclipses.size());
+    year = year < 2099 ? year + 1 : 2000;
+  }
+  bench::perYear(state, 1);
+}
+BENCHMARK(eclipsesOfAYear)->Unit(benchmark::kMicrosecond);
 
 void BM_SolveKepler(benchmark::State& state) {
   double g = 0;

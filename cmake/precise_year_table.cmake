@@ -18,7 +18,7 @@ function(ventorel_add_precise_year_table target)
   add_executable(precise-year-table ${tools}/precise_year_table_main.cpp ${tools}/tool_files.cpp
     ${src}/astro/precise_year.cpp ${src}/astro/precise_sky.cpp ${src}/astro/sky_longitudes.cpp
     ${src}/astro/delta_t.cpp ${src}/astro/new_moon_series.cpp ${src}/astro/julian_day.cpp
-    ${src}/astro/day_count.cpp ${src}/data/numbers.cpp)
+    ${src}/astro/day_count.cpp ${src}/astro/eclipses.cpp ${src}/astro/cheap_sky.cpp ${src}/data/numbers.cpp)
   target_include_directories(precise-year-table PRIVATE ${src} ${tools} ${PROJECT_SOURCE_DIR}/include)
   target_link_libraries(precise-year-table PRIVATE erfa m Threads::Threads)
   target_compile_options(precise-year-table PRIVATE -ffp-contract=off)

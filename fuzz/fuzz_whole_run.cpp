@@ -12,10 +12,11 @@
 // Besides crashes, sanitizer reports and escaped exceptions, it traps when the run
 // breaks its promises: a write that fails in a writable folder, a run error without
 // a message, a problem that does not name its file, a file written outside the
-// folder, a CSV cell that a spreadsheet would evaluate, a page whose markup a data
+// folder, a CSV cell that a spreadsheet would evaluate as a formula, a page whose markup a data
 // text has changed, or a saved format that does not read back.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -76,26 +77,44 @@ bool looksLikeFormula(std::string_view cell) {
   return !cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos;
 }
 
-// Every cell of the CSV text but the day rows' first (the year, "-660年" for
-// 661 BC) must not begin like a formula. Fields are quoted, quotes doubled.
+// A bare (unquoted) cell of the data table is a plain decimal number.
+bool isPlainNumber(std::string_view cell) {
+  if (!cell.empty() && cell.front() == '-') cell.remove_prefix(1);
+  const std::size_t point = cell.find('.');
+  const std::string_view whole = cell.substr(0, point);
+  const std::string_view fraction = point == std::string_view::npos ? "0" : cell.substr(point + 1);
+  const auto digits = [](std::string_view part) {
+    return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  return digits(whole) && digits(fraction);
+}
+
+// Every quoted cell of the CSV text but the classic day rows' first (the year,
+// "-660年" for 661 BC) must not begin like a formula; quotes inside are doubled.
+// The data table of the true basis writes its numbers bare.
 void checkCsv(std::string_view text) {
   std::size_t column = 0;
   std::size_t i = 0;
   while (i < text.size()) {
-    if (text[i] != '"') __builtin_trap();
-    std::string cell;
-    for (++i; i < text.size(); ++i) {
-      if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-        cell += text[i++];
-      } else if (text[i] == '"') {
-        break;
-      } else {
-        cell += text[i];
+    if (text[i] != '"') {
+      const std::size_t end = std::min(text.find(',', i), text.find("\r\n", i));
+      if (!isPlainNumber(text.substr(i, end - i))) __builtin_trap();
+      i = std::min(end, text.size());
+    } else {
+      std::string cell;
+      for (++i; i < text.size(); ++i) {
+        if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+          cell += text[i++];
+        } else if (text[i] == '"') {
+          break;
+        } else {
+          cell += text[i];
+        }
       }
+      ++i;  // the closing quote
+      const bool dayYear = column == 0 && cell.size() > 4 && cell.compare(cell.size() - 5, 5, "年  ") == 0;
+      if (!dayYear && looksLikeFormula(cell)) __builtin_trap();
     }
-    ++i;  // the closing quote
-    const bool dayYear = column == 0 && cell.size() > 4 && cell.compare(cell.size() - 5, 5, "年  ") == 0;
-    if (!dayYear && looksLikeFormula(cell)) __builtin_trap();
     if (i < text.size() && text[i] == ',') {
       ++i, ++column;
     } else if (text.substr(i, 2) == "\r\n") {

@@ -4,7 +4,8 @@
 // reads back as a number (never 0 when it started from a whole year). Years are
 // printed with 15 significant digits, and very large or very small ones with an
 // exponent, which the year box does not take; that is the year box's rule, not a
-// finding.
+// finding. A whole number beyond a double's range reads as an infinite year (the
+// "too large" refusal), and the steps leave such a text as it is.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +18,7 @@
 namespace {
 
 void checkStep(const std::string& text, const std::optional<double>& year, const std::string& stepped) {
-  if (!year) {
+  if (!year || std::isinf(*year)) {
     if (stepped != text) __builtin_trap();
     return;
   }
@@ -32,7 +33,7 @@ void checkStep(const std::string& text, const std::optional<double>& year, const
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   const std::optional<double> year = ventorel::parseYearText(text);
-  if (year && !std::isfinite(*year)) __builtin_trap();
+  if (year && std::isnan(*year)) __builtin_trap();
   checkStep(text, year, ventorel::nextYearText(text));
   checkStep(text, year, ventorel::previousYearText(text));
   return 0;

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
       "// Made by precise-year-table from the precise sky: per year, seconds since 00:00 JST of\n"
       "// 1 January of the 24 terms, the 6 other solar passages, the new-moon count, the new\n"
       "// moons (-1 if unused), the count of the 候 between the terms, the first one's multiple of 5\n"
-      "// degrees, those 候 (-1 if unused) and the year.\n";
+      "// degrees, those 候 (-1 if unused), the phases, the eclipses and the year (see packYear).\n";
   for (const std::string& row : rows) text += row;
   return tools::writeToolOutput(text, argc == 2 ? argv[1] : nullptr, "precise-year-table");
 }

@@ -79,10 +79,11 @@ class Engine {
   static LoadResult load(const std::string& folder);
   static LoadResult load(const DataBytes& bytesOf);
 
-  // The calendar of a year.
-  YearResult year(Year year, Basis basis = Basis::True) const;
+  // The calendar of a year; on the true basis its sunrises, sunsets and eclipses
+  // are those seen from `place` (data/places.h: 東京 unless told).
+  YearResult year(Year year, Basis basis = Basis::True, const Place& place = defaultPlace()) const;
   // One day (a Gregorian or Julian date) with every field the files show.
-  DayResult day(const Date& date, Basis basis = Basis::True) const;
+  DayResult day(const Date& date, Basis basis = Basis::True, const Place& place = defaultPlace()) const;
   // The day a text names: an ISO date ("1703-01-30", "-0659-02-11"), a Julian
   // date marked J ("J1582-06-21"), or a Japanese date with Arabic, full-width or
   // kanji numerals ("元禄15年12月14日", "元禄十五年十二月十四日", "平成元年1月8日",

@@ -7,6 +7,7 @@
 #include "calendar/holidays.h"
 #include "calendar/japanese_date.h"
 #include "calendar/modern_old_calendar.h"
+#include "calendar/place_sky.h"
 #include "ventorel/date.h"
 #include "classic/classic_months.h"
 #include "classic/classic_sky.h"
@@ -30,6 +31,7 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     // file is whole (the holiday file's rules stand in otherwise).
     sources.historicalMonths = true;
     sources.japaneseDates = true;
+    sources.almanacSky = true;
     sources.annotation.historicalCalendar = true;
     sources.lawHolidays = data.lawComplete;
     sources.annotation.almanacRules = true;
@@ -83,7 +85,8 @@ void addJapaneseDates(CalendarYear& year, const EraStarts& starts) {
   }
 }
 
-ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache) {
+ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache,
+                                 const Place& place) {
   const double year = astronomicalYear(enteredYear);
   const CalendarSources sources = sourcesFor(basis, year, data);
   auto skyOf = [&](double y) { return cache ? cache->year(sources, y) : sources.sky->year(y); };
@@ -98,9 +101,11 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
                            sources.annotation);
   computed.year.basis = basis;
   computed.year.japaneseDates = sources.japaneseDates;
+  computed.year.almanacSky = sources.almanacSky;
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);
+  if (sources.skyKind == SkyKind::Precise) addPlaceSky(computed.year, place);
   return computed;
 }
 

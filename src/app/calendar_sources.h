@@ -12,6 +12,7 @@
 #include "calendar/calendar_basis.h"
 #include "calendar/calendar_year.h"
 #include "calendar/lunar_days.h"
+#include "data/places.h"
 #include "data/reference_data.h"
 
 namespace ventorel {
@@ -35,6 +36,8 @@ struct CalendarSources {
   AnnotationChoices annotation;
   // Each day's Japanese date from the era starts (the true basis).
   bool japaneseDates = false;
+  // The documents carry the place's sun and moon of each day and the year's eclipses (the true basis).
+  bool almanacSky = false;
   std::string note;  // where the terms and new moons come from, for the data formats
 };
 
@@ -82,9 +85,10 @@ struct ComputedCalendar {
 };
 
 // The calendar of the entered year (user numbering, not 0); the skies are taken
-// from the cache when one is given.
+// from the cache when one is given. A true year of the precise sky also gets the
+// rises and sets at `place` (place_sky.h).
 ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data,
-                                 SkyCache* cache = nullptr);
+                                 SkyCache* cache = nullptr, const Place& place = defaultPlace());
 
 // Sets every day's Japanese date from the era starts and the day's old-calendar date.
 void addJapaneseDates(CalendarYear& year, const EraStarts& starts);

@@ -31,9 +31,10 @@ namespace {
 constexpr const char* Usage =
     "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
     "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu,kou,rekichu]\n"
+    "                    [--place PLACE]\n"
     "                    YEAR|FIRST..LAST...\n"
     "       ventorel-cli [--folder DIR] [--classic] --holidays YEAR|FIRST..LAST...\n"
-    "       ventorel-cli [--folder DIR] [--classic] [--format json] --date TEXT...\n"
+    "       ventorel-cli [--folder DIR] [--classic] [--format json] [--place PLACE] --date TEXT...\n"
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR and\n"
@@ -58,6 +59,10 @@ constexpr const char* Usage =
     "  --ics-include K  also make events of the kinds K, a comma list of rokuyo\n"
     "                 (六曜, every day), senjitsu (選日), kou (七十二候, true basis)\n"
     "                 and rekichu (the day's 暦注 as an event a day, true basis)\n"
+    "  --place PLACE  where the true calendar's sunrise, sunset, moonrise and\n"
+    "                 moonset are for: a prefectural capital (東京, 札幌, 那覇, ...,\n"
+    "                 or its Latin name, sapporo) or LAT,LON in degrees (north and\n"
+    "                 east positive); default 東京 (the old Tokyo Observatory)\n"
     "  --holidays     write no calendar; print each YEAR's national holidays as\n"
     "                 YYYY-MM-DD, a tab and the name, one line each\n"
     "  --date TEXT    print the day TEXT names, a field a line (json: the day's\n"
@@ -96,6 +101,8 @@ struct Options {
   bool toStdout = false;
   std::string outputFile;
   std::string icsInclude;
+  std::string placeText;
+  Place place = defaultPlace();
   std::vector<std::string> years;
   std::vector<std::string> dates;  // --date texts
 };
@@ -158,7 +165,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
       }
       options.dates.push_back(args[++i]);
-    } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include") {
+    } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include" || a == "--place") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
         return false;
@@ -166,6 +173,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       std::string& value = a == "--folder"   ? options.folder
                            : a == "--format" ? options.format
                            : a == "--output" ? options.outputFile
+                           : a == "--place"  ? options.placeText
                                              : options.icsInclude;
       value = args[++i];
       if (value.empty() && (a == "--folder" || a == "--output")) {
@@ -180,6 +188,14 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
   if (!options.format.empty() && options.format != "htm" && options.format != "csv" && !dataFormat(options)) {
     error = "--format takes htm, csv, ics or json";
     return false;
+  }
+  if (!options.placeText.empty()) {
+    const std::optional<Place> place = placeNamed(options.placeText);
+    if (!place) {
+      error = "--place takes a prefectural capital (東京, sapporo, ...) or LAT,LON, not \"" + options.placeText + "\"";
+      return false;
+    }
+    options.place = *place;
   }
   return true;
 }
@@ -308,7 +324,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const int status = lookUpDates(options.dates,
                                    {options.folder.empty() ? findDataFolder() : options.folder,
-                                    options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True},
+                                    options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True,
+                                    options.place},
                                    out, err);
     return outputWritten(out, err) ? status : int(ExitWriteFailed);
   }
@@ -423,7 +440,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   for (const YearSpan& span : spans) {
     for (std::uint64_t i = 0; i < span.size() && !dataExport.abandoned() && !stopped; ++i) {
       errno = 0;
-      take(runGeneration(data, settings, RunInputs{span[i], basis}, comboText, context));
+      take(runGeneration(data, settings, RunInputs{span[i], basis, options.place}, comboText, context));
       progress.yearDone();
     }
   }

@@ -16,7 +16,7 @@ int lookUpDates(const std::vector<std::string>& texts, const DateLookup& lookup,
   for (const std::string& text : texts) {
     const DateResult date = loaded.engine->parseDate(text);
     DayResult day;
-    if (date.ok()) day = loaded.engine->day(date.date, lookup.basis);
+    if (date.ok()) day = loaded.engine->day(date.date, lookup.basis, lookup.place);
     if (!date.ok() || !day.ok()) {
       err << "ventorel-cli: " << (date.ok() ? day.message : date.message) << "\n";
       if (status == ExitDone) status = date.ok() && day.status == Status::Failed ? ExitRunError : ExitNotANumber;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calendar/calendar_basis.h"
+#include "data/places.h"
 
 namespace ventorel {
 
@@ -13,6 +14,7 @@ struct DateLookup {
   std::string folder;  // the data files
   bool json = false;   // each day as its JSON object on one line
   CalendarBasis basis = CalendarBasis::True;
+  Place place = defaultPlace();  // the rises and sets of the true basis
 };
 
 // Prints each day (a blank line between two); a text that names no day that

@@ -22,6 +22,7 @@ struct Engine::Cache {
   struct Kept {
     Basis basis;
     std::int64_t year;
+    Place place;
     std::shared_ptr<const CalendarYear> calendar;
   };
   std::vector<Kept> kept;  // oldest first
@@ -71,7 +72,7 @@ LoadResult Engine::load(const std::string& folder) { return loaded(loadProgramFo
 
 LoadResult Engine::load(const DataBytes& bytesOf) { return loaded(loadReferenceData(bytesOf)); }
 
-YearResult Engine::year(Year year, Basis basis) const {
+YearResult Engine::year(Year year, Basis basis, const Place& place) const {
   YearResult result;
   if (!year.ok()) {
     result.status = Status::OutOfRange;
@@ -81,14 +82,14 @@ YearResult Engine::year(Year year, Basis basis) const {
   {
     std::lock_guard lock(cache_->mutex);
     for (const Cache::Kept& kept : cache_->kept)
-      if (kept.basis == basis && kept.year == year.astronomical()) {
+      if (kept.basis == basis && kept.year == year.astronomical() && kept.place == place) {
         result.year = kept.calendar;
         return result;
       }
   }
   try {
     result.year = std::make_shared<const CalendarYear>(
-        computeCalendar(static_cast<double>(year.user()), basis, *data_).year);
+        computeCalendar(static_cast<double>(year.user()), basis, *data_, nullptr, place).year);
   } catch (const std::exception& error) {
     result.status = Status::Failed;
     result.message = messages::computationFailure(error);
@@ -96,11 +97,11 @@ YearResult Engine::year(Year year, Basis basis) const {
   }
   std::lock_guard lock(cache_->mutex);
   if (cache_->kept.size() >= Cache::Capacity) cache_->kept.erase(cache_->kept.begin());
-  cache_->kept.push_back({basis, year.astronomical(), result.year});
+  cache_->kept.push_back({basis, year.astronomical(), place, result.year});
   return result;
 }
 
-DayResult Engine::day(const Date& date, Basis basis) const {
+DayResult Engine::day(const Date& date, Basis basis, const Place& place) const {
   DayResult result;
   if (!date.ok()) {
     result.status = Status::NoSuchDate;
@@ -109,7 +110,7 @@ DayResult Engine::day(const Date& date, Basis basis) const {
   }
   const std::int64_t jdn = jdnOf(date);
   const Date gregorian = dateOf(jdn);
-  YearResult computed = this->year(Year::fromAstronomical(gregorian.year), basis);
+  YearResult computed = this->year(Year::fromAstronomical(gregorian.year), basis, place);
   result.status = computed.status;
   result.message = std::move(computed.message);
   if (!computed.ok()) return result;

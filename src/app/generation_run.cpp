@@ -65,9 +65,9 @@ void resyncFormat(const BuiltinTables& names, RunSettings& settings, std::string
   if (settings.outputFormat.equals(1)) comboText = names.formatName[1];
 }
 
-RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, double enteredYear, CalendarBasis basis,
+RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, double enteredYear, const RunInputs& inputs,
                           std::string& comboText, RunContext& context) {
-  const ComputedCalendar computed = computeCalendar(enteredYear, basis, data, context.skyCache);
+  const ComputedCalendar computed = computeCalendar(enteredYear, inputs.basis, data, context.skyCache, inputs.place);
   // The window shows the three years' headers, the notice and the summary, in
   // this order, before the file is written.
   if (context.drawWindow) {
@@ -133,7 +133,7 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
     return {RunStatus::YearZero, {}, YearZeroMessage};
   }
   try {
-    return computeAndWrite(data, settings, *entered, inputs.basis, comboText, context);
+    return computeAndWrite(data, settings, *entered, inputs, comboText, context);
   } catch (const std::exception& error) {
     // A table bound or an impossible division: the run ends with a message and
     // the window stays usable.

@@ -9,6 +9,7 @@
 #include "calendar/calendar_basis.h"
 #include "app/calendar_sources.h"
 #include "calendar/calendar_year.h"
+#include "data/places.h"
 #include "ventorel/date.h"
 #include "data/reference_data.h"
 #include "data/value.h"
@@ -49,6 +50,7 @@ struct RunSettings {
 struct RunInputs {
   std::string yearText;  // the year box as typed
   CalendarBasis basis = CalendarBasis::True;
+  Place place = defaultPlace();  // the rises and sets of the true basis
 };
 
 enum class RunStatus {

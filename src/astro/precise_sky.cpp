@@ -6,6 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "astro/delta_t.h"
 #include "astro/new_moon_series.h"
@@ -148,24 +149,53 @@ std::array<JstInstant, 24> solarTermInstants(int year) {
   return terms;
 }
 
-std::vector<JstInstant> newMoonInstants(double jdUtFrom, double jdUtTo) {
-  std::vector<JstInstant> moons;
+namespace {
+
+constexpr double SynodicMonthDays = 29.530588861;
+
+// Phase q of lunation k, from the series' new moon a quarter month on per phase.
+JstInstant phaseOfLunation(int k, int quarter) {
+  const double target = 90.0 * quarter;
+  double t = solvePassage(moonSunElongation, target, newMoonJde(k) + quarter * SynodicMonthDays / 4,
+                          MoonFinalStepDays);
+  JstInstant phase = jstInstantOfTt(t);
+  if (std::fabs(phase.secondsFromMidnight()) < NearMidnightSeconds) {
+    t = solvePassage(preciseElongation, target, t, MoonFinalStepDays);
+    phase = jstInstantOfTt(t);
+  }
+  return phase;
+}
+
+// The lunation numbers whose phases can fall in [jdUtFrom, jdUtTo).
+std::pair<int, int> lunationsAround(double jdUtFrom, double jdUtTo) {
   // Lunation numbers are ints: keep the span within some 200,000 years of 2000.
   constexpr double Reach = 7e7;
   if (!(std::fabs(jdUtFrom - 2451545.0) < Reach && std::fabs(jdUtTo - 2451545.0) < Reach))
     throw std::domain_error("new moons asked for outside the precise sky's reach");
-  const int firstK = nearestNewMoonNumber(jdUtFrom) - 1;
-  const int lastK = nearestNewMoonNumber(jdUtTo) + 1;
+  return {nearestNewMoonNumber(jdUtFrom) - 1, nearestNewMoonNumber(jdUtTo) + 1};
+}
+
+}  // namespace
+
+std::vector<JstInstant> newMoonInstants(double jdUtFrom, double jdUtTo) {
+  std::vector<JstInstant> moons;
+  const auto [firstK, lastK] = lunationsAround(jdUtFrom, jdUtTo);
   for (int k = firstK; k <= lastK; ++k) {
-    double t = solvePassage(moonSunElongation, 0.0, newMoonJde(k), MoonFinalStepDays);
-    JstInstant moon = jstInstantOfTt(t);
-    if (std::fabs(moon.secondsFromMidnight()) < NearMidnightSeconds) {
-      t = solvePassage(preciseElongation, 0.0, t, MoonFinalStepDays);
-      moon = jstInstantOfTt(t);
-    }
+    const JstInstant moon = phaseOfLunation(k, 0);
     if (moon.jdUt >= jdUtFrom && moon.jdUt < jdUtTo) moons.push_back(moon);
   }
   return moons;
+}
+
+std::vector<PhaseInstant> moonPhaseInstants(double jdUtFrom, double jdUtTo) {
+  std::vector<PhaseInstant> phases;
+  const auto [firstK, lastK] = lunationsAround(jdUtFrom, jdUtTo);
+  for (int k = firstK; k <= lastK; ++k)
+    for (int q = 0; q < 4; ++q) {
+      const JstInstant phase = phaseOfLunation(k, q);
+      if (phase.jdUt >= jdUtFrom && phase.jdUt < jdUtTo) phases.push_back({q, phase});
+    }
+  return phases;
 }
 
 }  // namespace ventorel

@@ -83,6 +83,16 @@ std::vector<KouInstant> solarKouInstantsBetween(double jdUtFrom, double jdUtTo);
 // instant lies in [jdUtFrom, jdUtTo), Julian Days of UT, in time order.
 std::vector<JstInstant> newMoonInstants(double jdUtFrom, double jdUtTo);
 
+// The principal phases of the Moon (朔弦望): the instants when the Moon's apparent
+// longitude less the Sun's is 90 q degrees, q = 0 new moon (朔), 1 first quarter
+// (上弦), 2 full moon (望), 3 last quarter (下弦). Solved as the new moons.
+struct PhaseInstant {
+  int quarter;  // 0..3
+  JstInstant instant;
+};
+// Every principal phase whose instant lies in [jdUtFrom, jdUtTo), in time order.
+std::vector<PhaseInstant> moonPhaseInstants(double jdUtFrom, double jdUtTo);
+
 // Julian Day (UT) of 00:00 JST at the start of a proleptic Gregorian date, for
 // the bounds of newMoonInstants: new moons of 2024 are
 // newMoonInstants(jstMidnight(2024, 1, 1), jstMidnight(2025, 1, 1)).

@@ -59,6 +59,8 @@ YearSky PreciseSkySource::year(double astronomicalYear) const {
   sky.nextTerm = termIndex(nextTerm(SolarTerm::Toji));  // the year after 冬至 waits for 小寒
   for (const SkyEvent& moon : events.newMoons()) sky.newMoons.push_back({days.dayOf(moon), days.instantOf(moon)});
   sky.yearEndMoonAge = sky.moonAgeOn(sky.lastDay);
+  for (const PhaseEvent& phase : events.phases())
+    sky.phases.push_back({phase.quarter, days.dayOf(phase.at), days.instantOf(phase.at)});
   sky.nyubaiDay = days.dayOf(events.nyubai());
   sky.hangeshoDay = days.dayOf(events.hangeshou());
   for (int season = 0; season < 4; ++season) {

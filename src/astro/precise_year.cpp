@@ -1,11 +1,14 @@
 #include "astro/precise_year.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "astro/eclipses.h"
 #include "astro/julian_day.h"
+#include "astro/minute_rounding.h"
 #include "astro/precise_sky.h"
 #include "data/checked_table.h"
 
@@ -13,9 +16,11 @@ namespace ventorel {
 
 namespace {
 
-constexpr int SecondsPerDay = 86400;
+constexpr int SecondsPerDay = 86400, MinutesPerDay = 1440;
 constexpr int TermsAt = 0, ExtrasAt = 24, MoonCountAt = 30, MoonsAt = 31, KouCountAt = 44, FirstKouAt = 45,
-              KousAt = 46, YearAt = 95;
+              KousAt = 46, PhaseCountAt = 95, FirstQuarterAt = 96, PhasesAt = 97,
+              EclipseCountAt = PhasesAt + PhaseSlots, EclipsesAt = EclipseCountAt + 1,
+              YearAt = EclipsesAt + PackedEclipseSize * EclipseSlots;
 static_assert(YearAt + 1 == PackedYearSize);
 
 SkyEvent skyEventOf(const JstInstant& instant) {
@@ -48,7 +53,22 @@ int kouSlotsUsed(std::int64_t count) {
   return static_cast<int>(count);
 }
 
+int phaseSlotsUsed(std::int64_t count) {
+  if (count < 0 || count > PhaseSlots) throw TableBoundsError("moon phases of a year", count, PhaseSlots);
+  return static_cast<int>(count);
+}
+
+int eclipseSlotsUsed(std::int64_t count) {
+  if (count < 0 || count > EclipseSlots) throw TableBoundsError("eclipses of a year", count, EclipseSlots);
+  return static_cast<int>(count);
+}
+
 }  // namespace
+
+SkyEvent nearestMinute(const JstInstant& instant) {
+  const int minute = static_cast<int>(nearestWholeMinute(instant.minuteOfDay() + instant.second / 60.0));
+  return {instant.dayNumber, std::min(minute, MinutesPerDay - 1) * 60};
+}
 
 double SkyEvent::epochDay() const { return epochDayOfJdn(dayNumber); }
 
@@ -65,6 +85,26 @@ PreciseYearEvents computePreciseYearEvents(int year) {
                              std::to_string(year));
   events.newMoonCount = static_cast<int>(moons.size());
   for (std::size_t i = 0; i < moons.size(); ++i) events.newMoonSlots[i] = skyEventOf(moons[i]);
+
+  // A phase belongs to the JST day of its exact instant, as the new moons do; the
+  // minute is rounded where it is printed.
+  for (const PhaseInstant& phase : moonPhaseInstants(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1))) {
+    if (events.phaseCount == PhaseSlots)
+      throw std::runtime_error("precise sky: too many moon phases in year " + std::to_string(year));
+    events.phaseSlots[static_cast<std::size_t>(events.phaseCount++)] = {phase.quarter, skyEventOf(phase.instant)};
+  }
+
+  for (const GlobalEclipse& e : globalEclipsesBetween(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1))) {
+    if (events.eclipseCount == EclipseSlots)
+      throw std::runtime_error("precise sky: too many eclipses in year " + std::to_string(year));
+    events.eclipseSlots[static_cast<std::size_t>(events.eclipseCount++)] = {
+        static_cast<int>(e.body),
+        static_cast<int>(e.kind),
+        nearestMinute(jstInstantOfTt(e.greatestTt)),
+        nearestMinute(jstInstantOfTt(e.beginTt)),
+        nearestMinute(jstInstantOfTt(e.endTt)),
+        static_cast<int>(std::lround(e.magnitude * 1e4))};
+  }
   std::vector<KouInstant> kous = solarKouInstantsBetween(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1));
   std::erase_if(kous, [](const KouInstant& kou) { return kou.k % 3 == 0; });
   if (kous.size() < 47 || kous.size() > events.kouSlots.size())
@@ -89,6 +129,20 @@ PackedYear packYear(const PreciseYearEvents& events) {
   packed[FirstKouAt] = events.firstKou;
   for (int i = 0, n = kouSlotsUsed(events.kouCount); i < n; ++i)
     packed[KousAt + i] = secondsSince(base, events.kouSlots[i]);
+  packed[PhaseCountAt] = events.phaseCount;
+  packed[FirstQuarterAt] = events.phaseCount > 0 ? events.phaseSlots[0].quarter : 0;
+  for (int i = 0, n = phaseSlotsUsed(events.phaseCount); i < n; ++i)
+    packed[PhasesAt + i] = secondsSince(base, events.phaseSlots[i].at);
+  packed[EclipseCountAt] = events.eclipseCount;
+  for (int i = 0, n = eclipseSlotsUsed(events.eclipseCount); i < n; ++i) {
+    const EclipseEvent& e = events.eclipseSlots[i];
+    std::int32_t* slot = &packed[EclipsesAt + PackedEclipseSize * i];
+    slot[0] = e.body * 8 + e.kind;
+    slot[1] = secondsSince(base, e.greatest);
+    slot[2] = secondsSince(base, e.begin);
+    slot[3] = secondsSince(base, e.end);
+    slot[4] = e.magnitude;
+  }
   packed[YearAt] = events.year;
   return packed;
 }
@@ -104,6 +158,16 @@ PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packe
   events.kouCount = kouSlotsUsed(packed[KouCountAt]);
   events.firstKou = packed[FirstKouAt];
   for (int i = 0; i < events.kouCount; ++i) events.kouSlots[i] = eventAt(base, packed[KousAt + i]);
+  // In time order the quarters run on 0, 1, 2, 3, 0, ...
+  events.phaseCount = phaseSlotsUsed(packed[PhaseCountAt]);
+  for (int i = 0; i < events.phaseCount; ++i)
+    events.phaseSlots[i] = {(packed[FirstQuarterAt] + i) % 4, eventAt(base, packed[PhasesAt + i])};
+  events.eclipseCount = eclipseSlotsUsed(packed[EclipseCountAt]);
+  for (int i = 0; i < events.eclipseCount; ++i) {
+    const std::int32_t* slot = &packed[EclipsesAt + PackedEclipseSize * i];
+    events.eclipseSlots[i] = {slot[0] / 8, slot[0] % 8, eventAt(base, slot[1]), eventAt(base, slot[2]),
+                              eventAt(base, slot[3]), slot[4]};
+  }
   return events;
 }
 

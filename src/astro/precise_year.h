@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <span>
 
+#include "astro/precise_sky.h"
+
 namespace ventorel {
 
 // An instant of the sky as the calendar keeps it: its JST day and the JST second,
@@ -32,6 +34,30 @@ struct SkyEvent {
   bool operator==(const SkyEvent&) const = default;
 };
 
+// An instant rounded to the nearest JST minute, as the almanac prints its times; it
+// stays on the day of the exact instant (from 23:59:30 on it is 23:59).
+SkyEvent nearestMinute(const JstInstant& instant);
+
+// A principal phase of the Moon (0 朔, 1 上弦, 2 望, 3 下弦), cut to the second.
+struct PhaseEvent {
+  int quarter;
+  SkyEvent at;
+  bool operator==(const PhaseEvent&) const = default;
+};
+inline constexpr int PhaseSlots = 53;
+
+// An eclipse of the year as the whole Earth has it (eclipses.h): the kind, the
+// greatest instant, the magnitude to 1e-4, and for the Moon the beginning and
+// end (for the Sun both are the greatest), each at its nearest minute.
+struct EclipseEvent {
+  int body;  // EclipseBody
+  int kind;  // EclipseKind
+  SkyEvent greatest, begin, end;
+  int magnitude;  // 1e-4
+  bool operator==(const EclipseEvent&) const = default;
+};
+inline constexpr int EclipseSlots = 7;  // no year has more
+
 // The Sun's longitudes, beyond the terms, whose passages the calendar marks.
 inline constexpr std::array<double, 6> ExtraSolarLongitudes = {80, 100, 27, 117, 207, 297};
 
@@ -46,6 +72,14 @@ struct PreciseYearEvents {
   // The new moons whose JST day lies in the year, in time order: 12 or 13.
   int newMoonCount;
   std::array<SkyEvent, 13> newMoonSlots;
+
+  // The principal phases whose JST day lies in the year, in time order.
+  int phaseCount;
+  std::array<PhaseEvent, PhaseSlots> phaseSlots;
+
+  // The eclipses whose greatest instant lies in the JST year, in time order.
+  int eclipseCount;
+  std::array<EclipseEvent, EclipseSlots> eclipseSlots;
 
   const SkyEvent& nyubai() const { return extras[0]; }
   const SkyEvent& hangeshou() const { return extras[1]; }
@@ -65,6 +99,12 @@ struct PreciseYearEvents {
   }
   std::span<const SkyEvent> kous() const {
     return {kouSlots.data(), static_cast<std::size_t>(std::clamp(kouCount, 0, 49))};
+  }
+  std::span<const PhaseEvent> phases() const {
+    return {phaseSlots.data(), static_cast<std::size_t>(std::clamp(phaseCount, 0, PhaseSlots))};
+  }
+  std::span<const EclipseEvent> eclipses() const {
+    return {eclipseSlots.data(), static_cast<std::size_t>(std::clamp(eclipseCount, 0, EclipseSlots))};
   }
   bool operator==(const PreciseYearEvents&) const = default;
 };
@@ -91,11 +131,18 @@ PreciseYearEvents preciseYearEvents(int year);
 
 // The table's form of a year: each event as seconds since 00:00 JST of 1 January,
 // then the new-moon count, unused moon slots as -1, the 候 count, the first 候's
-// multiple of 5 degrees, the 候 (unused slots -1), and the year last as a check.
-inline constexpr int PackedYearSize = 24 + 6 + 1 + 13 + 2 + 49 + 1;
+// multiple of 5 degrees, the 候 (unused slots -1), the phase count, the first
+// phase's quarter, the phases (unused slots -1), the eclipse
+// count and the eclipses (body * 8 + kind, greatest, begin, end, magnitude;
+// unused slots -1), and the year last as a check.
+inline constexpr int PackedEclipseSize = 5;
+inline constexpr int PackedYearSize =
+    24 + 6 + 1 + 13 + 2 + 49 + 2 + PhaseSlots + 1 + PackedEclipseSize * EclipseSlots + 1;
 using PackedYear = std::array<std::int32_t, PackedYearSize>;
 PackedYear packYear(const PreciseYearEvents& events);
-// A new-moon count outside 0..13, or a 候 count outside 0..49, throws TableBoundsError (data/checked_table.h).
+// A new-moon count outside 0..13, a 候 count outside 0..49, a phase count outside
+// 0..PhaseSlots or an eclipse count outside 0..EclipseSlots throws TableBoundsError
+// (data/checked_table.h).
 PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packed);
 
 }  // namespace ventorel

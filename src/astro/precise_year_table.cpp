@@ -47,6 +47,32 @@ constexpr bool wellFormed(const std::int32_t* row, int year) {
     if (!within(row[46 + i], 0, 366) || (i > 0 && !within(row[46 + i] - row[45 + i], 4, 11))) return false;
   for (int i = kous; i < 49; ++i)
     if (row[46 + i] != -1) return false;
+  constexpr int PhasesAt = 46 + 49 + 2;
+  // The phases: some 50 a year, six to nine days apart, the first quarter 0..3.
+  const int phases = row[PhasesAt - 2];
+  if (phases < 45 || phases > PhaseSlots || row[PhasesAt - 1] < 0 || row[PhasesAt - 1] > 3) return false;
+  if (!within(row[PhasesAt], 0, 9) || !within(row[PhasesAt + phases - 1], 356, 366)) return false;
+  for (int i = 1; i < phases; ++i)
+    if (!within(row[PhasesAt + i] - row[PhasesAt - 1 + i], 6, 9)) return false;
+  for (int i = phases; i < PhaseSlots; ++i)
+    if (row[PhasesAt + i] != -1) return false;
+  // The eclipses: two to seven, of a known body and kind, in order, with the
+  // Moon's beginning before its greatest before its end.
+  const int eclipsesAt = PhasesAt + PhaseSlots, eclipses = row[eclipsesAt];
+  if (eclipses < 2 || eclipses > EclipseSlots) return false;
+  for (int i = 0; i < EclipseSlots; ++i) {
+    const std::int32_t* e = row + eclipsesAt + 1 + PackedEclipseSize * i;
+    if (i >= eclipses) {
+      for (int j = 0; j < PackedEclipseSize; ++j)
+        if (e[j] != -1) return false;
+      continue;
+    }
+    const int body = e[0] / 8, kind = e[0] % 8;
+    if (e[0] < 0 || body > 1 || (body == 0 ? kind > 3 : kind != 0 && kind != 3 && kind != 4)) return false;
+    if (!within(e[1], 0, 366) || e[2] > e[1] || e[3] < e[1] || e[3] - e[2] > 8 * 3600) return false;
+    if (e[4] < 0 || e[4] > 30000) return false;
+    if (i > 0 && e[1] - e[1 - PackedEclipseSize] < 13 * 86400) return false;
+  }
   return true;
 }
 

@@ -40,6 +40,13 @@ struct NewMoon {
   std::optional<JstMinute> instant;
 };
 
+// A principal phase of the Moon on its day (the day of the exact instant).
+struct MoonPhaseDay {
+  int quarter = 0;  // 0 朔, 1 上弦, 2 望, 3 下弦
+  int day = 0;      // day of the year, 1 = 1 January
+  JstMinute instant;
+};
+
 // The start of one of the 72 候: the Sun's apparent longitude reaches 315 + 5 (index - 1)
 // degrees on this day.
 struct SkyKou {
@@ -60,6 +67,8 @@ struct YearSky {
 
   std::vector<NewMoon> newMoons;  // in day order
   int yearEndMoonAge = 0;         // the moon age on the last day; 0 when the year has no new moon
+
+  std::vector<MoonPhaseDay> phases;  // in time order; empty for a source without them
 
   int nextTerm = 0;     // the term the walk was waiting for when the year ended
   int nyubaiDay = 0;    // first day with the Sun strictly between 80 and 81 degrees; 0 for none

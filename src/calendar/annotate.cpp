@@ -286,6 +286,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
     }
     if (rekichu) day.rekichu = rekichu->day(d, day.epochDays, day.sexagenary);
   }
+  for (const MoonPhaseDay& phase : sky.phases) year.days.at(static_cast<std::size_t>(phase.day - 1)).moonPhase = phase;
   return year;
 }
 

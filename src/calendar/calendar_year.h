@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "astro/eclipses.h"
+#include "astro/rise_set.h"
 #include "astro/sexagenary.h"
 #include "astro/year_sky.h"
 #include "calendar/calendar_basis.h"
@@ -13,6 +15,7 @@
 #include "calendar/japanese_date.h"
 #include "calendar/lunar_days.h"
 #include "calendar/rekichu.h"
+#include "data/places.h"
 
 namespace ventorel {
 
@@ -85,6 +88,12 @@ struct CalendarDay {
   std::optional<double> noonMoonAge;  // days since the new moon at 12:00 JST, to 0.1; where the sky has instants
   bool newMoon = false;
   std::optional<JstMinute> newMoonInstant;
+  // The principal phase of the Moon on the day and its instant, to the second
+  // (true basis within the precise sky only).
+  std::optional<MoonPhaseDay> moonPhase;
+  // The Sun's and the Moon's rise, transit and set at the year's place (true
+  // basis within the precise sky only).
+  std::optional<RiseTransitSet> sun, moon;
   std::optional<Rekichu> rekichu;  // 九星, 十二直, 二十八宿, 納音, 節月干支, 七十二候, 選日 (true basis only)
 
   // The Japanese date (true basis): one, or the northern and southern court's.
@@ -110,9 +119,14 @@ struct CalendarYear {
   CalendarBasis basis = CalendarBasis::Classic;
   std::string historicalCalendar;  // the name of the historical calendar in use; empty for none
   bool japaneseDates = false;      // the days carry their Japanese dates (true basis)
+  bool almanacSky = false;         // the documents carry the place's sun, moon and eclipses (true basis)
   bool skyFallback = false;        // true basis, but the year lies beyond the precise sky: classic model used
   std::string skySource;           // a short note on where the terms and new moons come from
   std::vector<CalendarDay> days;   // 1 January .. 31 December
+  // The place of the days' rises and sets (true basis within the precise sky only).
+  std::optional<Place> place;
+  // The year's eclipses, as seen from the place (same condition).
+  std::vector<Eclipse> eclipses;
   int yearKyusei = 0;              // 年家九星 1..9 from the year's 立春 (true basis only; 0 otherwise)
 };
 

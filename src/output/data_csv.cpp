@@ -5,6 +5,7 @@
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"
 #include "output/rekichu_names.h"
+#include "output/sky_texts.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -19,8 +20,11 @@ struct Row {
 };
 
 // A text field is written in double quotes and made safe for a spreadsheet; a
-// number field is written bare, and empty where the day has no value.
-enum class Kind { Text, Number };
+// plain field is one whose texts are the program's own (names of its tables,
+// clock times), which never hold a quote or begin like a formula, and is written
+// in double quotes as it is; a number field is written bare, and empty where the
+// day has no value.
+enum class Kind { Text, Plain, Number };
 
 struct Column {
   const char* name;
@@ -38,7 +42,22 @@ void appendJoined(std::string& out, const List& list, Name name) {
   }
 }
 
+// A rise, transit or set at the year's place; empty on a day without it.
+template <std::optional<int> RiseTransitSet::*Event>
+void appendSunEvent(const Row& r, std::string& out) {
+  if (r.day.sun && (*r.day.sun).*Event) appendMinuteClock(out, *((*r.day.sun).*Event));
+}
+template <std::optional<int> RiseTransitSet::*Event>
+void appendMoonEvent(const Row& r, std::string& out) {
+  if (r.day.moon && (*r.day.moon).*Event) appendMinuteClock(out, *((*r.day.moon).*Event));
+}
+
 void appendNumber(std::string& out, long long n) {
+  if (n >= 0 && n < 100) {  // the months, days and moon ages
+    if (n >= 10) out += static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+    return;
+  }
   if (n < 0) {
     out += '-';
     n = -n;
@@ -54,7 +73,7 @@ const Column Columns[] = {
      [](const Row& r, std::string& out) {
        if (!r.day.gregorian) out += isoDate(r.day.julian.year, r.day.julian.month, r.day.julian.day);
      }},
-    {"曜日", Kind::Text, [](const Row& r, std::string& out) { out += r.names.weekdayName(0, r.day.weekday); }},
+    {"曜日", Kind::Plain, [](const Row& r, std::string& out) { out += r.names.weekdayName(0, r.day.weekday); }},
     {"和暦", Kind::Text, [](const Row& r, std::string& out) { out += japaneseDatesText(r.day.japaneseDates); }},
     {"旧暦の月", Kind::Number,
      [](const Row& r, std::string& out) {
@@ -67,27 +86,27 @@ const Column Columns[] = {
      [](const Row& r, std::string& out) {
        if (r.day.gregorian && r.day.holiday) out += r.day.holiday->name;
      }},
-    {"二十四節気", Kind::Text,
+    {"二十四節気", Kind::Plain,
      [](const Row& r, std::string& out) {
        if (r.day.term) out += termName(r.names, *r.day.term);
      }},
-    {"節気の時刻", Kind::Text,
+    {"節気の時刻", Kind::Plain,
      [](const Row& r, std::string& out) {
        if (r.day.term && r.day.termInstant) appendClockText(out, *r.day.termInstant);
      }},
-    {"雑節", Kind::Text,
+    {"雑節", Kind::Plain,
      [](const Row& r, std::string& out) {
        appendJoined(out, r.day.zassetsu, [](Zassetsu z) { return zassetsuName(z); });
      }},
-    {"節句", Kind::Text, [](const Row& r, std::string& out) { out += festivalName(r.day.festival); }},
-    {"六曜", Kind::Text, [](const Row& r, std::string& out) { out += r.names.rokuyoName[r.day.rokuyo]; }},
-    {"干支", Kind::Text,
+    {"節句", Kind::Plain, [](const Row& r, std::string& out) { out += festivalName(r.day.festival); }},
+    {"六曜", Kind::Plain, [](const Row& r, std::string& out) { out += r.names.rokuyoName[r.day.rokuyo]; }},
+    {"干支", Kind::Plain,
      [](const Row& r, std::string& out) {
        out += r.names.stemName[r.day.sexagenary.stem];
        out += r.names.branchName[r.day.sexagenary.branch];
      }},
     // The four 選日 of every calendar, then those of the almanac books (八専, 庚申, ...).
-    {"選日", Kind::Text,
+    {"選日", Kind::Plain,
      [](const Row& r, std::string& out) {
        std::vector<const char*> names = senjitsuNames(r.day.senjitsu);
        if (r.day.rekichu)
@@ -95,33 +114,44 @@ const Column Columns[] = {
        appendJoined(out, names, [](const char* name) { return name; });
      }},
     {"月齢", Kind::Number, [](const Row& r, std::string& out) { appendNumber(out, r.day.moonAge); }},
-    {"朔の時刻", Kind::Text,
+    {"朔の時刻", Kind::Plain,
      [](const Row& r, std::string& out) {
        if (r.day.newMoon && r.day.newMoonInstant) appendClockText(out, *r.day.newMoonInstant);
      }},
-    {"九星", Kind::Text, [](const Row& r, std::string& out) { if (r.day.rekichu) out += kyuseiName(r.day.rekichu->kyusei); }},
-    {"十二直", Kind::Text, [](const Row& r, std::string& out) { if (r.day.rekichu) out += chokuName(r.day.rekichu->choku); }},
-    {"二十八宿", Kind::Text, [](const Row& r, std::string& out) { if (r.day.rekichu) out += shukuName(r.day.rekichu->shuku); }},
-    {"納音", Kind::Text, [](const Row& r, std::string& out) { if (r.day.rekichu) out += nacchinName(r.day.rekichu->nacchin); }},
-    {"節月干支", Kind::Text,
+    {"九星", Kind::Plain, [](const Row& r, std::string& out) { if (r.day.rekichu) out += kyuseiName(r.day.rekichu->kyusei); }},
+    {"十二直", Kind::Plain, [](const Row& r, std::string& out) { if (r.day.rekichu) out += chokuName(r.day.rekichu->choku); }},
+    {"二十八宿", Kind::Plain, [](const Row& r, std::string& out) { if (r.day.rekichu) out += shukuName(r.day.rekichu->shuku); }},
+    {"納音", Kind::Plain, [](const Row& r, std::string& out) { if (r.day.rekichu) out += nacchinName(r.day.rekichu->nacchin); }},
+    {"節月干支", Kind::Plain,
      [](const Row& r, std::string& out) { if (r.day.rekichu) out += monthSexagenaryName(r.names, *r.day.rekichu); }},
-    {"月の九星", Kind::Text,
+    {"月の九星", Kind::Plain,
      [](const Row& r, std::string& out) { if (r.day.rekichu) out += kyuseiName(r.day.rekichu->monthKyusei); }},
-    {"七十二候", Kind::Text,
+    {"七十二候", Kind::Plain,
      [](const Row& r, std::string& out) { if (r.day.rekichu && r.day.rekichu->kou) out += kouName(r.day.rekichu->kou->index); }},
-    {"七十二候の時刻", Kind::Text,
+    {"七十二候の時刻", Kind::Plain,
      [](const Row& r, std::string& out) {
        if (r.day.rekichu && r.day.rekichu->kou) appendClockText(out, r.day.rekichu->kou->instant);
      }},
     // The year's facts, on every row so that a sheet of several years can be sorted.
-    {"年の干支", Kind::Text,
+    {"年の干支", Kind::Plain,
      [](const Row& r, std::string& out) {
        out += r.names.stemName[r.year.yearSign.stem];
        out += r.names.branchName[r.year.yearSign.branch];
      }},
     {"暦法", Kind::Text, [](const Row& r, std::string& out) { out += r.year.historicalCalendar; }},
-    {"暦の基準", Kind::Text,
+    {"暦の基準", Kind::Plain,
      [](const Row& r, std::string& out) { out += r.year.skyFallback ? "原典の計算（精密計算の範囲外）" : "精密計算"; }},
+    // The almanac's sky at the year's place (empty beyond the precise sky).
+    {"日の出", Kind::Plain, appendSunEvent<&RiseTransitSet::rise>},
+    {"南中", Kind::Plain, appendSunEvent<&RiseTransitSet::transit>},
+    {"日の入", Kind::Plain, appendSunEvent<&RiseTransitSet::set>},
+    {"月の出", Kind::Plain, appendMoonEvent<&RiseTransitSet::rise>},
+    {"月南中", Kind::Plain, appendMoonEvent<&RiseTransitSet::transit>},
+    {"月の入", Kind::Plain, appendMoonEvent<&RiseTransitSet::set>},
+    {"月相", Kind::Plain,
+     [](const Row& r, std::string& out) { if (r.day.moonPhase) out += phaseName(r.day.moonPhase->quarter); }},
+    {"月相の時刻", Kind::Plain,
+     [](const Row& r, std::string& out) { if (r.day.moonPhase) appendClockText(out, r.day.moonPhase->instant); }},
 };
 
 }  // namespace
@@ -144,12 +174,14 @@ std::string dataCsv(const CalendarYear& year, const BuiltinTables& names) {
     for (const Column& column : Columns) {
       if (!first) text += ',';
       first = false;
-      value.clear();
-      column.value(row, value);
-      if (column.kind == Kind::Number) {
-        text += value;
+      if (column.kind != Kind::Text) {
+        if (column.kind == Kind::Plain) text += '"';
+        column.value(row, text);
+        if (column.kind == Kind::Plain) text += '"';
         continue;
       }
+      value.clear();
+      column.value(row, value);
       // Texts from the data files (holiday names, eras) and dates before year 0
       // could begin with a formula character.
       text += '"';

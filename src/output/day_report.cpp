@@ -5,6 +5,7 @@
 #include "output/day_names.h"
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"
+#include "output/sky_texts.h"
 #include "output/rekichu_names.h"
 
 namespace ventorel {
@@ -77,6 +78,30 @@ std::string dayReport(const CalendarYear& year, const CalendarDay& day, const Bu
     std::string kou = kouName(r->currentKou);
     if (r->kou) kou += "（この日 " + clockText(r->kou->instant) + " から）";
     line(out, "七十二候", kou);
+  }
+  // The true basis's sky: the phase at its nearest minute, and the rises and sets at the place.
+  if (day.moonPhase) line(out, "朔弦望", std::string(phaseName(day.moonPhase->quarter)) + " " + clockText(day.moonPhase->instant));
+  auto riseSet = [&](const char* label, const std::optional<RiseTransitSet>& events, const char* rise,
+                     const char* transit, const char* set) {
+    if (!events) return;
+    std::string text = std::string(rise) + " " + minuteClockOrDashes(events->rise) + "　" + transit + " " +
+                       minuteClockOrDashes(events->transit) + "　" + set + " " + minuteClockOrDashes(events->set);
+    if (year.place) text += "（" + year.place->name + "）";
+    line(out, label, text);
+  };
+  riseSet("太陽", day.sun, "日の出", "南中", "日の入");
+  riseSet("月", day.moon, "月の出", "南中", "月の入");
+  for (const Eclipse& e : year.eclipses) {
+    const JstMinute& g = e.local ? e.local->greatest : e.greatest;
+    if (g.year != year.year || g.month != day.month || g.day != day.day) continue;
+    std::string text = std::string(eclipseKindName(e.kind)) + eclipseBodyName(e.body) + " 食分 " +
+                       fixedText(e.magnitude, 3);
+    if (e.local)
+      text += "（" + (year.place ? year.place->name : std::string()) + " 始め " + clockText(e.local->begin) + " 最大 " +
+              clockText(e.local->greatest) + " 終わり " + clockText(e.local->end) + "）";
+    else if (year.place)
+      text += "（" + year.place->name + "では見えない）";
+    line(out, "日食・月食", text);
   }
   return out;
 }

@@ -4,6 +4,7 @@
 #include "calendar/selected_days.h"
 #include "output/day_names.h"
 #include "output/japanese_date_text.h"
+#include "output/sky_texts.h"
 #include "output/rekichu_names.h"
 #include "output/text_building.h"
 
@@ -94,6 +95,28 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       description = summary;
       appendInstant(summary, " ", description, " ", *day.newMoonInstant);
       add("newmoon", AstronomicalNewMoonName, summary);
+    }
+    if (day.moonPhase) {
+      summary = phaseName(day.moonPhase->quarter);
+      appendInstant(summary, " ", description, summary + " ", day.moonPhase->instant);
+      add("moonphase", "朔弦望", summary);
+    }
+    // An eclipse seen from the place, on the day of its greatest phase there.
+    for (const Eclipse& e : year.eclipses) {
+      if (!e.local || e.local->greatest.year != year.year || e.local->greatest.month != day.month ||
+          e.local->greatest.day != day.day)
+        continue;
+      summary.clear();
+      appendPieces(summary, eclipseKindName(e.kind), eclipseBodyName(e.body), " 最大 ");
+      appendClockText(summary, e.local->greatest);
+      appendPieces(description, eclipseKindName(e.kind), eclipseBodyName(e.body), " 始め ");
+      appendClockText(description, e.local->begin);
+      description += " 最大 ";
+      appendClockText(description, e.local->greatest);
+      description += " 終わり ";
+      appendClockText(description, e.local->end);
+      appendPieces(description, " 日本時間（", year.place ? year.place->name : std::string(), "）");
+      add("eclipse", "日食・月食", summary);
     }
     if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo]);
     if (include.senjitsu) {

@@ -1,5 +1,7 @@
 #include "output/japanese_date_text.h"
 
+#include "output/text_building.h"
+
 namespace ventorel {
 
 const char* courtName(EraCourt court) {
@@ -11,21 +13,58 @@ const char* courtName(EraCourt court) {
   return "";
 }
 
+namespace {
+
+// The texts below, appended in place (a calendar file writes one a day).
+void appendNumber(std::string& out, long long n) {
+  if (n < 0) {
+    out += '-';
+    n = -n;
+  }
+  appendZeroPadded(out, n, 1);
+}
+
+void appendYearText(std::string& out, const JapaneseDate& date) {
+  out += date.era;
+  if (date.year == 1)
+    out += "元";
+  else
+    appendNumber(out, date.year);
+  out += "年";
+}
+
+void appendDateText(std::string& out, const JapaneseDate& date) {
+  appendYearText(out, date);
+  if (date.leap) out += "閏";
+  appendNumber(out, date.month);
+  out += "月";
+  appendNumber(out, date.day);
+  out += "日";
+}
+
+}  // namespace
+
 std::string japaneseYearText(const JapaneseDate& date) {
-  return date.era + (date.year == 1 ? std::string("元") : std::to_string(date.year)) + "年";
+  std::string text;
+  appendYearText(text, date);
+  return text;
 }
 
 std::string japaneseDateText(const JapaneseDate& date) {
-  return japaneseYearText(date) + (date.leap ? "閏" : "") + std::to_string(date.month) + "月" +
-         std::to_string(date.day) + "日";
+  std::string text;
+  appendDateText(text, date);
+  return text;
 }
 
 std::string japaneseDatesText(const std::vector<JapaneseDate>& dates) {
   std::string text;
   for (const JapaneseDate& date : dates) {
     if (!text.empty()) text += "・";
-    if (date.court != EraCourt::None) text += std::string(courtName(date.court)) + " ";
-    text += japaneseDateText(date);
+    if (date.court != EraCourt::None) {
+      text += courtName(date.court);
+      text += ' ';
+    }
+    appendDateText(text, date);
   }
   return text;
 }

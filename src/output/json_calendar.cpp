@@ -1,6 +1,7 @@
 #include "output/json_calendar.h"
 
 #include <charconv>
+#include <cstdio>
 
 #include <nlohmann/json.hpp>
 
@@ -9,6 +10,7 @@
 #include "output/day_names.h"
 #include "output/rekichu_names.h"
 #include "output/japanese_date_text.h"
+#include "output/sky_texts.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -182,6 +184,95 @@ void appendRekichu(std::string& out, const Rekichu& r, const BuiltinTables& name
   }
 }
 
+// {"rise":"06:51","transit":"11:44","set":"16:38"}, a missing event null; null
+// for a day without the place's sky.
+void appendRiseSet(std::string& out, const std::optional<RiseTransitSet>& events) {
+  if (!events) {
+    out += "null";
+    return;
+  }
+  auto clock = [&out](const std::optional<int>& minute) {
+    if (minute)
+      appendString(out, minuteClock(*minute));
+    else
+      out += "null";
+  };
+  out += "{\"rise\":";
+  clock(events->rise);
+  out += ",\"transit\":";
+  clock(events->transit);
+  out += ",\"set\":";
+  clock(events->set);
+  out += '}';
+}
+
+// The true basis's sky of the day: the phase, the Sun and the Moon.
+void appendDaySky(std::string& out, const CalendarDay& day) {
+  out += ",\"moon_phase\":";
+  if (day.moonPhase) {
+    out += "{\"name\":";
+    appendString(out, phaseName(day.moonPhase->quarter));
+    out += ",\"time\":";
+    appendClock(out, day.moonPhase->instant);
+    out += '}';
+  } else {
+    out += "null";
+  }
+  out += ",\"sun\":";
+  appendRiseSet(out, day.sun);
+  out += ",\"moon\":";
+  appendRiseSet(out, day.moon);
+}
+
+// "2026-03-03T20:33+09:00".
+void appendInstant(std::string& out, const JstMinute& instant) {
+  appendString(out, isoDate(instant.year, instant.month, instant.day) + "T" +
+                        minuteClock(instant.hour * 60 + instant.minute) + "+09:00");
+}
+
+void appendEclipses(std::string& out, const CalendarYear& year) {
+  out += ",\"eclipses\":";
+  appendArray(out, year.eclipses, [&out](const Eclipse& e) {
+    out += "{\"body\":";
+    appendString(out, e.body == EclipseBody::Sun ? "sun" : "moon");
+    out += ",\"kind\":";
+    appendString(out, eclipseKindName(e.kind));
+    out += ",\"greatest\":";
+    appendInstant(out, e.greatest);
+    out += ",\"magnitude\":";
+    out += fixedText(e.magnitude, 3);
+    out += ",\"local\":";
+    if (!e.local) {
+      out += "null";
+    } else {
+      out += "{\"begin\":";
+      appendInstant(out, e.local->begin);
+      out += ",\"greatest\":";
+      appendInstant(out, e.local->greatest);
+      out += ",\"end\":";
+      appendInstant(out, e.local->end);
+      out += ",\"magnitude\":";
+      out += fixedText(e.local->magnitude, 3);
+      out += '}';
+    }
+    out += '}';
+  });
+}
+
+void appendPlace(std::string& out, const std::optional<Place>& place) {
+  if (!place) {
+    out += "null";
+    return;
+  }
+  out += "{\"name\":";
+  appendString(out, place->name);
+  out += ",\"latitude\":";
+  out += fixedText(place->latitude, 6);
+  out += ",\"longitude\":";
+  out += fixedText(place->longitude, 6);
+  out += '}';
+}
+
 void appendJapaneseDate(std::string& out, const JapaneseDate& date) {
   out += "{\"court\":";
   appendStringOrNull(out, date.court != EraCourt::None, courtName(date.court));
@@ -258,6 +349,7 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
     out += "null";
   }
   if (day.rekichu) appendRekichu(out, *day.rekichu, names);
+  if (year.almanacSky) appendDaySky(out, day);
   out += '}';
 }
 
@@ -305,6 +397,11 @@ std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
   out += ",\"eras\":";
   const bool twoCourts = year.eras.size() > 1;
   appendArray(out, year.eras, [&](const EraRecord& era) { appendEra(out, era, twoCourts); });
+  if (year.almanacSky) {
+    out += ",\"place\":";
+    appendPlace(out, year.place);
+    appendEclipses(out, year);
+  }
   out += ",\"days\":";
   const std::string_view newMoon = newMoonName(year);
   appendArray(out, year.days, [&](const CalendarDay& day) { appendDay(out, year, day, names, newMoon); });

@@ -1,6 +1,7 @@
 #include "output/page_calendar.h"
 
 #include <charconv>
+#include <cstdio>
 
 #include "ventorel/date.h"
 
@@ -15,6 +16,7 @@
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
 #include "output/page_style.h"
+#include "output/sky_texts.h"
 #include "output/rekichu_names.h"
 #include "output/text_building.h"
 
@@ -23,6 +25,9 @@ namespace ventorel {
 namespace {
 
 constexpr int Columns = 11;
+
+// With the place's sky the page has one more column (日の出/日の入).
+int columnsOf(const CalendarYear& year) { return year.place ? Columns + 1 : Columns; }
 
 // Percent-encoding for an address: ASCII letters, digits and "-._~" stay, every
 // other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
@@ -170,7 +175,8 @@ std::string columnHeader(const CalendarYear& year) {
   // Before 1948 the holidays are the 祝祭日 of the decrees.
   const std::string fourth = year.year > 1582 ? (year.year < 1948 ? link("祝祭日", "祝祭日") : link("国民の祝日", "祝日"))
                                               : link("ユリウス暦", "ユリウス暦");
-  return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + headerCell(link("曜日", "曜日")) +
+  const std::string sun = year.place ? headerCell("<small>" + link("日の出", "日の出") + " " + link("日の入り", "日の入") + "</small>") : "";
+  return "<thead><tr>" + headerCell("西暦年") + headerCell("月日") + sun + headerCell(link("曜日", "曜日")) +
          headerCell(link("元号", "和暦")) + headerCell(fourth) + headerCell(link("節気", "節気") + "、" + link("雑節", "雑節")) +
          headerCell(link("六曜", "六曜")) + headerCell(link("旧暦", "旧暦") + "月日") +
          headerCell(link("干支", "干支")) + headerCell(link("選日", "選日")) +
@@ -178,10 +184,32 @@ std::string columnHeader(const CalendarYear& year) {
          "</tr></thead>\n";
 }
 
-std::string monthOpening(int month) {
+std::string monthOpening(int month, int columns) {
   const std::string m = std::to_string(month);
   return "<tbody class=\"month\" id=\"m" + m + "\">\n<tr class=\"month-heading\"><td colspan=\"" +
-         std::to_string(Columns) + "\"><h2>" + m + "月</h2></td></tr>\n";
+         std::to_string(columns) + "\"><h2>" + m + "月</h2></td></tr>\n";
+}
+
+// The year's eclipses under the header: each with its kind, its greatest
+// instant and magnitude, and what the place sees of it.
+std::string eclipseList(const CalendarYear& year) {
+  if (!year.place || year.eclipses.empty()) return "";
+  std::string html = "<section class=\"eclipses\"><h2>" + link("日食", "日食") + "・" + link("月食", "月食") +
+                     "</h2>\n<ul>\n";
+  for (const Eclipse& e : year.eclipses) {
+    html += "<li>" + std::string(eclipseKindName(e.kind)) + eclipseBodyName(e.body) +
+            instantHtml("食の最大 ", e.greatest) + " 食分" + fixedText(e.magnitude, 3) + "　" +
+            htmlEscape(year.place->name) + "：";
+    if (e.local) {
+      html += instantHtml("始め ", e.local->begin) + instantHtml("最大 ", e.local->greatest) +
+              instantHtml("終わり ", e.local->end);
+      if (e.body == EclipseBody::Sun) html += " 食分" + fixedText(e.local->magnitude, 3);
+    } else {
+      html += "見えない";
+    }
+    html += "</li>\n";
+  }
+  return html + "</ul></section>\n";
 }
 
 // "2月4日".
@@ -253,7 +281,7 @@ void appendRekichuCell(std::string& page, const BuiltinTables& names, const Reki
 // their links unquoted: they are quoted as they are appended. `scratch` holds
 // such a text meanwhile.
 void appendRow(std::string& page, std::string& scratch, const BuiltinTables& names, const std::string& yearCell,
-               const std::string& newMoonLead, const CalendarDay& day) {
+               const std::string& newMoonLead, const CalendarDay& day, bool placeSky) {
   page += "<tr class=\"day";
   if (day.weekday == 0) page += " sun";
   if (day.weekday == 6) page += " sat";
@@ -265,6 +293,11 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
     appendLink(page, date, date);
   else
     page += date;
+  if (placeSky) {
+    const RiseTransitSet sun = day.sun.value_or(RiseTransitSet{});
+    appendPieces(page, "</td><td class=\"sunrise\"><small>", minuteClockOrDashes(sun.rise), " ",
+                 minuteClockOrDashes(sun.set), "</small>");
+  }
   appendPieces(page, "</td><td class=\"weekday\">", names.weekdayName(0, day.weekday), "</td><td class=\"wareki\">");
   page += htmlEscape(japaneseDatesText(day.japaneseDates));
   page += "</td><td class=\"holiday\">";
@@ -299,6 +332,9 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
   appendPieces(label, "旧暦", monthName(day.lunarMonth), lunarDay, "日");
   appendLink(page, title, label);
   if (day.newMoon && day.newMoonInstant) page += instantHtml(newMoonLead.c_str(), *day.newMoonInstant);
+  // The other principal phases (the 朔 is the new moon's own mark above).
+  if (day.moonPhase && day.moonPhase->quarter != 0)
+    page += instantHtml((std::string(phaseName(day.moonPhase->quarter)) + " ").c_str(), day.moonPhase->instant);
 
   const int s = day.sexagenary.stem;
   const int b = day.sexagenary.branch;
@@ -328,8 +364,8 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
                "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
                "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>",
                title(year), "</title>\n<style>", pageStyle(), "</style>\n</head>\n<body>\n");
-  appendQuotedLinks(page, yearNavigation(year.enteredYear) + yearHeader(year, names) + "<table class=\"calendar\">\n" +
-                              columnHeader(year));
+  appendQuotedLinks(page, yearNavigation(year.enteredYear) + yearHeader(year, names) + eclipseList(year) +
+                              "<table class=\"calendar\">\n" + columnHeader(year));
   const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
   const std::string newMoonLead = std::string(newMoonName(year)) + " ";
   std::string scratch;
@@ -338,9 +374,9 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
     if (day.month != month) {
       if (month != 0) page += "</tbody>\n";
       month = day.month;
-      page += monthOpening(month);
+      page += monthOpening(month, columnsOf(year));
     }
-    appendRow(page, scratch, names, yearCell, newMoonLead, day);
+    appendRow(page, scratch, names, yearCell, newMoonLead, day, year.place.has_value());
   }
   if (month != 0) page += "</tbody>\n";
   page += "</table>\n</body>\n</html>\n";

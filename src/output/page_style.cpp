@@ -6,7 +6,8 @@ namespace {
 
 // Class names the page renderer sets:
 //   tr.day (.sun .sat .holiday), tr.month-heading, td.date .weekday .holiday
-//   .note .lunar .rekichu (span.month-sign .kou .marks); .instant for a JST time; nav.years; header.year-header.
+//   .note .lunar .rekichu (span.month-sign .kou .marks) .sunrise; .instant for a JST time; nav.years;
+//   header.year-header; section.eclipses.
 constexpr std::string_view Style = R"css(
 :root {
   color-scheme: light dark;
@@ -57,6 +58,9 @@ tr.sun td.date, tr.sun td.weekday, tr.holiday td.date, tr.holiday td.weekday, tr
 }
 .instant { color: var(--muted); font-variant-numeric: tabular-nums; white-space: nowrap; }
 td.senjitsu a { white-space: nowrap; }
+td.sunrise { color: var(--muted); font-variant-numeric: tabular-nums; white-space: nowrap; }
+section.eclipses h2 { font-size: 1em; margin: 0.5em 0 0.2em; }
+section.eclipses ul { margin: 0 0 0.8em; }
 td.rekichu { font-size: .8rem; color: var(--muted); white-space: nowrap; }
 td.rekichu span { margin-left: .5em; }
 @page { size: A4 portrait; margin: 10mm 9mm 12mm; }
@@ -76,6 +80,11 @@ td.rekichu span { margin-left: .5em; }
   tr.month-heading td { padding: 1.5mm 1.5mm .8mm; }
   tr.month-heading h2 { font-size: 11pt; }
   .instant { display: block; }
+  section.eclipses { font-size: 8pt; line-height: 1.2; }
+  section.eclipses h2 { display: inline; font-size: 8pt; margin: 0; }
+  section.eclipses ul { display: inline; margin: 0; padding: 0; }
+  section.eclipses li { display: inline; margin-left: 2mm; }
+  section.eclipses .instant { display: inline; }
   /* A sheet a month leaves no room for the 暦注: the screen and the data files have them. */
   td.rekichu, th.rekichu { display: none; }
   tbody.month + tbody.month { break-before: page; }

@@ -35,6 +35,15 @@ void appendCsvField(std::string& out, const Pieces&... pieces) {
 // Appends a non-negative whole number with zeros in front up to `width` digits
 // (as printf's "%0*lld": 7 in width 2 is "07").
 inline void appendZeroPadded(std::string& out, long long n, int width) {
+  if (n >= 0 && n < 10000) {  // days, months and most years, without the general conversion
+    const int v = static_cast<int>(n);
+    const char four[4] = {static_cast<char>('0' + v / 1000), static_cast<char>('0' + v / 100 % 10),
+                          static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+    const int length = v >= 1000 ? 4 : v >= 100 ? 3 : v >= 10 ? 2 : 1;
+    if (length < width) out.append(static_cast<std::size_t>(width - length), '0');
+    out.append(four + 4 - length, static_cast<std::size_t>(length));
+    return;
+  }
   char digits[24];
   const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, n);
   const auto length = static_cast<int>(written.ptr - digits);

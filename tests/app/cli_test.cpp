@@ -35,7 +35,8 @@ CliResult runCli(std::vector<std::string> args) {
 
 TEST(CommandLine, UsageErrorsExitWithTwo) {
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {}, {"--format"}, {"--format", "pdf", "2024"}, {"--folder"}, {"--colour", "2024"}}) {
+           {}, {"--format"}, {"--format", "pdf", "2024"}, {"--folder"}, {"--colour", "2024"}, {"--place"},
+           {"--place", "atlantis", "2024"}, {"--place", "91,0", "2024"}}) {
     const CliResult r = runCli(args);
     EXPECT_EQ(r.status, ExitUsage) << (args.empty() ? "(none)" : args[0]);
     // The reason and the hint, two lines, not the whole help.
@@ -57,6 +58,22 @@ TEST(CommandLine, ExitStatusesOfTheRefusals) {
   }
   const CliResult zero = runCli({"--folder", folder.path(), "--transcript", "0"});
   EXPECT_NE(zero.out.find("0\t紀元0年とは"), std::string::npos) << zero.out;
+}
+
+// --date gives the day's sun at the place --place names, 東京 without it.
+TEST(CommandLine, TheDateIsShownForThePlace) {
+  TempFolder folder;
+  testing::copyShippedData(folder);
+  struct Case { std::vector<std::string> place; const char* line; };
+  for (const Case& c : std::vector<Case>{
+           {{}, "太陽：日の出 04:36　南中 11:37　日の入 18:39（東京）"},
+           {{"--place", "naha"}, "太陽：日の出 05:43　南中 12:26　日の入 19:09（那覇）"}}) {
+    std::vector<std::string> args = {"--folder", folder.path(), "--date", "2024-05-15"};
+    args.insert(args.end(), c.place.begin(), c.place.end());
+    const CliResult r = runCli(args);
+    EXPECT_EQ(r.status, ExitDone) << r.err;
+    EXPECT_NE(r.out.find(c.line), std::string::npos) << r.out;
+  }
 }
 
 TEST(CommandLine, NegativeYearsAreYearsNotOptions) {

@@ -118,6 +118,8 @@ def parse_data_day(r):
         "zassetsu": listed(r["雑節"]),
         "festivals": listed(r["節句"]),
         "moon_age": int(r["月齢"]),
+        # The sky's columns at the end: the principal phase of the day, if any.
+        "phase": r.get("月相") or None,
     }
     if r["九星"]:
         day["rekichu"] = {k: r[name] for k, name in zip(REKICHU, ("九星", "十二直", "二十八宿", "納音", "節月干支", "月の九星"))}

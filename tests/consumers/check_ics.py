@@ -57,6 +57,8 @@ def expected_events(days, include):
         out += [(date, "節句", f) for f in d["festivals"]]
         if d["old_day"] == 1:
             out.append((date, "旧暦", calendar_csv.old_date(d)))
+        if d.get("phase"):
+            out.append((date, "朔弦望", d["phase"]))
         if "rokuyo" in include:
             out.append((date, "六曜", d["rokuyo"]))
         if "senjitsu" in include:
@@ -112,7 +114,11 @@ def main(argv):
         summary = str(event["SUMMARY"])
         # Terms and new moons may carry their time (Japan Standard Time).
         name = re.sub(r" (?:\S+ )?\d\d:\d\d$", "", summary)
-        if categories[0] == "天文朔":
+        # The CSV file has no eclipses: their events are only checked for their form.
+        if categories[0] == "日食・月食":
+            if not re.fullmatch(r"(皆既|金環|金環皆既|部分|半影)(日食|月食) 最大 \d\d:\d\d", summary):
+                fail(f"{event['UID']}: eclipse summary {summary!r}")
+        elif categories[0] == "天文朔":
             # The true sky's new moons of the years of the historical calendars,
             # which the CSV does not show.
             if start >= HISTORICAL_END or not re.fullmatch(r"天文朔 \d\d:\d\d", summary):

@@ -33,7 +33,7 @@ const ReferenceData& shippedData() {
   return loaded.data;
 }
 
-// The day records of a year's CSV file (the records of eleven fields after the header).
+// The day records of a year's CSV file (the records of eleven fields or more after the header).
 testing::CsvRecords csvDays(double year, CalendarBasis basis = CalendarBasis::True,
                             const ReferenceData& data = shippedData()) {
   std::string error;

@@ -4,6 +4,7 @@
 // screen reader finds them: by role and accessible name.
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -117,6 +118,21 @@ class CalendarWindowTest : public QObject {
     QCOMPARE(view->item(1, 3)->data(MonthView::OldDateRole).toString(), QStringLiteral("旧4月1日"));
     QVERIFY(!view->item(0, 0)->data(MonthView::InMonthRole).toBool());  // 4月28日
     QVERIFY(w.dayPane().contains(QStringLiteral("令和6年5月15日")));
+  }
+
+  // The place list drives the day pane's rises and sets: 東京 at first, then the seat chosen.
+  void thePlaceListMovesTheSunAndTheMoon() {
+    DataFolder folder;
+    Window w(folder);
+    auto* places = w.window.findChild<QComboBox*>(QStringLiteral("placeBox"));
+    QVERIFY(places && places->accessibleName() == QStringLiteral("地点"));
+    QCOMPARE(places->count(), 47);
+    QCOMPARE(places->currentText(), QStringLiteral("東京"));
+    QVERIFY(w.dayPane().contains(QStringLiteral("太陽：日の出 04:36　南中 11:37　日の入 18:39（東京）")));
+    QVERIFY(w.dayPane().contains(QStringLiteral("朔弦望：上弦 20:48")));
+    places->setCurrentText(QStringLiteral("那覇"));
+    QVERIFY(w.dayPane().contains(QStringLiteral("太陽：日の出 05:43　南中 12:26　日の入 19:09（那覇）")));
+    QVERIFY(w.dayPane().contains(QStringLiteral("月：月の出 11:56　南中 18:46　月の入 00:56（那覇）")));
   }
 
   void keysMoveTheDayAndTheMonth_data() {

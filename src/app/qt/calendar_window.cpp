@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
@@ -33,6 +34,7 @@
 #include "app/qt/month_view.h"
 #include "app/year_text.h"
 #include "data/data_files.h"
+#include "data/places.h"
 #include "output/day_report.h"
 #include "platform/file_io.h"
 #include "platform/program_place.h"
@@ -186,6 +188,15 @@ QWidget* CalendarWindow::buildCalendarPage() {
   dateBox_->setClearButtonEnabled(true);
   dateBox_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("1703-01-30、元禄15年12月14日____")));
   dateLabel->setBuddy(dateBox_);
+  // The place of the day's sunrise, sunset and moonrise: the 47 prefectural seats.
+  auto* placeLabel = new QLabel(QStringLiteral("地点"), page);
+  placeBox_ = new QComboBox(page);
+  placeBox_->setObjectName("placeBox");
+  placeBox_->setAccessibleName(QStringLiteral("地点"));
+  placeBox_->setToolTip(QStringLiteral("日の出・日の入り、月の出・月の入り、日食・月食の地点"));
+  for (const NamedPlace& named : builtinPlaces()) placeBox_->addItem(QString::fromUtf8(named.name));
+  placeBox_->setCurrentText(qtext(defaultPlace().name));
+  placeLabel->setBuddy(placeBox_);
 
   auto* bar = new QHBoxLayout;
   bar->addWidget(previous);
@@ -197,6 +208,9 @@ QWidget* CalendarWindow::buildCalendarPage() {
   bar->addStretch(1);
   bar->addWidget(dateLabel);
   bar->addWidget(dateBox_);
+  bar->addSpacing(8);
+  bar->addWidget(placeLabel);
+  bar->addWidget(placeBox_);
 
   notice_ = new QLabel(page);
   notice_->setObjectName("notice");
@@ -271,6 +285,10 @@ QWidget* CalendarWindow::buildCalendarPage() {
   connect(dateBox_, &QLineEdit::returnPressed, this, &CalendarWindow::lookUpDate);
   connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(dayPane_->toPlainText()); });
   connect(monthView_, &MonthView::dateRequested, this, &CalendarWindow::showDate);
+  connect(placeBox_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
+    if (const std::optional<Place> place = placeNamed(name.toStdString())) place_ = *place;
+    showDate(current_);
+  });
   return page;
 }
 
@@ -336,7 +354,7 @@ void CalendarWindow::showDate(const Date& date) {
   }
   current_ = date;
   monthView_->selectDate(date);
-  const DayResult day = engine_->day(date, wanted);
+  const DayResult day = engine_->day(date, wanted, place_);
   dayPane_->setPlainText(day.ok() ? qtext(dayReport(*day.year, *day.day, data_->names)) : qtext(day.message));
   const DayHeading heading = day.ok() ? dayHeading(*day.year, *day.day, data_->names) : DayHeading{};
   dayDate_->setText(qtext(heading.date));

@@ -19,6 +19,7 @@
 #include "platform/message_box.h"
 #include "ventorel/calendar.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -98,12 +99,14 @@ class CalendarWindow : public QMainWindow {
   std::int64_t shownYear_ = 0;
   int shownMonth_ = 0;
   Basis shownBasis_ = Basis::True;
+  Place place_ = defaultPlace();  // where the day pane's rises and sets are for
 
   QTabWidget* tabs_ = nullptr;
   MonthView* monthView_ = nullptr;
   QLabel* monthTitle_ = nullptr;
   QLineEdit* yearBox_ = nullptr;
   QLineEdit* dateBox_ = nullptr;
+  QComboBox* placeBox_ = nullptr;
   QLabel* notice_ = nullptr;
   QPlainTextEdit* dayPane_ = nullptr;
   QLabel* dayDate_ = nullptr;

@@ -1,0 +1,26 @@
+// Cheap apparent places of the Sun and the Moon, for the rising and setting
+// times: right ascension and declination on the true equator and equinox of
+// date, and the distance, from the low-precision series of J. Meeus,
+// Astronomical Algorithms (2nd ed., 1998): the Sun of chapter 25 (about 0.01°)
+// and the Moon of chapter 47 cut to its terms above 0.003° (about 0.01° in
+// longitude and latitude, 20 km in distance). Enough for a rise or a set to a
+// few seconds; the terms and the phases use the precise sky (sky_longitudes.h).
+#pragma once
+
+namespace ventorel {
+
+struct EquatorialPlace {
+  double rightAscension;  // degrees, 0..360
+  double declination;     // degrees
+  double distanceKm;
+};
+
+// The apparent place at a Julian Day of TT.
+EquatorialPlace cheapSunPlace(double jdTt);
+EquatorialPlace cheapMoonPlace(double jdTt);
+
+// Greenwich apparent sidereal time in degrees (0..360) at a Julian Day of UT1,
+// to about 0.1 s of time.
+double siderealDegrees(double jdUt);
+
+}  // namespace ventorel
