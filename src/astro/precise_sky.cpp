@@ -145,7 +145,7 @@ std::vector<KouInstant> solarKouInstantsBetween(double jdUtFrom, double jdUtTo) 
 
 std::array<JstInstant, 24> solarTermInstants(int year) {
   std::array<JstInstant, 24> terms{};
-  for (int k = 0; k < SolarTermCount; ++k) terms[k] = solarLongitudeInstant(longitudeOf(solarTermOf(k)), year);
+  for (int k = 0; k < SolarTermCount; ++k) terms[static_cast<std::size_t>(k)] = solarLongitudeInstant(longitudeOf(solarTermOf(k)), year);
   return terms;
 }
 

@@ -53,8 +53,8 @@ YearSky PreciseSkySource::year(double astronomicalYear) const {
   sky.year = astronomicalYear;
   sky.lastDay = 365 + leapDay(astronomicalYear);
   for (int k = 0; k < SolarTermCount; ++k) {
-    sky.placeTerm(k, days.dayOf(events.terms[k]));
-    sky.termInstant[k] = days.instantOf(events.terms[k]);
+    sky.placeTerm(k, days.dayOf(events.terms[static_cast<std::size_t>(k)]));
+    sky.termInstant[k] = days.instantOf(events.terms[static_cast<std::size_t>(k)]);
   }
   sky.nextTerm = termIndex(nextTerm(SolarTerm::Toji));  // the year after 冬至 waits for 小寒
   for (const SkyEvent& moon : events.newMoons()) sky.newMoons.push_back({days.dayOf(moon), days.instantOf(moon)});

@@ -25,7 +25,7 @@ std::vector<LunarMonth> ruleNames(const std::vector<Lunation>& lunations, int fi
   int leap = -1;
   if (count == 12) {
     for (int i = firstAnchor + 1; i < nextAnchor && leap < 0; ++i)
-      if (!lunations[i].hasMidTerm) leap = i;
+      if (!lunations[static_cast<std::size_t>(i)].hasMidTerm) leap = i;
     if (leap < 0) return {};
   } else if (count != 11) {
     return {};
@@ -96,12 +96,12 @@ int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<LunarMonth>& months)
   int renamed = 0;
   int firstAnchor = -1;
   for (int i = 0; i < static_cast<int>(lunations.size()); ++i) {
-    if (!lunations[i].isAnchor) continue;
+    if (!lunations[static_cast<std::size_t>(i)].isAnchor) continue;
     const int nextAnchor = i;
     if (firstAnchor >= 0) {
       bool overlapsChosenYear = false;
       for (int j = firstAnchor + 1; j < nextAnchor; ++j)
-        if (lunations[j].start <= chosenLast && lunations[j].end >= chosenFirst) overlapsChosenYear = true;
+        if (lunations[static_cast<std::size_t>(j)].start <= chosenLast && lunations[static_cast<std::size_t>(j)].end >= chosenFirst) overlapsChosenYear = true;
       const std::vector<LunarMonth> names =
           overlapsChosenYear ? ruleNames(lunations, firstAnchor, nextAnchor) : std::vector<LunarMonth>{};
       bool differs = false;

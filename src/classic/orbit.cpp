@@ -201,7 +201,7 @@ double solveKepler(double g, double e) {
   std::int64_t k = !(guess >= 0) ? 0  // also a g that is not a number: the halving then always goes down
                    : guess >= KeplerGridPoints ? KeplerGridPoints - 1
                                                : static_cast<std::int64_t>(guess);
-  const bool clear = converged && k == guess && (units - guess) * GridRadians > Margin &&
+  const bool clear = converged && static_cast<double>(k) == guess && (units - guess) * GridRadians > Margin &&
                      (guess + 1 - units) * GridRadians > Margin && k + 1 < KeplerGridPoints;
   if (!clear) {
     // Settle K: mean(K) <= g (or K = 0) and g < mean(K + 1) (or K is the last point).

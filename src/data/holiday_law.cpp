@@ -114,8 +114,8 @@ std::optional<std::string> parseLine(std::string_view line, HolidayRule& rule) {
   if (auto error = parseRule(ruleText, rule)) return error;
   if (rule.kind == HolidayRuleKind::SingleDate && *to != *from) return messages::SingleDayNeedsOneDate;
   if (name.size() > MaxNameBytes) return messages::nameLongerThan(MaxNameBytes);
-  for (const unsigned char c : name)
-    if (c < 0x20 || c == 0x7f) return messages::NameHoldsControlCharacter;
+  for (const char ch : name)
+    if (const auto c = static_cast<unsigned char>(ch); c < 0x20 || c == 0x7f) return messages::NameHoldsControlCharacter;
   rule.from = *from;
   rule.to = *to;
   rule.name = std::string(name);

@@ -19,8 +19,8 @@ std::size_t byteOffset(std::string_view text, std::size_t index) {
 
 std::size_t charCount(std::string_view text) {
   std::size_t count = 0;
-  for (unsigned char c : text)
-    if (!isContinuation(c)) ++count;
+  for (const char c : text)
+    if (!isContinuation(static_cast<unsigned char>(c))) ++count;
   return count;
 }
 
@@ -59,7 +59,8 @@ std::string percentEncode(std::string_view text) {
   static constexpr char hex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(text.size() * 3);
-  for (unsigned char c : text) {
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
     out += '%';
     out += hex[c >> 4];
     out += hex[c & 0x0F];
