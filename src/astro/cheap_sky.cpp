@@ -20,11 +20,6 @@ struct Turn {
   Turn operator*(const Turn& o) const { return {c * o.c - s * o.s, c * o.s + s * o.c}; }
 };
 
-// The nutation in longitude and in obliquity (degrees) from its two largest
-// terms, and the true obliquity.
-struct Nutation {
-  double longitude, obliquity;
-};
 Nutation nutationOf(double T) {
   const double node = (125.04452 - 1934.136261 * T) * Rad;
   const double sunL = reduced(280.4665 + 36000.7698 * T) * Rad, moonL = reduced(218.3165 + 481267.8813 * T) * Rad;
@@ -112,10 +107,17 @@ class Multiples {
   std::array<Turn, 9> power_;
 };
 
+double centuriesOf(double jdTt) { return (jdTt - 2451545.0) / 36525.0; }
+
 }  // namespace
 
-EquatorialPlace cheapSunPlace(double jdTt) {
-  const double T = (jdTt - 2451545.0) / 36525.0;
+Nutation cheapNutation(double jdTt) { return nutationOf(centuriesOf(jdTt)); }
+
+EquatorialPlace cheapSunPlace(double jdTt) { return cheapSunPlace(jdTt, cheapNutation(jdTt)); }
+EquatorialPlace cheapMoonPlace(double jdTt) { return cheapMoonPlace(jdTt, cheapNutation(jdTt)); }
+
+EquatorialPlace cheapSunPlace(double jdTt, const Nutation& n) {
+  const double T = centuriesOf(jdTt);
   const double L0 = 280.46646 + 36000.76983 * T + 0.0003032 * T * T;
   const double M = reduced(357.52911 + 35999.05029 * T - 0.0001537 * T * T) * Rad;
   const double e = 0.016708634 - 0.000042037 * T;
@@ -123,14 +125,13 @@ EquatorialPlace cheapSunPlace(double jdTt) {
                    (0.019993 - 0.000101 * T) * std::sin(2 * M) + 0.000289 * std::sin(3 * M);
   const double nu = M + C * Rad;
   const double R = 1.000001018 * (1 - e * e) / (1 + e * std::cos(nu));
-  const Nutation n = nutationOf(T);
   // Aberration -20.4898" / R.
   const double lambda = L0 + C + n.longitude - 20.4898 / 3600.0 / R;
   return equatorialOf(lambda, 0.0, n.obliquity, R * AuKm);
 }
 
-EquatorialPlace cheapMoonPlace(double jdTt) {
-  const double T = (jdTt - 2451545.0) / 36525.0;
+EquatorialPlace cheapMoonPlace(double jdTt, const Nutation& n) {
+  const double T = centuriesOf(jdTt);
   const double Lp = 218.3164477 + 481267.88123421 * T - 0.0015786 * T * T;
   // Reduced to a turn first, so that the sines below take small arguments.
   const double D = reduced(297.8501921 + 445267.1114034 * T - 0.0018819 * T * T) * Rad;
@@ -160,7 +161,6 @@ EquatorialPlace cheapMoonPlace(double jdTt) {
   sl += 3958 * a1.s + 1962 * (lp * fBack).s + 318 * std::sin(A2);
   sb += -2235 * lp.s + 382 * std::sin(A3) + 175 * (a1 * fBack).s + 175 * (a1 * f1).s + 127 * (lp * mpBack).s -
         115 * (lp * mp1).s;
-  const Nutation n = nutationOf(T);
   return equatorialOf(Lp + sl * 1e-6 + n.longitude, sb * 1e-6, n.obliquity, 385000.56 + sr * 1e-3);
 }
 

@@ -15,9 +15,19 @@ struct EquatorialPlace {
   double distanceKm;
 };
 
-// The apparent place at a Julian Day of TT.
+// The nutation in longitude and the true obliquity (degrees) at a Julian Day of
+// TT, from the nutation's four largest terms (about 0.5″).
+struct Nutation {
+  double longitude, obliquity;
+};
+Nutation cheapNutation(double jdTt);
+
+// The apparent place at a Julian Day of TT; the second forms take the nutation
+// from the caller (one for a whole year moves a place by less than 10″).
 EquatorialPlace cheapSunPlace(double jdTt);
 EquatorialPlace cheapMoonPlace(double jdTt);
+EquatorialPlace cheapSunPlace(double jdTt, const Nutation& nutation);
+EquatorialPlace cheapMoonPlace(double jdTt, const Nutation& nutation);
 
 // Greenwich apparent sidereal time in degrees (0..360) at a Julian Day of UT1,
 // to about 0.1 s of time.

@@ -1,5 +1,6 @@
 #include "astro/rise_set.h"
 
+#include <array>
 #include <cmath>
 
 #include "astro/cheap_sky.h"
@@ -39,6 +40,29 @@ struct Sample {
   double cosHorizonHourAngle;
 };
 
+// [j][k]: the coefficient of u^k in the Lagrange polynomial of the nodes -2..3
+// that is 1 at node j - 2 and 0 at the others.
+using Basis = std::array<std::array<double, 6>, 6>;
+constexpr Basis lagrangeBasis() {
+  Basis basis{};
+  for (int j = 0; j < 6; ++j) {
+    std::array<double, 6> poly{1, 0, 0, 0, 0, 0};
+    double denominator = 1;
+    int degree = 0;
+    for (int k = 0; k < 6; ++k) {
+      if (k == j) continue;
+      // poly *= (u - (k - 2))
+      for (int d = degree + 1; d > 0; --d) poly[static_cast<std::size_t>(d)] = poly[static_cast<std::size_t>(d - 1)] - (k - 2) * poly[static_cast<std::size_t>(d)];
+      poly[0] = -(k - 2) * poly[0];
+      ++degree;
+      denominator *= j - k;
+    }
+    for (std::size_t d = 0; d < 6; ++d) basis[static_cast<std::size_t>(j)][d] = poly[d] / denominator;
+  }
+  return basis;
+}
+constexpr Basis LagrangeBasis = lagrangeBasis();
+
 class Track {
  public:
   // `firstUt`: the UT of the first sample; one sample every `stepDays`.
@@ -58,37 +82,51 @@ class Track {
       const double c = (std::sin(altitudeOf(p.distanceKm) * Rad) - sinLat * std::sin(dec)) / (cosLat * std::cos(dec));
       samples_.push_back({ra, c});
     }
+    makeStretches();
   }
 
   // Lagrange interpolation through the six samples around `ut` (a quintic: the
-  // Moon's place, sampled every other day, to about a hundredth of a degree).
+  // Moon's place, sampled every other day, to about a hundredth of a degree),
+  // from the polynomial of that stretch, made once.
   Sample at(double ut) const {
     const double x = (ut - firstUt_) / step_;
     int i = static_cast<int>(std::floor(x));
     const int last = static_cast<int>(samples_.size()) - 4;
     i = i < 2 ? 2 : (i > last ? last : i);
     const double u = x - i;
-    // The weights for the nodes -2..3: the product of (u - k) over the other
-    // nodes (from the products before and after each), over that of (j - k).
-    constexpr double InverseDenominators[6] = {-1.0 / 120, 1.0 / 24, -1.0 / 12, 1.0 / 12, -1.0 / 24, 1.0 / 120};
-    const double d[6] = {u + 2, u + 1, u, u - 1, u - 2, u - 3};
-    double before[6], after[6];
-    before[0] = 1, after[5] = 1;
-    for (int j = 1; j < 6; ++j) before[j] = before[j - 1] * d[j - 1];
-    for (int j = 4; j >= 0; --j) after[j] = after[j + 1] * d[j + 1];
-    const Sample* s = &samples_[static_cast<std::size_t>(i - 2)];
-    double ra = 0, c = 0;
-    for (int j = 0; j < 6; ++j) {
-      const double w = before[j] * after[j] * InverseDenominators[j];
-      ra += w * s[j].rightAscension;
-      c += w * s[j].cosHorizonHourAngle;
+    const Stretch& p = stretches_[static_cast<std::size_t>(i - 2)];
+    double ra = p.rightAscension[5], c = p.cosHorizonHourAngle[5];
+    for (int k = 4; k >= 0; --k) {
+      ra = ra * u + p.rightAscension[k];
+      c = c * u + p.cosHorizonHourAngle[k];
     }
     return {ra, c};
   }
 
  private:
+  // The powers' coefficients of the quintic through the samples i-2..i+3, in u
+  // = the samples' count from sample i.
+  struct Stretch {
+    double rightAscension[6], cosHorizonHourAngle[6];
+  };
+
+  void makeStretches() {
+    const int last = static_cast<int>(samples_.size()) - 4;
+    for (int i = 2; i <= last; ++i) {
+      Stretch p{};
+      const Sample* s = &samples_[static_cast<std::size_t>(i - 2)];
+      for (int j = 0; j < 6; ++j)
+        for (int k = 0; k < 6; ++k) {
+          p.rightAscension[k] += LagrangeBasis[j][k] * s[j].rightAscension;
+          p.cosHorizonHourAngle[k] += LagrangeBasis[j][k] * s[j].cosHorizonHourAngle;
+        }
+      stretches_.push_back(p);
+    }
+  }
+
   double firstUt_, step_;
   std::vector<Sample> samples_;
+  std::vector<Stretch> stretches_;
 };
 
 enum class Event { Rise, Transit, Set };
@@ -201,12 +239,17 @@ YearRiseSet riseSetOfYear(int year, double latitude, double longitude) {
   const double deltaT = deltaTSeconds(year + 0.5) / 86400.0;
   auto samples = [days](double step) { return static_cast<int>(std::ceil(days / step)) + 7; };
   constexpr double SunStep = 4, MoonStep = 2;
+  // One nutation for the year, taken at its middle: within the year it moves the
+  // places by a few arcseconds, a fraction of a second of time.
+  const Nutation nutation = cheapNutation(firstMidnightUt + days / 2.0 + deltaT);
+  const auto sunPlace = [&nutation](double jdTt) { return cheapSunPlace(jdTt, nutation); };
+  const auto moonPlace = [&nutation](double jdTt) { return cheapMoonPlace(jdTt, nutation); };
 
-  const Track sun(firstMidnightUt - 3 * SunStep, samples(SunStep), SunStep, deltaT, latitude, cheapSunPlace, [](double km) {
+  const Track sun(firstMidnightUt - 3 * SunStep, samples(SunStep), SunStep, deltaT, latitude, sunPlace, [](double km) {
     const double au = km / AuKm;
     return -Refraction - (959.63 / 3600.0) / au + (8.794 / 3600.0) / au;
   });
-  const Track moon(firstMidnightUt - 3 * MoonStep, samples(MoonStep), MoonStep, deltaT, latitude, cheapMoonPlace,
+  const Track moon(firstMidnightUt - 3 * MoonStep, samples(MoonStep), MoonStep, deltaT, latitude, moonPlace,
                    [](double km) {
     const double parallax = std::asin(EarthRadiusKm / km) / Rad;
     const double semidiameter = std::asin(0.272481 * EarthRadiusKm / km) / Rad;
