@@ -18,12 +18,13 @@ else
 fi
 year=$(date +%Y)
 cd "$folder"
-./ventorel-cli --transcript "$year"
-# The format saved in ini.dat decides which file the run wrote: the newer one.
-newest=$(ls -t -- " ${year}年カレンダー.htm" " ${year}年カレンダー.csv" 2>/dev/null | head -1 || true)
-if [ -n "$newest" ]; then
-  echo "run: the calendar is $(pwd)/$newest"
+# The program prints the path of the file it wrote (the format saved in ini.dat
+# decides which); a missing data file is told on standard error.
+status=0
+written=$(./ventorel-cli "$year") || status=$?
+if [ -n "$written" ]; then
+  echo "run: the calendar is $written"
 else
   echo "run: no calendar file was written in $(pwd)" >&2
-  exit 1
 fi
+exit "$status"

@@ -1,5 +1,6 @@
 #include "app/cli.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -29,7 +30,7 @@ namespace ventorel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open]\n"
+    "usage: ventorel-cli [--folder DIR] [--format htm|csv|ics|json] [--classic] [--transcript] [--open] [--quiet]\n"
     "                    [--stdout | --output FILE] [--ics-include rokuyo,senjitsu,kou,rekichu]\n"
     "                    [--place PLACE]\n"
     "                    YEAR|FIRST..LAST...\n"
@@ -38,10 +39,14 @@ constexpr const char* Usage =
     "\n"
     "Makes the calendar of each YEAR, exactly as one press of the window's button\n"
     "with that year and format: the data files are read from DIR and\n"
-    "\" 2024年カレンダー.htm\" (.csv, .ics, .json) is written there. Without --folder,\n"
-    "the data files are read from the first of share/ventorel beside the program's\n"
-    "bin/ folder, the program's own folder and the current folder that holds\n"
-    "them, and the calendars are written into the current folder.\n"
+    "\"2024年カレンダー.htm\" (.csv, .ics, .json) is written there; --classic names it\n"
+    "\" 2024年カレンダー.htm\", with a leading blank, as its files have always been\n"
+    "named (the true basis replaces a blank-led file of the same year and kind).\n"
+    "Without --folder, the data files are read from the first of share/ventorel\n"
+    "beside the program's bin/ folder, the program's own folder and the current\n"
+    "folder that holds them, and the calendars are written into the current folder.\n"
+    "The path of each file written is printed, a line each, on standard output\n"
+    "(on standard error with --transcript).\n"
     "\n"
     "  --folder DIR   the program folder (data files and ini.dat in, calendar files out)\n"
     "  --format F     htm, csv, ics (iCalendar) or json; default: the format saved\n"
@@ -49,10 +54,13 @@ constexpr const char* Usage =
     "  --classic      the classic calendar (the orbit model and the shipped\n"
     "                 new-moon table, as the files have always been made);\n"
     "                 default: the true sky (precise terms and new moons,\n"
-    "                 years -1000..3000; the classic model beyond them)\n"
+    "                 years -1001..3000 as typed, astronomical -1000..3000;\n"
+    "                 the classic model beyond them)\n"
     "  --transcript   print every line the run prints on the window, as the\n"
     "                 design-grid x of the line, a tab, and the text\n"
-    "  --open         open the file in the browser or spreadsheet afterwards\n"
+    "  --open         open the file in the browser or spreadsheet afterwards,\n"
+    "                 named on standard error\n"
+    "  --quiet        print no path of the files written\n"
     "  --stdout       ics, json: write to standard output instead of files (json: one\n"
     "                 document a line; ics: one calendar of all years)\n"
     "  --output FILE  ics, json: all years into one FILE\n"
@@ -81,9 +89,11 @@ constexpr const char* Usage =
     "Exit status: 0 done; 2 usage error; 3 year text not a number (or not whole\n"
     "where it must be, or too large), or a date that does not exist; 4 year 0;\n"
     "5 the run ended on an error; 6 the output file or standard output could not\n"
-    "be written (a full disk ends a batch); 7 a data file is missing or damaged;\n"
-    "the calendar was made without it; 130, 143, 129 ended by SIGINT, SIGTERM,\n"
-    "SIGHUP (no file changed half-way).\n";
+    "be written (a full disk ends a batch); 7 a data file is missing or damaged:\n"
+    "a file the calendar needs (true: holiday_law.dat, gen1.dat, gen2.dat,\n"
+    "era_starts.dat; --classic: shuku.dat, gen1.dat, gen2.dat, singetu.dat)\n"
+    "missing or unreadable makes no calendar, any other was left out; 130, 143,\n"
+    "129 ended by SIGINT, SIGTERM, SIGHUP (no file changed half-way).\n";
 
 // What a usage error prints after its one-line reason, instead of the whole help.
 constexpr const char* UsageHint = "usage: see ventorel-cli --help\n";
@@ -95,6 +105,7 @@ struct Options {
   std::string format;  // "" = as saved
   bool transcript = false;
   bool open = false;
+  bool quiet = false;
   bool holidays = false;
   bool classic = false;
   bool help = false;
@@ -155,6 +166,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.classic = true;
     } else if (a == "--open") {
       options.open = true;
+    } else if (a == "--quiet") {
+      options.quiet = true;
     } else if (a == "--stdout") {
       options.toStdout = true;
     } else if (a == "--holidays") {
@@ -200,19 +213,25 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
   return true;
 }
 
-// The launcher of the command line: records unless --open asks for the real one.
+// The launcher of the command line: records unless --open asks for the real one,
+// which names the file it hands on (on `told`, standard error, unless null: --quiet).
 class CliLauncher : public Launcher {
  public:
-  explicit CliLauncher(bool open) : open_(open) {}
+  CliLauncher(bool open, std::ostream* told) : open_(open), told_(told) {}
   bool openInBrowser(const std::string& path, std::string& error) override {
-    return open_ ? real_.openInBrowser(path, error) : true;
+    if (!open_) return true;
+    if (told_) *told_ << "ventorel-cli: opening " << path << " in the browser\n";
+    return real_.openInBrowser(path, error);
   }
   void openInSpreadsheet(const std::string& path) override {
-    if (open_) real_.openInSpreadsheet(path);
+    if (!open_) return;
+    if (told_) *told_ << "ventorel-cli: opening " << path << "\n";
+    real_.openInSpreadsheet(path);
   }
 
  private:
   bool open_;
+  std::ostream* told_;
   XdgLauncher real_;
 };
 
@@ -223,6 +242,7 @@ int exitStatusOf(RunStatus status) {
     case RunStatus::YearZero: return ExitYearZero;
     case RunStatus::RunError: return ExitRunError;
     case RunStatus::WriteFailed: return ExitWriteFailed;
+    case RunStatus::DataFileMissing: return ExitDataFileProblem;
   }
   return ExitRunError;
 }
@@ -235,12 +255,13 @@ std::string zeroPadded(double n, std::size_t width) {
 }
 
 // Flushes what was written to standard output. False, told once, when it could
-// not all be written (a full disk, a closed pipe or descriptor): the run stops.
-bool outputWritten(std::ostream& out, std::ostream& err) {
+// not all be written (a full disk, a closed pipe or descriptor): the run stops
+// (`last`: it has ended anyway, no year is left out).
+bool outputWritten(std::ostream& out, std::ostream& err, bool last = false) {
   if (out.flush()) return true;
   const int code = errno;
   err << "ventorel-cli: 標準出力に書き込めませんでした（" << (code != 0 ? std::strerror(code) : "write error")
-      << "）。残りの年は作成していません。\n";
+      << (last ? "）。\n" : "）。残りの年は作成していません。\n");
   return false;
 }
 
@@ -325,7 +346,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const int status = lookUpDates(options.dates,
                                    {options.folder.empty() ? findDataFolder() : options.folder,
                                     options.format == "json", options.classic ? CalendarBasis::Classic : CalendarBasis::True,
-                                    options.place},
+                                    options.place, dataLookupText(options.folder)},
                                    out, err);
     return outputWritten(out, err) ? status : int(ExitWriteFailed);
   }
@@ -341,7 +362,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       return ExitUsage;
     }
     if (const std::string refusal = rangeRefusal(*span, argument, options); !refusal.empty()) {
-      err << "ventorel-cli: " << refusal << "\n" << Usage;
+      err << "ventorel-cli: " << refusal << "\n" << UsageHint;
       return ExitUsage;
     }
     if (span->skipsYearZero()) err << "ventorel-cli: " << argument << ": year 0 does not exist (-1 is 1 BC); skipped\n";
@@ -355,7 +376,9 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       out << toIndex(line.x) << "\t" << line.text << "\n";
     };
   }
-  CliLauncher launcher(options.open);
+  // The paths of the files written go where the calendar text does not.
+  std::ostream* const told = options.quiet ? nullptr : options.transcript ? &err : &out;
+  CliLauncher launcher(options.open, options.quiet ? nullptr : &err);
 
   // Message boxes are printed as "message: TEXT".
   auto showMessage = [&err](const std::string& text) { err << "message: " << text << "\n"; };
@@ -370,16 +393,26 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
   }
   const LoadedProgramFolder loaded = loadProgramFolder(dataFolder);
-  // One line per file: the message box's first line, then the file and the line
-  // where reading stopped (several damaged lines of the law separated by "; ").
-  for (const std::string& message : loaded.messages) showMessage(messageOnOneLine(message));
-  const ReferenceData& data = loaded.data;
   const CalendarBasis basis = options.classic ? CalendarBasis::Classic : CalendarBasis::True;
+  // Without a file the basis needs no calendar is made: each year that gets so far
+  // says so, on one line naming the files and the folders (told once), and the
+  // files left out are not listed besides. Otherwise one line per file: the message
+  // box's first line, then the file and the line where reading stopped (several
+  // damaged lines of the law separated by "; ").
+  const std::vector<std::string> missing = missingNeededFiles(loaded.data, basis);
+  const std::string missingMessage = missing.empty() ? "" : missingFilesMessage(missing, dataLookupText(options.folder));
+  if (missing.empty())
+    for (const std::string& message : loaded.messages) showMessage(messageOnOneLine(message));
+  const ReferenceData& data = loaded.data;
   // What was made without a data file is told apart from what was made whole; a
   // year that failed outright says more, so its status goes first.
   auto withDataFiles = [&loaded](int status) {
     return status == ExitDone && !loaded.problems.empty() ? int(ExitDataFileProblem) : status;
   };
+  if (options.holidays && !missing.empty()) {
+    err << "ventorel-cli: " << missingMessage << "\n";
+    return ExitDataFileProblem;
+  }
   if (options.holidays) {
     std::vector<std::string> years;
     for (const YearSpan& span : spans)
@@ -415,11 +448,23 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
   int status = ExitDone;
   bool stopped = false;  // a full disk or a failed standard output: no year can go anywhere
+  std::vector<std::string> written;  // the files of the reports not yet put in place
+  bool missingTold = false;
   auto commit = [&] {
-    for (const FileBatch::Failure& failure : batch.commit()) {
+    const std::vector<FileBatch::Failure> failures = batch.commit();
+    for (const FileBatch::Failure& failure : failures) {
       showMessage(writeFailedMessage(failure.path, failure.error));
       if (status == ExitDone) status = ExitWriteFailed;
     }
+    for (const std::string& path : written) {
+      if (std::any_of(failures.begin(), failures.end(),
+                      [&path](const FileBatch::Failure& failure) { return failure.path == path; }))
+        continue;
+      // A year's own file replaces its file of the old name; the one --output file is the user's name.
+      if (path != options.outputFile) removeClassicNamedTwin(path);
+      if (told) *told << path << "\n";
+    }
+    written.clear();
   };
   auto take = [&](const RunReport& report) {
     // The refusals are printed on the window; the other failures are shown as a message box.
@@ -427,9 +472,15 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       err << "ventorel-cli: " << report.message << "\n";
     if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.message.empty())
       showMessage(report.message);
+    if (report.status == RunStatus::DataFileMissing && !missingTold) {
+      err << "ventorel-cli: " << missingMessage << "\n";
+      missingTold = true;
+    }
     if (status == ExitDone) status = exitStatusOf(report.status);
     if (report.outOfSpace) stopped = true;
-    if (batch.secondsStaged() >= CommitSeconds) commit();
+    // A file handed on is in place already; a staged one when the batch is committed.
+    if (report.status != RunStatus::WriteFailed && !report.outputPath.empty()) written.push_back(report.outputPath);
+    if (!staging || batch.secondsStaged() >= CommitSeconds) commit();
     // What went to standard output (--stdout, --transcript) is checked after each year.
     if (!stopped && !outputWritten(out, err)) {
       stopped = true;
@@ -447,6 +498,8 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   progress.finish();
   if (!stopped) take(dataExport.finish());
   commit();
+  // The paths of the last files told: a standard output that cannot take them fails the run.
+  if (!stopped && told == &out && !outputWritten(out, err, true) && status == ExitDone) status = ExitWriteFailed;
   return withDataFiles(status);
 }
 

@@ -76,10 +76,11 @@ RunReport DataExport::deliver(const CalendarYear& year) {
     return {};
   }
   RunReport report;
-  report.outputPath =
-      calendarPath(options_.folder, year.enteredYear, options_.format == DataFormat::Ics ? ".ics" : ".json");
+  report.outputPath = calendarPath(options_.folder, year.enteredYear,
+                                   options_.format == DataFormat::Ics ? ".ics" : ".json", year.basis);
   const WriteResult written = writeCalendarFile(report.outputPath, render(year), false, options_.batch, options_.swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
+  if (!options_.batch) removeClassicNamedTwin(report.outputPath);
   if (options_.open) launcher_.openInSpreadsheet(report.outputPath);
   return report;
 }

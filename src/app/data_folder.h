@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "calendar/calendar_basis.h"
+#include "data/reference_data.h"
+
 namespace ventorel {
 
 // The folders looked at, in order, for a program in `executableFolder` run in `currentFolder`.
@@ -18,5 +21,28 @@ std::string findDataFolder(const std::string& executableFolder, const std::strin
 
 // The data folder of this process.
 std::string findDataFolder();
+
+// The data files a calendar of the basis is not made without. The true basis
+// needs the holiday law (holiday_law.dat), the eras of the year's heading
+// (gen1.dat, gen2.dat) and the first days of the eras for each day's Japanese
+// date (era_starts.dat); the classic basis needs the holiday file (shuku.dat),
+// the era files and the new-moon table (singetu.dat). Any other file missing
+// (ini.dat; shuku.dat and singetu.dat for the true basis) is told and the
+// calendar made without it.
+std::vector<std::string> neededDataFiles(CalendarBasis basis);
+
+// The needed files of the basis that were missing or unreadable when `data` was
+// loaded, in the order of neededDataFiles; empty when the calendar can be made.
+std::vector<std::string> missingNeededFiles(const ReferenceData& data, CalendarBasis basis);
+
+// Where the data files were looked for, for the message of a missing one: the
+// folder given (--folder, the window's folder), or the folder found among the
+// candidates, or, none holding the data, every candidate.
+std::string dataLookupText(const std::string& givenFolder);
+
+// The one line that tells which needed files are missing and where they were
+// looked for: "needed data files not found: holiday_law.dat, era_starts.dat
+// (looked in /a, /b); no calendar was made".
+std::string missingFilesMessage(const std::vector<std::string>& files, const std::string& lookedIn);
 
 }  // namespace ventorel

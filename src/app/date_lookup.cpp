@@ -1,6 +1,7 @@
 #include "app/date_lookup.h"
 
 #include "app/cli.h"
+#include "app/data_folder.h"
 #include "data/reference_data.h"
 #include "output/day_report.h"
 #include "output/json_calendar.h"
@@ -10,6 +11,12 @@ namespace ventorel {
 
 int lookUpDates(const std::vector<std::string>& texts, const DateLookup& lookup, std::ostream& out, std::ostream& err) {
   const LoadResult loaded = Engine::load(lookup.folder);
+  if (const std::vector<std::string> missing = missingNeededFiles(loaded.engine->data(), lookup.basis);
+      !missing.empty()) {
+    err << "ventorel-cli: " << missingFilesMessage(missing, lookup.lookedIn.empty() ? lookup.folder : lookup.lookedIn)
+        << "\n";
+    return ExitDataFileProblem;
+  }
   if (!loaded.message.empty()) err << "message: " << loaded.message;
   int status = ExitDone;
   bool first = true;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <exception>
 
+#include "app/data_folder.h"
 #include "app/year_text.h"
 #include "ventorel/date.h"
 #include "app/calendar_sources.h"
@@ -38,11 +39,14 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   RunReport report;
   const bool html = settings.outputFormat.equals(0);
   if (!html && !settings.outputFormat.equals(1)) return report;
-  report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv");
+  report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv", year.basis);
   const CalendarRenderers render = renderersFor(year.basis);
   const WriteResult written = writeCalendarFile(
       report.outputPath, html ? render.page(year, data.names) : render.spreadsheet(year, data.names), true, batch, swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
+  // The file of the old name goes once the new one is in place (a batch's owner
+  // does this when it commits).
+  if (!batch) removeClassicNamedTwin(report.outputPath);
   if (!html) {
     launcher.openInSpreadsheet(report.outputPath);
     return report;
@@ -132,6 +136,9 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
     printRefusal(surface, YearZeroMessage);
     return {RunStatus::YearZero, {}, YearZeroMessage};
   }
+  // A calendar made without the holiday law or the eras would look whole and be wrong.
+  if (const std::vector<std::string> missing = missingNeededFiles(data, inputs.basis); !missing.empty())
+    return {RunStatus::DataFileMissing, {}, missingFilesMessage(missing, context.dataLookedIn)};
   try {
     return computeAndWrite(data, settings, *entered, inputs, comboText, context);
   } catch (const std::exception& error) {

@@ -39,6 +39,8 @@ struct RunContext {
   // Unset: nothing is drawn on the surface but the refusals (the command line
   // without --transcript, whose window nobody sees); the files are the same.
   bool drawWindow = true;
+  // Where the data files were looked for, named when a needed one is missing.
+  std::string dataLookedIn = {};
 };
 
 // What a window or the command line keeps from run to run.
@@ -59,10 +61,11 @@ enum class RunStatus {
   YearZero,       // year 0 was refused
   RunError,       // the run ended on an error (a table bound, a browser that failed)
   WriteFailed,    // the output file could not be written
+  DataFileMissing,  // a data file the basis needs was missing or unreadable; nothing was written
 };
 
 // The run's result. The refusals are printed on the window by the run itself;
-// for RunError and WriteFailed the caller shows the message, once.
+// for RunError, WriteFailed and DataFileMissing the caller shows the message, once.
 struct RunReport {
   RunStatus status = RunStatus::Done;
   std::string outputPath;  // the file written or tried, when a format selected one

@@ -3,8 +3,10 @@
 #include <sstream>
 
 #include "app/data_export.h"
+#include "app/data_folder.h"
 #include "app/generation_run.h"
 #include "app/year_range.h"
+#include "data/data_files.h"
 #include "platform/file_io.h"
 #include "platform/recording.h"
 
@@ -49,6 +51,9 @@ ExportReport exportYears(const ReferenceData& data, const ExportRequest& request
   std::string error;
   const std::optional<YearSpan> span = parseYearArgument(request.years, error);
   if (!span) return report.message = "「" + request.years + "」は年として読めません：" + error, report;
+  if (const std::vector<std::string> missing = missingNeededFiles(data, request.basis); !missing.empty())
+    return report.message = std::string(MissingFileMessage) + "\n" + missingFilesMessage(missing, request.dataLookedIn),
+           report;
 
   RecordingSurface surface;
   RecordingLauncher launcher;

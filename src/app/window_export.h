@@ -24,6 +24,7 @@ struct ExportRequest {
   std::vector<ExportFormat> formats;
   std::string years;  // as the command line takes them: "2024" or "1990..2030"
   CalendarBasis basis = CalendarBasis::True;
+  std::string dataLookedIn = {};  // where the data files were looked for, named when a needed one is missing
 };
 
 struct ExportReport {
@@ -33,7 +34,8 @@ struct ExportReport {
 };
 
 // Writes every year of the request in every format into the folder. Refuses a
-// request without a format, folder or readable years before writing anything.
+// request without a format, folder or readable years, or without a data file the
+// basis needs, before writing anything.
 ExportReport exportYears(const ReferenceData& data, const ExportRequest& request);
 
 }  // namespace ventorel

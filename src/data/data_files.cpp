@@ -273,6 +273,7 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const Settin
     std::size_t count = 0;  // the law's damaged lines; problems holds the first few
     if (!bytes) {
       problems.push_back({dataFileName(file), 0, messages::FileMissing});
+      loaded.data.unreadFiles.emplace_back(dataFileName(file));
     } else if (file == DataFile::Settings) {
       DataFileProblem problem;
       if (!readSettings(*bytes, problem)) problems.push_back(std::move(problem));

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/builtin_tables.h"
 #include "data/checked_table.h"
@@ -52,6 +53,9 @@ struct ReferenceData {
   // "era_starts.dat": the first day of every era and reign-year count of both
   // courts, for the Japanese date of each day. Empty when the file was not read whole.
   EraStarts eraStarts;
+  // The data files that were missing or could not be read when loading (their
+  // names, "holiday_law.dat"); a damaged file that was read is not among them.
+  std::vector<std::string> unreadFiles;
 };
 
 }  // namespace ventorel

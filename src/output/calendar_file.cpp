@@ -1,6 +1,7 @@
 #include "output/calendar_file.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <string_view>
 
 #include "data/numbers.h"
@@ -15,17 +16,30 @@ constexpr std::string_view CalendarWord = "年カレンダー";
 
 }  // namespace
 
-std::string calendarPath(const std::string& folder, double enteredYear, const char* extension) {
-  return joinPath(folder, numberText(enteredYear) + "年カレンダー" + extension);
+std::string calendarPath(const std::string& folder, double enteredYear, const char* extension, CalendarBasis basis) {
+  const std::string year = basis == CalendarBasis::True ? trimmedNumber(enteredYear) : numberText(enteredYear);
+  return joinPath(folder, year + "年カレンダー" + extension);
 }
 
 bool isCalendarFileName(std::string_view name) {
   const std::size_t word = name.find(CalendarWord);
-  if (word == std::string_view::npos || word < 2 || (name[0] != ' ' && name[0] != '-')) return false;
-  for (const char c : name.substr(1, word - 1))
+  if (word == std::string_view::npos || word < 1) return false;
+  // The classic name's blank or a negative year's sign, or a digit first (the true basis).
+  const bool marked = name[0] == ' ' || name[0] == '-';
+  if (marked ? word < 2 : !(name[0] >= '0' && name[0] <= '9')) return false;
+  for (const char c : name.substr(marked ? 1 : 0, word - (marked ? 1 : 0)))
     if (!((c >= '0' && c <= '9') || c == '.' || c == 'e' || c == '+' || c == '-')) return false;
   const std::string_view extension = name.substr(word + CalendarWord.size());
   return extension == ".htm" || extension == ".csv" || extension == ".ics" || extension == ".json";
+}
+
+void removeClassicNamedTwin(const std::string& path) {
+  const std::filesystem::path written(path);
+  const std::string name = written.filename().string();
+  if (name.empty() || !(name[0] >= '0' && name[0] <= '9') || !isCalendarFileName(name)) return;
+  const std::filesystem::path twin = written.parent_path() / (" " + name);
+  std::error_code code;
+  if (std::filesystem::is_regular_file(std::filesystem::symlink_status(twin, code))) std::filesystem::remove(twin, code);
 }
 
 std::string writeFailedMessage(const std::string& path, const std::string& error) {

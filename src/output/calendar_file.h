@@ -4,15 +4,28 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar_basis.h"
 #include "platform/file_io.h"
 
 namespace ventorel {
 
-// The folder + the year with its leading blank or minus sign + "年カレンダー" + extension.
-std::string calendarPath(const std::string& folder, double enteredYear, const char* extension);
+// The folder + the year + "年カレンダー" + extension. The classic basis keeps the
+// name its files have always had, a positive year with a leading blank
+// (" 2024年カレンダー.htm"); the true basis writes the year without it
+// ("2024年カレンダー.htm"). A negative year begins with its sign in both.
+std::string calendarPath(const std::string& folder, double enteredYear, const char* extension,
+                         CalendarBasis basis = CalendarBasis::Classic);
 
-// True for a name calendarPath gives (without its folder), of any year and format.
+// True for a name calendarPath gives (without its folder), of any year, format
+// and basis.
 bool isCalendarFileName(std::string_view name);
+
+// After the true basis has put the calendar at `path` in place: removes the file
+// of the same year and kind by the classic name (the leading blank) from the
+// same folder, so that a folder made before holds the year once. Nothing happens
+// for any other name, or when there is no such file or it is no regular file (a
+// link is left alone); one that cannot be removed stays beside the new file.
+void removeClassicNamedTwin(const std::string& path);
 
 struct WriteResult {
   bool written = true;

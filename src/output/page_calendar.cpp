@@ -353,7 +353,7 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
 }  // namespace
 
 std::string neighbourPageHref(double enteredYear, int step) {
-  return urlEncode(numberText(neighbourYear(enteredYear, step)) + "年カレンダー.htm");
+  return urlEncode(trimmedNumber(neighbourYear(enteredYear, step)) + "年カレンダー.htm");
 }
 
 std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {

@@ -14,7 +14,8 @@ namespace ventorel {
 std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names);
 
 // The address of the page of the year `step` years away (user numbering, no year
-// 0) in the same folder: its file name, percent-encoded.
+// 0) in the same folder: its file name (as the true basis names it),
+// percent-encoded.
 std::string neighbourPageHref(double enteredYear, int step);
 
 }  // namespace ventorel

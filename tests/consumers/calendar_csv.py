@@ -12,9 +12,10 @@ SENJITSU = ("天赦日", "一粒万倍日", "不成就日", "三りんぽう")
 TERM = re.compile(r"^(..)\((\d+)月(節気|中気)\)")
 
 
-def csv_name(year):
-    """The file name the program gives the CSV of a year (user numbering)."""
-    return ("" if year < 0 else " ") + f"{year}年カレンダー.csv"
+def csv_name(year, classic=False):
+    """The file name the program gives the CSV of a year (user numbering): the
+    classic basis keeps a leading blank before a positive year."""
+    return ("" if year < 0 or not classic else " ") + f"{year}年カレンダー.csv"
 
 
 def read(path):

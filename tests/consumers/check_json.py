@@ -7,7 +7,7 @@ Usage: check_json.py SCHEMA CSV_FOLDER FILE...
 
 A FILE holds one document, a JSON array of documents, or JSON Lines (one
 document a line). Each document's year must have its CSV file in CSV_FOLDER,
-named as the program names it (" 2024年カレンダー.csv")."""
+named as the program names it ("2024年カレンダー.csv", classic " 2024年カレンダー.csv")."""
 
 import datetime
 import json
@@ -101,7 +101,7 @@ def main(argv):
                 e = errors[0]
                 fail(f"{path}: {len(errors)} schema violations; first at {'/'.join(map(str, e.path))}: {e.message}")
             year = doc["year"]
-            csv_path = os.path.join(folder, calendar_csv.csv_name(year))
+            csv_path = os.path.join(folder, calendar_csv.csv_name(year, doc["basis"] == "classic"))
             csv_year, eras, days = calendar_csv.read(csv_path)
             if csv_year != year:
                 fail(f"{csv_path} holds {csv_year}, not {year}")

@@ -18,8 +18,8 @@ cp "$src"/data/*.dat "$work/"
 fail=0
 "$cli" --folder "$work" --format csv -- 2024 1336 -660 || { echo "FAIL: ventorel-cli exited with $?"; exit 1; }
 mkdir "$work/ods" "$work/in"
-cp "$work/ 2024年カレンダー.csv" "$work/in/y2024.csv"
-cp "$work/ 1336年カレンダー.csv" "$work/in/y1336.csv"
+cp "$work/2024年カレンダー.csv" "$work/in/y2024.csv"
+cp "$work/1336年カレンダー.csv" "$work/in/y1336.csv"
 HOME="$work" soffice --headless --infilter="CSV:44,34,76,1" --convert-to ods --outdir "$work/ods" \
   "$work/in/y2024.csv" "$work/in/y1336.csv" > /dev/null 2>&1 || { echo "FAIL: soffice failed"; exit 1; }
 py=/usr/bin/python3
@@ -35,6 +35,6 @@ grep -q $'^"\'-0659-02-11",' "$csv" && ok=1 || ok=0
 # A holiday file whose name begins with "=": the cell gets a leading ', as in the classic file.
 sed -i "s/ 元日$/ =1+1/" "$work/holiday_law.dat"
 "$cli" --folder "$work" --format csv 2024 || true
-grep -q '^"2024-01-01","","月","令和6年1月1日",[0-9]*,0,[0-9]*,"'"'"'=1+1"' "$work/ 2024年カレンダー.csv" &&
-  echo "ok: a formula name is guarded" || { echo "FAIL: formula name: $(sed -n 2p "$work/ 2024年カレンダー.csv")"; fail=1; }
+grep -q '^"2024-01-01","","月","令和6年1月1日",[0-9]*,0,[0-9]*,"'"'"'=1+1"' "$work/2024年カレンダー.csv" &&
+  echo "ok: a formula name is guarded" || { echo "FAIL: formula name: $(sed -n 2p "$work/2024年カレンダー.csv")"; fail=1; }
 exit $fail

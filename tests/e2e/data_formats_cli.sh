@@ -23,7 +23,7 @@ cp "$src"/data/*.dat "$folder/"
 fail=0
 ok() { echo "ok: $1"; }
 bad() { echo "FAIL: $1"; fail=1; }
-run() { "$cli" --folder "$folder" "$@"; }
+run() { "$cli" --folder "$folder" --quiet "$@"; }
 
 # The CSV files are the reference for both formats: the golden years, which reach
 # from the far past to the far future, and a range across year 0.
@@ -32,17 +32,17 @@ run --format csv -- 2020..2029 -3..3 "${golden[@]}" 2> /dev/null || bad "the CSV
 
 for year in 2024 2033; do
   run --format ics $year || bad "ics $year exited $?"
-  $py "$checks/check_ics.py" "$folder/ $year年カレンダー.ics" "$folder/ $year年カレンダー.csv" || bad "ics $year"
+  $py "$checks/check_ics.py" "$folder/$year年カレンダー.ics" "$folder/$year年カレンダー.csv" || bad "ics $year"
 done
-holidays=$(grep -c '^CATEGORIES:祝日' "$folder/ 2024年カレンダー.ics" || true)
+holidays=$(grep -c '^CATEGORIES:祝日' "$folder/2024年カレンダー.ics" || true)
 [ "$holidays" -eq 21 ] && ok "2024: 21 holidays" || bad "2024: $holidays holidays"
 
 # Exported again (a later DTSTAMP): the same UIDs, and nothing else changed but the stamp.
-cp "$folder/ 2024年カレンダー.ics" "$work/first.ics"
+cp "$folder/2024年カレンダー.ics" "$work/first.ics"
 SOURCE_DATE_EPOCH=2000000000 run --format ics 2024
-diff <(grep -v '^DTSTAMP' "$work/first.ics") <(grep -v '^DTSTAMP' "$folder/ 2024年カレンダー.ics") > /dev/null &&
+diff <(grep -v '^DTSTAMP' "$work/first.ics") <(grep -v '^DTSTAMP' "$folder/2024年カレンダー.ics") > /dev/null &&
   ok "re-export gives the same UIDs and events" || bad "re-export differs"
-grep -q '^DTSTAMP:20330518T033320Z' "$folder/ 2024年カレンダー.ics" && ok "SOURCE_DATE_EPOCH sets DTSTAMP" ||
+grep -q '^DTSTAMP:20330518T033320Z' "$folder/2024年カレンダー.ics" && ok "SOURCE_DATE_EPOCH sets DTSTAMP" ||
   bad "DTSTAMP ignores SOURCE_DATE_EPOCH"
 for epoch in 253402300799 253402300800 99999999999999999999 -1 12x; do
   SOURCE_DATE_EPOCH=$epoch run --format ics --stdout 2024 > "$work/stamped.ics"
@@ -52,20 +52,20 @@ done
   ok "a SOURCE_DATE_EPOCH beyond 9999 or not a number is not taken" || bad "stamps: $(cat "$work/stamps")"
 
 run --format ics --ics-include rokuyo,senjitsu --stdout 2024 > "$work/all.ics"
-$py "$checks/check_ics.py" "$work/all.ics" "$folder/ 2024年カレンダー.csv" --include rokuyo,senjitsu ||
+$py "$checks/check_ics.py" "$work/all.ics" "$folder/2024年カレンダー.csv" --include rokuyo,senjitsu ||
   bad "ics with 六曜 and 選日"
 run --format ics --ics-include kou,rekichu --stdout 2024 > "$work/rekichu.ics"
-$py "$checks/check_ics.py" "$work/rekichu.ics" "$folder/ 2024年カレンダー.csv" --include kou,rekichu &&
+$py "$checks/check_ics.py" "$work/rekichu.ics" "$folder/2024年カレンダー.csv" --include kou,rekichu &&
   grep -q '^SUMMARY:東風解凍 17:27' "$work/rekichu.ics" || bad "ics with 七十二候 and 暦注"
 
 run --format ics --output "$work/range.ics" 2023..2025 || bad "ics range into one file exited $?"
-$py "$checks/check_ics.py" "$work/range.ics" "$folder"/\ 202[345]年カレンダー.csv || bad "ics of 2023..2025"
+$py "$checks/check_ics.py" "$work/range.ics" "$folder"/202[345]年カレンダー.csv || bad "ics of 2023..2025"
 
 # JSON: ten files for a range, and every document of a range on standard output.
 run --format json 2020..2029 || bad "json 2020..2029 exited $?"
-files=$(ls "$folder"/\ 202?年カレンダー.json | wc -l)
+files=$(ls "$folder"/202?年カレンダー.json | wc -l)
 [ "$files" -eq 10 ] && ok "2020..2029 writes ten files" || bad "2020..2029 wrote $files files"
-$py "$checks/check_json.py" "$schema" "$folder" "$folder"/\ 202?年カレンダー.json || bad "json files of 2020..2029"
+$py "$checks/check_json.py" "$schema" "$folder" "$folder"/202?年カレンダー.json || bad "json files of 2020..2029"
 run --format json --stdout -- -3..3 "${golden[@]}" > "$work/golden.jsonl" 2> "$work/err"
 [ "$(grep -c 'year 0 does not exist' "$work/err")" -eq 1 ] && ok "year 0 skipped with one line" ||
   bad "year 0: $(cat "$work/err")"
@@ -74,7 +74,7 @@ $py "$checks/check_json.py" "$schema" "$folder" "$work/golden.jsonl" || bad "jso
 # The golden years that iCalendar can date, in one calendar.
 dated=(); csvs=()
 for y in "${golden[@]}"; do
-  if [ "$y" -ge 1 ] && [ "$y" -le 9999 ]; then dated+=("$y"); csvs+=("$folder/ $y年カレンダー.csv"); fi
+  if [ "$y" -ge 1 ] && [ "$y" -le 9999 ]; then dated+=("$y"); csvs+=("$folder/$y年カレンダー.csv"); fi
 done
 run --format ics --output "$work/golden.ics" -- "${dated[@]}" || bad "ics of the golden years exited $?"
 $py "$checks/check_ics.py" "$work/golden.ics" "${csvs[@]}" || bad "ics of the golden years"
@@ -83,7 +83,7 @@ $py "$checks/check_ics.py" "$work/golden.ics" "${csvs[@]}" || bad "ics of the go
 classic="$work/classic"
 mkdir "$classic"
 cp "$src"/data/*.dat "$classic/"
-for format in csv json ics; do "$cli" --folder "$classic" --classic --format $format 2033 || bad "classic $format"; done
+for format in csv json ics; do "$cli" --folder "$classic" --quiet --classic --format $format 2033 || bad "classic $format"; done
 $py "$checks/check_json.py" "$schema" "$classic" "$classic/ 2033年カレンダー.json" || bad "classic json"
 $py "$checks/check_ics.py" "$classic/ 2033年カレンダー.ics" "$classic/ 2033年カレンダー.csv" || bad "classic ics"
 # The classic 2024 calendar byte for byte: the UIDs must not change between
@@ -101,7 +101,7 @@ cmp -s "$classic/ 2024年カレンダー.ics" "$checks/golden-2024-classic.ics" 
 cmp -s "$work/classic.jsonl" "$checks/golden-classic.jsonl" && ok "classic json equals its golden file" ||
   bad "classic json differs from its golden file: $(cmp "$checks/golden-classic.jsonl" "$work/classic.jsonl")"
 grep -q $'^SUMMARY:立春\r$' "$classic/ 2033年カレンダー.ics" && grep -q $'^SUMMARY:立春 [0-9][0-9]:[0-9][0-9]\r$' \
-  "$folder/ 2033年カレンダー.ics" && ok "terms carry their time on the true basis only" || bad "term times"
+  "$folder/2033年カレンダー.ics" && ok "terms carry their time on the true basis only" || bad "term times"
 
 # A batch of more than a second shows its progress on a terminal, and only there.
 # A reader of standard output that starts late holds the batch up past the

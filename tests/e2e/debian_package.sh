@@ -36,5 +36,5 @@ status=$?
 check "the installed ventorel-cli reads its installed data (status $status)" "[ $status -eq 0 ]"
 check "and prints 元禄15年12月14日" "grep -q '元禄15年12月14日' <<< \"\$out\""
 (cd "$work/elsewhere" && "$root/usr/bin/ventorel-cli" --format csv 2024 > /dev/null 2>&1)
-check "a calendar is written into the current folder" "[ -f '$work/elsewhere/ 2024年カレンダー.csv' ]"
+check "a calendar is written into the current folder" "[ -f '$work/elsewhere/2024年カレンダー.csv' ]"
 exit $fail

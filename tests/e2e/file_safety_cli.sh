@@ -33,7 +33,8 @@ temps() { find "$1" -maxdepth 1 -name '*.part-*' -printf '%f\n' | sort; }
 # A batch killed with -9 part-way. Its files are put in place together every
 # second, so a kill within its first second leaves them all as temporary files; a
 # few tries make sure. Every calendar it was replacing is then old or complete,
-# never empty or cut.
+# never empty or cut: the blank-led file of a year made before goes only once the
+# new one is in place.
 for y in $(seq 1 40); do printf 'the old page' > "$folder/ ${y}年カレンダー.htm"; done
 for try in 1 2 3 4 5; do
   "$cli" --folder "$folder" 1..4000 > /dev/null 2>&1 & batch=$!
@@ -44,8 +45,10 @@ for try in 1 2 3 4 5; do
 done
 cut=0
 for y in $(seq 1 40); do
-  page="$folder/ ${y}年カレンダー.htm"
-  [ "$(cat "$page")" = "the old page" ] || [ "$(tail -c 10 "$page" | od -An -c | tr -d ' ')" = '</HTLM>"\r\n' ] || cut=$((cut + 1))
+  old="$folder/ ${y}年カレンダー.htm"
+  page="$folder/${y}年カレンダー.htm"
+  { [ -e "$old" ] && [ "$(cat "$old")" = "the old page" ] && [ ! -e "$page" ]; } ||
+    { [ -e "$page" ] && [ "$(tail -c 8 "$page" | od -An -c | tr -d ' ')" = '</html>\n' ]; } || cut=$((cut + 1))
 done
 [ "$cut" -eq 0 ] && ok "every calendar of the killed batch is old or complete" || bad "$cut calendars cut by the kill"
 killed=$(temps "$folder")
@@ -87,7 +90,7 @@ END
 [ ! -e "$work/long.jsonl" ] && ok "the interrupted --output made no file" || bad "the interrupted --output left a file"
 
 # The old calendar's permissions: refused when no one may write it, kept otherwise.
-page="$folder/ 2024年カレンダー.htm"
+page="$folder/2024年カレンダー.htm"
 for row in "444 6" "640 0"; do
   read -r mode want <<< "$row"
   printf 'the old page' > "$page"
@@ -175,7 +178,7 @@ deep=$(printf 'd%.0s' $(seq 1 200))
 ( cd "$work"
   for i in $(seq 1 25); do mkdir "$deep"; cd "$deep"; done
   cp "$folder"/*.dat .
-  "$cli" --format csv 2024 > /dev/null 2> "$work/err" && [ -f " 2024年カレンダー.csv" ] ) &&
+  "$cli" --format csv 2024 > /dev/null 2> "$work/err" && [ -f "2024年カレンダー.csv" ] ) &&
   ok "a working directory deeper than PATH_MAX" || bad "a working directory deeper than PATH_MAX: $(head -2 "$work/err")"
 rm -rf "${work:?}/$deep"
 

@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$src"/data/*.dat "$work/"
 "$cli" --folder "$work" --format htm 2024 > /dev/null 2> "$work/err" || {
   echo "FAIL: ventorel-cli exited with $?: $(cat "$work/err")"; exit 1; }
-made="$work/ 2024年カレンダー.htm"
+made="$work/2024年カレンダー.htm"
 
 if [ "${4:-}" = "--update" ]; then
   mkdir -p "$(dirname "$golden")"

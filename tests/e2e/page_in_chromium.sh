@@ -22,7 +22,7 @@ mkdir "$work/program" "$work/profile"
 cp "$src"/data/*.dat "$work/program/"
 "$cli" --folder "$work/program" --format htm 2024 > /dev/null 2> "$work/stderr" || {
   echo "FAIL: ventorel-cli exited with $?"; cat "$work/stderr"; exit 1; }
-cp "$work/program/ 2024年カレンダー.htm" "$work/page.htm"
+cp "$work/program/2024年カレンダー.htm" "$work/page.htm"
 
 browse() {
   timeout 120 "$chromium" --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking \
@@ -90,8 +90,8 @@ same "Saturdays (not holidays) in blue" "$(finding "$work/dom.html" saturdays)"
 same "holidays in red" "$(finding "$work/dom.html" holidays)"
 check "sticky column header" "$(finding "$work/dom.html" stickyHeader)" sticky
 check "text nodes that are a lone quote" "$(finding "$work/dom.html" loneQuotes)" 0
-check "previous year's page" "$(finding "$work/dom.html" previous)" " 2023年カレンダー.htm"
-check "next year's page" "$(finding "$work/dom.html" next)" " 2025年カレンダー.htm"
+check "previous year's page" "$(finding "$work/dom.html" previous)" "2023年カレンダー.htm"
+check "next year's page" "$(finding "$work/dom.html" next)" "2025年カレンダー.htm"
 check "light background" "$(finding "$work/dom.html" background)" "rgb(255, 255, 255)"
 
 browse --force-dark-mode --dump-dom "file://$work/checked.htm" > "$work/dark.html" || true

@@ -18,7 +18,7 @@ fail=0
 for year in 2024 2033 1702 -660; do
   "$cli" --folder "$work" --format htm -- "$year" > /dev/null 2> "$work/err" || {
     echo "FAIL: $year: ventorel-cli exited with $?: $(cat "$work/err")"; fail=1; continue; }
-  if [ "${year:0:1}" = "-" ]; then page="$work/${year}年カレンダー.htm"; else page="$work/ ${year}年カレンダー.htm"; fi
+  if [ "${year:0:1}" = "-" ]; then page="$work/${year}年カレンダー.htm"; else page="$work/${year}年カレンダー.htm"; fi
   status=0
   tidy -q -o /dev/null < "$page" 2> "$work/tidy" || status=$?
   if [ "$status" -eq 0 ] && [ ! -s "$work/tidy" ]; then

@@ -3,7 +3,7 @@
 # shipped data files, with the stored golden files: the page (classic/Y.htm), the
 # CSV file (classic/Y.csv) and the lines printed on the window (classic/Y.transcript,
 # the same for both formats). Messages shown during a run go to classic/Y.messages;
-# a year without that file must show none.
+# a year without that file must show none (--quiet: the paths of the files written are no message).
 #
 # Usage: golden.sh CLI SOURCE_DIR            compare, exit 1 on any difference
 #        golden.sh CLI SOURCE_DIR --update   rewrite the golden files
@@ -30,7 +30,7 @@ while read -r year; do
   count=$((count + 1))
   stem=$(fileStem "$year")
   for format in htm csv; do
-    "$cli" --folder "$work" --format "$format" --classic --transcript -- "$year" > "$work/out.$format" 2> "$work/err.$format"
+    "$cli" --folder "$work" --format "$format" --classic --transcript --quiet -- "$year" > "$work/out.$format" 2> "$work/err.$format"
     status=$?
     if [ "$status" -ne 0 ]; then
       echo "FAIL: $year ($format): exit status $status: $(cat "$work/err.$format")"

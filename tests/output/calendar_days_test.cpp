@@ -66,11 +66,21 @@ TEST(CalendarDays, YearSigns) {
   }
 }
 
+// The classic basis keeps the blank of its old names; the true basis drops it.
+// Every name either gives is a calendar's for the sweep of temporary files.
 TEST(CalendarDays, FileNamesCarryTheYearWithItsBlankOrSign) {
-  struct Case { double entered; const char* extension; const char* path; };
-  for (const Case c : {Case{2024, ".htm", "/x/y/ 2024年カレンダー.htm"}, {-660, ".csv", "/x/y/-660年カレンダー.csv"},
-                       {1, ".csv", "/x/y/ 1年カレンダー.csv"}})
-    EXPECT_EQ(calendarPath("/x/y", c.entered, c.extension), c.path);
+  struct Case { double entered; const char* extension; CalendarBasis basis; const char* path; };
+  for (const Case c : {Case{2024, ".htm", CalendarBasis::Classic, "/x/y/ 2024年カレンダー.htm"},
+                       {-660, ".csv", CalendarBasis::Classic, "/x/y/-660年カレンダー.csv"},
+                       {1, ".csv", CalendarBasis::Classic, "/x/y/ 1年カレンダー.csv"},
+                       {2024, ".htm", CalendarBasis::True, "/x/y/2024年カレンダー.htm"},
+                       {-660, ".json", CalendarBasis::True, "/x/y/-660年カレンダー.json"}}) {
+    const std::string path = calendarPath("/x/y", c.entered, c.extension, c.basis);
+    EXPECT_EQ(path, c.path);
+    EXPECT_TRUE(isCalendarFileName(path.substr(5))) << path;
+  }
+  for (const char* other : {"年カレンダー.htm", "x2024年カレンダー.htm", "2024年カレンダー.txt", " 年カレンダー.csv"})
+    EXPECT_FALSE(isCalendarFileName(other)) << other;
 }
 
 TEST(CalendarDays, TheWalkVisitsEveryDayWithItsWeekdayAndSixDayName) {

@@ -8,12 +8,12 @@ namespace {
 TEST(PageCalendar, NeighbourPagesSkipTheYearZero) {
   struct Case { double year; int step; const char* href; };
   const Case cases[] = {
-      {2024, -1, "%202023%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
-      {2024, 1, "%202025%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
+      {2024, -1, "2023%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
+      {2024, 1, "2025%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
       {1, -1, "-1%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
-      {-1, 1, "%201%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
+      {-1, 1, "1%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
       {-660, -1, "-661%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
-      {-0.5, 1, "%200.5%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
+      {-0.5, 1, "0.5%E5%B9%B4%E3%82%AB%E3%83%AC%E3%83%B3%E3%83%80%E3%83%BC.htm"},
   };
   for (const Case& c : cases) EXPECT_EQ(neighbourPageHref(c.year, c.step), c.href) << c.year << " " << c.step;
 }

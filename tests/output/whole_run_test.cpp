@@ -177,7 +177,7 @@ TEST(WholeRun, TheCommandLineWritesACsvFileEveryStrictReaderAccepts) {
   const std::string command = std::string("'") + VENTOREL_CLI + "' --folder '" + folder.path() +
                               "' --format csv 2024 2025 > /dev/null 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  for (const char* name : {" 2024年カレンダー.csv", " 2025年カレンダー.csv"}) {
+  for (const char* name : {"2024年カレンダー.csv", "2025年カレンダー.csv"}) {
     const std::string bytes = folder.read(name);
     ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << name;
     std::string error;
@@ -185,8 +185,8 @@ TEST(WholeRun, TheCommandLineWritesACsvFileEveryStrictReaderAccepts) {
     ASSERT_TRUE(records) << name << ": " << error;
     std::size_t days = 0;
     for (const auto& r : *records)
-      if (r.size() >= 20 && r[0].starts_with(std::string(name).substr(1, 4) + "-")) ++days;
-    EXPECT_EQ(days, std::string(name) == " 2024年カレンダー.csv" ? 366u : 365u) << name;
+      if (r.size() >= 20 && r[0].starts_with(std::string(name).substr(0, 4) + "-")) ++days;
+    EXPECT_EQ(days, std::string(name) == "2024年カレンダー.csv" ? 366u : 365u) << name;
   }
 }
 

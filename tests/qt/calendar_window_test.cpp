@@ -101,6 +101,26 @@ class CalendarWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Without the era file the true basis shows no month: one box at start-up, the
+  // notice names the file and the folder, and the button writes nothing.
+  void aMissingNeededDataFileShowsNoCalendar() {
+    DataFolder folder;
+    QVERIFY(QFile::remove(folder.file("era_starts.dat")));
+    Window w(folder);
+    QCOMPARE(w.messages.texts.size(), std::size_t(1));
+    const std::string line = "needed data file not found: era_starts.dat (looked in " + folder.path().toStdString() + ")";
+    QVERIFY2(w.messages.texts[0].find(line) != std::string::npos, w.messages.texts[0].c_str());
+    QVERIFY(w.month()->isHidden());
+    QVERIFY(find<QLabel>(w.window, QAccessible::StaticText, QStringLiteral("日付の知らせ"))
+                ->text()
+                .contains(QString::fromStdString(line)));
+    w.window.classicForm().findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("2024"));
+    w.window.classicForm().createCalendar();
+    QCOMPARE(int(w.window.classicForm().lastReport().status), int(RunStatus::DataFileMissing));
+    QCOMPARE(w.messages.texts.size(), std::size_t(2));
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*カレンダー*")}, QDir::Files).size(), 0);
+  }
+
   void mayOf2024ShowsItsHolidaysAndTheSubstitute() {
     DataFolder folder;
     Window w(folder);
@@ -234,16 +254,16 @@ class CalendarWindowTest : public QObject {
     w.window.exportCalendars();
     QCOMPARE(asked, 1);
     QVERIFY(w.messages.texts.empty());
-    for (const char* name : {" 2024年カレンダー.csv", " 2025年カレンダー.csv", " 2024年カレンダー.json", " 2025年カレンダー.json"})
+    for (const char* name : {"2024年カレンダー.csv", "2025年カレンダー.csv", "2024年カレンダー.json", "2025年カレンダー.json"})
       QVERIFY2(QFile::exists(QDir(out.path()).filePath(QString::fromUtf8(name))), name);
-    QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral(" 2024年カレンダー.htm"))));
+    QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral("2024年カレンダー.htm"))));
     // The classic page's button now writes there too.
     auto* tabs = w.window.findChild<QTabWidget*>();
     QCOMPARE(tabs->tabText(1), QStringLiteral("三年の概算"));
     w.window.classicForm().findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("2024"));
     w.window.classicForm().createCalendar();
     QCOMPARE(int(w.window.classicForm().lastReport().status), int(RunStatus::Done));
-    QVERIFY(QFile::exists(QDir(out.path()).filePath(QString::fromUtf8(" 2024年カレンダー.htm"))));
+    QVERIFY(QFile::exists(QDir(out.path()).filePath(QString::fromUtf8("2024年カレンダー.htm"))));
     w.window.close();
     const QByteArray saved = readFile(folder.file("ini.dat"));
     QVERIFY2(saved.startsWith("0\r\n0\r\n\"" + out.path().toUtf8() + "\"\r\n\"csv json\"\r\n\""), saved.constData());

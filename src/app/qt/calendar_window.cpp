@@ -107,7 +107,15 @@ CalendarWindow::CalendarWindow(CalendarWindowServices services) {
   }
   data_ = std::make_shared<const ReferenceData>(std::move(loaded.data));
   engine_ = std::make_shared<const Engine>(data_);
-  for (const std::string& message : loaded.messages) messages_->show(message);
+  // Without a file the saved basis needs, one box says so (and no calendar is
+  // made until the file is there); otherwise each file left out is told.
+  dataLookedIn_ = dataLookupText(services.dataFolder);
+  const std::vector<std::string> missing =
+      missingNeededFiles(*data_, settings_.classicCalendar ? CalendarBasis::Classic : CalendarBasis::True);
+  if (!missing.empty())
+    messages_->show(std::string(MissingFileMessage) + "\n" + missingFilesMessage(missing, dataLookedIn_));
+  else
+    for (const std::string& message : loaded.messages) messages_->show(message);
 
   setObjectName("calendarWindow");
   setWindowTitle(QStringLiteral("Ventorel"));
@@ -118,7 +126,7 @@ CalendarWindow::CalendarWindow(CalendarWindowServices services) {
 
   // The classic form, whose calendars go into the chosen folder (the data folder
   // when it is the program's own, else the home folder, until one is chosen).
-  WindowServices form{messages_, launcher_, "", data_, settings_};
+  WindowServices form{messages_, launcher_, "", data_, settings_, dataLookedIn_};
   form.programFolder = !settings_.exportFolder.empty() ? settings_.exportFolder
                        : settingsFolder_ == dataFolder_ ? dataFolder_
                                                         : QDir::homePath().toStdString();
@@ -337,6 +345,20 @@ void CalendarWindow::showDate(const Date& date) {
   QElapsedTimer timer;
   timer.start();
   const Basis wanted = basis();
+  // Without a file the basis needs, a month would look whole and be wrong: none
+  // is shown, and the notice says which files are missing and where.
+  const std::vector<std::string> missing = missingNeededFiles(*data_, wanted);
+  monthView_->setVisible(missing.empty());
+  if (!missing.empty()) {
+    const QString message = qtext(missingFilesMessage(missing, dataLookedIn_));
+    tell(message);
+    dayPane_->clear();
+    monthTitle_->clear();
+    dayDate_->clear();
+    dayDetail_->hide();
+    current_ = date;
+    return;
+  }
   const bool newMonth = date.year != shownYear_ || date.month != shownMonth_ || wanted != shownBasis_ ||
                         monthTitle_->text().isEmpty();
   if (newMonth) {
@@ -414,7 +436,8 @@ void CalendarWindow::exportCalendars() {
   if (formats.empty()) formats = {ExportFormat::Html};
   ExportDialog dialog(formats, qtext(year), folder, chooseFolder_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  ExportRequest request{dialog.folder().toStdString(), dialog.formats(), dialog.years().toStdString(), basis()};
+  ExportRequest request{dialog.folder().toStdString(), dialog.formats(), dialog.years().toStdString(), basis(),
+                        dataLookedIn_};
   settings_.exportFolder = request.folder;
   settings_.exportFormats = exportFormatNames(request.formats);
   classic_->setOutputFolder(request.folder);

@@ -90,6 +90,7 @@ class CalendarWindow : public QMainWindow {
   bool firstPaintTold_ = false;
 
   std::string dataFolder_;
+  std::string dataLookedIn_;  // where the data files were looked for, for the message of a missing one
   std::string settingsFolder_;
   AppSettings settings_;
   std::shared_ptr<const ReferenceData> data_;

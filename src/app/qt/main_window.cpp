@@ -49,6 +49,7 @@ MainWindow::MainWindow(WindowServices services) {
   messages_ = services.messages;
   launcher_ = services.launcher;
   programFolder_ = services.programFolder;
+  dataLookedIn_ = services.dataLookedIn;
   embedded_ = services.data != nullptr;
   data_ = std::move(services.data);
   saved_ = std::move(services.settings);
@@ -144,6 +145,7 @@ void MainWindow::startUp() {
     saved_ = std::move(loaded.settings);
     // "あれー？" first, the file and the line where reading stopped beneath it.
     for (const std::string& message : loaded.messages) messages_->show(message);
+    dataLookedIn_ = settings_.programFolder;
   }
   settings_.outputFormat = saved_.outputFormat;
   // The format list with the saved format selected.
@@ -206,6 +208,7 @@ void MainWindow::createCalendar() {
   RunContext context{*surface_, *launcher_};
   context.sweptFolders = &sweptFolders_;
   context.skyCache = &skies_;
+  context.dataLookedIn = dataLookedIn_;
   const CalendarBasis basis = classicBox_->isChecked() ? CalendarBasis::Classic : CalendarBasis::True;
   lastReport_ = runGeneration(*data_, settings_, RunInputs{yearBox_->text().toStdString(), basis}, comboText, context);
   if (comboText != before) setFormatText(QString::fromStdString(comboText));
@@ -213,6 +216,8 @@ void MainWindow::createCalendar() {
   // could not go on is told in a message box; the refusals are on the window.
   const bool failed = lastReport_.status == RunStatus::WriteFailed || lastReport_.status == RunStatus::RunError;
   if (failed && !lastReport_.message.empty()) messages_->show(lastReport_.message);
+  if (lastReport_.status == RunStatus::DataFileMissing)
+    messages_->show(std::string(MissingFileMessage) + "\n" + lastReport_.message);
   // Clicks and keys that arrived while the run was busy are taken off the queue
   // and dropped, so none of them starts anything after the run.
   surface_->repaint();

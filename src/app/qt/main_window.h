@@ -35,6 +35,8 @@ struct WindowServices {
   // ini.dat, and its calendars go into programFolder.
   std::shared_ptr<const ReferenceData> data;
   AppSettings settings;
+  // Where the calendar window looked for the data files, named when a needed one is missing.
+  std::string dataLookedIn;
 };
 
 class MainWindow : public QWidget {
@@ -82,6 +84,7 @@ class MainWindow : public QWidget {
   MessageBox* messages_ = nullptr;
   Launcher* launcher_ = nullptr;
   std::string programFolder_;
+  std::string dataLookedIn_;
   std::shared_ptr<const ReferenceData> data_;
   bool embedded_ = false;
   AppSettings saved_;  // as read from ini.dat; saved at close with the form's choices
