@@ -1,7 +1,7 @@
 #include "app/month_sheet.h"
 
 #include "data/reference_data.h"
-#include "output/day_names.h"
+#include "output/names.h"
 #include "output/japanese_date_text.h"
 
 namespace ventorel {
@@ -15,12 +15,12 @@ std::string oldDateCellText(const CalendarDay& day) {
   return "旧" + month + "/" + std::to_string(day.lunarDay);
 }
 
-std::string noteText(const CalendarDay& day, const BuiltinTables& names) {
+std::string noteText(const CalendarDay& day, const BuiltinTables& names, CalendarBasis basis) {
   if (day.term) return termName(names, *day.term);
   std::string text;
   for (Zassetsu z : day.zassetsu) {
     if (!text.empty()) text += "・";
-    text += zassetsuName(z);
+    text += zassetsuName(z, basis);
   }
   if (day.festival != Festival::None) {
     if (!text.empty()) text += "・";
@@ -80,9 +80,15 @@ MonthSheet monthSheet(const Engine& engine, std::int64_t year, int month, Basis 
       cell.rokuyo = names.rokuyoName[day.rokuyo];
       cell.oldDate = oldDateCellText(day);
       if (day.gregorian && day.holiday) cell.holiday = day.holiday->name;
-      cell.note = noteText(day, names);
+      cell.note = noteText(day, names, calendar.basis);
       cell.newMoon = day.newMoon;
-      if (cell.date.day == 1 && !day.japaneseDates.empty()) sheet.eraTitle = japaneseYearText(day.japaneseDates.front());
+      // Both courts' years where they count their own: "北朝 建武3年・南朝 延元元年".
+      if (cell.date.day == 1)
+        for (const JapaneseDate& date : day.japaneseDates) {
+          if (!sheet.eraTitle.empty()) sheet.eraTitle += "・";
+          if (date.court != EraCourt::None) sheet.eraTitle += std::string(courtName(date.court)) + " ";
+          sheet.eraTitle += japaneseYearText(date);
+        }
     }
     sheet.cells.push_back(std::move(cell));
   }

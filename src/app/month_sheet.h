@@ -30,7 +30,7 @@ struct MonthSheet {
   std::int64_t year = 0;  // astronomical
   int month = 1;
   std::string title;      // 2024年5月
-  std::string eraTitle;   // the Japanese year of the month's first day: 令和6年
+  std::string eraTitle;   // the Japanese year of the month's first day: 令和6年; each court's in 1331..1392
   std::vector<MonthCell> cells;  // 42
   bool ok() const { return status == Status::Ok; }
 };

@@ -75,11 +75,14 @@ class ZassetsuWalk {
   std::vector<std::vector<Zassetsu>> take() { return std::move(marks_); }
 
  private:
-  // The 彼岸 week: three days either side of the equinox.
+  // The 彼岸 week: three days either side of the equinox. The almanacs mark its
+  // first day, its 中日 (the equinox) and its last day; the classic files mark
+  // the five middle days.
   void markHigan(int d, int equinox) {
     if (d < equinox - 3 || d > equinox + 3) return;
     if (d == equinox - 3) append(d, Zassetsu::HiganStart);
-    for (int offset = -2; offset <= 2; ++offset)
+    const int middle = almanacRules_ ? 0 : 2;
+    for (int offset = -middle; offset <= middle; ++offset)
       if (d == equinox + offset) append(d, Zassetsu::HiganWeek);
     if (d == equinox + 3) append(d, Zassetsu::HiganEnd);
   }

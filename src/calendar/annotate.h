@@ -21,14 +21,15 @@ bool isGregorianDay(double year, int month, int day);
 // The 雑節 of every day 0..lastDay of the chosen year, each day's in display order.
 // With `almanacRules` a 癸 equinox takes the 社日 by the time of the equinox
 // (the earlier 戊 day before noon, the later one from noon on), as the almanacs
-// have since 1881; without it, always the earlier one.
+// have since 1881; without it, always the earlier one. With it the 彼岸 week
+// marks its 中日 alone between its first and last day; without it the five days.
 std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYear& lunar, bool almanacRules = false);
 
 // What a calendar basis decides for the annotations of a year.
 struct AnnotationChoices {
   bool rekichu = false;             // 九星, 十二直, 二十八宿 and the other 暦注 of each day
   bool historicalCalendar = false;  // name the official calendar in force up to 1872
-  bool almanacRules = false;        // 社日 and 一粒万倍日 as the almanacs print them (true basis)
+  bool almanacRules = false;        // 社日, 彼岸 and 一粒万倍日 as the almanacs print them (true basis)
 };
 
 // The chosen year (the middle of the three skies) as the calendar files show it,

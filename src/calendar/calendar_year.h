@@ -30,7 +30,7 @@ struct JulianDate {
 enum class Zassetsu {
   Setsubun,        // 節分
   HiganStart,      // 彼岸の入り
-  HiganWeek,       // 彼岸会
+  HiganWeek,       // 彼岸: the 中日 (true basis); 彼岸会, the five middle days (classic)
   HiganEnd,        // 彼岸明け
   SpringShanichi,  // 社日（春社）
   AutumnShanichi,  // 社日（秋社）

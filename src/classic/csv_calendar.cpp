@@ -5,11 +5,10 @@
 #include "data/numbers.h"
 #include "calendar/lunar_days.h"
 #include "output/day_texts.h"
-#include "output/day_names.h"
+#include "output/names.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
-#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {

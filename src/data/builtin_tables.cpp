@@ -1,7 +1,5 @@
 #include "data/builtin_tables.h"
 
-#include "data/text.h"
-
 namespace ventorel {
 
 namespace {
@@ -18,47 +16,23 @@ constexpr const char* kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "�
 constexpr const char* kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
 constexpr const char* kAnimals[12] = {"（ねずみ）", "（うし）", "（とら）",   "（うさぎ）", "（たつ）", "（へび）",
                                       "（うま）",   "（ひつじ）", "（さる）", "（とり）",   "（いぬ）", "（いのしし）"};
-constexpr const char* kStemUrl[10] = {"%E7%94%B2%", "%E4%B9%99%", "%E4%B8%99%", "%E4%B8%81%", "%E6%88%8A%",
-                                      "%E5%B7%B1%", "%E5%BA%9A%", "%E8%BE%9B%", "%E5%A3%AC%", "%E7%99%B8%"};
-constexpr const char* kBranchUrl[12] = {"E5%AD%90", "E4%B8%91", "E5%AF%85", "E5%8D%AF", "E8%BE%B0", "E5%B7%B3",
-                                        "E5%8D%88", "E6%9C%AA", "E7%94%B3", "E9%85%89", "E6%88%8C", "E4%BA%A5"};
 constexpr const char* kRokuyo[6] = {"先勝", "友引", "先負", "仏滅", "大安", "赤口"};
 constexpr int kRokuyoOffset[12] = {0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5};
 constexpr int kSanrinbo[12] = {12, 3, 7, 12, 3, 7, 12, 3, 7, 12, 3, 7};
 
 }  // namespace
 
-std::string linkOpen(const std::string& target) { return std::string("<a href=") + ArticleBaseUrl + target + ">"; }
-
-std::string encodedLink(const std::string& target, const std::string& label, const char* closingTag) {
-  return linkOpen(target) + label + closingTag;
-}
-
-std::string articleLink(const std::string& title, const std::string& label, const char* closingTag) {
-  return encodedLink(percentEncode(title), label, closingTag);
-}
-
 BuiltinTables::BuiltinTables() {
-  for (int k = 0; k < 24; ++k) {
-    const std::string plain = kTermNames[k];
-    const std::string name = leftChars(plain, 2);  // the term itself, e.g. 春分
-    const std::string rest = plain.substr(name.size());
-    solarTermName(1, k) = plain;
-    solarTermName(0, k) = articleLink(name, name, "</A>") + rest;
-  }
+  for (int k = 0; k < 24; ++k) solarTermName[k] = kTermNames[k];
   for (int m = 1; m <= 12; ++m) monthName[m] = std::to_string(m) + "月";
   for (int w = 0; w < 7; ++w) {
     weekdayName(0, w) = kWeekdaysJa[w];
     weekdayName(1, w) = kWeekdaysEn[w];
   }
-  for (int s = 1; s <= 10; ++s) {
-    stemName[s] = kStems[s - 1];
-    stemUrlPart[s] = kStemUrl[s - 1];
-  }
+  for (int s = 1; s <= 10; ++s) stemName[s] = kStems[s - 1];
   for (int b = 1; b <= 12; ++b) {
     branchName[b] = kBranches[b - 1];
     zodiacAnimal[b] = kAnimals[b - 1];
-    branchUrlPart[b] = kBranchUrl[b - 1];
     rokuyoMonthOffset[b] = kRokuyoOffset[b - 1];
     sanrinboBranch[b] = kSanrinbo[b - 1];
   }

@@ -55,19 +55,6 @@ std::string trimBlanks(std::string_view text) {
   return std::string(text.substr(from, to - from));
 }
 
-std::string percentEncode(std::string_view text) {
-  static constexpr char hex[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(text.size() * 3);
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    out += '%';
-    out += hex[c >> 4];
-    out += hex[c & 0x0F];
-  }
-  return out;
-}
-
 bool isValidUtf8(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {

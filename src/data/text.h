@@ -25,9 +25,6 @@ bool endsWith(std::string_view text, std::string_view suffix);
 // Drops leading and trailing ASCII blanks (and tabs).
 std::string trimBlanks(std::string_view text);
 
-// Every byte of the UTF-8 text as "%" and two upper-case hex digits.
-std::string percentEncode(std::string_view text);
-
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool isValidUtf8(std::string_view bytes);
 

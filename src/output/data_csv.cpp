@@ -1,10 +1,9 @@
 #include "output/data_csv.h"
 
-#include "output/day_names.h"
+#include "output/names.h"
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"
-#include "output/rekichu_names.h"
 #include "output/sky_texts.h"
 #include "output/text_building.h"
 
@@ -96,7 +95,7 @@ const Column Columns[] = {
      }},
     {"雑節", Kind::Plain,
      [](const Row& r, std::string& out) {
-       appendJoined(out, r.day.zassetsu, [](Zassetsu z) { return zassetsuName(z); });
+       appendJoined(out, r.day.zassetsu, [&r](Zassetsu z) { return zassetsuName(z, r.year.basis); });
      }},
     {"節句", Kind::Plain, [](const Row& r, std::string& out) { out += festivalName(r.day.festival); }},
     {"六曜", Kind::Plain, [](const Row& r, std::string& out) { out += r.names.rokuyoName[r.day.rokuyo]; }},
@@ -108,10 +107,7 @@ const Column Columns[] = {
     // The four 選日 of every calendar, then those of the almanac books (八専, 庚申, ...).
     {"選日", Kind::Plain,
      [](const Row& r, std::string& out) {
-       std::vector<const char*> names = senjitsuNames(r.day.senjitsu);
-       if (r.day.rekichu)
-         for (const char* name : almanacDayNames(*r.day.rekichu)) names.push_back(name);
-       appendJoined(out, names, [](const char* name) { return name; });
+       appendJoined(out, selectedDayNames(r.day, r.year.basis), [](const char* name) { return name; });
      }},
     {"月齢", Kind::Number, [](const Row& r, std::string& out) { appendNumber(out, r.day.moonAge); }},
     {"朔の時刻", Kind::Plain,
@@ -139,8 +135,7 @@ const Column Columns[] = {
        out += r.names.branchName[r.year.yearSign.branch];
      }},
     {"暦法", Kind::Text, [](const Row& r, std::string& out) { out += r.year.historicalCalendar; }},
-    {"暦の基準", Kind::Plain,
-     [](const Row& r, std::string& out) { out += r.year.skyFallback ? "原典の計算（精密計算の範囲外）" : "精密計算"; }},
+    {"暦の基準", Kind::Plain, [](const Row& r, std::string& out) { out += basisName(r.year); }},
     // The almanac's sky at the year's place (empty beyond the precise sky).
     {"日の出", Kind::Plain, appendSunEvent<&RiseTransitSet::rise>},
     {"南中", Kind::Plain, appendSunEvent<&RiseTransitSet::transit>},
@@ -149,7 +144,7 @@ const Column Columns[] = {
     {"月南中", Kind::Plain, appendMoonEvent<&RiseTransitSet::transit>},
     {"月の入", Kind::Plain, appendMoonEvent<&RiseTransitSet::set>},
     {"月相", Kind::Plain,
-     [](const Row& r, std::string& out) { if (r.day.moonPhase) out += phaseName(r.day.moonPhase->quarter); }},
+     [](const Row& r, std::string& out) { if (r.day.moonPhase) out += phaseName(r.year, r.day.moonPhase->quarter); }},
     {"月相の時刻", Kind::Plain,
      [](const Row& r, std::string& out) { if (r.day.moonPhase) appendClockText(out, r.day.moonPhase->instant); }},
 };

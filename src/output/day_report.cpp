@@ -2,11 +2,10 @@
 
 #include <cstdio>
 
-#include "output/day_names.h"
+#include "output/names.h"
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"
 #include "output/sky_texts.h"
-#include "output/rekichu_names.h"
 
 namespace ventorel {
 
@@ -39,24 +38,21 @@ std::string dayReport(const CalendarYear& year, const CalendarDay& day, const Bu
   line(out, "和暦", japaneseDatesText(day.japaneseDates));
   line(out, "旧暦", oldDateText(day.lunarMonth, day.lunarDay).substr(std::string("旧暦").size()));
   if (!year.historicalCalendar.empty()) line(out, "暦法", year.historicalCalendar);
-  if (day.gregorian && day.holiday) line(out, day.holiday->prewar ? "祝祭日" : "祝日", day.holiday->name);
+  if (day.gregorian && day.holiday) line(out, holidayKindName(*day.holiday), day.holiday->name);
   if (day.term) {
     std::string term = termName(names, *day.term);
     if (day.termInstant) term += " " + clockText(*day.termInstant);
     line(out, "二十四節気", term);
   }
-  line(out, "雑節", joined(day.zassetsu, [&day](Zassetsu z) {
-         std::string name = zassetsuName(z);
+  line(out, "雑節", joined(day.zassetsu, [&](Zassetsu z) {
+         std::string name = zassetsuName(z, year.basis);
          if (z == Zassetsu::DoyoStart && day.doyoStartInstant) name += " " + clockText(*day.doyoStartInstant);
          return name;
        }));
   if (day.festival != Festival::None) line(out, "節句", festivalName(day.festival));
   line(out, "六曜", names.rokuyoName[day.rokuyo]);
   line(out, "干支", names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch]);
-  std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu);
-  if (day.rekichu)
-    for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
-  line(out, "選日", joined(senjitsu, [](const char* n) { return std::string(n); }));
+  line(out, "選日", joined(selectedDayNames(day, year.basis), [](const char* n) { return std::string(n); }));
   // The age at noon where the sky gives the new moons' instants, else the day count.
   if (day.noonMoonAge) {
     char age[16];
@@ -80,7 +76,7 @@ std::string dayReport(const CalendarYear& year, const CalendarDay& day, const Bu
     line(out, "七十二候", kou);
   }
   // The true basis's sky: the phase at its nearest minute, and the rises and sets at the place.
-  if (day.moonPhase) line(out, "朔弦望", std::string(phaseName(day.moonPhase->quarter)) + " " + clockText(day.moonPhase->instant));
+  if (day.moonPhase) line(out, "朔弦望", std::string(phaseName(year, day.moonPhase->quarter)) + " " + clockText(day.moonPhase->instant));
   auto riseSet = [&](const char* label, const std::optional<RiseTransitSet>& events, const char* rise,
                      const char* transit, const char* set) {
     if (!events) return;

@@ -1,5 +1,6 @@
-// The texts of a calendar day in the two file forms: the page's, with links into
-// the encyclopedia, and the CSV file's, plain.
+// The texts of a calendar day in the classic files' two forms: the page's, with
+// links into the encyclopedia written bare as that page always has, and the CSV
+// file's, plain. The true basis's outputs take their names from output/names.h.
 #pragma once
 
 #include <string>

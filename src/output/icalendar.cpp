@@ -13,8 +13,6 @@ namespace ventorel::ics {
 namespace {
 
 constexpr std::size_t MaxLineOctets = 75;
-// About the text of one event, to reserve a calendar's buffer once.
-constexpr std::size_t EventOctets = 300;
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -205,7 +203,7 @@ void EventWriter::write(const EventText& event) {
   out_ += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
 }
 
-std::string calendarHead(const Calendar& calendar) {
+std::string calendarHead(const CalendarProperties& calendar) {
   std::string out;
   out += "BEGIN:VCALENDAR\r\n";
   addProperty(out, "PRODID", calendar.productId);
@@ -214,22 +212,6 @@ std::string calendarHead(const Calendar& calendar) {
   addProperty(out, "METHOD", "PUBLISH");
   addText(out, "X-WR-CALNAME", calendar.name);
   addText(out, "X-WR-TIMEZONE", calendar.timeZone);
-  return out;
-}
-
-void appendEvents(std::string& out, const std::vector<AllDayEvent>& events, std::string_view stamp,
-                  EventCounts& seen) {
-  out.reserve(out.size() + events.size() * EventOctets);
-  EventWriter writer(out, stamp, seen);
-  for (const AllDayEvent& event : events)
-    writer.write({event.date, event.kind, event.category, event.summary, event.description});
-}
-
-std::string render(const Calendar& calendar) {
-  std::string out = calendarHead(calendar);
-  EventCounts seen;
-  appendEvents(out, calendar.events, calendar.stamp, seen);
-  out += CalendarTail;
   return out;
 }
 

@@ -1,6 +1,6 @@
 // iCalendar (RFC 5545) text: escaped values, folded content lines, and a whole
 // VCALENDAR of all-day events. Knows nothing of the calendar's days; a renderer
-// turns a year into AllDayEvents and hands them here.
+// hands a year's events to an EventWriter as it makes them.
 #pragma once
 
 #include <cstdint>
@@ -42,20 +42,11 @@ CivilDate nextDay(const CivilDate& date);
 // A UTC instant as a DATE-TIME value, "20240204T081500Z".
 std::string utcStamp(std::time_t instant);
 
-struct AllDayEvent {
-  CivilDate date;
-  std::string kind;         // ASCII word naming the kind in the UID ("holiday", "term", ...)
-  std::string category;     // the CATEGORIES text (祝日, 二十四節気, ...)
-  std::string summary;      // what the calendar app shows on the day
-  std::string description;  // may hold line breaks
-};
-
-struct Calendar {
+// The properties of a whole calendar.
+struct CalendarProperties {
   std::string name;      // X-WR-CALNAME: the name an app gives the imported calendar
   std::string timeZone;  // X-WR-TIMEZONE, e.g. "Asia/Tokyo"
   std::string productId; // PRODID, e.g. "-//Ventorel//Ventorel 1.2//JA"
-  std::string stamp;     // DTSTAMP of every event (utcStamp of the run)
-  std::vector<AllDayEvent> events;
 };
 
 // The UID of an event: date and kind, and for the second and later event of one
@@ -105,18 +96,11 @@ class EventWriter {
   EventCounts& seen_;
 };
 
-// The whole calendar as iCalendar text (CR LF line breaks, folded lines). Events
-// are written in the order given; the UID numbering counts events of one kind and
-// day in that order. Every event's date must be representable.
-std::string render(const Calendar& calendar);
-
-// The same text in parts, for a calendar written as its events are made:
-// calendarHead, then the events of each part in order (appendEvents or an
-// EventWriter), with one EventCounts for all the parts that may share a day, then
-// CalendarTail.
-std::string calendarHead(const Calendar& calendar);  // its events and stamp are not used
-void appendEvents(std::string& out, const std::vector<AllDayEvent>& events, std::string_view stamp,
-                  EventCounts& seen);
+// A calendar's text is written in parts, as its events are made: calendarHead,
+// then the events of each part in order through an EventWriter (CR LF line
+// breaks, folded lines), with one EventCounts for all the parts that may share a
+// day, then CalendarTail.
+std::string calendarHead(const CalendarProperties& calendar);
 inline constexpr std::string_view CalendarTail = "END:VCALENDAR\r\n";
 
 }  // namespace ventorel::ics

@@ -2,10 +2,9 @@
 
 #include "data/numbers.h"
 #include "calendar/selected_days.h"
-#include "output/day_names.h"
+#include "output/names.h"
 #include "output/japanese_date_text.h"
 #include "output/sky_texts.h"
-#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -59,45 +58,46 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
     };
     // The files show holidays only in the Gregorian calendar (from 1582-10-15).
     // The 祝祭日 of 1873..1948 are set apart from the 祝日 of the holiday law.
-    if (day.gregorian && day.holiday) add("holiday", day.holiday->prewar ? "祝祭日" : "祝日", day.holiday->name);
+    if (day.gregorian && day.holiday) add("holiday", holidayKindName(*day.holiday), day.holiday->name);
     if (day.term) {
       const std::string name = termName(names, *day.term);
       summary = name;
-      appendPieces(description, name, "（");
-      appendZeroPadded(description, termMonthOf(*day.term), 1);
-      appendPieces(description, "月", termKind(*day.term), "）");
+      appendPieces(description, name, termNote(*day.term));
       if (day.termInstant) appendInstant(summary, " ", description, " ", *day.termInstant);
       add("term", "二十四節気", summary);
     }
     for (const Zassetsu z : day.zassetsu) {
       if (z == Zassetsu::DoyoStart && day.doyoStartInstant) {
-        summary = zassetsuName(z);
+        summary = zassetsuName(z, year.basis);
         description = summary;
         appendInstant(summary, " ", description, " ", *day.doyoStartInstant);
         add("zassetsu", "雑節", summary);
       } else {
-        add("zassetsu", "雑節", zassetsuName(z));
+        add("zassetsu", "雑節", zassetsuName(z, year.basis));
       }
     }
     if (day.festival != Festival::None) add("festival", "節句", festivalName(day.festival));
     // Up to 1872 the months are the historical calendars', whose first days are not
     // the new moons of the true sky: those are events of their own, 天文朔.
+    // Where the day has its phase event, the new moon is named there alone.
     const bool astronomicalNewMoon = std::string_view(newMoonName(year)) == AstronomicalNewMoonName;
+    const bool newMoonPhaseEvent = day.moonPhase && day.moonPhase->quarter == 0;
     if (day.lunarDay == 1 && day.lunarMonth.number) {
       summary.clear();
       appendOldDateText(summary, day.lunarMonth, 1);
-      if (day.newMoon && day.newMoonInstant && !astronomicalNewMoon)
-        appendInstant(summary, " 新月 ", description, "新月 ", *day.newMoonInstant);
+      if (day.newMoon && day.newMoonInstant && !astronomicalNewMoon && !newMoonPhaseEvent)
+        appendInstant(summary, std::string(" ") + newMoonName(year) + " ", description,
+                      std::string(newMoonName(year)) + " ", *day.newMoonInstant);
       add("oldmonth", "旧暦", summary);
     }
-    if (astronomicalNewMoon && day.newMoon && day.newMoonInstant) {
+    if (astronomicalNewMoon && day.newMoon && day.newMoonInstant && !newMoonPhaseEvent) {
       summary = AstronomicalNewMoonName;
       description = summary;
       appendInstant(summary, " ", description, " ", *day.newMoonInstant);
       add("newmoon", AstronomicalNewMoonName, summary);
     }
     if (day.moonPhase) {
-      summary = phaseName(day.moonPhase->quarter);
+      summary = phaseName(year, day.moonPhase->quarter);
       appendInstant(summary, " ", description, summary + " ", day.moonPhase->instant);
       add("moonphase", "朔弦望", summary);
     }
@@ -119,11 +119,8 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
       add("eclipse", "日食・月食", summary);
     }
     if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo]);
-    if (include.senjitsu) {
-      for (const char* name : senjitsuNames(day.senjitsu)) add("senjitsu", "選日", name);
-      if (day.rekichu)
-        for (const char* name : almanacDayNames(*day.rekichu)) add("senjitsu", "選日", name);
-    }
+    if (include.senjitsu)
+      for (const char* name : selectedDayNames(day, year.basis)) add("senjitsu", "選日", name);
     if (!day.rekichu) continue;
     const Rekichu& r = *day.rekichu;
     if (include.kou && r.kou) {
@@ -150,24 +147,11 @@ bool icsRepresentable(double year) { return year >= 1 && year <= 9999; }
 
 bool icsRepresentable(const CalendarYear& year) { return icsRepresentable(year.year); }
 
-std::vector<ics::AllDayEvent> icsEvents(const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include) {
-  std::vector<ics::AllDayEvent> events;
-  makeEvents(year, names, include, [&events](const ics::EventText& e) {
-    events.push_back({e.date, std::string(e.kind), std::string(e.category), std::string(e.summary),
-                      std::string(e.description)});
-  });
-  return events;
-}
-
 void appendIcsEvents(std::string& out, const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include,
                      std::string_view stamp, ics::EventCounts& seen) {
   out.reserve(out.size() + year.days.size() * dayOctets(include));
   ics::EventWriter writer(out, stamp, seen);
   makeEvents(year, names, include, [&writer](const ics::EventText& event) { writer.write(event); });
-}
-
-std::string icsCalendar(const std::string& title, std::vector<ics::AllDayEvent> events, const std::string& stamp) {
-  return ics::render({title, TimeZone, ProductId, stamp, std::move(events)});
 }
 
 std::string icsCalendar(const std::string& title, const CalendarYear& year, const BuiltinTables& names,
@@ -179,7 +163,7 @@ std::string icsCalendar(const std::string& title, const CalendarYear& year, cons
   return out;
 }
 
-std::string icsCalendarHead(const std::string& title) { return ics::calendarHead({title, TimeZone, ProductId, {}, {}}); }
+std::string icsCalendarHead(const std::string& title) { return ics::calendarHead({title, TimeZone, ProductId}); }
 
 std::string icsTitle(double firstYear, double lastYear) {
   std::string title = "日本の暦 " + trimmedNumber(firstYear);

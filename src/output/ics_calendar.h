@@ -27,19 +27,15 @@ bool icsRepresentable(double astronomicalYear);
 // the festival, the first day of an old-calendar month, then 六曜 and 選日 when
 // included. A term or new moon with a known instant shows its time (Japan
 // Standard Time) in the summary and the description; every description holds the
-// day's old-calendar date. The year must be representable.
-std::vector<ics::AllDayEvent> icsEvents(const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include);
-
-// The same events written straight into a calendar's text (ics::EventWriter), as
-// the parts of a calendar written as its years are made: icsCalendarHead, then
-// these for each year, then ics::CalendarTail.
+// day's old-calendar date. The year must be representable. They are written
+// straight into a calendar's text (ics::EventWriter), as the parts of a calendar
+// written as its years are made: icsCalendarHead, then these for each year, then
+// ics::CalendarTail.
 void appendIcsEvents(std::string& out, const CalendarYear& year, const BuiltinTables& names, const IcsInclude& include,
                      std::string_view stamp, ics::EventCounts& seen);
 std::string icsCalendarHead(const std::string& title);
 
-// A whole calendar of the events of one or more years; `title` names it in the app.
-std::string icsCalendar(const std::string& title, std::vector<ics::AllDayEvent> events, const std::string& stamp);
-// The calendar of the events of one year, written straight into its text.
+// The calendar of the events of one year; `title` names it in the app.
 std::string icsCalendar(const std::string& title, const CalendarYear& year, const BuiltinTables& names,
                         const IcsInclude& include, std::string_view stamp);
 

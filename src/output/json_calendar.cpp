@@ -7,8 +7,7 @@
 
 #include "calendar/selected_days.h"
 #include "data/text.h"
-#include "output/day_names.h"
-#include "output/rekichu_names.h"
+#include "output/names.h"
 #include "output/japanese_date_text.h"
 #include "output/sky_texts.h"
 #include "output/text_building.h"
@@ -207,11 +206,11 @@ void appendRiseSet(std::string& out, const std::optional<RiseTransitSet>& events
 }
 
 // The true basis's sky of the day: the phase, the Sun and the Moon.
-void appendDaySky(std::string& out, const CalendarDay& day) {
+void appendDaySky(std::string& out, const CalendarYear& year, const CalendarDay& day) {
   out += ",\"moon_phase\":";
   if (day.moonPhase) {
     out += "{\"name\":";
-    appendString(out, phaseName(day.moonPhase->quarter));
+    appendString(out, phaseName(year, day.moonPhase->quarter));
     out += ",\"time\":";
     appendClock(out, day.moonPhase->instant);
     out += '}';
@@ -314,14 +313,11 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   out += ",\"term\":";
   appendTerm(out, day, names);
   out += ",\"zassetsu\":";
-  appendArray(out, day.zassetsu, [&out](Zassetsu z) { appendString(out, zassetsuName(z)); });
+  appendArray(out, day.zassetsu, [&](Zassetsu z) { appendString(out, zassetsuName(z, year.basis)); });
   out += ",\"festivals\":[";
   if (day.festival != Festival::None) appendString(out, festivalName(day.festival));
   out += "],\"senjitsu\":";
-  std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu);
-  if (day.rekichu)
-    for (const char* name : almanacDayNames(*day.rekichu)) senjitsu.push_back(name);
-  appendArray(out, senjitsu, [&out](const char* name) { appendString(out, name); });
+  appendArray(out, selectedDayNames(day, year.basis), [&out](const char* name) { appendString(out, name); });
   out += ",\"rokuyo\":";
   appendString(out, names.rokuyoName[day.rokuyo]);
   out += ",\"old_calendar\":";
@@ -349,7 +345,7 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
     out += "null";
   }
   if (day.rekichu) appendRekichu(out, *day.rekichu, names);
-  if (year.almanacSky) appendDaySky(out, day);
+  if (year.almanacSky) appendDaySky(out, year, day);
   out += '}';
 }
 

@@ -10,14 +10,13 @@
 #include "calendar/selected_days.h"
 #include "data/numbers.h"
 #include "data/text.h"
-#include "output/day_names.h"
-#include "output/day_texts.h"
+#include "output/names.h"
+#include "output/article_link.h"
 #include "output/era_names.h"
 #include "output/html_escape.h"
 #include "output/japanese_date_text.h"
 #include "output/page_style.h"
 #include "output/sky_texts.h"
-#include "output/rekichu_names.h"
 #include "output/text_building.h"
 
 namespace ventorel {
@@ -29,49 +28,19 @@ constexpr int Columns = 11;
 // With the place's sky the page has one more column (日の出/日の入).
 int columnsOf(const CalendarYear& year) { return year.place ? Columns + 1 : Columns; }
 
-// Percent-encoding for an address: ASCII letters, digits and "-._~" stay, every
-// other byte is encoded ("2月4日" -> "2%E6%9C%884%E6%97%A5").
-void appendUrlEncoded(std::string& out, std::string_view text) {
-  static constexpr char Hex[] = "0123456789ABCDEF";
-  // The text is encoded in pieces through a buffer, each appended at once.
-  char buffer[192];
-  std::size_t size = 0;
-  for (const char c : text) {
-    if (size > sizeof buffer - 3) {
-      out.append(buffer, size);
-      size = 0;
-    }
-    const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
-                       c == '.' || c == '_' || c == '~';
-    if (plain) {
-      buffer[size++] = c;
-    } else {
-      const auto byte = static_cast<unsigned char>(c);
-      buffer[size++] = '%';
-      buffer[size++] = Hex[byte >> 4];
-      buffer[size++] = Hex[byte & 0x0F];
-    }
-  }
-  out.append(buffer, size);
-}
-
-std::string urlEncode(std::string_view text) {
-  std::string out;
-  appendUrlEncoded(out, text);
-  return out;
-}
-
 // A link to the encyclopedia article of the title, appended.
 void appendLink(std::string& out, std::string_view title, std::string_view label) {
-  appendPieces(out, "<a href=\"", ArticleBaseUrl);
-  appendUrlEncoded(out, title);
-  appendPieces(out, "\">", label, "</a>");
+  appendArticleLink(out, title, label, PageLink);
 }
 
-std::string link(std::string_view title, const std::string& label) {
-  std::string out;
-  appendLink(out, title, label);
-  return out;
+std::string link(std::string_view title, std::string_view label) { return articleLink(title, label, PageLink); }
+
+// A name of the name table (or a holiday's), linked where it has an article.
+void appendName(std::string& out, std::string_view name) {
+  const std::string label = htmlEscape(name);
+  const std::string_view article = articleFor(name);
+  if (article.empty()) out += label;
+  else appendLink(out, article, label);
 }
 
 // "2024年", or "紀元前660年" for the years before 1 AD.
@@ -88,11 +57,13 @@ const EraRecord* mainEra(const CalendarYear& year) {
 
 std::string title(const CalendarYear& year) {
   std::string text = yearName(year.enteredYear);
-  // The Japanese years the Western year holds, without their days.
+  // The Japanese years the Western year holds, without their days, each after
+  // its court where the two courts count their own.
   std::string japanese;
   for (const CalendarDay& day : year.days)
     for (const JapaneseDate& date : day.japaneseDates) {
-      const std::string one = japaneseYearText(date);
+      std::string one = japaneseYearText(date);
+      if (date.court != EraCourt::None) one = std::string(courtName(date.court)) + " " + one;
       if (japanese.find(one) == std::string::npos) japanese += (japanese.empty() ? "" : "・") + one;
     }
   if (!japanese.empty())
@@ -142,10 +113,11 @@ std::string yearNavigation(double enteredYear) {
 }
 
 std::string basisText(const CalendarYear& year) {
-  std::string text = year.basis == CalendarBasis::True ? "暦の基準：true（精密な天体計算）"
-                                                       : "暦の基準：classic（原典の計算）";
-  text += skyFallbackNote(year);
-  text += historicalCalendarNote(year, true);
+  std::string text = std::string("暦の基準：") + basisName(year);
+  if (!year.historicalCalendar.empty()) {
+    text += "　旧暦は";
+    appendLink(text, year.historicalCalendar, htmlEscape(year.historicalCalendar));
+  }
   return text;
 }
 
@@ -154,12 +126,12 @@ std::string yearHeader(const CalendarYear& year, const BuiltinTables& names) {
   std::string html = "<header class=\"year-header\">\n<h1>" + link("西暦", "西暦") + " " +
                      link(yearName(year.enteredYear), trimmedNumber(year.enteredYear) + "年") + "（" +
                      link("グレゴリオ暦", "グレゴリオ暦") + "）　" +
-                     linkOpen(names.stemUrlPart[sign.stem] + names.branchUrlPart[sign.branch]) +
-                     names.stemName[sign.stem] + names.branchName[sign.branch] + "</a>" +
+                     link(names.stemName[sign.stem] + names.branchName[sign.branch],
+                          names.stemName[sign.stem] + names.branchName[sign.branch]) +
                      names.zodiacAnimal[sign.branch] + "の年</h1>\n";
   const std::string japanese = japaneseYearsText(year);
   if (!japanese.empty()) html += "<p class=\"wareki\">" + link("元号", "和暦") + "：" + htmlEscape(japanese) + "</p>\n";
-  const std::string eras = japanese.empty() ? eraLine(year, "　／　") : periodLine(year, "　／　");
+  const std::string eras = japanese.empty() ? eraLine(year, "　／　", PageLink) : periodLine(year, "　／　", PageLink);
   if (!eras.empty()) html += "<p class=\"era\">" + eras + "</p>\n";
   html += "<p class=\"basis\">" + basisText(year) + "</p>\n<nav class=\"months\" aria-label=\"月\">";
   for (int m = 1; m <= 12; ++m) html += std::string(m > 1 ? " " : "") + "<a href=\"#m" + std::to_string(m) + "\">" +
@@ -221,41 +193,6 @@ void appendDate(std::string& out, int month, int day) {
   out += "日";
 }
 
-// The markup with every article link's address in double quotes and every
-// closing "</A>" as "</a>": the shared day and era texts write links unquoted.
-void appendQuotedLinks(std::string& out, std::string_view html) {
-  constexpr std::string_view Open = "<a href=";
-  constexpr std::string_view UpperClose = "</A>";
-  // Whether the markup at `at` starts with the short word, compared in place.
-  auto startsAt = [&html](std::size_t at, std::string_view word) {
-    if (html.size() - at < word.size()) return false;
-    for (std::size_t k = 0; k < word.size(); ++k)
-      if (html[at + k] != word[k]) return false;
-    return true;
-  };
-  std::size_t i = 0;
-  while (i < html.size()) {
-    // The text up to the next tag is copied as it is.
-    const std::size_t tag = html.find('<', i);
-    if (tag == std::string_view::npos) break;
-    out.append(html.substr(i, tag - i));
-    i = tag;
-    if (startsAt(i, Open) && i + Open.size() < html.size() && html[i + Open.size()] != '"') {
-      const std::size_t from = i + Open.size();
-      const std::size_t end = html.find('>', from);
-      if (end == std::string_view::npos) break;
-      appendPieces(out, "<a href=\"", html.substr(from, end - from), "\">");
-      i = end + 1;
-    } else if (startsAt(i, UpperClose)) {
-      out += "</a>";
-      i += UpperClose.size();
-    } else {
-      out += html[i++];
-    }
-  }
-  out += html.substr(i);
-}
-
 // The compact 暦注 of a day: 九星, 十二直, 二十八宿 and 納音; on the first day of a 節月 (and
 // on 1 January) the month's 干支 and star; the 候 that begins; the almanac books' 選日.
 void appendRekichuCell(std::string& page, const BuiltinTables& names, const Rekichu& r, bool monthOpens) {
@@ -277,10 +214,30 @@ void appendRekichuCell(std::string& page, const BuiltinTables& names, const Reki
   }
 }
 
-// A day's row. The texts shared with the classic page (holiday, note, 選日) write
-// their links unquoted: they are quoted as they are appended. `scratch` holds
-// such a text meanwhile.
-void appendRow(std::string& page, std::string& scratch, const BuiltinTables& names, const std::string& yearCell,
+// The day's term (with its time), 雑節 and festival, each 雑節 and festival in brackets.
+void appendNote(std::string& page, const BuiltinTables& names, const CalendarDay& day, CalendarBasis basis) {
+  if (day.term) {
+    const std::string name = termName(names, *day.term);
+    appendLink(page, name, name);
+    page += termNote(*day.term);
+    if (day.termInstant) page += instantHtml("", *day.termInstant);
+  }
+  for (const Zassetsu mark : day.zassetsu) {
+    page += "（";
+    appendName(page, zassetsuName(mark, basis));
+    // The time follows 土用の入り, inside its brackets.
+    if (mark == Zassetsu::DoyoStart && day.doyoStartInstant) page += instantHtml("", *day.doyoStartInstant);
+    page += "）";
+  }
+  if (day.festival != Festival::None) {
+    page += "（";
+    appendName(page, festivalName(day.festival));
+    page += "）";
+  }
+}
+
+// A day's row.
+void appendRow(std::string& page, const BuiltinTables& names, CalendarBasis basis, const std::string& yearCell,
                const std::string& newMoonLead, const CalendarDay& day, bool placeSky) {
   page += "<tr class=\"day";
   if (day.weekday == 0) page += " sun";
@@ -307,22 +264,9 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
     appendLink(page, julian, julian);
     page += " ";
   }
-  if (day.holiday) appendQuotedLinks(page, holidayText(day.holiday, true));
+  if (day.holiday) appendName(page, day.holiday->name);
   page += "</td><td class=\"note\">";
-
-  scratch.clear();
-  appendDayNote(scratch, names, day, true);
-  if (day.term && day.termInstant) {
-    // The time follows the term's own name, before the 雑節 and the festival.
-    scratch.insert(names.solarTermName(0, *day.term).size(), instantHtml("", *day.termInstant));
-  }
-  if (day.doyoStartInstant) {
-    // The time follows 土用の入り, inside its brackets.
-    constexpr std::string_view DoyoStart = "土用</a>の入り";
-    if (const std::size_t at = scratch.find(DoyoStart); at != std::string::npos)
-      scratch.insert(at + DoyoStart.size(), instantHtml("", *day.doyoStartInstant));
-  }
-  appendQuotedLinks(page, scratch);
+  appendNote(page, names, day, basis);
   appendPieces(page, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
 
   const DecimalText lunarDay(day.lunarDay);
@@ -336,13 +280,15 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
   if (day.moonPhase && day.moonPhase->quarter != 0)
     page += instantHtml((std::string(phaseName(day.moonPhase->quarter)) + " ").c_str(), day.moonPhase->instant);
 
-  const int s = day.sexagenary.stem;
-  const int b = day.sexagenary.branch;
-  appendPieces(page, "</td><td class=\"kanshi\"><a href=\"", ArticleBaseUrl, names.stemUrlPart[s],
-               names.branchUrlPart[b], "\">", names.stemName[s], names.branchName[b], "</a></td><td class=\"senjitsu\">");
-  scratch.clear();
-  appendSenjitsuText(scratch, day.senjitsu, true);
-  appendQuotedLinks(page, scratch);
+  const std::string sign = names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch];
+  page += "</td><td class=\"kanshi\">";
+  appendLink(page, sign, sign);
+  page += "</td><td class=\"senjitsu\">";
+  const std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu, basis);
+  for (std::size_t i = 0; i < senjitsu.size(); ++i) {
+    if (i) page += "・";
+    appendName(page, senjitsu[i]);
+  }
   page += "</td><td class=\"rekichu\">";
   if (day.rekichu)
     appendRekichuCell(page, names, *day.rekichu,
@@ -353,22 +299,21 @@ void appendRow(std::string& page, std::string& scratch, const BuiltinTables& nam
 }  // namespace
 
 std::string neighbourPageHref(double enteredYear, int step) {
-  return urlEncode(trimmedNumber(neighbourYear(enteredYear, step)) + "年カレンダー.htm");
+  return urlEncoded(trimmedNumber(neighbourYear(enteredYear, step)) + "年カレンダー.htm");
 }
 
 std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
-  // The whole page in one buffer: the head, the body with its links quoted, the end.
+  // The whole page in one buffer: the head, the body, the end.
   std::string page;
   page.reserve(16384 + 768 * year.days.size());
   appendPieces(page,
                "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
                "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>",
                title(year), "</title>\n<style>", pageStyle(), "</style>\n</head>\n<body>\n");
-  appendQuotedLinks(page, yearNavigation(year.enteredYear) + yearHeader(year, names) + eclipseList(year) +
-                              "<table class=\"calendar\">\n" + columnHeader(year));
+  appendPieces(page, yearNavigation(year.enteredYear), yearHeader(year, names), eclipseList(year),
+               "<table class=\"calendar\">\n", columnHeader(year));
   const std::string yearCell = trimmedNumber(year.enteredYear) + "年";
   const std::string newMoonLead = std::string(newMoonName(year)) + " ";
-  std::string scratch;
   int month = 0;
   for (const CalendarDay& day : year.days) {
     if (day.month != month) {
@@ -376,7 +321,7 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
       month = day.month;
       page += monthOpening(month, columnsOf(year));
     }
-    appendRow(page, scratch, names, yearCell, newMoonLead, day, year.place.has_value());
+    appendRow(page, names, year.basis, yearCell, newMoonLead, day, year.place.has_value());
   }
   if (month != 0) page += "</tbody>\n";
   page += "</table>\n</body>\n</html>\n";

@@ -38,7 +38,7 @@ std::string summaryLine(const BuiltinTables& names, const YearSky& sky, const Lu
   appendPrinted(line, date.day);
   appendPieces(line, "日(", names.weekdayName(0, weekdayIndex(dayNumber)), ") ");
   appendPrinted(line, day.moonAge);
-  if (term >= 0) line += names.solarTermName(1, term);
+  if (term >= 0) line += names.solarTermName[term];
   if (sky.isNewMoonDay(d)) line += "新月";
   if (day.monthStartsHere) line += monthName(day.month);
   return line;

@@ -209,7 +209,8 @@ TEST(CommandLine, OneCalendarOfManyYearsIsTheCalendarOfAllTheirEvents) {
            {"2023..2024", "2024"}, {"-2", "-1", "1", "2"}, {"9998", "9999", "10000", "10001"},
            {"１０００", "1..3", "2"}, {"10000", "10002"}}) {
     SCOPED_TRACE(years.front());
-    std::vector<ics::AllDayEvent> events;
+    std::string events;
+    ics::EventCounts seen;
     std::vector<double> dated;
     for (const std::string& argument : years) {
       std::string error;
@@ -218,12 +219,11 @@ TEST(CommandLine, OneCalendarOfManyYearsIsTheCalendarOfAllTheirEvents) {
         const CalendarYear year = computeCalendar(*parseYearText((*span)[i]), CalendarBasis::True, data).year;
         if (!icsRepresentable(year)) continue;
         dated.push_back(year.enteredYear);
-        const std::vector<ics::AllDayEvent> more = icsEvents(year, data.names, {});
-        events.insert(events.end(), more.begin(), more.end());
+        appendIcsEvents(events, year, data.names, {}, ics::utcStamp(0), seen);
       }
     }
     const std::string expected =
-        dated.empty() ? "" : icsCalendar(icsTitle(dated.front(), dated.back()), events, ics::utcStamp(0));
+        dated.empty() ? "" : icsCalendarHead(icsTitle(dated.front(), dated.back())) + events + std::string(ics::CalendarTail);
     std::vector<std::string> args{"--folder", program.folder.path(), "--format", "ics", "--stdout", "--"};
     args.insert(args.end(), years.begin(), years.end());
     EXPECT_TRUE(runCli(args).out == expected);

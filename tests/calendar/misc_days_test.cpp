@@ -8,6 +8,7 @@
 #include "calendar/annotate.h"
 #include "classic/file_holidays.h"
 #include "support/sky_fixture.h"
+#include "output/article_link.h"
 #include "output/day_texts.h"
 
 namespace ventorel {

@@ -14,7 +14,7 @@
 #include "astro/julian_day.h"
 #include "app/calendar_sources.h"
 #include "output/json_calendar.h"
-#include "output/rekichu_names.h"
+#include "output/names.h"
 #include "support/test_support.h"
 
 namespace ventorel {

@@ -143,7 +143,7 @@ TEST(TrueCalendar, TermAndNewMoonInstantsOf2024And2025) {
     const std::optional<JstMinute> instant = kind == "term" ? day.termInstant : day.newMoonInstant;
     ASSERT_TRUE(instant) << line;
     if (kind == "term") {
-      EXPECT_EQ(tables.solarTermName(1, *day.term).rfind(name, 0), 0u) << line;
+      EXPECT_EQ(tables.solarTermName[*day.term].rfind(name, 0), 0u) << line;
     }
     EXPECT_EQ(std::make_tuple(instant->year, instant->month, instant->day), std::make_tuple(double(y), m, d)) << line;
     const int published = std::stoi(time.substr(0, 2)) * 60 + std::stoi(time.substr(3, 2));

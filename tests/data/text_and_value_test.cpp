@@ -19,12 +19,6 @@ TEST(Text, CharactersAreCountedNotBytes) {
   EXPECT_EQ(midChars("abc", 0, 1), "");
 }
 
-TEST(Text, PercentEncodingUsesUpperCaseHexOfEveryByte) {
-  EXPECT_EQ(percentEncode("春分"), "%E6%98%A5%E5%88%86");
-  EXPECT_EQ(percentEncode("甲子"), "%E7%94%B2%E5%AD%90");
-  EXPECT_EQ(percentEncode("a b"), "%61%20%62");
-}
-
 TEST(Text, Utf8Validation) {
   struct Case { std::string bytes; bool valid; };
   for (const Case& c : {Case{"", true}, {"abc", true}, {"暦", true}, {"\xEF\xBB\xBF" "a", true},

@@ -43,6 +43,12 @@ assert (w["era"], w["year"], w["month"], w["day"], w["text"], w["court"]) == ("�
 [ "$("$cli" --folder "$folder" --date 2008-12-20 | field 九星)" = "日 七赤・月 七赤・年 一白" ] || bad "九星 of 2008-12-20"
 [ "$("$cli" --folder "$folder" --date 2024-02-04 | field 七十二候)" = "東風解凍（この日 17:27 から）" ] || bad "候 of 2024-02-04"
 
+# The 彼岸 week of 2024 as the almanacs mark it: its first day, its 中日 (春分) and its last day.
+higan=
+for d in 17 18 19 20 21 22 23; do higan+="$("$cli" --folder "$folder" --date 2024-03-$d | field 雑節),"; done
+[ "$higan" = "彼岸の入り,,,彼岸,,,彼岸明け," ] || bad "彼岸 of 2024-03-17..23: $higan"
+[ "$("$cli" --folder "$folder" --date 2019-05-01 | field 祝日)" = "天皇の即位の日" ] || bad "holiday of 2019-05-01"
+
 # Dates that did not exist: a message naming what is wrong, exit 3, nothing on standard output.
 for text in 元禄15年2月30日 令和元年4月30日 明治99年1月1日 令和2年13月1日 平成元年閏1月1日 明治5年12月3日 \
   2023-02-29 2024-13-01 J1582-02-30 いつか 慶長元年 大宝0年1月1日; do

@@ -1,3 +1,4 @@
+#include "output/article_link.h"
 #include "output/era_names.h"
 
 #include <gtest/gtest.h>

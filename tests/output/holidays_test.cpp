@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "output/article_link.h"
 #include "output/day_texts.h"
 #include "output_fixture.h"
 

@@ -47,7 +47,7 @@ TEST(PageCalendar, TimesDataTextsAndStructure) {
   const std::string page = pageCalendar(oneDayYear(), BuiltinTables());
   const char* expected[] = {
       "<title>2024年（令和&lt;b&gt;6年）の暦 — Ventorel</title>",
-      "立春</a>(1月節気) <time class=\"instant\" datetime=\"2024-02-04T17:27+09:00\">2月4日 17:27</time>(",
+      "立春</a>（1月節気） <time class=\"instant\" datetime=\"2024-02-04T17:27+09:00\">2月4日 17:27</time>（",
       "旧暦1月1日</a> <time class=\"instant\" datetime=\"2024-02-04T06:05+09:00\">朔 2月4日 6:05</time>",
       "<tr class=\"day sun holiday\">",
       "祝&quot;日&lt;script&gt;",

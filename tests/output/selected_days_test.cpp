@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "output/article_link.h"
 #include "output/day_texts.h"
 #include "output_fixture.h"
 
@@ -118,8 +119,8 @@ TEST(SelectedDays, FestivalNotesGoAfterTheDaysNotes) {
     CalendarDay day;
     day.term = 19;
     day.festival = festivalOn(c.m, c.d);
-    EXPECT_EQ(dayNote(names, day, true), names.solarTermName(0, 19) + c.html) << c.m << "/" << c.d;
-    EXPECT_EQ(dayNote(names, day, false), names.solarTermName(1, 19) + c.plain) << c.m << "/" << c.d;
+    EXPECT_EQ(dayNote(names, day, true), A + "%E5%B0%8F%E5%AF%92>小寒</A>(12月節気)" + c.html) << c.m << "/" << c.d;
+    EXPECT_EQ(dayNote(names, day, false), "小寒(12月節気)" + c.plain) << c.m << "/" << c.d;
   }
 }
 

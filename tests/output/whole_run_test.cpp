@@ -6,6 +6,7 @@
 
 #include "csv_reader.h"
 #include "data/data_files.h"
+#include "output/article_link.h"
 #include "support/test_support.h"
 
 namespace ventorel {

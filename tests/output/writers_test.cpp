@@ -8,6 +8,7 @@
 #include "data/numbers.h"
 #include "app/generation_run.h"
 #include "classic/csv_calendar.h"
+#include "output/article_link.h"
 #include "output/html_escape.h"
 #include "output_fixture.h"
 #include "support/test_support.h"
