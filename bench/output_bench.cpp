@@ -8,10 +8,10 @@
 
 #include "app/program_folder.h"
 #include "bench_support.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "output/calendar_file.h"
-#include "output/csv_calendar.h"
-#include "output/html_calendar.h"
+#include "classic/csv_calendar.h"
+#include "classic/html_calendar.h"
 #include "output/ics_calendar.h"
 #include "output/json_calendar.h"
 

@@ -6,10 +6,10 @@
 
 #include "app/program_folder.h"
 #include "astro/eclipses.h"
-#include "astro/orbit.h"
 #include "astro/rise_set.h"
+#include "classic/orbit.h"
 #include "bench_support.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ set(VENTOREL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/ventorel)
 
 # The engine: the layers' static libraries, exported as Ventorel::<layer> and the
 # whole as Ventorel::engine.
-set(layers data astro calendar platform output app)
+set(layers data astro calendar platform output classic app)
 foreach(layer ${layers})
   set_target_properties(ventorel_${layer} PROPERTIES EXPORT_NAME ${layer})
   list(APPEND layer_targets ventorel_${layer})

@@ -14,10 +14,10 @@
 #include <string_view>
 
 #include "app/program_folder.h"
-#include "astro/classic_sky.h"
-#include "calendar/calendar_sources.h"
-#include "output/csv_calendar.h"
-#include "output/html_calendar.h"
+#include "classic/classic_sky.h"
+#include "app/calendar_sources.h"
+#include "classic/csv_calendar.h"
+#include "classic/html_calendar.h"
 #include "output/ics_calendar.h"
 #include "output/json_calendar.h"
 #include "output/page_calendar.h"

@@ -17,22 +17,40 @@ namespace ventorel {
 // numbers held in doubles by the classic model would lose whole days.
 inline constexpr std::int64_t LargestYear = 1'000'000'000'000;
 
-// A year. Users number years without a year 0 (1 BC is -1); inside, years are
-// astronomical (1 BC is 0, 2 BC is -1), and this type is the one place that turns
-// one numbering into the other.
+// The two numberings of years: users number them without a year 0 (1 BC is -1);
+// inside, years are astronomical (1 BC is 0, 2 BC is -1). These two functions are
+// the one place that turns one into the other, for whole years (`Year`) and for
+// the years with a fraction that the classic basis takes.
+template <typename Number>
+constexpr Number astronomicalOfUser(Number user) {
+  return user < 0 ? user + 1 : user;
+}
+template <typename Number>
+constexpr Number userOfAstronomical(Number astronomical) {
+  return astronomical <= 0 ? astronomical - 1 : astronomical;
+}
+
+// The user's year one step (+1 or -1) from `user`, year 0 skipped; a year with a
+// fraction moves by the step and skips only an exact 0 (-0.5 + 1 is 0.5).
+constexpr double userYearBeside(double user, int step) {
+  const double target = user + step;
+  return target == 0 ? target + step : target;
+}
+
+// A whole year in both numberings.
 class Year {
  public:
   constexpr Year() = default;
   // The year the user numbers `user` (not 0; no check of the range).
   static constexpr std::optional<Year> fromUser(std::int64_t user) {
     if (user == 0) return std::nullopt;
-    return Year(user < 0 ? user + 1 : user);
+    return Year(astronomicalOfUser(user));
   }
   static constexpr Year fromAstronomical(std::int64_t astronomical) { return Year(astronomical); }
 
   constexpr std::int64_t astronomical() const { return astronomical_; }
   // The user's numbering: never 0.
-  constexpr std::int64_t user() const { return astronomical_ <= 0 ? astronomical_ - 1 : astronomical_; }
+  constexpr std::int64_t user() const { return userOfAstronomical(astronomical_); }
   // Within ±LargestYear, as the user numbers it.
   constexpr bool ok() const { return user() >= -LargestYear && user() <= LargestYear; }
   constexpr Year next() const { return Year(astronomical_ + 1); }

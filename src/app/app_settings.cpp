@@ -15,17 +15,17 @@ bool readAppSettings(std::string_view bytes, AppSettings& settings, DataFileProb
     return false;
   };
   const std::optional<std::string> text = dataFileText(bytes);
-  if (!text) return damaged(0, "the file is neither UTF-8 nor CP932 text");
+  if (!text) return damaged(0, messages::NotDecodable);
   FieldReader fields(*text);
   std::string field;
   switch (fields.next(field)) {
     case FieldReader::Status::Field: break;
-    case FieldReader::Status::End: return damaged(fields.line(), "the file ends before its records are complete");
+    case FieldReader::Status::End: return damaged(fields.line(), messages::FileEndsEarly);
     case FieldReader::Status::Malformed:
-      return damaged(fields.line(), "a double quote is not closed on its line, or text follows the closing one");
+      return damaged(fields.line(), messages::UnclosedQuote);
   }
   Value format = Value::fromField(field);
-  if (!format.equals(0) && !format.equals(1)) return damaged(fields.line(), "the format is neither 0 nor 1");
+  if (!format.equals(0) && !format.equals(1)) return damaged(fields.line(), messages::FormatNotZeroOrOne);
   AppSettings read;
   read.outputFormat = std::move(format);
   // The calendar choice is a preference, not worth refusing the format for.

@@ -17,7 +17,7 @@
 #include "app/progress.h"
 #include "app/year_range.h"
 #include "app/year_text.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "data/data_files.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
@@ -276,7 +276,7 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
     if (!entered || std::fabs(*entered) > static_cast<double>(LargestYear)) {
       err << "ventorel-cli: " << (entered ? YearTooLargeMessage : notANumberMessage(yearText)) << "\n";
       yearStatus = ExitNotANumber;
-    } else if (basis == CalendarBasis::True && *entered != std::floor(*entered)) {
+    } else if (!takesFractionalYears(basis) && *entered != std::floor(*entered)) {
       err << "ventorel-cli: " << notAWholeYearMessage(yearText) << "\n";
       yearStatus = ExitNotANumber;
     } else if (*entered == 0) {
@@ -290,7 +290,7 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
             out << zeroPadded(year.enteredYear, 4) << '-' << zeroPadded(day.month, 2) << '-' << zeroPadded(day.day, 2)
                 << '\t' << day.holiday->name << '\n';
       } catch (const std::exception& error) {
-        err << "message: " << error.what() << "\n";
+        err << "message: " << messages::computationFailure(error) << "\n";
         yearStatus = ExitRunError;
       }
     }

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/year_text.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "output/json_calendar.h"

@@ -6,7 +6,7 @@
 #include "app/date_text.h"
 #include "app/generation_run.h"
 #include "app/program_folder.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "data/data_files.h"
 #include "output/japanese_date_text.h"
 #include "output/json_calendar.h"
@@ -92,7 +92,7 @@ YearResult Engine::year(Year year, Basis basis, const Place& place) const {
         computeCalendar(static_cast<double>(year.user()), basis, *data_, nullptr, place).year);
   } catch (const std::exception& error) {
     result.status = Status::Failed;
-    result.message = std::string("計算を続けられませんでした：") + error.what();
+    result.message = messages::computationFailure(error);
     return result;
   }
   std::lock_guard lock(cache_->mutex);

@@ -6,13 +6,10 @@
 #include "app/data_folder.h"
 #include "app/year_text.h"
 #include "ventorel/date.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
+#include "data/messages.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
-#include "output/csv_calendar.h"
-#include "output/data_csv.h"
-#include "output/html_calendar.h"
-#include "output/page_calendar.h"
 #include "output/screen_summary.h"
 #include "output/year_headers.h"
 
@@ -36,21 +33,6 @@ void printRefusal(Surface& surface, const std::string& message) {
 
 }  // namespace
 
-namespace {
-
-// The true basis gets the page to read and print; the classic basis keeps the page
-// its files have always had.
-std::string pageOf(const CalendarYear& year, const BuiltinTables& names) {
-  return year.basis == CalendarBasis::True ? pageCalendar(year, names) : htmlCalendar(year, names);
-}
-
-// The true basis gets a data table for the spreadsheet; the classic basis keeps its layout.
-std::string csvOf(const CalendarYear& year, const BuiltinTables& names) {
-  return year.basis == CalendarBasis::True ? dataCsv(year, names) : csvCalendar(year, names);
-}
-
-}  // namespace
-
 // The spreadsheet's failure to start is not reported: the file is written.
 RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, const CalendarYear& year,
                         Launcher& launcher, FileBatch* batch, SweptFolders* swept) {
@@ -58,9 +40,9 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   const bool html = settings.outputFormat.equals(0);
   if (!html && !settings.outputFormat.equals(1)) return report;
   report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv", year.basis);
-  const WriteResult written =
-      writeCalendarFile(report.outputPath, html ? pageOf(year, data.names) : csvOf(year, data.names), true, batch,
-                        swept);
+  const CalendarRenderers render = renderersFor(year.basis);
+  const WriteResult written = writeCalendarFile(
+      report.outputPath, html ? render.page(year, data.names) : render.spreadsheet(year, data.names), true, batch, swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
   // The file of the old name goes once the new one is in place (a batch's owner
   // does this when it commits).
@@ -122,7 +104,7 @@ void redrawWindow(Surface& surface) {
   surface.setPenWidth(50);
   for (int i = 0; i <= 30; ++i) {
     for (int j = 1; j <= 30; ++j) {
-      const Rgb colour{static_cast<int>(Int(j * 256.0 / 30)), 250, static_cast<int>(Int((30 - j) * 256.0 / 30))};
+      const Rgb colour{static_cast<int>(floorInt(j * 256.0 / 30)), 250, static_cast<int>(floorInt((30 - j) * 256.0 / 30))};
       surface.dot((30 - i) * scaleW / 30, (30 - j) * scaleH / 30, colour);
     }
   }
@@ -144,7 +126,7 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
   }
   // A fraction would make a year of whole days dated as the year below it (and,
   // in iCalendar, events under that real year's UIDs).
-  if ((inputs.basis == CalendarBasis::True || context.deliver) && *entered != std::floor(*entered)) {
+  if ((!takesFractionalYears(inputs.basis) || context.deliver) && *entered != std::floor(*entered)) {
     printRefusal(surface, notAWholeYearMessage(inputs.yearText));
     return {RunStatus::NotANumber, {}, notAWholeYearMessage(inputs.yearText)};
   }
@@ -162,7 +144,7 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
   } catch (const std::exception& error) {
     // A table bound or an impossible division: the run ends with a message and
     // the window stays usable.
-    return {RunStatus::RunError, {}, std::string("計算を続けられませんでした: ") + error.what()};
+    return {RunStatus::RunError, {}, messages::computationFailure(error)};
   }
 }
 

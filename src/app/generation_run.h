@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calendar/calendar_basis.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "calendar/calendar_year.h"
 #include "data/places.h"
 #include "ventorel/date.h"

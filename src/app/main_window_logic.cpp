@@ -67,8 +67,8 @@ void drawStartScreen(Surface& surface) {
   surface.setPenWidth(40);
   for (int i = 0; i <= 40; ++i) {
     for (int j = 1; j <= 40; ++j) {
-      const Rgb colour{static_cast<int>(Int(i * 256.0 / 40)), static_cast<int>(Int(std::abs(i - j) * 256.0 / 40)),
-                       static_cast<int>(Int(j * 256.0 / 40))};
+      const Rgb colour{static_cast<int>(floorInt(i * 256.0 / 40)), static_cast<int>(floorInt(std::abs(i - j) * 256.0 / 40)),
+                       static_cast<int>(floorInt(j * 256.0 / 40))};
       surface.dot((40 - i) * scaleW / 40, (40 - j) * scaleH / 40, colour);
     }
   }

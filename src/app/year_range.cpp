@@ -45,9 +45,9 @@ std::uint64_t YearSpan::size() const {
 
 std::string YearSpan::operator[](std::uint64_t i) const {
   if (!isRange_) return text_;
-  std::int64_t year = first_ + static_cast<std::int64_t>(i);
-  if (skipsYearZero() && year >= 0) ++year;
-  return std::to_string(year);
+  // A range written from 0 starts at 1.
+  const std::int64_t first = astronomicalOfUser(first_ == 0 ? std::int64_t{1} : first_);
+  return std::to_string(userOfAstronomical(first + static_cast<std::int64_t>(i)));
 }
 
 bool YearSpan::skipsYearZero() const { return isRange_ && first_ <= 0 && last_ >= 0; }

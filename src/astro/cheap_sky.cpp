@@ -98,8 +98,8 @@ class Multiples {
   explicit Multiples(double x) {
     power_[4] = {1.0, 0.0};
     power_[5] = {std::cos(x), std::sin(x)};
-    for (int k = 2; k <= 4; ++k) power_[4 + k] = power_[3 + k] * power_[5];
-    for (int k = 1; k <= 4; ++k) power_[4 - k] = {power_[4 + k].c, -power_[4 + k].s};
+    for (int k = 2; k <= 4; ++k) power_[static_cast<std::size_t>(4 + k)] = power_[static_cast<std::size_t>(3 + k)] * power_[5];
+    for (int k = 1; k <= 4; ++k) power_[static_cast<std::size_t>(4 - k)] = {power_[static_cast<std::size_t>(4 + k)].c, -power_[static_cast<std::size_t>(4 + k)].s};
   }
   const Turn& of(int k) const { return power_[static_cast<std::size_t>(k + 4)]; }
 

@@ -9,7 +9,7 @@
 namespace ventorel {
 
 double daysBeforeYear(double y) {
-  return 365 * (y - 1) + Int((y - 1) / 4) - Int((y - 1) / 100) + Int((y - 1) / 400);
+  return 365 * (y - 1) + floorInt((y - 1) / 4) - floorInt((y - 1) / 100) + floorInt((y - 1) / 400);
 }
 
 int leapDay(double y) {
@@ -30,9 +30,9 @@ double epochDays(double y, int m, double d, const MonthStarts& monthStart) {
 
 int weekdayIndex(double n) {
   const double x = (n - 3) / 7;
-  // The Mod rounds 7 * fraction to the nearest integer first, which absorbs the
+  // The modRoundHalfEven rounds 7 * fraction to the nearest integer first, which absorbs the
   // rounding error of the division.
-  return static_cast<int>(Mod(7 * (x - Int(x)) + 7, 7));
+  return static_cast<int>(modRoundHalfEven(7 * (x - floorInt(x)) + 7, 7));
 }
 
 MonthDay monthDayOf(int b, const MonthStarts& monthStart) {

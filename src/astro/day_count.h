@@ -1,7 +1,7 @@
 // Day counts, leap days, month starts and weekdays of the proleptic Gregorian
 // calendar, for every year including zero and negative (astronomical) years.
 //
-// All arithmetic is in doubles with the floor Int, so that a year of the order of
+// All arithmetic is in doubles with the floor floorInt, so that a year of the order of
 // a million still keeps exact day numbers (below 2^53).
 #pragma once
 

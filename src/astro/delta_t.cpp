@@ -1,14 +1,16 @@
 #include "astro/delta_t.h"
 
+#include <cstddef>
+
 namespace ventorel {
 
 namespace {
 
 // c[0] + c[1] t + c[2] t^2 + ... (Horner).
-template <int N>
+template <std::size_t N>
 double polynomial(double t, const double (&c)[N]) {
   double sum = 0;
-  for (int i = N - 1; i >= 0; --i) sum = sum * t + c[i];
+  for (std::size_t i = N; i-- > 0;) sum = sum * t + c[i];
   return sum;
 }
 

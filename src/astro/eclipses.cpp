@@ -70,7 +70,7 @@ class BodyTrack {
       const double t = first_ + i * Step, dt = t - centreTt;
       const Vec e = earth + dt * velocity + (dt * dt / 2) * pull, v = velocity + dt * pull;
       eraMoon98(2400000.5, t - 2400000.5, moon);
-      samples_[i] = {AuKm * (norm(e) * LightDaysPerAu * v - e), AuKm * Vec{moon[0][0], moon[0][1], moon[0][2]}};
+      samples_[static_cast<std::size_t>(i)] = {AuKm * (norm(e) * LightDaysPerAu * v - e), AuKm * Vec{moon[0][0], moon[0][1], moon[0][2]}};
     }
   }
   double from() const { return first_; }
@@ -84,8 +84,8 @@ class BodyTrack {
       for (int j = 0; j < Nodes; ++j)
         if (j != i) w *= (x - j) / (i - j);
       for (int k = 0; k < 3; ++k) {
-        b.sun[k] += w * samples_[i].sun[k];
-        b.moon[k] += w * samples_[i].moon[k];
+        b.sun[static_cast<std::size_t>(k)] += w * samples_[static_cast<std::size_t>(i)].sun[static_cast<std::size_t>(k)];
+        b.moon[static_cast<std::size_t>(k)] += w * samples_[static_cast<std::size_t>(i)].moon[static_cast<std::size_t>(k)];
       }
     }
     return b;
@@ -279,7 +279,7 @@ class LocalSky {
     double rnpb[3][3];
     eraPnm00b(2400000.5, centreTt - 2400000.5, rnpb);
     for (int i = 0; i < 3; ++i)
-      for (int j = 0; j < 3; ++j) rnpb_[i][j] = rnpb[i][j];
+      for (int j = 0; j < 3; ++j) rnpb_[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = rnpb[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
     deltaT_ = centreTt - utOfTt(centreTt);
     centreUt_ = centreTt - deltaT_;
     // The sidereal time once; over the hours of an eclipse it runs on at its rate.

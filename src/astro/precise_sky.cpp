@@ -12,6 +12,7 @@
 #include "astro/new_moon_series.h"
 #include "astro/sky_longitudes.h"
 #include "data/builtin_tables.h"
+#include "data/solar_term.h"
 
 namespace ventorel {
 
@@ -144,7 +145,7 @@ std::vector<KouInstant> solarKouInstantsBetween(double jdUtFrom, double jdUtTo) 
 
 std::array<JstInstant, 24> solarTermInstants(int year) {
   std::array<JstInstant, 24> terms{};
-  for (int k = 0; k < 24; ++k) terms[k] = solarLongitudeInstant(15.0 * k, year);
+  for (int k = 0; k < SolarTermCount; ++k) terms[static_cast<std::size_t>(k)] = solarLongitudeInstant(longitudeOf(solarTermOf(k)), year);
   return terms;
 }
 

@@ -12,9 +12,6 @@ namespace ventorel {
 
 namespace {
 
-// The year after 冬至 (term 18) is waiting for 小寒 (term 19).
-constexpr int TermAfterWinterSolstice = 19;
-
 // The 候 of the passage of k times 5 degrees: 315 degrees (立春) opens the first.
 int kouIndexOf(int k) { return (k + 72 - 63) % 72 + 1; }
 
@@ -55,11 +52,11 @@ YearSky PreciseSkySource::year(double astronomicalYear) const {
   YearSky sky;
   sky.year = astronomicalYear;
   sky.lastDay = 365 + leapDay(astronomicalYear);
-  for (int k = 0; k < 24; ++k) {
-    sky.placeTerm(k, days.dayOf(events.terms[k]));
-    sky.termInstant[k] = days.instantOf(events.terms[k]);
+  for (int k = 0; k < SolarTermCount; ++k) {
+    sky.placeTerm(k, days.dayOf(events.terms[static_cast<std::size_t>(k)]));
+    sky.termInstant[k] = days.instantOf(events.terms[static_cast<std::size_t>(k)]);
   }
-  sky.nextTerm = TermAfterWinterSolstice;
+  sky.nextTerm = termIndex(nextTerm(SolarTerm::Toji));  // the year after 冬至 waits for 小寒
   for (const SkyEvent& moon : events.newMoons()) sky.newMoons.push_back({days.dayOf(moon), days.instantOf(moon)});
   sky.yearEndMoonAge = sky.moonAgeOn(sky.lastDay);
   for (const PhaseEvent& phase : events.phases())
@@ -72,7 +69,7 @@ YearSky PreciseSkySource::year(double astronomicalYear) const {
   }
   // Every third 候 opens with a term; the others are the table's own.
   sky.kous.reserve(73);
-  for (int k = 0; k < 24; ++k) sky.kous.push_back({sky.termDay[k], kouIndexOf(3 * k), *sky.termInstant[k]});
+  for (int k = 0; k < SolarTermCount; ++k) sky.kous.push_back({sky.termDay[k], kouIndexOf(3 * k), *sky.termInstant[k]});
   const std::span<const SkyEvent> kous = events.kous();
   int k = events.firstKou;
   for (const SkyEvent& kou : kous) {

@@ -76,7 +76,7 @@ PreciseYearEvents computePreciseYearEvents(int year) {
   PreciseYearEvents events{};
   events.year = year;
   const std::array<JstInstant, 24> terms = solarTermInstants(year);
-  for (int k = 0; k < 24; ++k) events.terms[k] = skyEventOf(terms[k]);
+  for (int k = 0; k < 24; ++k) events.terms[static_cast<std::size_t>(k)] = skyEventOf(terms[static_cast<std::size_t>(k)]);
   for (std::size_t i = 0; i < ExtraSolarLongitudes.size(); ++i)
     events.extras[i] = skyEventOf(solarLongitudeInstant(ExtraSolarLongitudes[i], year));
   const std::vector<JstInstant> moons = newMoonInstants(jstMidnight(year, 1, 1), jstMidnight(year + 1, 1, 1));
@@ -120,23 +120,23 @@ PackedYear packYear(const PreciseYearEvents& events) {
   const std::int64_t base = jdnOfGregorian(events.year, 1, 1);
   PackedYear packed;
   packed.fill(-1);
-  for (int k = 0; k < 24; ++k) packed[TermsAt + k] = secondsSince(base, events.terms[k]);
-  for (int i = 0; i < 6; ++i) packed[ExtrasAt + i] = secondsSince(base, events.extras[i]);
+  for (int k = 0; k < 24; ++k) packed[static_cast<std::size_t>(TermsAt + k)] = secondsSince(base, events.terms[static_cast<std::size_t>(k)]);
+  for (int i = 0; i < 6; ++i) packed[static_cast<std::size_t>(ExtrasAt + i)] = secondsSince(base, events.extras[static_cast<std::size_t>(i)]);
   packed[MoonCountAt] = events.newMoonCount;
   for (int i = 0, n = moonSlotsUsed(events.newMoonCount); i < n; ++i)
-    packed[MoonsAt + i] = secondsSince(base, events.newMoonSlots[i]);
+    packed[static_cast<std::size_t>(MoonsAt + i)] = secondsSince(base, events.newMoonSlots[static_cast<std::size_t>(i)]);
   packed[KouCountAt] = events.kouCount;
   packed[FirstKouAt] = events.firstKou;
   for (int i = 0, n = kouSlotsUsed(events.kouCount); i < n; ++i)
-    packed[KousAt + i] = secondsSince(base, events.kouSlots[i]);
+    packed[static_cast<std::size_t>(KousAt + i)] = secondsSince(base, events.kouSlots[static_cast<std::size_t>(i)]);
   packed[PhaseCountAt] = events.phaseCount;
   packed[FirstQuarterAt] = events.phaseCount > 0 ? events.phaseSlots[0].quarter : 0;
   for (int i = 0, n = phaseSlotsUsed(events.phaseCount); i < n; ++i)
-    packed[PhasesAt + i] = secondsSince(base, events.phaseSlots[i].at);
+    packed[static_cast<std::size_t>(PhasesAt + i)] = secondsSince(base, events.phaseSlots[static_cast<std::size_t>(i)].at);
   packed[EclipseCountAt] = events.eclipseCount;
   for (int i = 0, n = eclipseSlotsUsed(events.eclipseCount); i < n; ++i) {
-    const EclipseEvent& e = events.eclipseSlots[i];
-    std::int32_t* slot = &packed[EclipsesAt + PackedEclipseSize * i];
+    const EclipseEvent& e = events.eclipseSlots[static_cast<std::size_t>(i)];
+    std::int32_t* slot = &packed[static_cast<std::size_t>(EclipsesAt + PackedEclipseSize * i)];
     slot[0] = e.body * 8 + e.kind;
     slot[1] = secondsSince(base, e.greatest);
     slot[2] = secondsSince(base, e.begin);
@@ -151,21 +151,21 @@ PreciseYearEvents unpackYear(std::span<const std::int32_t, PackedYearSize> packe
   PreciseYearEvents events{};
   events.year = packed[YearAt];
   const std::int64_t base = jdnOfGregorian(events.year, 1, 1);
-  for (int k = 0; k < 24; ++k) events.terms[k] = eventAt(base, packed[TermsAt + k]);
-  for (int i = 0; i < 6; ++i) events.extras[i] = eventAt(base, packed[ExtrasAt + i]);
+  for (int k = 0; k < 24; ++k) events.terms[static_cast<std::size_t>(k)] = eventAt(base, packed[static_cast<std::size_t>(TermsAt + k)]);
+  for (int i = 0; i < 6; ++i) events.extras[static_cast<std::size_t>(i)] = eventAt(base, packed[static_cast<std::size_t>(ExtrasAt + i)]);
   events.newMoonCount = moonSlotsUsed(packed[MoonCountAt]);
-  for (int i = 0; i < events.newMoonCount; ++i) events.newMoonSlots[i] = eventAt(base, packed[MoonsAt + i]);
+  for (int i = 0; i < events.newMoonCount; ++i) events.newMoonSlots[static_cast<std::size_t>(i)] = eventAt(base, packed[static_cast<std::size_t>(MoonsAt + i)]);
   events.kouCount = kouSlotsUsed(packed[KouCountAt]);
   events.firstKou = packed[FirstKouAt];
-  for (int i = 0; i < events.kouCount; ++i) events.kouSlots[i] = eventAt(base, packed[KousAt + i]);
+  for (int i = 0; i < events.kouCount; ++i) events.kouSlots[static_cast<std::size_t>(i)] = eventAt(base, packed[static_cast<std::size_t>(KousAt + i)]);
   // In time order the quarters run on 0, 1, 2, 3, 0, ...
   events.phaseCount = phaseSlotsUsed(packed[PhaseCountAt]);
   for (int i = 0; i < events.phaseCount; ++i)
-    events.phaseSlots[i] = {(packed[FirstQuarterAt] + i) % 4, eventAt(base, packed[PhasesAt + i])};
+    events.phaseSlots[static_cast<std::size_t>(i)] = {(packed[FirstQuarterAt] + i) % 4, eventAt(base, packed[static_cast<std::size_t>(PhasesAt + i)])};
   events.eclipseCount = eclipseSlotsUsed(packed[EclipseCountAt]);
   for (int i = 0; i < events.eclipseCount; ++i) {
-    const std::int32_t* slot = &packed[EclipsesAt + PackedEclipseSize * i];
-    events.eclipseSlots[i] = {slot[0] / 8, slot[0] % 8, eventAt(base, slot[1]), eventAt(base, slot[2]),
+    const std::int32_t* slot = &packed[static_cast<std::size_t>(EclipsesAt + PackedEclipseSize * i)];
+    events.eclipseSlots[static_cast<std::size_t>(i)] = {slot[0] / 8, slot[0] % 8, eventAt(base, slot[1]), eventAt(base, slot[2]),
                               eventAt(base, slot[3]), slot[4]};
   }
   return events;

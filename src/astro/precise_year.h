@@ -85,7 +85,7 @@ struct PreciseYearEvents {
   const SkyEvent& hangeshou() const { return extras[1]; }
   // The start of the 土用 before season s: 0 spring (27), 1 summer (117),
   // 2 autumn (207), 3 winter (297, in January).
-  const SkyEvent& doyoStart(int season) const { return extras.at(2 + season); }
+  const SkyEvent& doyoStart(int season) const { return extras.at(static_cast<std::size_t>(2 + season)); }
   // The passages of the Sun through the multiples of 5 degrees that are not
   // terms (the 七十二候 between them; every third is a term, in `terms`) whose JST
   // day lies in the year, in time order: 47 to 49. The first is the passage of

@@ -115,8 +115,8 @@ class Track {
     for (int i = 2; i <= last; ++i) {
       Stretch p{};
       const Sample* s = &samples_[static_cast<std::size_t>(i - 2)];
-      for (int j = 0; j < 6; ++j)
-        for (int k = 0; k < 6; ++k) {
+      for (std::size_t j = 0; j < 6; ++j)
+        for (std::size_t k = 0; k < 6; ++k) {
           p.rightAscension[k] += LagrangeBasis[j][k] * s[j].rightAscension;
           p.cosHorizonHourAngle[k] += LagrangeBasis[j][k] * s[j].cosHorizonHourAngle;
         }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "data/checked_table.h"
+#include "data/solar_term.h"
 
 namespace ventorel {
 
@@ -82,6 +83,10 @@ struct YearSky {
   std::vector<SkyKou> kous;
 
   // Places term k on day b.
+  // The day of a term; 0 when not placed.
+  int dayOf(SolarTerm term) const { return termDay[termIndex(term)]; }
+  const std::optional<JstMinute>& instantOf(SolarTerm term) const { return termInstant[termIndex(term)]; }
+
   void placeTerm(int k, int b) {
     termDay[k] = b;
     termOnDay[b] = k;

@@ -5,7 +5,6 @@
 
 #include "astro/day_count.h"
 #include "calendar/eras.h"
-#include "calendar/holidays.h"
 #include "calendar/moon_age.h"
 #include "calendar/new_moon_days.h"
 #include "calendar/rekichu.h"
@@ -22,8 +21,6 @@ constexpr int Tsuchinoe = 5;  // stem number of a 戊 day
 constexpr int Mizunoto = 10;  // stem number of a 癸 day
 constexpr int Ushi = 2;       // branch number of a 丑 day
 
-// Term numbers of the 雑節 reckoning.
-constexpr int Shunbun = 0, Risshu = 9, Shubun = 12, Risshun = 21;
 constexpr int SummerDoyo = 1;  // index of the summer 土用 in YearSky::doyoStartDay
 
 class ZassetsuWalk {
@@ -32,10 +29,10 @@ class ZassetsuWalk {
       : sky_(sky),
         lunar_(lunar),
         monthStart_(monthStart),
-        springEquinox_(sky.termDay[Shunbun]),
-        autumnEquinox_(sky.termDay[Shubun]),
-        springStart_(sky.termDay[Risshun]),
-        autumnStart_(sky.termDay[Risshu]),
+        springEquinox_(sky.dayOf(SolarTerm::Shunbun)),
+        autumnEquinox_(sky.dayOf(SolarTerm::Shubun)),
+        springStart_(sky.dayOf(SolarTerm::Risshun)),
+        autumnStart_(sky.dayOf(SolarTerm::Risshu)),
         reckonedDoyoStart_(springEquinox_ + TropicalYear * 117 / 360),
         nyubaiDay_(sky.nyubaiDay),
         hangeshoDay_(sky.hangeshoDay),
@@ -52,7 +49,7 @@ class ZassetsuWalk {
     const int S = springStart_;
     if (d == S - 1) append(d, Zassetsu::Setsubun);
     markHigan(d, springEquinox_);
-    if (d == springEquinox_) markShanichi(d, dayNumber(), Shunbun, Zassetsu::SpringShanichi);
+    if (d == springEquinox_) markShanichi(d, dayNumber(), SolarTerm::Shunbun, Zassetsu::SpringShanichi);
     if (d == S + 87) append(d, Zassetsu::Hachijuhachiya);
     if (d == nyubaiDay_) {
       append(d, Zassetsu::Nyubai);
@@ -72,7 +69,7 @@ class ZassetsuWalk {
     if (d == S + 209) append(d, Zassetsu::Nihyakutoka);
     if (d == S + 219) append(d, Zassetsu::Nihyakuhatsuka);
     markHigan(d, autumnEquinox_);
-    if (d == autumnEquinox_) markShanichi(d, dayNumber(), Shubun, Zassetsu::AutumnShanichi);
+    if (d == autumnEquinox_) markShanichi(d, dayNumber(), SolarTerm::Shubun, Zassetsu::AutumnShanichi);
   }
 
   std::vector<std::vector<Zassetsu>> take() { return std::move(marks_); }
@@ -102,10 +99,10 @@ class ZassetsuWalk {
   // 社日: the 戊 day nearest the equinox day d. Of two equally near (a 癸
   // equinox) the earlier one; by the almanac's rule the earlier one only for an
   // equinox before noon, the later one for an equinox from noon on.
-  void markShanichi(int d, double dayNumber, int equinoxTerm, Zassetsu mark) {
+  void markShanichi(int d, double dayNumber, SolarTerm equinox, Zassetsu mark) {
     const int stem = daySexagenary(dayNumber).stem;
     int target = d - (stem - Tsuchinoe);
-    const std::optional<JstMinute>& instant = sky_.termInstant[equinoxTerm];
+    const std::optional<JstMinute>& instant = sky_.instantOf(equinox);
     if (almanacRules_ && stem == Mizunoto && instant && instant->hour >= 12) target += 10;
     // An equinox so close to the year's edge that the 戊 day falls outside the
     // year has no day of this year to mark.
@@ -202,9 +199,9 @@ int julianMonthLength(double year, int month) {
 JulianDate julianDateOf(double daysBeforeYear, int d) {
   // Day R of the Julian era, 1 January of Julian year 1 being day 1.
   const double r = daysBeforeYear + d + 2;
-  const double year = Int(r / DaysPerJulianYear) + 1;
+  const double year = floorInt(r / DaysPerJulianYear) + 1;
   const int leap = julianLeap(year);
-  const double dayOfYear = r - Int((year - 1) * DaysPerJulianYear);
+  const double dayOfYear = r - floorInt((year - 1) * DaysPerJulianYear);
   const MonthDay md = monthDayOf(static_cast<int>(dayOfYear), julianMonthStarts().at(static_cast<std::size_t>(leap)));
   // Deliberate and kept: on 31 December of a Julian leap year the year estimate
   // is one too high and the day of that year comes out 0; the date is mended here
@@ -226,7 +223,7 @@ std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYea
 }
 
 CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTrio& skies, const LunarDays& lunar,
-                      const AnnotationChoices& choices) {
+                      YearHolidays holidays, const AnnotationChoices& choices) {
   const YearSky& sky = skies[1];
   const LunarYear& lunarYear = lunar.years[1];
   CalendarYear year;
@@ -234,15 +231,13 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   year.year = sky.year;
   year.yearSign = yearSexagenary(sky.year);
   year.eras = eraRecordsOf(sky.year, data);
-  year.basis = choices.basis;
   if (choices.historicalCalendar && sky.year == std::floor(sky.year) && sky.year >= HistoricalFirstYear && sky.year <= HistoricalLastYear)
     year.historicalCalendar = historicalCalendarName(static_cast<int>(sky.year));
 
   MonthStarts monthStart{"monthStart"};
   fillMonthStarts(monthStart, leapDay(sky.year));
   const double daysBefore = daysBeforeYear(sky.year);
-  const std::vector<std::optional<DayHoliday>> holidays =
-      choices.lawHolidays ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky);
+  holidays.resize(static_cast<std::size_t>(sky.lastDay) + 1);
   std::vector<std::vector<Zassetsu>> zassetsu = zassetsuOf(sky, lunarYear, choices.almanacRules);
   EarlyTerms earlyTerms;
   for (int k = 0; k <= 20; ++k) earlyTerms[k] = k <= sky.lastDay ? sky.termOnDay[k] : -1;
@@ -251,7 +246,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
   const std::vector<std::optional<double>> noonAges = noonMoonAges(skies);
   SolarMonth solarMonth;
   std::optional<RekichuWalk> rekichu;
-  if (choices.basis == CalendarBasis::True) {
+  if (choices.rekichu) {
     rekichu.emplace(skies);
     year.yearKyusei = rekichu->yearKyusei();
   }
@@ -287,7 +282,7 @@ CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTr
     const int monthNumber = old.month.number.value_or(0);
     day.senjitsu = senjitsuOf(data.names, solarMonth, earlyTerms, term, day.sexagenary, monthNumber, day.lunarDay,
                                choices.almanacRules);
-    day.rokuyo = static_cast<int>(Mod(day.lunarDay + 5 + data.names.rokuyoMonthOffset[monthNumber], 6) + 1);
+    day.rokuyo = static_cast<int>(modRoundHalfEven(day.lunarDay + 5 + data.names.rokuyoMonthOffset[monthNumber], 6) + 1);
     if (const NewMoon* moon = moons.on(d)) {
       day.newMoon = true;
       day.newMoonInstant = moon->instant;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/calendar_year.h"
+#include "calendar/holidays.h"
 #include "calendar/lunar_days.h"
 #include "data/reference_data.h"
 
@@ -26,14 +27,14 @@ std::vector<std::vector<Zassetsu>> zassetsuOf(const YearSky& sky, const LunarYea
 
 // What a calendar basis decides for the annotations of a year.
 struct AnnotationChoices {
-  CalendarBasis basis = CalendarBasis::Classic;
-  bool lawHolidays = false;         // the holiday law; otherwise the holiday file's rules
+  bool rekichu = false;             // 九星, 十二直, 二十八宿 and the other 暦注 of each day
   bool historicalCalendar = false;  // name the official calendar in force up to 1872
   bool almanacRules = false;        // 社日, 彼岸 and 一粒万倍日 as the almanacs print them (true basis)
 };
 
-// The chosen year (the middle of the three skies) as the calendar files show it.
+// The chosen year (the middle of the three skies) as the calendar files show it,
+// with the holidays of its days (`holidays`, indexed by day 0..lastDay).
 CalendarYear annotate(const ReferenceData& data, double enteredYear, const SkyTrio& skies, const LunarDays& lunar,
-                      const AnnotationChoices& choices);
+                      YearHolidays holidays, const AnnotationChoices& choices);
 
 }  // namespace ventorel

@@ -118,6 +118,8 @@ struct CalendarYear {
   std::vector<EraRecord> eras;  // the main court's, then the second court's (1331..1392)
   CalendarBasis basis = CalendarBasis::Classic;
   std::string historicalCalendar;  // the name of the historical calendar in use; empty for none
+  bool japaneseDates = false;      // the days carry their Japanese dates (true basis)
+  bool almanacSky = false;         // the documents carry the place's sun, moon and eclipses (true basis)
   bool skyFallback = false;        // true basis, but the year lies beyond the precise sky: classic model used
   std::string skySource;           // a short note on where the terms and new moons come from
   std::vector<CalendarDay> days;   // 1 January .. 31 December

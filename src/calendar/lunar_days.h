@@ -41,17 +41,6 @@ struct LunarDays {
   std::array<LunarYear, 3> years;
 };
 
-// The old calendar from the skies of the three years around the entered year
-// (user numbering): the months numbered from the 冬至 anchors and the leap marks,
-// mended where the numbering breaks the lunisolar rule, the published months of
-// early 1985, and every day's month and day carried from its new moon.
-LunarDays oldCalendar(const SkyTrio& skies, double enteredYear);
-
-// The month names of the new moons of the three years in time order, as the
-// numbering from the anchor and leap marks gives them, before the rule's check
-// ("11月", "閏4月"; the mend and the 1985 correction not applied).
-std::vector<std::string> monthsFromMarks(const SkyTrio& skies);
-
 // The month as its name: "閏" for a leap month, then the number and "月"; "" for none.
 std::string monthName(const LunarMonth& month);
 

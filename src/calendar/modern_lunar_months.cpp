@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "data/solar_term.h"
+
 namespace ventorel {
 
 namespace {
 
-constexpr int WinterSolsticeTerm = 18;
 constexpr int SolsticeMonth = 11;
 
 // The month after `number`, 12 wrapping to 1.
@@ -28,7 +29,7 @@ std::optional<std::vector<LunarMonthStart>> numberLunarMonths(const std::vector<
     if (after == newMoonDays.begin() || after == newMoonDays.end()) continue;
     const auto month = static_cast<std::size_t>(after - newMoonDays.begin() - 1);
     hasPrincipalTerm.at(month) = true;
-    if (term.term == WinterSolsticeTerm) solsticeMonths.push_back(month);
+    if (term.term == termIndex(SolarTerm::Toji)) solsticeMonths.push_back(month);
   }
   if (solsticeMonths.empty()) return std::nullopt;
   std::sort(solsticeMonths.begin(), solsticeMonths.end());

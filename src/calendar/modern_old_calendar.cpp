@@ -21,9 +21,9 @@ LunarDays modernOldCalendar(const SkyTrio& skies, const YearSky& before, const Y
   for (const YearSky* sky : {&before, &skies[0], &skies[1], &skies[2], &after}) {
     const std::int64_t first = firstDayOf(*sky) - 1;
     for (const NewMoon& moon : sky->newMoons) newMoonDays.push_back(first + moon.day);
-    // 中気 are the even terms; a term placed on day 0 would belong to the year before.
-    for (int k = 0; k < 24; k += 2)
-      if (sky->termDay[k] > 0) principalTerms.push_back({first + sky->termDay[k], k});
+    // A term placed on day 0 would belong to the year before.
+    for (int k = 0; k < SolarTermCount; ++k)
+      if (isPrincipalTerm(k) && sky->termDay[k] > 0) principalTerms.push_back({first + sky->termDay[k], k});
   }
   const auto months = numberLunarMonths(newMoonDays, principalTerms);
   if (!months)

@@ -1,6 +1,7 @@
 #include "calendar/rekichu.h"
 
 #include <cmath>
+#include <utility>
 
 #include "astro/day_count.h"
 #include "calendar/selected_days.h"
@@ -21,7 +22,6 @@ int starAfter(int star, int steps) { return positiveMod(star - 1 + steps, 9) + 1
 // The branch 1..12 of 節月 `month`: 寅 (3) for the month of 立春.
 int monthBranch(int month) { return (month + 1) % 12 + 1; }
 
-constexpr int Geshi = 6, Toji = 18, Rikka = 3, Ritto = 15, Risshun = 21;  // terms k (15 k degrees)
 constexpr int Ushi = 2;
 constexpr int HalfYear = 180, Leap = 30;  // days of a 遁 and of each half of the 閏
 
@@ -111,28 +111,29 @@ std::uint16_t almanacDaysOf(Sexagenary day) {
 
 RekichuWalk::RekichuWalk(const SkyTrio& skies) : sky_(skies[1]), year_(skies[1].year) {
   for (const YearSky& sky : skies)
-    for (const int k : {Geshi, Toji})
-      if (sky.termDay[k] > 0) solstices_.push_back({epochDayOf(sky.year, sky.termDay[k]), k == Toji});
+    for (const SolarTerm term : {SolarTerm::Geshi, SolarTerm::Toji})
+      if (sky.dayOf(term) > 0) solstices_.push_back({epochDayOf(sky.year, sky.dayOf(term)), term == SolarTerm::Toji});
   // The days before the year's first term lie in the month before a 節, or in the month of a 中気.
   for (int d = 1; d <= sky_.lastDay; ++d) {
     const int t = sky_.termOnDay[d];
     if (t < 0) continue;
-    month_ = isSectionalTerm(t) ? (termMonth(t) + 10) % 12 + 1 : termMonth(t);
+    month_ = isSectionalTerm(t) ? (termMonthOf(t) + 10) % 12 + 1 : termMonthOf(t);
     break;
   }
   // The 土用 of spring, autumn and winter: from the Sun at 27, 207 and 297 degrees to the day before the next 立.
-  constexpr int Seasons[3][2] = {{0, Rikka}, {2, Ritto}, {3, Risshun}};
+  constexpr std::pair<int, SolarTerm> Seasons[3] = {{0, SolarTerm::Rikka}, {2, SolarTerm::Ritto}, {3, SolarTerm::Risshun}};
   for (int i = 0; i < 3; ++i) {
-    const int start = sky_.doyoStartDay[Seasons[i][0]];
-    if (start > 0) doyo_[static_cast<std::size_t>(i)] = {start, sky_.termDay[Seasons[i][1]] - 1};
+    const auto [season, nextStart] = Seasons[i];
+    const int start = sky_.doyoStartDay[season];
+    if (start > 0) doyo_[static_cast<std::size_t>(i)] = {start, sky_.dayOf(nextStart) - 1};
   }
 }
 
 Rekichu RekichuWalk::day(int d, double epochDays, Sexagenary sign) {
   const int t = sky_.termOnDay[d];
-  if (t >= 0 && isSectionalTerm(t)) month_ = termMonth(t);
+  if (t >= 0 && isSectionalTerm(t)) month_ = termMonthOf(t);
   Rekichu r;
-  const int risshun = sky_.termDay[Risshun];
+  const int risshun = sky_.dayOf(SolarTerm::Risshun);
   const double setsuYear = risshun > 0 && d >= risshun ? year_ : year_ - 1;
   if (month_ >= 1) {
     r.setsuMonth = month_;

@@ -57,11 +57,6 @@ Festival festivalOn(int m, int dd) {
   return Festival::None;
 }
 
-// 春分 (k = 0) is the 中気 of the second month; each month has a 節気 and a 中気.
-int termMonth(int k) { return ((k + 1) / 2 + 1) % 12 + 1; }
-
-bool isSectionalTerm(int k) { return k % 2 == 1; }
-
 Senjitsu senjitsuOf(const BuiltinTables& names, SolarMonth& solarMonth, const EarlyTerms& earlyTerms, int term,
                     Sexagenary day, int lunarMonth, int lunarDay, bool almanacTable) {
   // The days before the year's first term belong to the month before a sectional
@@ -70,12 +65,12 @@ Senjitsu senjitsuOf(const BuiltinTables& names, SolarMonth& solarMonth, const Ea
     for (int k = 1; k <= 20; ++k) {
       const int t = earlyTerms[k];
       if (t >= 0) {
-        solarMonth.value = isSectionalTerm(t) ? termMonth(t) - 1 : termMonth(t);
+        solarMonth.value = isSectionalTerm(t) ? termMonthOf(t) - 1 : termMonthOf(t);
         break;
       }
     }
   }
-  if (term >= 0) solarMonth.value = termMonth(term);
+  if (term >= 0) solarMonth.value = termMonthOf(term);
 
   const int sm = solarMonth.value;
   Senjitsu senjitsu;

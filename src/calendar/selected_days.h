@@ -4,16 +4,12 @@
 #include "astro/sexagenary.h"
 #include "calendar/calendar_year.h"
 #include "data/builtin_tables.h"
+#include "data/solar_term.h"
 
 namespace ventorel {
 
 // The festival of Gregorian month m, day dd, if any.
 Festival festivalOn(int m, int dd);
-
-// The month (1..12) of solar term k and whether k is a sectional term (節気),
-// which opens its month; the others are mid-month terms (中気).
-int termMonth(int k);
-bool isSectionalTerm(int k);
 
 // The solar month (節月) carried from day to day through the year: 0 until the
 // first sectional term of the year has been found, then 1..12.

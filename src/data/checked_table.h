@@ -12,8 +12,8 @@
 
 namespace ventorel {
 
-// Thrown by every table on an access outside its bounds. The run catches it,
-// shows what() in a message box and ends.
+// Thrown by every table on an access outside its bounds. The run catches it and
+// ends with the catalogue's message (data/messages.h); what() is for the developer.
 class TableBoundsError : public std::out_of_range {
  public:
   TableBoundsError(const std::string& table, std::int64_t index, std::int64_t last)

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int HolidayRows = 20;  // rows 1..20 of the holiday tables, terminators included
 
-const std::string MalformedField = "a double quote is not closed on its line, or text follows the closing one";
+const std::string MalformedField = messages::UnclosedQuote;
 
 // A data file's field stream and, once reading stops on damage, where and why.
 struct Reading {
@@ -36,7 +36,7 @@ struct Reading {
     std::string field;
     switch (fields.next(field)) {
       case FieldReader::Status::End: return true;
-      case FieldReader::Status::Field: return stop("text follows the last record");
+      case FieldReader::Status::Field: return stop(messages::TextAfterLastRecord);
       case FieldReader::Status::Malformed: break;
     }
     return stop(MalformedField);
@@ -45,7 +45,7 @@ struct Reading {
   bool next(std::string& field) {
     switch (fields.next(field)) {
       case FieldReader::Status::Field: return true;
-      case FieldReader::Status::End: return stop("the file ends before its records are complete");
+      case FieldReader::Status::End: return stop(messages::FileEndsEarly);
       case FieldReader::Status::Malformed: break;
     }
     return stop(MalformedField);
@@ -70,7 +70,7 @@ bool integerField(std::string_view field, double lo, double hi, double& value) {
 // The days of a month of the new-moon table, whose years are whole and small.
 int monthDays(double year, int month) { return daysInMonth(static_cast<std::int64_t>(year), month); }
 
-const std::string TooManyHolidayRows = "more than " + std::to_string(HolidayRows) + " rows";
+const std::string TooManyHolidayRows = messages::tooManyRows(HolidayRows);
 
 // "shuku.dat". Section 1: month, day, name records; an empty name ends the section
 // and its record occupies a row. Section 2: rule, name records from the next row
@@ -86,14 +86,14 @@ bool readHolidays(Reading& reading, HolidayFile& holidays) {
     if (terminator) {
       // The terminator's month and day are not used; they may be empty.
       if ((!f[0].empty() && !isWholeNumber(f[0])) || (!f[1].empty() && !isWholeNumber(f[1])))
-        return reading.stop("the closing record's month or day is not a number");
+        return reading.stop(messages::ClosingMonthDayNotNumber);
     } else if (!integerField(f[0], 1, 12, month) || !integerField(f[1], 1, 31, day)) {
-      return reading.stop("the month or day is not a whole number in 1..12 or 1..31");
+      return reading.stop(messages::MonthDayOutOfRange);
     }
     holidays.holidayDate(1, row) = Value::fromField(f[0]);
     holidays.holidayDate(2, row) = Value::fromField(f[1]);
     holidays.holidayName[row] = f[2];
-    if (terminator && row == 1) return reading.stop("the file holds no holiday: its first record is the closing one");
+    if (terminator && row == 1) return reading.stop(messages::NoHoliday);
     if (terminator) break;
     ++row;
   }
@@ -110,7 +110,7 @@ bool readHolidays(Reading& reading, HolidayFile& holidays) {
       const double n = numericValue(rightChars(f[0], 4));
       if (charCount(f[0]) < 4 || month != std::floor(month) || month < 1 || month > 12 || n != std::floor(n) ||
           n < 1 || n > 5)
-        return reading.stop("the rule is not a month and a Monday 1..5, as \"01月第2月曜日\"");
+        return reading.stop(messages::MondayRuleMalformed);
     }
     holidays.holidayRule[row] = f[0];
     holidays.holidayName[row] = f[1];
@@ -129,18 +129,16 @@ bool readEras(Reading& reading, EraList& eras) {
     if (first == FieldReader::Status::Malformed) return reading.stop(MalformedField);
     for (std::size_t j = 1; j < f.size(); ++j)
       if (!reading.next(f[j])) return false;
-    if (eras.rowCount == MaxEraRows) return reading.stop("more than " + std::to_string(MaxEraRows) + " rows");
+    if (eras.rows.size() == MaxEraRows) return reading.stop(messages::tooManyRows(MaxEraRows));
     double firstYear = 0;
-    if (!integerField(f[1], -INFINITY, INFINITY, firstYear)) return reading.stop("the first year is not a whole number");
-    if (firstYear < previousFirstYear) return reading.stop("the first year is before the one of the row above");
+    if (!integerField(f[1], -INFINITY, INFINITY, firstYear)) return reading.stop(messages::FirstYearNotWhole);
+    if (firstYear < previousFirstYear) return reading.stop(messages::FirstYearBeforeAbove);
     previousFirstYear = firstYear;
-    const int row = eras.rowCount + 1;
-    for (int j = 1; j <= 6; ++j) eras.table(row, j) = f[static_cast<std::size_t>(j - 1)];
-    eras.rowCount = row;
+    eras.rows.push_back({f[0], firstYear, f[2], f[3], f[4], f[5]});
   }
-  if (eras.rowCount > 0) return true;
+  if (!eras.rows.empty()) return true;
   // A file without a single era is damaged as a whole.
-  reading.stop("the file holds no era");
+  reading.stop(messages::NoEra);
   reading.damage.line = 0;
   return false;
 }
@@ -154,13 +152,13 @@ bool readNewMoons(Reading& reading, NewMoonTable& table) {
     double year = 0, month = 0, day = 0;
     if (!integerField(f[0], -1e9, 1e9, year) || !integerField(f[1], 1, 12, month) ||
         !integerField(f[2], 1, monthDays(year, static_cast<int>(month)), day))
-      return reading.stop("the row is not a date year, month, day");
+      return reading.stop(messages::NewMoonNotADate);
     const bool later = year != previous[0] ? year > previous[0]
                        : month != previous[1] ? month > previous[1]
                                               : day > previous[2];
-    if (!later) return reading.stop("the date is not after the one of the row above");
+    if (!later) return reading.stop(messages::NewMoonNotLater);
     previous[0] = year, previous[1] = month, previous[2] = day;
-    for (int k = 1; k <= 3; ++k) table(r, k) = Value::fromField(f[static_cast<std::size_t>(k - 1)]);
+    table[r] = NewMoonDate{static_cast<std::int64_t>(year), static_cast<int>(month), static_cast<int>(day)};
   }
   return reading.atEnd();
 }
@@ -205,7 +203,7 @@ std::vector<HolidayLawProblem> readLaw(std::string_view bytes, ReferenceData& da
 // The most damaged lines a message lists.
 constexpr std::size_t MaxListedProblems = MaxKeptProblems;
 
-const std::string TooLarge = "the file is larger than " + std::to_string(MaxDataFileBytes >> 20) + " MB";
+const std::string TooLarge = messages::fileLargerThan(MaxDataFileBytes >> 20);
 
 // The line (from 1) of a byte offset, line ends counted as the field stream counts them.
 int lineAt(std::string_view text, std::size_t offset) {
@@ -240,22 +238,22 @@ bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Da
   bool intact = false;
   const std::size_t control = text ? findControlCharacter(*text) : std::string::npos;
   if (!text) {
-    reading.damage.message = "the file is neither UTF-8 nor CP932 text";
+    reading.damage.message = messages::NotDecodable;
   } else if (control != std::string::npos) {
     reading.damage.line = lineAt(*text, control);
-    reading.damage.message = ControlCharacterText;
+    reading.damage.message = messages::ControlCharacter;
   } else {
     switch (file) {
       case DataFile::Holidays: intact = readWhole(reading, data.holidays, HolidayFile{}, readHolidays); break;
-      case DataFile::Eras: intact = readWhole(reading, data.eras, EraList(data.eras.table.name()), readEras); break;
+      case DataFile::Eras: intact = readWhole(reading, data.eras, EraList(), readEras); break;
       case DataFile::SecondCourtEras:
-        intact = readWhole(reading, data.secondCourtEras, EraList(data.secondCourtEras.table.name()), readEras);
+        intact = readWhole(reading, data.secondCourtEras, EraList(), readEras);
         break;
       case DataFile::NewMoons:
         intact = readWhole(reading, data.newMoonTable, NewMoonTable(data.newMoonTable.name()), readNewMoons);
         break;
       case DataFile::Settings:  // the user's settings: the app reads them (loadReferenceData)
-        reading.damage.message = "the settings file is no reference data";
+        reading.damage.message = messages::SettingsAreNoReferenceData;
         break;
       case DataFile::HolidayLaw:
       case DataFile::EraStarts: break;
@@ -274,7 +272,7 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const Settin
     std::vector<DataFileProblem> problems;
     std::size_t count = 0;  // the law's damaged lines; problems holds the first few
     if (!bytes) {
-      problems.push_back({dataFileName(file), 0, MissingFileText});
+      problems.push_back({dataFileName(file), 0, messages::FileMissing});
       loaded.data.unreadFiles.emplace_back(dataFileName(file));
     } else if (file == DataFile::Settings) {
       DataFileProblem problem;
@@ -292,10 +290,10 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const Settin
       if (!readDataFile(file, *bytes, loaded.data, &problem)) problems.push_back(std::move(problem));
     }
     if (problems.empty()) continue;
-    std::string message = MissingFileMessage;
+    std::string message = messages::DataFileHeading;
     for (std::size_t i = 0; i < problems.size() && i < MaxListedProblems; ++i) message += "\n" + problems[i].text();
     count = std::max(count, problems.size());
-    if (count > MaxListedProblems) message += "\n(" + std::to_string(count - MaxListedProblems) + " more)";
+    if (count > MaxListedProblems) message += "\n" + messages::moreProblems(count - MaxListedProblems);
     loaded.messages.push_back(std::move(message));
     loaded.problems.insert(loaded.problems.end(), problems.begin(), problems.end());
   }

@@ -9,15 +9,13 @@
 #include <vector>
 
 #include "data/data_file_problem.h"
+#include "data/messages.h"
 #include "data/reference_data.h"
 
 namespace ventorel {
 
 // The message of a missing or damaged data file; the problem's text follows it.
-inline constexpr const char* MissingFileMessage = "あれー？";
-
-// The problem of a file that is missing or cannot be read.
-inline constexpr const char* MissingFileText = "the file is missing or cannot be read";
+inline constexpr const char* MissingFileMessage = messages::DataFileHeading;
 
 // The largest data file that is read: a larger one is damaged as a whole (the
 // shipped files are a few kilobytes), so a reader of the folder need take no more
@@ -61,7 +59,7 @@ struct LoadedReferenceData {
 using SettingsReader = std::function<bool(std::string_view bytes, DataFileProblem& problem)>;
 
 // A message of the loader on one line: its first line, then the problems beneath
-// it separated by "; " ("あれー？ gen1.dat, line 230: ...").
+// it separated by "; " ("あれー？ gen1.dat 230行目：...").
 std::string messageOnOneLine(std::string message);
 
 // Reads "shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "ini.dat" (only when a

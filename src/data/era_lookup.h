@@ -1,26 +1,34 @@
-// The era tables read from "gen1.dat" and "gen2.dat", and the lookup of the era
-// in force in a year.
+// The era lists read from "gen1.dat" and "gen2.dat", and the lookup of the era in
+// force in a year.
 #pragma once
 
-#include <optional>
 #include <string>
-
-#include "data/checked_table.h"
+#include <vector>
 
 namespace ventorel {
 
 inline constexpr int MaxEraRows = 2000;  // rows a data file of eras may hold
 
-// Rows 1..count, columns 1..6: 1 row number, 2 first year, 3 era name, 4 period,
-// 5 emperor, 6 reading.
-using EraTable = Table2D<std::string, MaxEraRows + 1, 7>;
+// A row of an era file: row number, first year, era, period, emperor, reading.
+struct EraRow {
+  std::string number;    // the row number the file gives
+  double firstYear = 0;  // a whole number; rows ascend by it
+  std::string name;
+  std::string period;
+  std::string emperor;
+  std::string reading;
+};
 
-// The era in force in `year`: scanning from the last row read down to row 1, the
-// first row whose first year (numeric value of column 2) is not above the year.
-// None when no row qualifies.
-std::optional<int> eraRowFor(const EraTable& table, int rowCount, double year);
+// An era file's rows, in the file's order; empty when the file was not read.
+struct EraList {
+  std::vector<EraRow> rows;
 
-// The year within the era of row `row`: the first year of an era is 1.
-double yearOfEra(const EraTable& table, int row, double year);
+  // The era in force in `year`: scanning from the last row up, the first whose
+  // first year is not above the year. None when no row qualifies.
+  const EraRow* eraFor(double year) const;
+};
+
+// The year within the era of `row`: the first year of an era is 1.
+double yearOfEra(const EraRow& row, double year);
 
 }  // namespace ventorel

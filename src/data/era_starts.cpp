@@ -5,6 +5,7 @@
 #include <map>
 
 #include "data/historical_months.h"
+#include "data/messages.h"
 #include "ventorel/date.h"
 
 namespace ventorel {
@@ -81,37 +82,37 @@ EraStartsReading readEraStarts(std::string_view bytes) {
     at = end + 1;
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (hasControlCharacter(line)) return fail(lineNumber, "a control character in the line");
+    if (hasControlCharacter(line)) return fail(lineNumber, messages::ControlCharacter);
     if (lineNumber == 1) {
-      if (line != Header) return fail(1, "the header line is not \"" + std::string(Header) + "\"");
+      if (line != Header) return fail(1, messages::headerLineIsNot(Header));
       continue;
     }
     if (line.empty()) continue;
     const std::vector<std::string_view> f = splitFields(line);
-    if (f.size() != 6) return fail(lineNumber, "a record has " + std::to_string(f.size()) + " fields, not 6");
+    if (f.size() != 6) return fail(lineNumber, messages::fieldCountIsNot(f.size(), 6));
     EraStart start;
     start.fileLine = lineNumber;
     if (f[0] == "both") start.line = EraLine::Both;
     else if (f[0] == "north") start.line = EraLine::North;
     else if (f[0] == "south") start.line = EraLine::South;
-    else return fail(lineNumber, "the line is not both, north or south");
-    if (f[1].empty()) return fail(lineNumber, "the name is empty");
+    else return fail(lineNumber, messages::LineIsNotBothNorthSouth);
+    if (f[1].empty()) return fail(lineNumber, messages::NameIsEmpty);
     start.name = std::string(f[1]);
-    if (f[2] != "era" && f[2] != "reign") return fail(lineNumber, "the kind is not era or reign");
+    if (f[2] != "era" && f[2] != "reign") return fail(lineNumber, messages::KindIsNotEraOrReign);
     start.reign = f[2] == "reign";
     const std::optional<Date> gregorian = parseIsoDate(f[4]);
     if (!parseInteger(f[3], start.firstJdn) || !gregorian || !gregorian->ok() || jdnOf(*gregorian) != start.firstJdn)
-      return fail(lineNumber, "the first day's JDN and Gregorian date do not agree");
+      return fail(lineNumber, messages::JdnAndDateDisagree);
     for (const EraLine l : {EraLine::North, EraLine::South}) {
       if (start.line != EraLine::Both && start.line != l) continue;
       const auto last = lastOnLine.find(l);
       if (last != lastOnLine.end() && last->second >= start.firstJdn)
-        return fail(lineNumber, "the first day is not after the start before it on its line");
+        return fail(lineNumber, messages::FirstDayNotAfterStart);
       lastOnLine[l] = start.firstJdn;
     }
     starts.push_back(std::move(start));
   }
-  if (starts.empty()) return fail(lineNumber, "the file holds no era");
+  if (starts.empty()) return fail(lineNumber, messages::NoEra);
   // An era counts its years from its first start on either line.
   std::map<std::string, std::int64_t> firstYear;
   for (const EraStart& start : starts) firstYear.try_emplace(start.name, yearCountedFrom(start.firstJdn));

@@ -19,11 +19,11 @@ struct YearRow {
 };
 
 // The last row is no year: its first day is the day after the table.
-constexpr YearRow kRows[] = {
+constexpr YearRow Rows[] = {
 #include "data/historical_months_table.inc"
 };
-constexpr std::int64_t kRowCount = static_cast<std::int64_t>(std::size(kRows));
-constexpr std::int64_t kEndJdn = HistoricalLastJdn + 1;
+constexpr std::int64_t RowCount = static_cast<std::int64_t>(std::size(Rows));
+constexpr std::int64_t EndJdn = HistoricalLastJdn + 1;
 
 constexpr int monthsIn(const YearRow& r) { return r.leapMonth != 0 ? 13 : 12; }
 constexpr int fullLength(const YearRow& r, int index) { return (r.lengths >> (12 - index)) & 1 ? 30 : 29; }
@@ -31,16 +31,16 @@ constexpr int fullLength(const YearRow& r, int index) { return (r.lengths >> (12
 // The generated rows must hold together: consecutive years, each starting the day
 // after the previous one ends, and the last month cut short by the table's end.
 constexpr bool rowsHoldTogether() {
-  if (kRows[0].year != HistoricalFirstYear || kRows[0].firstJdn != HistoricalFirstJdn) return false;
-  if (kRows[kRowCount - 1].year != HistoricalLastYear + 1 || kRows[kRowCount - 1].firstJdn != kEndJdn) return false;
-  for (std::int64_t i = 0; i + 1 < kRowCount; ++i) {
-    const YearRow& r = kRows[i];
-    const std::int64_t span = kRows[i + 1].firstJdn - r.firstJdn;
-    if (kRows[i + 1].year != r.year + 1 || r.leapMonth < 0 || r.leapMonth > 12 || (r.lengths >> 13) != 0) return false;
+  if (Rows[0].year != HistoricalFirstYear || Rows[0].firstJdn != HistoricalFirstJdn) return false;
+  if (Rows[RowCount - 1].year != HistoricalLastYear + 1 || Rows[RowCount - 1].firstJdn != EndJdn) return false;
+  for (std::int64_t i = 0; i + 1 < RowCount; ++i) {
+    const YearRow& r = Rows[i];
+    const std::int64_t span = Rows[i + 1].firstJdn - r.firstJdn;
+    if (Rows[i + 1].year != r.year + 1 || r.leapMonth < 0 || r.leapMonth > 12 || (r.lengths >> 13) != 0) return false;
     if (monthsIn(r) == 12 && (r.lengths & 1) != 0) return false;
     std::int64_t sum = 0;
     for (int m = 0; m < monthsIn(r); ++m) sum += fullLength(r, m);
-    const bool last = i + 2 == kRowCount;
+    const bool last = i + 2 == RowCount;
     if (last ? !(sum - fullLength(r, monthsIn(r) - 1) < span && span <= sum) : sum != span) return false;
   }
   return true;
@@ -48,8 +48,8 @@ constexpr bool rowsHoldTogether() {
 static_assert(rowsHoldTogether(), "historical_months_table.inc is inconsistent; regenerate it");
 
 const YearRow& row(std::int64_t i) {
-  if (i < 0 || i >= kRowCount) throw TableBoundsError("historicalMonths", i, kRowCount - 1);
-  return kRows[i];
+  if (i < 0 || i >= RowCount) throw TableBoundsError("historicalMonths", i, RowCount - 1);
+  return Rows[i];
 }
 
 // A month of the table: its row, its place in the year, its first day and length.
@@ -62,7 +62,7 @@ struct Cursor {
 
 Cursor monthOf(std::int64_t r, int index, std::int64_t start) {
   const int full = fullLength(row(r), index);
-  return {r, index, start, static_cast<int>(std::min<std::int64_t>(full, kEndJdn - start))};
+  return {r, index, start, static_cast<int>(std::min<std::int64_t>(full, EndJdn - start))};
 }
 
 Cursor next(const Cursor& c) {
@@ -73,10 +73,10 @@ Cursor next(const Cursor& c) {
 
 // The month that holds jdn, which must lie in the table.
 Cursor locate(std::int64_t jdn) {
-  const YearRow* end = kRows + (kRowCount - 1);
+  const YearRow* end = Rows + (RowCount - 1);
   const YearRow* after =
-      std::upper_bound(kRows, end, jdn, [](std::int64_t j, const YearRow& r) { return j < r.firstJdn; });
-  const std::int64_t r = (after - kRows) - 1;
+      std::upper_bound(Rows, end, jdn, [](std::int64_t j, const YearRow& r) { return j < r.firstJdn; });
+  const std::int64_t r = (after - Rows) - 1;
   const YearRow& year = row(r);
   // jdn lies before the next row's first day, so the walk stays within the year.
   std::int64_t start = year.firstJdn;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "data/checked_table.h"
+#include "data/messages.h"
 #include "data/text_encoding.h"
 #include "ventorel/date.h"
 
@@ -40,7 +41,7 @@ std::string_view trimmed(std::string_view s) {
 
 // A field quoted for a message; long fields are not repeated.
 std::string quoted(std::string_view field) {
-  return field.size() <= 32 ? "\"" + std::string(field) + "\"" : std::string("the field");
+  return field.size() <= 32 ? "\"" + std::string(field) + "\"" : std::string(messages::LongField);
 }
 
 // The value of exactly `count` decimal digits, none if anything else.
@@ -82,18 +83,18 @@ std::optional<std::string> parseRule(std::string_view s, HolidayRule& rule) {
       return std::nullopt;
     }
   const auto month = s.size() >= 3 && s[2] == '-' ? digits(s.substr(0, 2), 2) : std::nullopt;
-  if (!month || *month < 1 || *month > 12) return "unknown rule " + quoted(s);
+  if (!month || *month < 1 || *month > 12) return messages::unknownRule(quoted(s));
   rule.month = *month;
   if (s.size() == 5) {  // MM-DD
     const auto day = digits(s.substr(3), 2);
     // 29 February is a possible holiday date; it falls only in leap years.
-    if (!day || *day < 1 || *day > daysInMonth(2000, *month)) return "no such day: " + quoted(s);
+    if (!day || *day < 1 || *day > daysInMonth(2000, *month)) return messages::noSuchDay(quoted(s));
     rule.kind = HolidayRuleKind::FixedDate;
     rule.day = *day;
     return std::nullopt;
   }
   const auto n = s.size() == 7 && s.substr(3, 3) == "Mon" ? digits(s.substr(6), 1) : std::nullopt;
-  if (!n || *n < 1 || *n > 5) return "unknown rule " + quoted(s);
+  if (!n || *n < 1 || *n > 5) return messages::unknownRule(quoted(s));
   rule.kind = HolidayRuleKind::NthMonday;
   rule.day = *n;
   return std::nullopt;
@@ -104,17 +105,17 @@ std::optional<std::string> parseLine(std::string_view line, HolidayRule& rule) {
   std::string_view rest = line;
   const std::string_view fromText = nextField(rest), toText = nextField(rest), ruleText = nextField(rest);
   const std::string_view name = trimmed(rest);
-  if (name.empty()) return "expected four columns: from, to, rule and name";
+  if (name.empty()) return messages::FourColumnsExpected;
   const auto from = parseDate(fromText);
-  if (!from) return quoted(fromText) + " is not a date YYYY-MM-DD";
+  if (!from) return messages::notADate(quoted(fromText));
   const auto to = toText == "-" ? std::optional<LawDate>(OpenEnd) : parseDate(toText);
-  if (!to) return quoted(toText) + " is neither a date YYYY-MM-DD nor \"-\"";
-  if (*to < *from) return "the rule ends before it begins";
+  if (!to) return messages::notADateNorDash(quoted(toText));
+  if (*to < *from) return messages::RuleEndsBeforeItBegins;
   if (auto error = parseRule(ruleText, rule)) return error;
-  if (rule.kind == HolidayRuleKind::SingleDate && *to != *from) return "a single day needs the same from and to";
-  if (name.size() > MaxNameBytes) return "the name is longer than " + std::to_string(MaxNameBytes) + " bytes";
-  for (const unsigned char c : name)
-    if (c < 0x20 || c == 0x7f) return "the name holds a control character";
+  if (rule.kind == HolidayRuleKind::SingleDate && *to != *from) return messages::SingleDayNeedsOneDate;
+  if (name.size() > MaxNameBytes) return messages::nameLongerThan(MaxNameBytes);
+  for (const char ch : name)
+    if (const auto c = static_cast<unsigned char>(ch); c < 0x20 || c == 0x7f) return messages::NameHoldsControlCharacter;
   rule.from = *from;
   rule.to = *to;
   rule.name = std::string(name);
@@ -131,7 +132,7 @@ HolidayLawReading readHolidayLaw(std::string_view bytes, std::string_view fileNa
   };
   const std::optional<std::string> text = dataFileText(bytes);
   if (!text) {
-    damaged(0, "the file is neither UTF-8 nor CP932 text");
+    damaged(0, messages::NotDecodable);
     return reading;
   }
   std::vector<HolidayRule> rules;
@@ -142,13 +143,13 @@ HolidayLawReading readHolidayLaw(std::string_view bytes, std::string_view fileNa
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (hasControlCharacter(line)) {  // comments included: a NUL or an escape is damage anywhere
-      damaged(lineNumber, ControlCharacterText);
+      damaged(lineNumber, messages::ControlCharacter);
       continue;
     }
     line = trimmed(line);
     if (line.empty() || line.front() == '#') continue;
     if (rules.size() == MaxHolidayRules) {
-      damaged(lineNumber, "more than " + std::to_string(MaxHolidayRules) + " rules");
+      damaged(lineNumber, messages::tooManyRules(MaxHolidayRules));
       break;
     }
     HolidayRule rule{};
@@ -159,7 +160,7 @@ HolidayLawReading readHolidayLaw(std::string_view bytes, std::string_view fileNa
     rule.line = lineNumber;
     rules.push_back(std::move(rule));
   }
-  if (rules.empty() && reading.problemCount == 0) damaged(0, "the file holds no rules");
+  if (rules.empty() && reading.problemCount == 0) damaged(0, messages::NoRule);
   reading.law = HolidayLaw(std::move(rules));
   return reading;
 }

@@ -19,7 +19,7 @@ std::int64_t toIndex(double x) {
   return static_cast<std::int64_t>(r);
 }
 
-void throwDivisionByZero() { throw std::domain_error("division by zero in Mod"); }
+void throwDivisionByZero() { throw std::domain_error("division by zero in modRoundHalfEven"); }
 
 double modOfLarge(double a, double b) {
   // fmod keeps the sign of the dividend, as the rule requires.

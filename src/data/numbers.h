@@ -18,8 +18,8 @@ inline constexpr double PI = 3.14159265359;
 // Days in a tropical year.
 inline constexpr double TropicalYear = 365.24219029;
 
-// Int(x): the floor, toward minus infinity (Int(-0.25) = -1).
-inline double Int(double x) { return std::floor(x); }
+// The floor, toward minus infinity (floorInt(-0.25) = -1).
+inline double floorInt(double x) { return std::floor(x); }
 
 // Round to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 inline double roundHalfEven(double x) {
@@ -37,14 +37,14 @@ inline double roundHalfEven(double x) {
 // always sees an out-of-range index rather than undefined behaviour.
 std::int64_t toIndex(double x);
 
-// Mod's rare paths, out of line.
+// The remainder's rare paths, out of line.
 [[noreturn]] void throwDivisionByZero();
 double modOfLarge(double a, double b);  // the remainder of whole numbers beyond 2^53, by fmod
 
-// x Mod n: both operands are first rounded half to even; the result has the sign
-// of the dividend (-7 Mod 3 = -1). A divisor that rounds to 0 throws
+// x modRoundHalfEven n: both operands are first rounded half to even; the result has the sign
+// of the dividend (-7 mod 3 = -1). A divisor that rounds to 0 throws
 // std::domain_error (division by zero ends the run with a message).
-inline double Mod(double x, double n) {
+inline double modRoundHalfEven(double x, double n) {
   const double a = roundHalfEven(x);
   const double b = roundHalfEven(n);
   if (b == 0.0) throwDivisionByZero();

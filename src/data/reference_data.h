@@ -3,6 +3,8 @@
 // only read.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,15 +27,16 @@ struct HolidayFile {
   Table<std::string, 21> holidayRule{"holidayRule"};
 };
 
-// An era file: rows 1..rowCount of the table were read.
-struct EraList {
-  explicit EraList(const char* name) : table(name) {}
-  EraTable table;
-  int rowCount = 0;
+// A row of "singetu.dat": the day of a new moon, Gregorian, Japan Standard Time.
+struct NewMoonDate {
+  std::int64_t year = 0;
+  int month = 0;
+  int day = 0;
+  bool operator==(const NewMoonDate&) const = default;
 };
 
-// "singetu.dat": (r, 1..3) year, month, day of every new moon 1901..2099, r from 1.
-using NewMoonTable = Table2D<Value, NewMoonRows + 1, 4>;
+// "singetu.dat": the day of every new moon 1901..2099, rows from 1; a row not read holds none.
+using NewMoonTable = Table<std::optional<NewMoonDate>, NewMoonRows + 1>;
 
 struct ReferenceData {
   BuiltinTables names;
@@ -44,8 +47,8 @@ struct ReferenceData {
   // and the calendar falls back to the holidays of "shuku.dat".
   HolidayLaw holidayLaw;
   bool lawComplete = false;
-  EraList eras{"eraTable"};               // "gen1.dat": the eras of the (northern) court
-  EraList secondCourtEras{"periodTable"};  // "gen2.dat": the southern court's eras, 1331..1392
+  EraList eras;             // "gen1.dat": the eras of the (northern) court
+  EraList secondCourtEras;  // "gen2.dat": the southern court's eras, 1331..1392
   NewMoonTable newMoonTable{"newMoonTable"};
   // "era_starts.dat": the first day of every era and reign-year count of both
   // courts, for the Japanese date of each day. Empty when the file was not read whole.

@@ -19,8 +19,8 @@ std::size_t byteOffset(std::string_view text, std::size_t index) {
 
 std::size_t charCount(std::string_view text) {
   std::size_t count = 0;
-  for (unsigned char c : text)
-    if (!isContinuation(c)) ++count;
+  for (const char c : text)
+    if (!isContinuation(static_cast<unsigned char>(c))) ++count;
   return count;
 }
 

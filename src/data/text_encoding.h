@@ -22,7 +22,6 @@ std::optional<std::string> dataFileText(std::string_view bytes);
 bool hasControlCharacter(std::string_view text);
 // Where the first such character is (a byte offset), or npos.
 std::size_t findControlCharacter(std::string_view text);
-inline constexpr const char* ControlCharacterText = "the line holds a control character (only TAB, CR and LF may appear)";
 
 // CP932 bytes to UTF-8; none on a byte sequence that is not CP932.
 std::optional<std::string> cp932ToUtf8(std::string_view bytes);

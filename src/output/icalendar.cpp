@@ -25,8 +25,8 @@ int monthLength(std::int64_t year, int month) {
 // and the control characters but tab.
 constexpr std::array<bool, 256> NeedsEscape = [] {
   std::array<bool, 256> needs{};
-  for (int c = 0; c < 0x20; ++c) needs[c] = c != '\t';
-  for (const unsigned char c : {'\\', ';', ',', '\x7f'}) needs[c] = true;
+  for (std::size_t c = 0; c < 0x20; ++c) needs[c] = c != '\t';
+  for (const char c : {'\\', ';', ',', '\x7f'}) needs[static_cast<unsigned char>(c)] = true;
   return needs;
 }();
 

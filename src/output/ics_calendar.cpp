@@ -137,8 +137,8 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
 
 // About the text of the events of one day, to reserve a year's buffer once.
 std::size_t dayOctets(const IcsInclude& include) {
-  return 80 + (include.rokuyo ? 280 : 0) + (include.senjitsu ? 120 : 0) + (include.kou ? 30 : 0) +
-         (include.rekichu ? 400 : 0);
+  return 80u + (include.rokuyo ? 280u : 0u) + (include.senjitsu ? 120u : 0u) + (include.kou ? 30u : 0u) +
+         (include.rekichu ? 400u : 0u);
 }
 
 }  // namespace

@@ -135,7 +135,7 @@ void appendTerm(std::string& out, const CalendarDay& day, const BuiltinTables& n
   out += ",\"kind\":";
   appendString(out, termKind(*day.term));
   out += ",\"month\":";
-  appendInteger(out, termMonth(*day.term));
+  appendInteger(out, termMonthOf(*day.term));
   out += ",\"time\":";
   appendClock(out, day.termInstant);
   out += '}';
@@ -302,7 +302,7 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   else
     appendString(out, isoDate(day.julian.year, day.julian.month, day.julian.day));
   // The classic basis has no Japanese date of its own, and its documents stay as they were.
-  if (year.basis == CalendarBasis::True) {
+  if (year.japaneseDates) {
     out += ",\"wareki\":";
     appendArray(out, day.japaneseDates, [&out](const JapaneseDate& date) { appendJapaneseDate(out, date); });
   }
@@ -345,7 +345,7 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
     out += "null";
   }
   if (day.rekichu) appendRekichu(out, *day.rekichu, names);
-  if (year.basis == CalendarBasis::True) appendDaySky(out, year, day);
+  if (year.almanacSky) appendDaySky(out, year, day);
   out += '}';
 }
 
@@ -393,7 +393,7 @@ std::string jsonCalendar(const CalendarYear& year, const BuiltinTables& names) {
   out += ",\"eras\":";
   const bool twoCourts = year.eras.size() > 1;
   appendArray(out, year.eras, [&](const EraRecord& era) { appendEra(out, era, twoCourts); });
-  if (year.basis == CalendarBasis::True) {
+  if (year.almanacSky) {
     out += ",\"place\":";
     appendPlace(out, year.place);
     appendEclipses(out, year);

@@ -77,7 +77,7 @@ const char* termKind(int term) { return isSectionalTerm(term) ? "節気" : "中�
 
 std::string termNote(int term) {
   std::string note = "（";
-  appendZeroPadded(note, termMonth(term), 1);
+  appendZeroPadded(note, termMonthOf(term), 1);
   appendPieces(note, "月", termKind(term), "）");
   return note;
 }

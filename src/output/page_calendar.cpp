@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "ventorel/date.h"
+
 #include "calendar/eras.h"
 #include "calendar/lunar_days.h"
 #include "calendar/selected_days.h"
@@ -100,11 +102,7 @@ std::string instantHtml(const char* prefix, const JstMinute& instant) {
   return html;
 }
 
-// The year `step` years away in user numbering, which has no year 0.
-double neighbourYear(double enteredYear, int step) {
-  const double target = enteredYear + step;
-  return target == 0 ? target + step : target;
-}
+double neighbourYear(double enteredYear, int step) { return userYearBeside(enteredYear, step); }
 
 std::string yearNavigation(double enteredYear) {
   const double before = neighbourYear(enteredYear, -1);

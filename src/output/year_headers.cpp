@@ -1,5 +1,7 @@
 #include "output/year_headers.h"
 
+#include "ventorel/date.h"
+
 #include "calendar/eras.h"
 #include "data/numbers.h"
 #include "output/era_names.h"
@@ -19,9 +21,7 @@ void printAt(Surface& surface, double gx, double gy, const std::string& text) {
 }  // namespace
 
 double shownYear(double enteredYear, int yearOffset) {
-  const double n = enteredYear + yearOffset;
-  if (n != 0) return n;
-  return yearOffset < 0 ? -1 : 1;
+  return yearOffset == 0 ? enteredYear : userYearBeside(enteredYear, yearOffset);
 }
 
 std::string yearLine(const BuiltinTables& names, double astronomicalYear, double shown) {

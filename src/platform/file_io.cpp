@@ -414,8 +414,8 @@ bool FileBatch::stage(const std::string& path, std::string_view bytes, std::stri
     return code == 0 || failed(code, error);
   }
   Staged file;
-  if (const int code = writeTemporary(path, bytes, false, true, {&sweptFolders_, alsoOwned}, file.target, file.temporary))
-    return failed(code, error);
+  if (const int written = writeTemporary(path, bytes, false, true, {&sweptFolders_, alsoOwned}, file.target, file.temporary))
+    return failed(written, error);
   // A file that already holds these bytes stays as it is: nothing changes, so
   // there is nothing to sync (what this program writes is on the disk before it
   // takes the file's name).
@@ -490,7 +490,7 @@ bool StreamedFile::open(const std::string& path, bool keepSame, std::string& err
   }
   struct stat old {};
   bool replacing = false;
-  if (const int code = checkTarget(path, target_, old, replacing)) return fail(code, error);
+  if (const int checked = checkTarget(path, target_, old, replacing)) return fail(checked, error);
   sweepFolder(path, target_, nullptr, nullptr);
   fd_ = createTemporary(target_, replacing ? &old : nullptr, temporary_);
   if (fd_ < 0) return fail(errno, error);

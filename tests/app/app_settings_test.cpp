@@ -29,7 +29,7 @@ TEST(AppSettings, RecordsReadAndWritten) {
     DataFileProblem problem;
     EXPECT_EQ(readAppSettings(c.text, s, &problem), c.intact) << c.text;
     if (!c.intact) {
-      EXPECT_EQ(problem.text().rfind("ini.dat, line 1: ", 0), 0u) << problem.text();
+      EXPECT_EQ(problem.text().rfind("ini.dat 1行目：", 0), 0u) << problem.text();
       EXPECT_TRUE(s.outputFormat.isUnset());
       continue;
     }

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "astro/classic_sky.h"
-#include "astro/sky_walk.h"
-#include "calendar/calendar_sources.h"
+#include "classic/classic_sky.h"
+#include "classic/sky_walk.h"
+#include "app/calendar_sources.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -107,7 +107,8 @@ TEST(GenerationRun, TheTableSkyStartsAtTheFirstRowOfItsYear) {
   // Rows of 1901 and 1902; a year without rows has no new moons.
   const double rows[][3] = {{1901, 12, 30}, {1902, 1, 8}, {1902, 2, 8}, {1902, 1, 20}};
   for (int r = 1; r <= 4; ++r)
-    for (int k = 1; k <= 3; ++k) data.newMoonTable(r, k) = Value(rows[r - 1][k - 1]);
+    data.newMoonTable[r] = NewMoonDate{static_cast<std::int64_t>(rows[r - 1][0]), static_cast<int>(rows[r - 1][1]),
+                                       static_cast<int>(rows[r - 1][2])};
   const TableNewMoonSky sky(data.orbit, data.newMoonTable);
   const YearSky y1902 = sky.year(1902);
   ASSERT_EQ(y1902.newMoons.size(), 2u) << "a date out of turn stops the walk through the rows";
@@ -183,9 +184,7 @@ void fillDailyNewMoons(ReferenceData& state) {
   fillMonthStarts(starts, 0);
   for (int d = 1; d <= 365; ++d) {
     const MonthDay date = monthDayOf(d, starts);
-    state.newMoonTable(d, 1) = Value(1901.0);
-    state.newMoonTable(d, 2) = Value(static_cast<double>(date.month));
-    state.newMoonTable(d, 3) = Value(static_cast<double>(date.day));
+    state.newMoonTable[d] = NewMoonDate{1901, date.month, date.day};
   }
 }
 
@@ -194,7 +193,7 @@ TEST(GenerationRun, ATableOverflowEndsTheRunWithAMessageAndTheNextRunWorks) {
   fillDailyNewMoons(*run.data);
   const RunReport report = run.run("1902", "csv形式");
   EXPECT_EQ(report.status, RunStatus::RunError);
-  EXPECT_NE(report.message.find("lunarMonthSeq"), std::string::npos) << report.message;
+  EXPECT_EQ(report.message.rfind("計算を続けられませんでした（計算が表の範囲を超えました", 0), 0u) << report.message;
   EXPECT_TRUE(run.launcher.spreadsheetPaths.empty()) << "no file is handed on";
   // The program goes on: a computed year runs as usual.
   const RunReport next = run.run("2150", "csv形式");

@@ -1,4 +1,4 @@
-#include "astro/moon.h"
+#include "classic/moon.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "astro/orbit.h"
+#include "classic/orbit.h"
+#include "classic/sky_walk.h"
 #include "sky_runs.h"
 
 namespace ventorel {
@@ -61,12 +62,9 @@ TEST(NewMoons, ComputedLunationsLast29Or30Days) {
 
 // Fills newMoonTable from row 1 with the given dates.
 void fillTable(ReferenceData& s, const std::vector<std::array<double, 3>>& rows) {
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    for (int c = 0; c < 3; ++c) {
-      const Value field(rows[i][c]);
-      s.newMoonTable(static_cast<std::int64_t>(i + 1), c + 1) = field;
-    }
-  }
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    s.newMoonTable[static_cast<std::int64_t>(i + 1)] =
+        NewMoonDate{static_cast<std::int64_t>(rows[i][0]), static_cast<int>(rows[i][1]), static_cast<int>(rows[i][2])};
 }
 
 TEST(NewMoons, TableModeTakesEveryDateOfTheThreeYearsInTurn) {
@@ -106,10 +104,7 @@ TEST(NewMoons, TableModeStopsAtAMissingDateAndAtTheLastRow) {
   {
     SkyRun run;  // the last row of the table is taken and stays the expected row
     ReferenceData& s = *run.data;
-    const Value year(2099.0), month(12.0), day(20.0);
-    s.newMoonTable(NewMoonRows, 1) = year;
-    s.newMoonTable(NewMoonRows, 2) = month;
-    s.newMoonTable(NewMoonRows, 3) = day;
+    s.newMoonTable[NewMoonRows] = NewMoonDate{2099, 12, 20};
     run.run(2098, true);
     EXPECT_EQ(run.newMoonDates(2), (std::vector<MonthAndDay>{{12, 20}}));
   }
@@ -117,14 +112,13 @@ TEST(NewMoons, TableModeStopsAtAMissingDateAndAtTheLastRow) {
 
 TEST(MoonLongitude, ElongationIsTheMoonLessTheSunWithinACircle) {
   SkyWalk s(OrbitElements(), 1982);
-  MoonPhases moon(s);
-  s.tYears = 0;
+  MoonPhases moon;
   s.orbit.perihelionOffset[SunBody] = sunPerihelionOffset(sunEccentricity(0));
-  moon.beginPass();
+  s.orbit.perihelionOffset[MoonBody] = MoonPhases::perigeeOffset();
   for (double t = -50; t < 50; t += 0.37) {
-    s.tYears = t;
     bodyPosition(s.orbit, SunBody, t);
-    moon.moonPosition();
+    bodyPosition(s.orbit, MoonBody, t);
+    moon.sample(s.orbit.eclipticLongitude[MoonBody], s.orbit.eclipticLongitude[SunBody]);
     const double elongation = moon.moonElongation();
     ASSERT_GE(elongation, 0);
     ASSERT_LE(elongation, 360);

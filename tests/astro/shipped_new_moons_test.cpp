@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/program_folder.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "sky_runs.h"
 #include "support/test_support.h"
 

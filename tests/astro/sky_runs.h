@@ -6,7 +6,7 @@
 #include <ostream>
 #include <vector>
 
-#include "astro/classic_sky.h"
+#include "classic/classic_sky.h"
 #include "astro/day_count.h"
 #include "calendar/lunar_days.h"
 #include "data/reference_data.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "astro/year_walk.h"
+#include "classic/year_walk.h"
 
 namespace ventorel {
 namespace {
@@ -17,7 +17,7 @@ double turnDistance(double a, double b) { return std::fabs(std::remainder(a - b,
 // margin without its reserve) and comes near it.
 TEST(SmoothOrbit, StaysWithinTheHalvingsBoundOfTheModel) {
   const double sunBound = SmoothOrbit::margin(0.05, 1) / 1.35;
-  const double moonBound = SmoothOrbit::margin(MoonEccentricity, std::cos(OrbitElements().orbitI[MoonBody] / degPerRad)) / 1.35;
+  const double moonBound = SmoothOrbit::margin(MoonEccentricity, std::cos(OrbitElements().orbitI[MoonBody] / DegreesPerRadian)) / 1.35;
   double sunWorst = 0, moonWorst = 0;
   for (double year = -4000; year <= 4000; year += 97) {
     SkyWalk walk(OrbitElements(), year);

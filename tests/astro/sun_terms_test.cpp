@@ -1,4 +1,4 @@
-#include "astro/sun_terms.h"
+#include "classic/sun_terms.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 #include "sky_runs.h"
 
 namespace ventorel {
@@ -38,7 +38,7 @@ TEST(SolveKepler, ResultsAreOddMultiplesOfTheLastStepAndSolveTheEquation) {
         ASSERT_LE(std::fabs(anomaly - 360 * g), KeplerStep) << g;
       }
       // Kepler's equation holds to the bisection's resolution.
-      const double radians = anomaly / degPerRad;
+      const double radians = anomaly / DegreesPerRadian;
       const double mean = (radians - e * std::sin(radians)) / (2 * PI);
       ASSERT_NEAR(mean, g, 2 * KeplerStep / 360) << g << " " << e;
     }
@@ -50,7 +50,7 @@ double plainKepler(double g, double e) {
   double anomaly = 180, step = 180;
   for (int i = 0; i < 18; ++i) {
     step = step / 2;
-    const double mean = (anomaly / degPerRad - e * std::sin(anomaly / degPerRad)) / (2 * PI);
+    const double mean = (anomaly / DegreesPerRadian - e * std::sin(anomaly / DegreesPerRadian)) / (2 * PI);
     anomaly = g >= mean ? anomaly + step : anomaly - step;
   }
   return anomaly;
@@ -64,7 +64,7 @@ TEST(SolveKepler, SameToTheLastBitAsThePlainHalving) {
   for (int n = 0; n < 20000; ++n) fractions.push_back(std::fmod(n * 0.6180339887498949, 1.0));
   for (double e : {0.0, 0.01671, 0.0548799}) {
     for (double anomaly : {180.0, 90.0, 45.0, 270.0, 0.0013732910156250}) {
-      const double mean = (anomaly / degPerRad - e * std::sin(anomaly / degPerRad)) / (2 * PI);
+      const double mean = (anomaly / DegreesPerRadian - e * std::sin(anomaly / DegreesPerRadian)) / (2 * PI);
       fractions.push_back(mean);
       fractions.push_back(std::nextafter(mean, 0.0));
     }
@@ -80,7 +80,7 @@ TEST(SunLongitude, OnlyTheSunAndTheMoonAreModelled) {
   EXPECT_NO_THROW(bodyPosition(orbit, SunBody, 0));
   // 1982-08-19 00:00 local time: the Sun stands near 145 degrees.
   EXPECT_NEAR(orbit.eclipticLongitude[SunBody], 145.5, 1.0);
-  EXPECT_NEAR(orbit.eclipticLongitudeRad[SunBody] * degPerRad, orbit.eclipticLongitude[SunBody], 1e-9);
+  EXPECT_NEAR(orbit.eclipticLongitudeRad[SunBody] * DegreesPerRadian, orbit.eclipticLongitude[SunBody], 1e-9);
 }
 
 // The day and name of every term are consistent, and the 24 terms of the year
@@ -138,38 +138,40 @@ TEST(SolarTerms, YearsWithAFastWrapStillPlaceAllTerms) {
 class TermPlacement : public ::testing::Test {
  protected:
   void SetUp() override {
-    walk = std::make_unique<SkyWalk>(OrbitElements(), 1982);
-    walk->tYears = 0;
-    sun = std::make_unique<SunTerms>(*walk);
-    sun->beginPass();
+    sun = std::make_unique<SunTerms>(0.0);
+    days.clear();
   }
 
-  // Sets the Sun's longitude so that the term longitude is `wanted` to the last bit.
+  // Gives the Sun a longitude whose term longitude is `wanted` to the last bit.
   void feed(int b, double wanted) {
     const double reference = sun->equinoxReference();
     double longitude = wanted + reference;
     if (longitude >= 360) longitude -= 360;
     for (int i = 0; i < 64; ++i) {
-      walk->orbit.eclipticLongitude[SunBody] = longitude;
       double got = longitude - reference;
       if (got < 0) got += 360;
       if (got == wanted) break;
       longitude = std::nextafter(longitude, got < wanted ? 1e9 : -1e9);
     }
-    sun->takeSunLongitude();
+    sun->sample(longitude);
     ASSERT_EQ(sun->termLongitude(), wanted);
-    sun->placeTerm(b);
+    days[b] = sun->place(b);
   }
 
   std::map<int, int> placed() const {  // term -> day
     std::map<int, int> result;
-    for (int b = 0; b < DaysPerSlot; ++b)
-      if (walk->sky.termOnDay[b] >= 0) result[walk->sky.termOnDay[b]] = b;
+    for (const auto& [b, day] : days)
+      if (day.term) result[*day.term] = b;
     return result;
   }
+  int firstDay(bool SunDay::*mark) const {
+    for (const auto& [b, day] : days)
+      if (day.*mark) return b;
+    return 0;
+  }
 
-  std::unique_ptr<SkyWalk> walk;
   std::unique_ptr<SunTerms> sun;
+  std::map<int, SunDay> days;
 };
 
 TEST_F(TermPlacement, StrictOnePerDayNeverOnDayZeroAndRestartedAtTheWrap) {
@@ -191,7 +193,6 @@ TEST_F(TermPlacement, StrictOnePerDayNeverOnDayZeroAndRestartedAtTheWrap) {
     SetUp();
     for (std::size_t b = 0; b < c.longitudes.size(); ++b) feed(static_cast<int>(b), c.longitudes[b]);
     EXPECT_EQ(placed(), c.expected) << c.what;
-    for (const auto& [k, b] : c.expected) EXPECT_EQ(walk->sky.termDay[k], b) << c.what;
   }
 }
 
@@ -202,8 +203,8 @@ TEST_F(TermPlacement, SummerDaysOnlyStrictlyInside) {
   feed(3, 80.9);  // already found
   feed(4, 101);   // not below 101
   feed(5, 101.5);
-  EXPECT_EQ(walk->sky.nyubaiDay, 2);
-  EXPECT_EQ(walk->sky.hangeshoDay, 0);
+  EXPECT_EQ(firstDay(&SunDay::nyubai), 2);
+  EXPECT_EQ(firstDay(&SunDay::hangesho), 0);
 }
 
 }  // namespace

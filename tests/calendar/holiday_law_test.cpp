@@ -107,7 +107,9 @@ TEST(HolidayLaw, FestivalDaysOfTheDecreesHoldForTheirPeriods) {
   for (const Period& p : periods) {
     EXPECT_TRUE(inForce(p.rule, p.first) && inForce(p.rule, p.last)) << p.rule;
     EXPECT_FALSE(inForce(p.rule, dayBefore(p.first))) << p.rule << " before " << p.first;
-    if (p.last != OpenEnd) EXPECT_FALSE(inForce(p.rule, dayAfter(p.last))) << p.rule << " after " << p.last;
+    if (p.last != OpenEnd) {
+      EXPECT_FALSE(inForce(p.rule, dayAfter(p.last))) << p.rule << " after " << p.last;
+    }
   }
   // The years of a change, with the single days of the enthronements.
   EXPECT_TRUE(lines(shippedLaw(), 1872, 21, 23).empty());
@@ -166,18 +168,18 @@ TEST(HolidayLawReader, ReportsEveryDamagedLineWithFileAndLineAndKeepsTheRest) {
   const std::string good = "1948-07-20  -  01-01  元日\n";
   const std::vector<Case> cases = {
       {"\xEF\xBB\xBF# law\r\n\r\n" + good + "2000-01-01\t-\t01-Mon2\t成人の日\r\n", "", 2},
-      {good + "1948-07-20 - 01-01\n" + good, "x.dat, line 2: expected four columns", 2},
-      {good + good + "1948-02-30 - 01-01 元日\n", "x.dat, line 3: \"1948-02-30\" is not a date", 2},
-      {good + "2000-01-01 1999-12-31 01-01 元日\n", "x.dat, line 2: the rule ends before it begins", 1},
-      {good + "2000-01-01 - 13-01 元日\n", "x.dat, line 2: unknown rule \"13-01\"", 1},
-      {good + "2000-01-01 - 02-30 元日\n", "x.dat, line 2: no such day", 1},
-      {good + "2000-01-01 - 01-Mon6 元日\n", "x.dat, line 2: unknown rule", 1},
-      {good + "2000-01-01 - 01-Sun2 元日\n", "x.dat, line 2: unknown rule", 1},
-      {good + "2000-01-01 2000-01-02 once 元日\n", "x.dat, line 2: a single day", 1},
-      {good + "2000-01-01 - 01-01 元\x01日\n", "x.dat, line 2: the line holds a control", 1},
-      {good + "# a comment \x1b[2J\n", "x.dat, line 2: the line holds a control", 1},
-      {"# nothing\n", "x.dat: the file holds no rules", 0},
-      {"\x81\x20", "x.dat: the file is neither", 0},
+      {good + "1948-07-20 - 01-01\n" + good, "x.dat 2行目：始まり、終わり、規則、名前の四つの列がありません", 2},
+      {good + good + "1948-02-30 - 01-01 元日\n", "x.dat 3行目：\"1948-02-30\" が YYYY-MM-DD の日付ではありません", 2},
+      {good + "2000-01-01 1999-12-31 01-01 元日\n", "x.dat 2行目：規則の終わりが始まりより前です", 1},
+      {good + "2000-01-01 - 13-01 元日\n", "x.dat 2行目：規則 \"13-01\" がわかりません", 1},
+      {good + "2000-01-01 - 02-30 元日\n", "x.dat 2行目：\"02-30\" という日はありません", 1},
+      {good + "2000-01-01 - 01-Mon6 元日\n", "x.dat 2行目：規則 ", 1},
+      {good + "2000-01-01 - 01-Sun2 元日\n", "x.dat 2行目：規則 ", 1},
+      {good + "2000-01-01 2000-01-02 once 元日\n", "x.dat 2行目：一日だけの規則", 1},
+      {good + "2000-01-01 - 01-01 元\x01日\n", "x.dat 2行目：行に制御文字があります", 1},
+      {good + "# a comment \x1b[2J\n", "x.dat 2行目：行に制御文字があります", 1},
+      {"# nothing\n", "x.dat：規則が一つもありません", 0},
+      {"\x81\x20", "x.dat：文字コードが", 0},
   };
   for (const Case& c : cases) {
     const HolidayLawReading reading = readHolidayLaw(c.text, "x.dat");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calendar/annotate.h"
+#include "classic/file_holidays.h"
 #include "support/sky_fixture.h"
 #include "output/article_link.h"
 #include "output/day_texts.h"
@@ -25,7 +26,7 @@ CalendarYear year2024() {
   skies[1].nyubaiDay = dayIndex(2024, {6, 10});
   skies[1].hangeshoDay = dayIndex(2024, {7, 1});
   const ReferenceData data;
-  return annotate(data, 2024, skies, oldCalendar(skies, 2024), AnnotationChoices{});
+  return annotate(data, 2024, skies, oldCalendar(skies, 2024), holidaysOf(data.holidays, skies[1]), AnnotationChoices{});
 }
 
 // Only the chosen equinoxes, 立春 and 立秋 of 2024 (1 January 2024 is a 甲子 day,

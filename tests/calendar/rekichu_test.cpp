@@ -12,7 +12,7 @@
 
 #include "app/program_folder.h"
 #include "astro/julian_day.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "output/json_calendar.h"
 #include "output/names.h"
 #include "support/test_support.h"

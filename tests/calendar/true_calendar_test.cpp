@@ -12,10 +12,10 @@
 
 #include "app/program_folder.h"
 #include "astro/precise_sky_source.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "data/builtin_tables.h"
-#include "output/csv_calendar.h"
-#include "output/html_calendar.h"
+#include "classic/csv_calendar.h"
+#include "classic/html_calendar.h"
 #include "support/test_support.h"
 
 namespace ventorel {

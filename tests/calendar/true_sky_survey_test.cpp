@@ -22,9 +22,9 @@
 #include "astro/new_moon_series.h"
 #include "astro/precise_sky.h"
 #include "astro/precise_sky_source.h"
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 #include "calendar/modern_lunar_months.h"
-#include "output/csv_calendar.h"
+#include "classic/csv_calendar.h"
 #include "output/csv_reader.h"
 #include "support/test_support.h"
 

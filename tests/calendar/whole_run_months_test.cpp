@@ -9,8 +9,9 @@
 
 #include "app/program_folder.h"
 #include "astro/day_count.h"
-#include "calendar/calendar_sources.h"
-#include "calendar/lunation_rule.h"
+#include "app/calendar_sources.h"
+#include "classic/classic_months.h"
+#include "classic/lunation_rule.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -44,10 +45,10 @@ struct LiteralMonths {
 
 LiteralMonths literalMonths(ShippedRun& run, int enteredYear) {
   const SkyTrio& skies = run.compute(enteredYear).skies;
-  std::vector<std::string> months = monthsFromMarks(skies);
+  std::vector<LunarMonth> months = monthsFromMarks(skies);
   LiteralMonths literal;
   const std::size_t first = skies[0].newMoons.size();
-  for (std::size_t n = 0; n < skies[1].newMoons.size(); ++n) literal.chosenYear.push_back(months.at(first + n));
+  for (std::size_t n = 0; n < skies[1].newMoons.size(); ++n) literal.chosenYear.push_back(monthName(months.at(first + n)));
   literal.spansRenamed = mendMonthsAgainstRule(skies, months);
   return literal;
 }

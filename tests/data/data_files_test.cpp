@@ -88,10 +88,10 @@ TEST(DataFiles, AFolderWithAllSevenFillsEveryTableWithoutAMessage) {
   EXPECT_EQ(s.holidays.holidayName[11], "");
   EXPECT_EQ(s.holidays.holidayRule[12], "01月第2月曜日");
   EXPECT_EQ(s.holidays.holidayName[15], "スポーツの日");
-  EXPECT_EQ(s.eras.rowCount, 239);
-  EXPECT_EQ(s.secondCourtEras.rowCount, 10);
-  EXPECT_EQ(s.eras.table(239, 3), "元239");
-  EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(1901 + (NewMoonRows - 1) / 12));
+  EXPECT_EQ(s.eras.rows.size(), static_cast<std::size_t>(239));
+  EXPECT_EQ(s.secondCourtEras.rows.size(), static_cast<std::size_t>(10));
+  EXPECT_EQ(s.eras.rows.at(238).name, "元239");
+  EXPECT_EQ(s.newMoonTable[NewMoonRows]->year, 1901 + (NewMoonRows - 1) / 12);
   EXPECT_TRUE(s.lawComplete);
   EXPECT_EQ(s.holidayLaw.rules().at(0).name, "元日");
   EXPECT_EQ(s.eraStarts.starts().at(0).firstYear, 2019);
@@ -116,9 +116,9 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     EXPECT_EQ(loaded->messages.texts, std::vector<std::string>{MissingFileMessage}) << c.removed;
     const std::string removed = c.removed;
     EXPECT_EQ(s.holidays.holidayName[1].empty(), removed == "shuku.dat");
-    EXPECT_EQ(s.eras.rowCount, removed == "gen1.dat" ? 0 : 239);
-    EXPECT_EQ(s.secondCourtEras.rowCount, removed == "gen2.dat" ? 0 : 10);
-    EXPECT_EQ(s.newMoonTable(1, 1).isUnset(), removed == "singetu.dat");
+    EXPECT_EQ(s.eras.rows.size(), static_cast<std::size_t>(removed == "gen1.dat" ? 0 : 239));
+    EXPECT_EQ(s.secondCourtEras.rows.size(), static_cast<std::size_t>(removed == "gen2.dat" ? 0 : 10));
+    EXPECT_EQ(!s.newMoonTable[1], removed == "singetu.dat");
     EXPECT_EQ(s.eraStarts.empty(), removed == "era_starts.dat");
   }
   TempFolder empty;
@@ -139,7 +139,7 @@ TEST(DataFiles, ShiftJisAndUtf8WithMarkReadAlike) {
   ASSERT_TRUE(eras);
   ReferenceData s;
   ASSERT_TRUE(readDataFile(DataFile::Eras, *eras, s));
-  EXPECT_EQ(s.eras.table(2, 3), "元2");
+  EXPECT_EQ(s.eras.rows.at(1).name, "元2");
   EXPECT_FALSE(readDataFile(DataFile::Eras, "\x82", s));  // neither UTF-8 nor CP932
 }
 
@@ -164,8 +164,8 @@ void expectDamagedAt(DataFile file, const std::string& text, int line) {
   EXPECT_EQ(problem.line, line) << text << "\n" << problem.text();
   EXPECT_FALSE(problem.message.empty());
   EXPECT_TRUE(s.holidays.holidayName[1].empty());
-  EXPECT_EQ(s.eras.rowCount + s.secondCourtEras.rowCount, 0);
-  EXPECT_TRUE(s.newMoonTable(1, 1).isUnset());
+  EXPECT_EQ(s.eras.rows.size() + s.secondCourtEras.rows.size(), 0u);
+  EXPECT_FALSE(s.newMoonTable[1]);
 }
 
 TEST(DataFiles, DamagedHolidayFilesAreLeftOutAndTheLineIsNamed) {
@@ -224,14 +224,14 @@ TEST(DataFiles, EraFilesAreReadRowByRowUpToTheEndOfTheFile) {
     }
     ReferenceData s;
     EXPECT_TRUE(readDataFile(DataFile::Eras, c.text, s)) << c.rows;
-    EXPECT_EQ(s.eras.rowCount, c.rows);
+    EXPECT_EQ(s.eras.rows.size(), static_cast<std::size_t>(c.rows));
     EXPECT_TRUE(readDataFile(DataFile::SecondCourtEras, c.text, s)) << c.rows;
-    EXPECT_EQ(s.secondCourtEras.rowCount, c.rows);
+    EXPECT_EQ(s.secondCourtEras.rows.size(), static_cast<std::size_t>(c.rows));
   }
   ReferenceData s;
   ASSERT_TRUE(readDataFile(DataFile::Eras, eraRows(240, 1780), s));
-  EXPECT_EQ(eraRowFor(s.eras.table, s.eras.rowCount, 2019), 240);  // the last row is found
-  EXPECT_EQ(s.eras.table(240, 5), "帝240");
+  EXPECT_EQ(s.eras.eraFor(2019), &s.eras.rows.back());  // the last row is found
+  EXPECT_EQ(s.eras.rows.back().emperor, "帝240");
 }
 
 TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
@@ -260,7 +260,7 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
     }
     ReferenceData s;
     EXPECT_TRUE(readDataFile(DataFile::NewMoons, c.text, s));
-    EXPECT_FALSE(s.newMoonTable(NewMoonRows, 3).isUnset());
+    EXPECT_TRUE(s.newMoonTable[NewMoonRows]);
   }
 }
 

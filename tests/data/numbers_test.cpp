@@ -12,7 +12,7 @@ namespace {
 TEST(NumberRules, IntIsTheFloor) {
   struct Case { double x, expected; };
   for (const Case c : {Case{-0.25, -1}, {0.25, 0}, {-1, -1}, {2.999, 2}, {-2.5, -3}, {1e12 + 0.5, 1e12}})
-    EXPECT_EQ(Int(c.x), c.expected) << c.x;
+    EXPECT_EQ(floorInt(c.x), c.expected) << c.x;
 }
 
 TEST(NumberRules, RoundingTakesHalvesToTheEvenNeighbour) {
@@ -35,9 +35,9 @@ TEST(NumberRules, ModRoundsBothOperandsAndKeepsTheDividendsSign) {
   for (const Case c : {Case{7, 3, 1}, {-7, 3, -1}, {7, -3, 1}, {-7, -3, -1}, {6.5, 4, 2}, {7.5, 4, 0},
                        {-3.5, 10, -4}, {10, 2.5, 0}, {5, 3.5, 1}, {-20, 10, 0}, {6.9999999, 7, 0},
                        {9007199254740992, 10, 2}, {-9007199254740992, 10, -2}, {1e16, 7, 4}, {-1e16, 7, -4}})
-    EXPECT_EQ(Mod(c.x, c.n), c.expected) << c.x << " Mod " << c.n;
-  EXPECT_FALSE(std::signbit(Mod(-20, 10)));
-  EXPECT_THROW(Mod(5, 0.4), std::domain_error);
+    EXPECT_EQ(modRoundHalfEven(c.x, c.n), c.expected) << c.x << " mod " << c.n;
+  EXPECT_FALSE(std::signbit(modRoundHalfEven(-20, 10)));
+  EXPECT_THROW(modRoundHalfEven(5, 0.4), std::domain_error);
 }
 
 TEST(NumberRules, NumericValueReadsTheLeadingNumber) {

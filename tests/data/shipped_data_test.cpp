@@ -45,8 +45,8 @@ long daysFromCivil(long y, long m, long d) {
 
 TEST_F(ShippedData, EveryFileLoadsWithoutAMessage) {
   EXPECT_TRUE(messages_.texts.empty());
-  EXPECT_EQ(state_->eras.rowCount, 240);
-  EXPECT_EQ(state_->secondCourtEras.rowCount, 10);
+  EXPECT_EQ(state_->eras.rows.size(), 240u);
+  EXPECT_EQ(state_->secondCourtEras.rows.size(), 10u);
   // The holiday file is Shift_JIS, not UTF-8 that happens to work.
   EXPECT_FALSE(isValidUtf8(folder_.read("shuku.dat")));
 }
@@ -72,13 +72,12 @@ TEST_F(ShippedData, HolidaysFillTheRowsTheCalendarConsults) {
 
 TEST_F(ShippedData, NewMoonsCoverTheCenturyInOrderOneLunationApart) {
   const ReferenceData& s = *state_;
-  EXPECT_TRUE(s.newMoonTable(1, 1).equals(1901));
-  EXPECT_TRUE(s.newMoonTable(NewMoonRows, 1).equals(2099));
+  EXPECT_EQ(s.newMoonTable[1]->year, 1901);
+  EXPECT_EQ(s.newMoonTable[NewMoonRows]->year, 2099);
   long previous = 0, first = 0;
   for (int r = 1; r <= NewMoonRows; ++r) {
-    const long day = daysFromCivil(static_cast<long>(s.newMoonTable(r, 1).number()),
-                                   static_cast<long>(s.newMoonTable(r, 2).number()),
-                                   static_cast<long>(s.newMoonTable(r, 3).number()));
+    const NewMoonDate& date = s.newMoonTable[r].value();
+    const long day = daysFromCivil(static_cast<long>(date.year), date.month, date.day);
     if (r > 1) {
       EXPECT_GE(day - previous, 29) << "row " << r;
       EXPECT_LE(day - previous, 30) << "row " << r;
@@ -93,24 +92,25 @@ TEST_F(ShippedData, NewMoonsCoverTheCenturyInOrderOneLunationApart) {
 
 TEST_F(ShippedData, EraRowsAscendAndNameBothCourts) {
   const ReferenceData& s = *state_;
-  for (const EraTable* table : {&s.eras.table, &s.secondCourtEras.table}) {
-    const int count = table == &s.eras.table ? s.eras.rowCount : s.secondCourtEras.rowCount;
+  for (const EraList* list : {&s.eras, &s.secondCourtEras}) {
     std::set<std::string> periods;
-    for (int i = 1; i <= count; ++i) {
-      EXPECT_EQ((*table)(i, 1), std::to_string(i));
-      if (i > 1) {
-        EXPECT_GE(numericValue((*table)(i, 2)), numericValue((*table)(i - 1, 2))) << (*table)(i, 3);
+    for (std::size_t i = 0; i < list->rows.size(); ++i) {
+      const EraRow& row = list->rows[i];
+      EXPECT_EQ(row.number, std::to_string(i + 1));
+      if (i > 0) {
+        EXPECT_GE(row.firstYear, list->rows[i - 1].firstYear) << row.name;
       }
-      for (int j = 3; j <= 6; ++j) EXPECT_FALSE((*table)(i, j).empty()) << "row " << i;
-      EXPECT_FALSE(endsWith((*table)(i, 5), "天皇")) << (*table)(i, 5);
-      periods.insert((*table)(i, 4));
+      for (const std::string* field : {&row.name, &row.period, &row.emperor, &row.reading})
+        EXPECT_FALSE(field->empty()) << "row " << i + 1;
+      EXPECT_FALSE(endsWith(row.emperor, "天皇")) << row.emperor;
+      periods.insert(row.period);
     }
     const std::set<std::string> known = {"飛鳥", "奈良", "平安", "鎌倉", "建武", "南北朝", "室町（中期）", "戦国",
                                          "安土桃山", "江戸", "明治", "大正", "昭和", "平成", "令和"};
     for (const std::string& p : periods) EXPECT_TRUE(known.count(p)) << p;
   }
   std::vector<std::string> southern;
-  for (int i = 1; i <= s.secondCourtEras.rowCount; ++i) southern.push_back(s.secondCourtEras.table(i, 3));
+  for (const EraRow& row : s.secondCourtEras.rows) southern.push_back(row.name);
   EXPECT_EQ(southern, (std::vector<std::string>{"元弘", "建武", "延元", "興国", "正平", "建徳", "文中", "天授", "弘和",
                                                 "元中"}));
 }
@@ -122,22 +122,22 @@ TEST_F(ShippedData, YearsFindTheirEra) {
                        {1331, "元弘", 1, "後醍醐"}, {1336, "建武", 3, "後醍醐"}, {1392, "明徳", 3, "後小松"},
                        {1830, "天保", 1, "仁孝"}, {1868, "明治", 1, "明治"}, {1989, "平成", 1, "明仁"},
                        {2018, "平成", 30, "明仁"}, {2019, "令和", 1, "徳仁"}, {2026, "令和", 8, "徳仁"}}) {
-    const auto row = eraRowFor(s.eras.table, s.eras.rowCount, c.year);
+    const EraRow* row = s.eras.eraFor(c.year);
     ASSERT_TRUE(row) << c.year;
-    EXPECT_EQ(s.eras.table(*row, 3), c.era) << c.year;
-    EXPECT_EQ(yearOfEra(s.eras.table, *row, c.year), c.n) << c.year;
-    EXPECT_EQ(s.eras.table(*row, 5), c.emperor) << c.year;
+    EXPECT_EQ(row->name, c.era) << c.year;
+    EXPECT_EQ(yearOfEra(*row, c.year), c.n) << c.year;
+    EXPECT_EQ(row->emperor, c.emperor) << c.year;
   }
-  EXPECT_FALSE(eraRowFor(s.eras.table, s.eras.rowCount, 644));
+  EXPECT_FALSE(s.eras.eraFor(644));
   EXPECT_EQ(plainEraText(eraRecordsOf(2026, s).at(0)), "令和8年(令和)徳仁天皇");
 
   // The years of the two courts have an era in each table.
   struct Southern { double year; const char* era; double n; };
   for (const Southern c : {Southern{1331, "元弘", 1}, {1336, "延元", 1}, {1346, "正平", 1}, {1392, "元中", 9}}) {
-    const auto row = eraRowFor(s.secondCourtEras.table, s.secondCourtEras.rowCount, c.year);
+    const EraRow* row = s.secondCourtEras.eraFor(c.year);
     ASSERT_TRUE(row) << c.year;
-    EXPECT_EQ(s.secondCourtEras.table(*row, 3), c.era) << c.year;
-    EXPECT_EQ(yearOfEra(s.secondCourtEras.table, *row, c.year), c.n) << c.year;
+    EXPECT_EQ(row->name, c.era) << c.year;
+    EXPECT_EQ(yearOfEra(*row, c.year), c.n) << c.year;
   }
   EXPECT_EQ(plainEraText(eraRecordsOf(1336, s).at(1)), "延元1年(南北朝)後醍醐天皇");
 }

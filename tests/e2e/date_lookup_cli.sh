@@ -69,7 +69,7 @@ echo "both,未来,era,2462868,2031-01-01," >> "$future/era_starts.dat"
 echo "both,過去,era,2462869,2031-01-01," >> "$future/era_starts.dat"
 status=0
 "$cli" --folder "$future" --date 2024-01-01 > /dev/null 2> "$work/err" || status=$?
-[ "$status" -eq 7 ] && grep -q "era_starts.dat, line 297" "$work/err" || bad "a damaged era line: exit $status, $(cat "$work/err")"
+[ "$status" -eq 7 ] && grep -q "era_starts.dat 297行目" "$work/err" || bad "a damaged era line: exit $status, $(cat "$work/err")"
 
 # The Japanese date of the days of 807 years against the truth derived from the
 # era starts and the months of the old calendar.

@@ -196,11 +196,11 @@ while IFS='%' read -r file make message; do
   [ "$status" -eq 7 ] && grep -qF "$message" "$work/err" && ok "$file: $message" ||
     bad "$file ($make): exit $status: $(head -c 300 "$work/err")"
 done << 'END'
-shuku.dat%printf ',,,,,,,,,,,,,,,,\n'%shuku.dat, line 1
-singetu.dat%cat "$src/data/singetu.dat"; head -c 1000000 /dev/zero | tr '\0' x%singetu.dat, line 2462: text follows
-gen1.dat%sed '3s/,/,\x00/' "$src/data/gen1.dat"%gen1.dat, line 3: the line holds a control character
-holiday_law.dat%yes junk | head -n 3000000%(2999995 more)
-holiday_law.dat%head -c 17000000 /dev/zero | tr '\0' '#'%holiday_law.dat: the file is larger than 16 MB
+shuku.dat%printf ',,,,,,,,,,,,,,,,\n'%shuku.dat 1行目
+singetu.dat%cat "$src/data/singetu.dat"; head -c 1000000 /dev/zero | tr '\0' x%singetu.dat 2462行目：最後の記録の後に文字があります
+gen1.dat%sed '3s/,/,\x00/' "$src/data/gen1.dat"%gen1.dat 3行目：行に制御文字があります
+holiday_law.dat%yes junk | head -n 3000000%（ほか 2999995 件）
+holiday_law.dat%head -c 17000000 /dev/zero | tr '\0' '#'%holiday_law.dat：16 MB を超えています
 END
 
 # A disk that fills up: the batch stops at the first file that finds no room,

@@ -87,7 +87,7 @@ TEST(CalendarDays, TheWalkVisitsEveryDayWithItsWeekdayAndSixDayName) {
   const std::vector<CalendarDay> days = testing::chosenYear(2024)->calendar().days;
   ASSERT_EQ(days.size(), 366u);
   EXPECT_EQ(days[0].weekday, 1);  // 2024-01-01 is a Monday
-  EXPECT_EQ(days[0].rokuyo, 6);   // ((20 + 5 + 4) Mod 6) + 1: 赤口
+  EXPECT_EQ(days[0].rokuyo, 6);   // ((20 + 5 + 4) mod 6) + 1: 赤口
   EXPECT_EQ(days[59].month, 2);
   EXPECT_EQ(days[59].day, 29);
   EXPECT_EQ(days[365].month, 12);

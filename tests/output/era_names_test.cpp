@@ -13,29 +13,24 @@ namespace {
 const std::string A = std::string("<a href=") + ArticleBaseUrl;
 
 // Era rows as the era files carry them: number, first year, era, period, emperor, reading.
-void setRow(EraTable& table, int row, const char* first, const char* era, const char* period, const char* emperor) {
-  table(row, 1) = std::to_string(row);
-  table(row, 2) = first;
-  table(row, 3) = era;
-  table(row, 4) = period;
-  table(row, 5) = emperor;
+void setRow(EraList& list, int row, double first, const char* era, const char* period, const char* emperor) {
+  list.rows.resize(static_cast<std::size_t>(row));
+  list.rows.back() = {std::to_string(row), first, era, period, emperor, ""};
 }
 
 struct Eras {
   std::unique_ptr<ReferenceData> state = std::make_unique<ReferenceData>();
   Eras() {
-    EraTable& t = state->eras.table;
-    setRow(t, 1, "645", "大化", "飛鳥", "孝徳");
-    setRow(t, 2, "710", "和銅", "奈良", "元明");
-    setRow(t, 3, "1334", "建武", "建武", "後醍醐");
-    setRow(t, 4, "1336", "建武", "南北朝", "光明");
-    setRow(t, 5, "1868", "明治", "明治", "明治");
-    setRow(t, 6, "2019", "令和", "令和", "今上");
-    setRow(t, 7, "3000", "未来<&>", "\"新\"時代", "某");
-    state->eras.rowCount = 7;
-    setRow(state->secondCourtEras.table, 1, "1336", "延元", "南北朝", "後醍醐");
-    setRow(state->secondCourtEras.table, 2, "1339", "延元", "南北朝", "後村上");
-    state->secondCourtEras.rowCount = 2;
+    EraList& t = state->eras;
+    setRow(t, 1, 645, "大化", "飛鳥", "孝徳");
+    setRow(t, 2, 710, "和銅", "奈良", "元明");
+    setRow(t, 3, 1334, "建武", "建武", "後醍醐");
+    setRow(t, 4, 1336, "建武", "南北朝", "光明");
+    setRow(t, 5, 1868, "明治", "明治", "明治");
+    setRow(t, 6, 2019, "令和", "令和", "今上");
+    setRow(t, 7, 3000, "未来<&>", "\"新\"時代", "某");
+    setRow(state->secondCourtEras, 1, 1336, "延元", "南北朝", "後醍醐");
+    setRow(state->secondCourtEras, 2, 1339, "延元", "南北朝", "後村上");
   }
   // The year's values the era texts are made from.
   CalendarYear at(double entered) const {
@@ -106,7 +101,7 @@ TEST(EraNames, EraLinesAndRecords) {
 
 TEST(EraNames, AYearAfter644WithoutAnEraRowHasNoEraText) {
   Eras eras;
-  eras.state->eras.table(1, 2) = "700";
+  eras.state->eras.rows.at(0).firstYear = 700;
   EXPECT_EQ(eraLine(eras.at(650)), "");
   EXPECT_TRUE(eraRecords(eras.at(650)).empty());
 }

@@ -1,4 +1,4 @@
-#include "calendar/holidays.h"
+#include "classic/file_holidays.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 
 #include "astro/day_count.h"
 #include "calendar/annotate.h"
-#include "calendar/holidays.h"
+#include "classic/file_holidays.h"
 
 namespace ventorel::testing {
 
@@ -50,7 +50,7 @@ struct FixtureYear {
 
   YearSky& sky() { return skies[1]; }
   int dayIndex(int m, int d) const { return testing::dayIndex(skies[1].year, m, d); }
-  CalendarYear calendar() const { return annotate(data, enteredYear, skies, lunar, AnnotationChoices{}); }
+  CalendarYear calendar() const { return annotate(data, enteredYear, skies, lunar, holidaysOf(data.holidays, skies[1]), AnnotationChoices{}); }
 };
 
 // The chosen year (user numbering) and everything a renderer reads for it: terms

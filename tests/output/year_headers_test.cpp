@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/recording.h"
+#include "ventorel/date.h"
 
 namespace ventorel {
 namespace {
@@ -17,7 +18,7 @@ struct SkyRun {
   RecordingSurface surface;
   void run(double entered) {
     SkyTrio skies;
-    const double year = entered < 0 ? entered + 1 : entered;
+    const double year = astronomicalOfUser(entered);
     for (int slot = 0; slot < 3; ++slot) skies[static_cast<std::size_t>(slot)].year = year + slot - 1;
     drawYearHeaders(surface, *state, entered, skies);
   }
@@ -32,28 +33,19 @@ struct Line {
 
 std::ostream& operator<<(std::ostream& out, const Line& l) { return out << "(" << l.x << ", " << l.y << ") " << l.text; }
 
-void addEra(EraTable& table, int& count, const char* first, const char* name, const char* period, const char* emperor) {
-  ++count;
-  table(count, 1) = std::to_string(count);
-  table(count, 2) = first;
-  table(count, 3) = name;
-  table(count, 4) = period;
-  table(count, 5) = emperor;
+void addEra(EraList& list, double first, const char* name, const char* period, const char* emperor) {
+  list.rows.push_back({std::to_string(list.rows.size() + 1), first, name, period, emperor, ""});
 }
 
 // A few eras around the first one and around the two courts.
 void fillEras(ReferenceData& s) {
-  addEra(s.eras.table, s.eras.rowCount, "645", "大化", "飛鳥時代", "孝徳");
-  addEra(s.eras.table, s.eras.rowCount, "650", "白雉", "飛鳥時代", "孝徳");
-  addEra(s.eras.table, s.eras.rowCount, "1329", "元徳", "鎌倉時代", "後醍醐");
-  addEra(s.eras.table, s.eras.rowCount, "1331", "元弘", "南北朝時代", "後醍醐");
-  addEra(s.eras.table, s.eras.rowCount, "1390", "元中", "南北朝時代", "後亀山");
-  addEra(s.secondCourtEras.table, s.secondCourtEras.rowCount, "1331", "元徳", "南北朝時代", "光厳");
-  addEra(s.secondCourtEras.table, s.secondCourtEras.rowCount, "1390", "明徳", "南北朝時代", "後小松");
-}
-
-std::string yearLine(const std::string& shown, const std::string& cycle) {
-  return "西暦" + shown + "年(ｸﾞﾚｺﾞﾘｵ暦)  " + cycle + "の年 ";
+  addEra(s.eras, 645, "大化", "飛鳥時代", "孝徳");
+  addEra(s.eras, 650, "白雉", "飛鳥時代", "孝徳");
+  addEra(s.eras, 1329, "元徳", "鎌倉時代", "後醍醐");
+  addEra(s.eras, 1331, "元弘", "南北朝時代", "後醍醐");
+  addEra(s.eras, 1390, "元中", "南北朝時代", "後亀山");
+  addEra(s.secondCourtEras, 1331, "元徳", "南北朝時代", "光厳");
+  addEra(s.secondCourtEras, 1390, "明徳", "南北朝時代", "後小松");
 }
 
 std::vector<Line> printedLines(const RecordingSurface& surface) {
@@ -83,21 +75,21 @@ TEST(YearHeaders, LinesOfEachColumnAroundTheEdges) {
     std::vector<Line> lines;
   };
   const std::vector<Case> cases{
-      {1, {{100, 400, yearLine("-1", "庚申（さる）")}, {4100, 400, yearLine("1", "辛酉（とり）")},
-           {8100, 400, yearLine("2", "壬戌（いぬ）")}}},
-      {-1, {{100, 400, yearLine("-2", "己未（ひつじ）")}, {4100, 400, yearLine("-1", "庚申（さる）")},
-            {8100, 400, yearLine("1", "辛酉（とり）")}}},
-      {644, {{100, 400, yearLine("643", "癸卯（うさぎ）")}, {4100, 400, yearLine("644", "甲辰（たつ）")},
-             {8100, 600, "大化1年(飛鳥時代)孝徳天皇"}, {8100, 400, yearLine("645", "乙巳（へび）")}}},
-      {1331, {{100, 600, "元徳2年(鎌倉時代)後醍醐天皇"}, {100, 400, yearLine("1330", "庚午（うま）")},
+      {1, {{100, 400, "西暦-1年(ｸﾞﾚｺﾞﾘｵ暦)  庚申（さる）の年 "}, {4100, 400, "西暦1年(ｸﾞﾚｺﾞﾘｵ暦)  辛酉（とり）の年 "},
+           {8100, 400, "西暦2年(ｸﾞﾚｺﾞﾘｵ暦)  壬戌（いぬ）の年 "}}},
+      {-1, {{100, 400, "西暦-2年(ｸﾞﾚｺﾞﾘｵ暦)  己未（ひつじ）の年 "}, {4100, 400, "西暦-1年(ｸﾞﾚｺﾞﾘｵ暦)  庚申（さる）の年 "},
+            {8100, 400, "西暦1年(ｸﾞﾚｺﾞﾘｵ暦)  辛酉（とり）の年 "}}},
+      {644, {{100, 400, "西暦643年(ｸﾞﾚｺﾞﾘｵ暦)  癸卯（うさぎ）の年 "}, {4100, 400, "西暦644年(ｸﾞﾚｺﾞﾘｵ暦)  甲辰（たつ）の年 "},
+             {8100, 600, "大化1年(飛鳥時代)孝徳天皇"}, {8100, 400, "西暦645年(ｸﾞﾚｺﾞﾘｵ暦)  乙巳（へび）の年 "}}},
+      {1331, {{100, 600, "元徳2年(鎌倉時代)後醍醐天皇"}, {100, 400, "西暦1330年(ｸﾞﾚｺﾞﾘｵ暦)  庚午（うま）の年 "},
               {4100, 600, "元弘1年(南北朝時代)後醍醐天皇"}, {4100, 800, "元徳1年(南北朝時代)光厳天皇"},
-              {4100, 400, yearLine("1331", "辛未（ひつじ）")},
+              {4100, 400, "西暦1331年(ｸﾞﾚｺﾞﾘｵ暦)  辛未（ひつじ）の年 "},
               {8100, 600, "元弘2年(南北朝時代)後醍醐天皇"}, {8100, 800, "元徳2年(南北朝時代)光厳天皇"},
-              {8100, 400, yearLine("1332", "壬申（さる）")}}},
+              {8100, 400, "西暦1332年(ｸﾞﾚｺﾞﾘｵ暦)  壬申（さる）の年 "}}},
       {1393, {{100, 600, "元中3年(南北朝時代)後亀山天皇"}, {100, 800, "明徳3年(南北朝時代)後小松天皇"},
-              {100, 400, yearLine("1392", "壬申（さる）")},
-              {4100, 600, "元中4年(南北朝時代)後亀山天皇"}, {4100, 400, yearLine("1393", "癸酉（とり）")},
-              {8100, 600, "元中5年(南北朝時代)後亀山天皇"}, {8100, 400, yearLine("1394", "甲戌（いぬ）")}}},
+              {100, 400, "西暦1392年(ｸﾞﾚｺﾞﾘｵ暦)  壬申（さる）の年 "},
+              {4100, 600, "元中4年(南北朝時代)後亀山天皇"}, {4100, 400, "西暦1393年(ｸﾞﾚｺﾞﾘｵ暦)  癸酉（とり）の年 "},
+              {8100, 600, "元中5年(南北朝時代)後亀山天皇"}, {8100, 400, "西暦1394年(ｸﾞﾚｺﾞﾘｵ暦)  甲戌（いぬ）の年 "}}},
   };
   for (const Case& c : cases) {
     SkyRun run;
@@ -117,7 +109,7 @@ TEST(YearHeaders, StemAndBranchFollowTheAstronomicalYear) {
   const BuiltinTables names;
   for (const Case c : {Case{2024, "甲辰（たつ）"}, {1984, "甲子（ねずみ）"}, {-1, "己未（ひつじ）"}, {4, "甲子（ねずみ）"},
                        {3, "癸亥（いのしし）"}, {-56, "甲子（ねずみ）"}, {-57, "癸亥（いのしし）"}, {-3000, "庚申（さる）"}}) {
-    EXPECT_EQ(yearLine(names, c.year, 7), yearLine("7", c.cycle)) << c.year;
+    EXPECT_EQ(yearLine(names, c.year, 7), "西暦7年(ｸﾞﾚｺﾞﾘｵ暦)  " + std::string(c.cycle) + "の年 ") << c.year;
   }
 }
 

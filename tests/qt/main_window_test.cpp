@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -111,19 +112,31 @@ class TestLauncher : public Launcher {
 };
 
 struct Window {
-  explicit Window(const ProgramFolder& folder) : window({&messages, &launcher, folder.path().toStdString()}) {}
+  explicit Window(const ProgramFolder& folder) : window({&messages, &launcher, folder.path().toStdString(), nullptr, {}, {}}) {}
+  // A control of the form as the user finds it: by its kind and the text on it (a
+  // button, label or check box), or the only one of its kind (the year box, the
+  // format list); the format list's own line edit is not one of the form's.
   template <typename T>
-  T* control(const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no control %s", name);
-    return widget;
+  T* control(const char* label = "") {
+    const QString text = QString::fromUtf8(label);
+    for (T* widget : window.findChildren<T*>()) {
+      if (widget->parentWidget() != &window) continue;
+      if (text.isEmpty() || textOn(widget) == text) return widget;
+    }
+    qFatal("no control %s", label);
+    return nullptr;
+  }
+  static QString textOn(QWidget* widget) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    return {};
   }
   void show() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
   }
   void typeYear(const QString& year) {
-    auto* text1 = control<QLineEdit>("Text1");
+    auto* text1 = control<QLineEdit>();
     text1->selectAll();
     QTest::keyClicks(text1, year);
   }
@@ -156,12 +169,12 @@ class WindowTest : public QObject {
     Window w(folder);
     QCOMPARE(w.window.objectName(), QStringLiteral("Form1"));
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Ventorel"));
-    QCOMPARE(w.control<QLineEdit>("Text1")->text(), QString::number(QDate::currentDate().year()));
-    QCOMPARE(w.control<QPushButton>("Command1")->text(), QStringLiteral("カレンダー作成"));
-    QCOMPARE(w.control<QPushButton>("Command2")->text(), QStringLiteral("▲"));
-    QCOMPARE(w.control<QPushButton>("Command3")->text(), QStringLiteral("▼"));
-    QCOMPARE(w.control<QLabel>("Label3")->text(), QStringLiteral("年"));
-    auto* combo = w.control<QComboBox>("Combo1");
+    QCOMPARE(w.control<QLineEdit>()->text(), QString::number(QDate::currentDate().year()));
+    QCOMPARE(w.control<QPushButton>("カレンダー作成")->text(), QStringLiteral("カレンダー作成"));
+    QCOMPARE(w.control<QPushButton>("▲")->text(), QStringLiteral("▲"));
+    QCOMPARE(w.control<QPushButton>("▼")->text(), QStringLiteral("▼"));
+    QCOMPARE(w.control<QLabel>("年")->text(), QStringLiteral("年"));
+    auto* combo = w.control<QComboBox>();
     QCOMPARE(combo->count(), 2);
     QCOMPARE(combo->itemText(0), HtmName);
     QCOMPARE(combo->itemText(1), CsvName);
@@ -174,18 +187,18 @@ class WindowTest : public QObject {
       QCOMPARE(w.window.surface().font().family(), w.window.font().family());
     }
     // The controls keep the order and relative sizes of their layout.
-    const QRect text1 = w.control<QWidget>("Text1")->geometry();
-    const QRect up = w.control<QWidget>("Command2")->geometry();
-    const QRect down = w.control<QWidget>("Command3")->geometry();
-    const QRect list = w.control<QWidget>("Combo1")->geometry();
-    const QRect create = w.control<QWidget>("Command1")->geometry();
+    const QRect text1 = w.control<QLineEdit>()->geometry();
+    const QRect up = w.control<QPushButton>("▲")->geometry();
+    const QRect down = w.control<QPushButton>("▼")->geometry();
+    const QRect list = w.control<QComboBox>()->geometry();
+    const QRect create = w.control<QPushButton>("カレンダー作成")->geometry();
     QCOMPARE(text1.topLeft(), QPoint(0, 0));
     QVERIFY(up.left() < text1.right() + 2 && up.bottom() + 1 == down.top() && up.height() == down.height());
     QVERIFY(list.left() > up.right() && create.left() >= list.right() && create.height() == text1.height());
-    // Tab order: Text1, Command1, Command2, Command3, Combo1, Check1.
-    QWidget* expected[] = {w.control<QWidget>("Command1"), w.control<QWidget>("Command2"),
-                           w.control<QWidget>("Command3"), combo, w.control<QWidget>("Check1")};
-    QWidget* at = w.control<QWidget>("Text1");
+    // Tab order: the year box, カレンダー作成, ▲, ▼, the format list, 原典の計算.
+    QWidget* expected[] = {w.control<QPushButton>("カレンダー作成"), w.control<QPushButton>("▲"),
+                           w.control<QPushButton>("▼"), combo, w.control<QCheckBox>("原典の計算")};
+    QWidget* at = w.control<QLineEdit>();
     for (QWidget* next : expected) {
       do at = at->nextInFocusChain();
       while (at->focusPolicy() == Qt::NoFocus || at->focusProxy());
@@ -230,9 +243,9 @@ class WindowTest : public QObject {
     ProgramFolder folder;
     Window w(folder);
     w.show();
-    w.control<QLineEdit>("Text1")->setText(start);
-    QTest::mouseClick(w.control<QPushButton>(up ? "Command2" : "Command3"), Qt::LeftButton);
-    QCOMPARE(w.control<QLineEdit>("Text1")->text(), result);
+    w.control<QLineEdit>()->setText(start);
+    QTest::mouseClick(w.control<QPushButton>(up ? "▲" : "▼"), Qt::LeftButton);
+    QCOMPARE(w.control<QLineEdit>()->text(), result);
   }
 
   void savedFormatIsSelected_data() {
@@ -247,7 +260,7 @@ class WindowTest : public QObject {
     QFETCH(QString, shown);
     ProgramFolder folder(ini);
     Window w(folder);
-    QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), shown);
+    QCOMPARE(w.control<QComboBox>()->currentText(), shown);
   }
 
   void buttonRunWritesTheCalendarAndDrawsTheSummary() {
@@ -255,7 +268,7 @@ class WindowTest : public QObject {
     Window w(folder);
     w.show();
     w.typeYear("2024");
-    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>("カレンダー作成"), Qt::LeftButton);
     QCOMPARE(w.window.runsStarted(), 1);
     QCOMPARE(int(w.window.lastReport().status), int(RunStatus::Done));
     QVERIFY(QFile::exists(folder.file(CalendarHtm)));
@@ -283,7 +296,7 @@ class WindowTest : public QObject {
     Window w(folder);
     w.show();
     w.typeYear("2024");
-    QTest::keyClick(w.control<QLineEdit>("Text1"), Qt::Key_Return);
+    QTest::keyClick(w.control<QLineEdit>(), Qt::Key_Return);
     QCOMPARE(w.window.runsStarted(), 1);
     QVERIFY(QFile::exists(folder.file(CalendarHtm)));
   }
@@ -292,12 +305,12 @@ class WindowTest : public QObject {
     ProgramFolder folder;
     Window w(folder);
     w.show();
-    auto* combo = w.control<QComboBox>("Combo1");
+    auto* combo = w.control<QComboBox>();
     // A choice from the list is not a text change: the format follows at the run.
     combo->setCurrentIndex(1);
     QVERIFY(w.window.settings().outputFormat.equals(0));
     w.typeYear("2024");
-    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>("カレンダー作成"), Qt::LeftButton);
     QVERIFY(w.window.settings().outputFormat.equals(1));
     QVERIFY(QFile::exists(folder.file(CalendarCsv)));
     QCOMPARE(combo->currentText(), CsvName);
@@ -315,30 +328,30 @@ class WindowTest : public QObject {
     {
       Window w(folder);
       w.show();
-      auto* box = w.control<QCheckBox>("Check1");
+      auto* box = w.control<QCheckBox>("原典の計算");
       QCOMPARE(box->text(), QStringLiteral("原典の計算"));
       QVERIFY(!box->isChecked());
       w.typeYear("2024");
-      QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+      QTest::mouseClick(w.control<QPushButton>("カレンダー作成"), Qt::LeftButton);
       QVERIFY(readFile(folder.file(CalendarCsv)).contains(trueAugust22));
       QTest::mouseClick(box, Qt::LeftButton);
       QVERIFY(box->isChecked());
-      QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+      QTest::mouseClick(w.control<QPushButton>("カレンダー作成"), Qt::LeftButton);
       QVERIFY(!readFile(folder.file(ClassicCsv)).contains(trueAugust22));
       QVERIFY(readFile(folder.file(CalendarCsv)).contains(trueAugust22));
       w.window.close();
       QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("1\r\n1\r\n"));
     }
     Window again(folder);
-    QVERIFY(again.control<QCheckBox>("Check1")->isChecked());
-    QCOMPARE(again.control<QComboBox>("Combo1")->currentText(), CsvName);
+    QVERIFY(again.control<QCheckBox>("原典の計算")->isChecked());
+    QCOMPARE(again.control<QComboBox>()->currentText(), CsvName);
   }
 
   void listChoiceWithoutRunKeepsTheSavedFormat() {
     ProgramFolder folder;
     Window w(folder);
     w.show();
-    w.control<QComboBox>("Combo1")->setCurrentIndex(1);
+    w.control<QComboBox>()->setCurrentIndex(1);
     w.window.close();
     QCOMPARE(readFile(folder.file("ini.dat")), QByteArray("0\r\n0\r\n"));
   }
@@ -347,7 +360,7 @@ class WindowTest : public QObject {
     ProgramFolder folder;
     Window w(folder);
     w.show();
-    QLineEdit* edit = w.control<QComboBox>("Combo1")->lineEdit();
+    QLineEdit* edit = w.control<QComboBox>()->lineEdit();
     edit->selectAll();
     // Japanese text arrives from the input method as a committed string.
     QInputMethodEvent typed;
@@ -365,9 +378,9 @@ class WindowTest : public QObject {
     Window w(folder);
     QCOMPARE(w.messages.texts.size(), std::size_t(2));
     QCOMPARE(QString::fromStdString(w.messages.texts[0]),
-             Aree + QStringLiteral("\ngen1.dat, line 230: the first year is not a whole number"));
-    QVERIFY(QString::fromStdString(w.messages.texts[1]).startsWith(Aree + QStringLiteral("\nini.dat: ")));
-    QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), HtmName);
+             Aree + QStringLiteral("\ngen1.dat 230行目：始まりの年が整数ではありません"));
+    QVERIFY(QString::fromStdString(w.messages.texts[1]).startsWith(Aree + QStringLiteral("\nini.dat：")));
+    QCOMPARE(w.control<QComboBox>()->currentText(), HtmName);
     // A missing settings file is created at close: the chosen format is kept.
     w.show();
     w.window.close();
@@ -380,8 +393,8 @@ class WindowTest : public QObject {
     Window w(folder);
     w.show();
     w.typeYear("2024");
-    auto* up = w.control<QPushButton>("Command2");
-    auto* create = w.control<QPushButton>("Command1");
+    auto* up = w.control<QPushButton>("▲");
+    auto* create = w.control<QPushButton>("カレンダー作成");
     // Clicks queued while the run is busy: on "▲" and on the button itself.
     w.launcher.duringRun = [&] {
       for (QPushButton* button : {up, create}) {
@@ -395,11 +408,11 @@ class WindowTest : public QObject {
     QTest::mouseClick(create, Qt::LeftButton);
     QTest::qWait(50);
     QCOMPARE(w.window.runsStarted(), 1);
-    QCOMPARE(w.control<QLineEdit>("Text1")->text(), QStringLiteral("2024"));
+    QCOMPARE(w.control<QLineEdit>()->text(), QStringLiteral("2024"));
     // After the run the window takes clicks again.
     w.launcher.duringRun = nullptr;
     QTest::mouseClick(up, Qt::LeftButton);
-    QCOMPARE(w.control<QLineEdit>("Text1")->text(), QStringLiteral("2025"));
+    QCOMPARE(w.control<QLineEdit>()->text(), QStringLiteral("2025"));
   }
 
   void aBrowserThatFailsIsToldOnce() {
@@ -408,7 +421,7 @@ class WindowTest : public QObject {
     w.launcher.fails = true;
     w.show();
     w.typeYear("2024");
-    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>("カレンダー作成"), Qt::LeftButton);
     QCOMPARE(int(w.window.lastReport().status), int(RunStatus::RunError));
     QCOMPARE(w.messages.texts.size(), std::size_t(1));
     QVERIFY(!w.messages.texts[0].empty());
@@ -421,13 +434,13 @@ class WindowTest : public QObject {
     Window w(folder);
     w.show();
     w.typeYear("2024");
-    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>("カレンダー作成"), Qt::LeftButton);
     QCOMPARE(int(w.window.lastReport().status), int(RunStatus::WriteFailed));
     QCOMPARE(w.messages.texts.size(), std::size_t(1));
     QVERIFY(w.launcher.paths.empty());
     // The next run with the other format works.
-    w.control<QComboBox>("Combo1")->setCurrentIndex(1);
-    QTest::mouseClick(w.control<QPushButton>("Command1"), Qt::LeftButton);
+    w.control<QComboBox>()->setCurrentIndex(1);
+    QTest::mouseClick(w.control<QPushButton>("カレンダー作成"), Qt::LeftButton);
     QCOMPARE(int(w.window.lastReport().status), int(RunStatus::Done));
     QVERIFY(QFile::exists(folder.file(CalendarCsv)));
   }

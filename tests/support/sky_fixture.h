@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calendar/lunar_days.h"
+#include "classic/classic_months.h"
 
 namespace ventorel::testing {
 

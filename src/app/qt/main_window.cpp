@@ -74,25 +74,25 @@ void MainWindow::buildControls() {
 
   // The surface first, so that the controls lie on top of it.
   surface_ = new QtSurface(family, this);
-  text1_ = new QLineEdit(this);
-  command1_ = new QPushButton(QString::fromUtf8(CreateButtonText), this);
-  command2_ = new QPushButton(QString::fromUtf8(NextYearText), this);
-  command3_ = new QPushButton(QString::fromUtf8(PreviousYearText), this);
-  label3_ = new QLabel(QString::fromUtf8(YearLabelText), this);
-  combo1_ = new QComboBox(this);
-  combo1_->setEditable(true);
+  yearBox_ = new QLineEdit(this);
+  createButton_ = new QPushButton(QString::fromUtf8(CreateButtonText), this);
+  nextYearButton_ = new QPushButton(QString::fromUtf8(NextYearText), this);
+  previousYearButton_ = new QPushButton(QString::fromUtf8(PreviousYearText), this);
+  yearLabel_ = new QLabel(QString::fromUtf8(YearLabelText), this);
+  formatList_ = new QComboBox(this);
+  formatList_->setEditable(true);
   // Typing never adds an entry, and there is no completion that would change
   // the typed text behind the user's back.
-  combo1_->setInsertPolicy(QComboBox::NoInsert);
-  combo1_->setCompleter(nullptr);
+  formatList_->setInsertPolicy(QComboBox::NoInsert);
+  formatList_->setCompleter(nullptr);
   // The label is transparent: the part of it that the format list does not
   // cover would otherwise show as a grey strip under the list.
-  label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label3_->setAutoFillBackground(false);
-  combo1_->raise();
-  check1_ = new QCheckBox(QString::fromUtf8(ClassicCheckText), this);
+  yearLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  yearLabel_->setAutoFillBackground(false);
+  formatList_->raise();
+  classicBox_ = new QCheckBox(QString::fromUtf8(ClassicCheckText), this);
 
-  QWidget* controls[] = {text1_, command1_, command2_, command3_, label3_, combo1_, check1_};
+  QWidget* controls[] = {yearBox_, createButton_, nextYearButton_, previousYearButton_, yearLabel_, formatList_, classicBox_};
   const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
   for (std::size_t k = 0; k < ControlLayouts.size(); ++k) {
     const ControlLayout& layout = ControlLayouts[k];
@@ -107,21 +107,21 @@ void MainWindow::buildControls() {
     }
   }
   // Tab order as listed; the label takes no focus.
-  setTabOrder(text1_, command1_);
-  setTabOrder(command1_, command2_);
-  setTabOrder(command2_, command3_);
-  setTabOrder(command3_, combo1_);
-  setTabOrder(combo1_, check1_);
-  label3_->setFocusPolicy(Qt::NoFocus);
-  text1_->setFocus();
+  setTabOrder(yearBox_, createButton_);
+  setTabOrder(createButton_, nextYearButton_);
+  setTabOrder(nextYearButton_, previousYearButton_);
+  setTabOrder(previousYearButton_, formatList_);
+  setTabOrder(formatList_, classicBox_);
+  yearLabel_->setFocusPolicy(Qt::NoFocus);
+  yearBox_->setFocus();
 
-  connect(command1_, &QPushButton::clicked, this, &MainWindow::createCalendar);
-  connect(text1_, &QLineEdit::returnPressed, this, &MainWindow::createCalendar);
-  connect(command2_, &QPushButton::clicked, this, &MainWindow::nextYear);
-  connect(command3_, &QPushButton::clicked, this, &MainWindow::previousYear);
+  connect(createButton_, &QPushButton::clicked, this, &MainWindow::createCalendar);
+  connect(yearBox_, &QLineEdit::returnPressed, this, &MainWindow::createCalendar);
+  connect(nextYearButton_, &QPushButton::clicked, this, &MainWindow::nextYear);
+  connect(previousYearButton_, &QPushButton::clicked, this, &MainWindow::previousYear);
   // Only an edit of the text (typing, pasting) is a text change; a choice from
   // the list reaches the format when the next run starts.
-  connect(combo1_->lineEdit(), &QLineEdit::textEdited, this,
+  connect(formatList_->lineEdit(), &QLineEdit::textEdited, this,
           [this](const QString& text) { applyFormatText(data_->names, settings_.outputFormat, text.toStdString()); });
 }
 
@@ -133,7 +133,7 @@ void MainWindow::startUp() {
   surface_->setWindowGeometry((surface_->screenWidth() - width) / 2, (surface_->screenHeight() - height) / 2, width,
                               height);
   // The year of the system clock.
-  text1_->setText(QString::number(QDate::currentDate().year()));
+  yearBox_->setText(QString::number(QDate::currentDate().year()));
   // Background colour (blue given as 256).
   surface_->setBackground({200, 200, 256});
   // The built-in tables and the data files of the program folder, which is the
@@ -149,16 +149,16 @@ void MainWindow::startUp() {
   }
   settings_.outputFormat = saved_.outputFormat;
   // The format list with the saved format selected.
-  for (int i = 0; i < 2; ++i) combo1_->addItem(QString::fromStdString(data_->names.formatName[i]));
+  for (int i = 0; i < 2; ++i) formatList_->addItem(QString::fromStdString(data_->names.formatName[i]));
   const int index = formatListIndex(settings_.outputFormat);
   setFormatText(QString::fromStdString(data_->names.formatName[index]));
-  check1_->setChecked(saved_.classicCalendar);
+  classicBox_->setChecked(saved_.classicCalendar);
 }
 
 void MainWindow::setFormatText(const QString& text) {
-  const int index = combo1_->findText(text);
-  if (index >= 0 && index != combo1_->currentIndex()) combo1_->setCurrentIndex(index);
-  combo1_->setEditText(text);
+  const int index = formatList_->findText(text);
+  if (index >= 0 && index != formatList_->currentIndex()) formatList_->setCurrentIndex(index);
+  formatList_->setEditText(text);
   applyFormatText(data_->names, settings_.outputFormat, text.toStdString());
 }
 
@@ -177,14 +177,14 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!embedded_) {
     saved_.outputFormat = settings_.outputFormat;
-    saved_.classicCalendar = check1_->isChecked();
+    saved_.classicCalendar = classicBox_->isChecked();
     std::string message;
     if (!saveSettings(settings_.programFolder, saved_, message)) messages_->show(message);
   }
   event->accept();
 }
 
-bool MainWindow::classicChosen() const { return check1_->isChecked(); }
+bool MainWindow::classicChosen() const { return classicBox_->isChecked(); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (running_ && isUserInput(event->type()) && watched->isWidgetType() &&
@@ -193,24 +193,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::nextYear() { text1_->setText(QString::fromStdString(nextYearText(text1_->text().toStdString()))); }
+void MainWindow::nextYear() { yearBox_->setText(QString::fromStdString(nextYearText(yearBox_->text().toStdString()))); }
 
 void MainWindow::previousYear() {
-  text1_->setText(QString::fromStdString(previousYearText(text1_->text().toStdString())));
+  yearBox_->setText(QString::fromStdString(previousYearText(yearBox_->text().toStdString())));
 }
 
 void MainWindow::createCalendar() {
   if (running_) return;
   running_ = true;
   ++runsStarted_;
-  std::string comboText = combo1_->currentText().toStdString();
+  std::string comboText = formatList_->currentText().toStdString();
   const std::string before = comboText;
   RunContext context{*surface_, *launcher_};
   context.sweptFolders = &sweptFolders_;
   context.skyCache = &skies_;
   context.dataLookedIn = dataLookedIn_;
-  const CalendarBasis basis = check1_->isChecked() ? CalendarBasis::Classic : CalendarBasis::True;
-  lastReport_ = runGeneration(*data_, settings_, RunInputs{text1_->text().toStdString(), basis}, comboText, context);
+  const CalendarBasis basis = classicBox_->isChecked() ? CalendarBasis::Classic : CalendarBasis::True;
+  lastReport_ = runGeneration(*data_, settings_, RunInputs{yearBox_->text().toStdString(), basis}, comboText, context);
   if (comboText != before) setFormatText(QString::fromStdString(comboText));
   // A file that could not be written, a browser that did not start or a run that
   // could not go on is told in a message box; the refusals are on the window.

@@ -91,13 +91,13 @@ class MainWindow : public QWidget {
   RunSettings settings_;
 
   QtSurface* surface_ = nullptr;
-  QLineEdit* text1_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QPushButton* command2_ = nullptr;
-  QPushButton* command3_ = nullptr;
-  QLabel* label3_ = nullptr;
-  QComboBox* combo1_ = nullptr;
-  QCheckBox* check1_ = nullptr;  // 原典の計算: the classic calendar
+  QLineEdit* yearBox_ = nullptr;
+  QPushButton* createButton_ = nullptr;
+  QPushButton* nextYearButton_ = nullptr;
+  QPushButton* previousYearButton_ = nullptr;
+  QLabel* yearLabel_ = nullptr;
+  QComboBox* formatList_ = nullptr;
+  QCheckBox* classicBox_ = nullptr;  // 原典の計算: the classic calendar
 
   bool activated_ = false;
   bool running_ = false;

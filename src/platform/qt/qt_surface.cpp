@@ -78,8 +78,8 @@ void QtSurface::ensureImage() {
   if (!image_.isNull() && image_.devicePixelRatio() == ratio && image_.width() >= std::lround(width * ratio) &&
       image_.height() >= std::lround(height * ratio))
     return;
-  const int newWidth = std::max<int>(std::lround(width * ratio), image_.isNull() ? 0 : image_.width());
-  const int newHeight = std::max<int>(std::lround(height * ratio), image_.isNull() ? 0 : image_.height());
+  const int newWidth = std::max(static_cast<int>(std::lround(width * ratio)), image_.isNull() ? 0 : image_.width());
+  const int newHeight = std::max(static_cast<int>(std::lround(height * ratio)), image_.isNull() ? 0 : image_.height());
   QImage grown(newWidth, newHeight, QImage::Format_RGB32);
   grown.setDevicePixelRatio(ratio);
   // Point sizes are taken at the screen's logical resolution.

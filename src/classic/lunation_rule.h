@@ -18,7 +18,7 @@ namespace ventorel {
 // The rule, on the time-ordered lunations of the three years: the lunation that
 // contains 冬至 is 11月; between two such anchors lie 11 lunations, named 12月,
 // 1月, ..., 10月, or 12, of which the first without a 中気 is the leap month,
-// named "閏" + the name of the lunation before it.
+// the leap month of the lunation before it.
 //
 // For each span between two consecutive anchors with a lunation that overlaps the
 // chosen year (the middle sky): when any lunation between the anchors has a name
@@ -26,6 +26,6 @@ namespace ventorel {
 // lunation between the anchors takes the rule's name. The anchors themselves,
 // spans without both anchors in the three years and spans whose count fits
 // neither case are not touched. Returns the number of spans renamed.
-int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<std::string>& months);
+int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<LunarMonth>& months);
 
 }  // namespace ventorel

@@ -1,9 +1,10 @@
-#include "astro/sun_terms.h"
+#include "classic/sun_terms.h"
 
 #include <cmath>
 
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 #include "data/numbers.h"
+#include "data/solar_term.h"
 
 namespace ventorel {
 
@@ -19,24 +20,16 @@ constexpr double HangeshoFrom = 100;
 
 }  // namespace
 
-void SunTerms::beginPass() {
-  OrbitTables& orbit = walk_.orbit;
-  const double t0 = walk_.tYears;
-  orbit.perihelionOffset[SunBody] = sunPerihelionOffset(sunEccentricity(t0));
-  // The node at the pass start is the equinox of the whole pass, although the
-  // node keeps moving during the year.
-  equinoxReference_ = equinoxNode(t0);
-  equinoxSeen_ = 0;
-}
+SunTerms::SunTerms(double tYears)
+    // The node at the pass start is the equinox of the whole pass, although the
+    // node keeps moving during the year.
+    : equinoxReference_(equinoxNode(tYears)) {}
 
-void SunTerms::sunPosition() {
-  bodyPosition(walk_.orbit, SunBody, walk_.tYears);
-  takeSunLongitude();
-}
+double SunTerms::perihelionOffsetAt(double tYears) { return sunPerihelionOffset(sunEccentricity(tYears)); }
 
-void SunTerms::takeSunLongitude() {
+void SunTerms::sample(double eclipticLongitude) {
   previousTermLongitude_ = termLongitude_;
-  termLongitude_ = termLongitudeOf(walk_.orbit.eclipticLongitude[SunBody]);
+  termLongitude_ = termLongitudeOf(eclipticLongitude);
 }
 
 double SunTerms::termLongitudeOf(double eclipticLongitude) const {
@@ -49,7 +42,7 @@ double SunTerms::termLongitudeOf(double eclipticLongitude) const {
 bool SunTerms::decidesNear(double termLongitude, double margin) {
   // Every term's 15 degrees (0 and 360 among them, where the corrections above
   // also turn), the wrap threshold and the summer days' bounds.
-  if (offMultiple(termLongitude, 15) < margin) return true;
+  if (offMultiple(termLongitude, DegreesPerTerm) < margin) return true;
   for (const double bound : {WrapThreshold, NyubaiFrom, NyubaiFrom + 1, HangeshoFrom, HangeshoFrom + 1})
     if (std::fabs(termLongitude - bound) < margin) return true;
   return false;
@@ -69,27 +62,31 @@ void SunTerms::recogniseWrap(int b) {
   const bool belowThreshold = termLongitude_ < WrapThreshold;
   const bool fellSinceYesterday = b >= 1 && termLongitude_ < previousTermLongitude_;
   if (belowThreshold || fellSinceYesterday) {
-    walk_.sky.nextTerm = 0;
+    nextTerm_ = 0;
     equinoxSeen_ = 1;
   }
 }
 
-void SunTerms::placeTerm(int b) {
+SunDay SunTerms::place(int b) {
   recogniseWrap(b);
+  SunDay day;
   // Day 0 only sets the term to wait for: the one after the current longitude.
-  if (b == 0) walk_.sky.nextTerm = static_cast<int>(toIndex(Int(termLongitude_ / 15) + 1));
-  if (walk_.sky.nextTerm > 24) walk_.sky.nextTerm = walk_.sky.nextTerm - 24;
-  if (termLongitude_ > 15 * walk_.sky.nextTerm) {
-    walk_.sky.placeTerm(walk_.sky.nextTerm, b);
-    walk_.sky.nextTerm = walk_.sky.nextTerm + 1;
+  if (b == 0) nextTerm_ = static_cast<int>(toIndex(floorInt(termLongitude_ / DegreesPerTerm) + 1));
+  if (nextTerm_ > SolarTermCount) nextTerm_ = nextTerm_ - SolarTermCount;
+  if (termLongitude_ > DegreesPerTerm * nextTerm_) {
+    day.term = nextTerm_;
+    nextTerm_ = nextTerm_ + 1;
   }
-  markSummerDays(b);
-}
-
-void SunTerms::markSummerDays(int b) {
-  YearSky& sky = walk_.sky;
-  if (sky.nyubaiDay == 0 && termLongitude_ > NyubaiFrom && termLongitude_ < NyubaiFrom + 1) sky.nyubaiDay = b;
-  if (sky.hangeshoDay == 0 && termLongitude_ > HangeshoFrom && termLongitude_ < HangeshoFrom + 1) sky.hangeshoDay = b;
+  // The first day strictly within the degree above 80 and 100 (a day 0 there does not count as found).
+  if (nyubaiDay_ == 0 && termLongitude_ > NyubaiFrom && termLongitude_ < NyubaiFrom + 1) {
+    nyubaiDay_ = b;
+    day.nyubai = true;
+  }
+  if (hangeshoDay_ == 0 && termLongitude_ > HangeshoFrom && termLongitude_ < HangeshoFrom + 1) {
+    hangeshoDay_ = b;
+    day.hangesho = true;
+  }
+  return day;
 }
 
 }  // namespace ventorel

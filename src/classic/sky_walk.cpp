@@ -1,4 +1,4 @@
-#include "astro/sky_walk.h"
+#include "classic/sky_walk.h"
 
 #include "data/numbers.h"
 

@@ -1,10 +1,10 @@
-#include "astro/year_walk.h"
+#include "classic/year_walk.h"
 
 #include <cmath>
 #include <optional>
 
-#include "astro/moon.h"
-#include "astro/sun_terms.h"
+#include "classic/moon.h"
+#include "classic/sun_terms.h"
 #include "data/numbers.h"
 
 namespace ventorel {
@@ -61,15 +61,16 @@ class SmoothDay {
 // on a day whose step between two days could be decided otherwise than the
 // model's positions decide it; the model's positions never give up.
 std::optional<YearSky> walkDays(SkyWalk& walk, Sampling sampling) {
-  SunTerms sun(walk);
-  MoonPhases moon(walk);
-  sun.beginPass();
-  moon.beginPass();
+  walk.orbit.perihelionOffset[SunBody] = SunTerms::perihelionOffsetAt(walk.tYears);
+  walk.orbit.perihelionOffset[MoonBody] = MoonPhases::perigeeOffset();
+  SunTerms sun(walk.tYears);
+  MoonPhases moon = walk.newMoonTable ? MoonPhases(*walk.newMoonTable, walk.newMoonRow) : MoonPhases();
   // The table's new moons need no Moon.
-  const bool withMoon = walk.newMoonTable == nullptr;
+  const bool withMoon = !moon.fromTable();
   SmoothDay smoothDay(walk.orbit, withMoon);
   bool smoothBefore = false;
-  for (int b = 0; b <= walk.sky.lastDay; ++b) {
+  YearSky& sky = walk.sky;
+  for (int b = 0; b <= sky.lastDay; ++b) {
     // Each day is sampled at its end: day b is the instant b days after
     // 1 January 00:00 local time.
     if (b > 0) walk.tYears += 1 / TropicalYear;
@@ -78,17 +79,23 @@ std::optional<YearSky> walkDays(SkyWalk& walk, Sampling sampling) {
       bodyPosition(walk.orbit, SunBody, walk.tYears);
       if (withMoon) bodyPosition(walk.orbit, MoonBody, walk.tYears);
     }
-    sun.takeSunLongitude();
-    if (withMoon) moon.takeElongation();
+    const double sunLongitude = walk.orbit.eclipticLongitude[SunBody];
+    sun.sample(sunLongitude);
+    if (withMoon) moon.sample(walk.orbit.eclipticLongitude[MoonBody], sunLongitude);
     if (b > 0 && (smooth || smoothBefore) &&
         !(sun.dayStepIsClear(smoothDay.sunMargin()) && (!withMoon || moon.dayStepIsClear(smoothDay.elongationMargin()))))
       return std::nullopt;
     smoothBefore = smooth;
-    sun.placeTerm(b);
-    moon.placeNewMoon(b);
+    const SunDay sunDay = sun.place(b);
+    if (sunDay.term) sky.placeTerm(*sunDay.term, b);
+    if (sunDay.nyubai) sky.nyubaiDay = b;
+    if (sunDay.hangesho) sky.hangeshoDay = b;
+    if (moon.isNewMoon(b, sky.year, withMoon ? MonthDay{} : monthDayOf(b, walk.monthStart)))
+      sky.newMoons.push_back({b, std::nullopt});
   }
-  walk.sky.yearEndMoonAge = walk.sky.moonAgeOn(walk.sky.lastDay);
-  return std::move(walk.sky);
+  sky.nextTerm = sun.awaitedTerm();
+  sky.yearEndMoonAge = sky.moonAgeOn(sky.lastDay);
+  return std::move(sky);
 }
 
 }  // namespace

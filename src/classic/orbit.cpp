@@ -1,4 +1,4 @@
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 
 #include <cmath>
 #include <cstdint>
@@ -24,7 +24,7 @@ double minorAxis(double a, double e) {
 }
 
 PlanePoint orbitPlanePoint(double a, double minor, double e, double anomaly) {
-  const double radians = anomaly / degPerRad;
+  const double radians = anomaly / DegreesPerRadian;
   return {a * (std::cos(radians) - e), minor * std::sin(radians)};
 }
 
@@ -36,12 +36,12 @@ struct EclipticPoint {
 };
 
 EclipticPoint toEcliptic(PlanePoint p, double w, double cosInclination, double node) {
-  const double wr = w / degPerRad;
+  const double wr = w / DegreesPerRadian;
   const double x1 = p.x * std::cos(wr) - p.y * std::sin(wr);
   const double y1 = p.x * std::sin(wr) + p.y * std::cos(wr);
   const double x2 = x1;
   const double y2 = y1 * cosInclination;
-  const double nr = node / degPerRad;
+  const double nr = node / DegreesPerRadian;
   return {x2 * std::cos(nr) - y2 * std::sin(nr), x2 * std::sin(nr) + y2 * std::cos(nr)};
 }
 
@@ -59,7 +59,7 @@ double directionOf(double x, double y) {
 // The fraction of the orbit since the last perihelion passage.
 double meanAnomalyFraction(double t, double offset, double period) {
   const double f = (t + offset) / period;
-  return f - Int(f);
+  return f - floorInt(f);
 }
 
 void sunPosition(OrbitTables& orbit, double t) {
@@ -75,14 +75,14 @@ void sunPosition(OrbitTables& orbit, double t) {
   // The argument of perihelion projected on the ecliptic.
   const double cosInclination = orbit.cosInclination[SunBody];
   const double d = perihelion - node;
-  double w = std::atan(std::tan(d / degPerRad) / cosInclination) * degPerRad;
-  if (std::cos(d / degPerRad) < 0) w = w + 180;
+  double w = std::atan(std::tan(d / DegreesPerRadian) / cosInclination) * DegreesPerRadian;
+  if (std::cos(d / DegreesPerRadian) < 0) w = w + 180;
 
   // (X, Y) is the Earth about the Sun; the Sun is seen from the Earth along -X, -Y.
   const EclipticPoint earth = toEcliptic(p, w, cosInclination, node);
   const double lambda = directionOf(0 - earth.x, 0 - earth.y);
   orbit.eclipticLongitudeRad[SunBody] = lambda;
-  orbit.eclipticLongitude[SunBody] = lambda * degPerRad;
+  orbit.eclipticLongitude[SunBody] = lambda * DegreesPerRadian;
 }
 
 // The Moon's short-period correction in degrees, d days after the epoch.
@@ -102,10 +102,10 @@ void moonPosition(OrbitTables& orbit, double t) {
 
   // The Moon's elements are geocentric: (X, Y) already points from the Earth.
   const EclipticPoint moon = toEcliptic(p, w, orbit.cosInclination[MoonBody], node);
-  const double longitude = directionOf(moon.x, moon.y) * degPerRad;
+  const double longitude = directionOf(moon.x, moon.y) * DegreesPerRadian;
   const double corrected = longitude - moonCorrection(TropicalYear * t);
   orbit.eclipticLongitude[MoonBody] = corrected;
-  orbit.eclipticLongitudeRad[MoonBody] = corrected / degPerRad;
+  orbit.eclipticLongitudeRad[MoonBody] = corrected / DegreesPerRadian;
 }
 
 // The halving that defines solveKepler's result evaluates the mean anomaly only at
@@ -117,7 +117,7 @@ constexpr std::int64_t KeplerGridPoints = 1 << 18;  // 0 .. 360 - KeplerGrid deg
 // The mean-anomaly fraction of grid point j, with exactly the arithmetic of the
 // halving: the result must match it to the last bit.
 double meanAtGridPoint(std::int64_t j, double e) {
-  const double radians = static_cast<double>(j) * KeplerGrid / degPerRad;
+  const double radians = static_cast<double>(j) * KeplerGrid / DegreesPerRadian;
   return (radians - e * std::sin(radians)) / (2 * PI);
 }
 
@@ -158,7 +158,7 @@ struct CorrectionAngles {
 };
 
 CorrectionAngles moonCorrectionAngles(double d) {
-  return {2 * PI * (d + 29722.37496) / 411.92, 2 * PI * (d + 29722.37496) / 3231};
+  return {2 * PI * (d + MoonCorrectionEpoch) / MoonCorrectionDaysA, 2 * PI * (d + MoonCorrectionEpoch) / MoonCorrectionDaysB};
 }
 
 // The correction in degrees from the sines of its angles: sin(a + sin(a) / 8) and sin(b).
@@ -172,11 +172,11 @@ double moonCorrection(double d) {
 }  // namespace
 
 OrbitTables::OrbitTables(const OrbitElements& elements) : orbitA(elements.orbitA), orbitI(elements.orbitI) {
-  for (const int body : {SunBody, MoonBody}) cosInclination[body] = std::cos(orbitI[body] / degPerRad);
+  for (const int body : {SunBody, MoonBody}) cosInclination[body] = std::cos(orbitI[body] / DegreesPerRadian);
   moonMinorAxis = minorAxis(orbitA[MoonBody], MoonEccentricity);
 }
 
-double reduceDegrees(double x) { return 360 * (x / 360 - Int(x / 360)); }
+double reduceDegrees(double x) { return 360 * (x / 360 - floorInt(x / 360)); }
 
 double solveKepler(double g, double e) {
   // The halving goes up from grid point j when g >= mean(j), down otherwise. The
@@ -192,7 +192,7 @@ double solveKepler(double g, double e) {
   // steps do not settle, are the means of the points beside it evaluated exactly
   // as the halving evaluates them.
   constexpr double Margin = 1e-9;                         // radians
-  constexpr double GridRadians = KeplerGrid / degPerRad;  // about 2.4e-5
+  constexpr double GridRadians = KeplerGrid / DegreesPerRadian;  // about 2.4e-5
   const KeplerRoot root = keplerRoot(2 * PI * g, e);
   const double anomaly = root.anomaly;
   const bool converged = root.converged;
@@ -201,7 +201,7 @@ double solveKepler(double g, double e) {
   std::int64_t k = !(guess >= 0) ? 0  // also a g that is not a number: the halving then always goes down
                    : guess >= KeplerGridPoints ? KeplerGridPoints - 1
                                                : static_cast<std::int64_t>(guess);
-  const bool clear = converged && k == guess && (units - guess) * GridRadians > Margin &&
+  const bool clear = converged && static_cast<double>(k) == guess && (units - guess) * GridRadians > Margin &&
                      (guess + 1 - units) * GridRadians > Margin && k + 1 < KeplerGridPoints;
   if (!clear) {
     // Settle K: mean(K) <= g (or K = 0) and g < mean(K + 1) (or K is the last point).
@@ -216,29 +216,30 @@ double solveKepler(double g, double e) {
 }
 
 double sunEccentricity(double t) {
-  return 0.01 * std::sin(2 * (t + 817550) / 413000) + 0.03 + 0.01 * std::sin(2 * (t + 817550) / 100000);
+  return 0.01 * std::sin(2 * (t + EccentricityEpoch) / EccentricityPeriodA) + 0.03 +
+         0.01 * std::sin(2 * (t + EccentricityEpoch) / EccentricityPeriodB);
 }
 
 double sunPerihelion(double t) { return reduceDegrees(102.971 + 360 * (t - 20.35) / PerihelionYears); }
 
 double equinoxNode(double t) {
   const double u = -t / PrecessionYears;
-  return 0.2448 + 360 * (u - Int(u));
+  return 0.2448 + 360 * (u - floorInt(u));
 }
 
 double sunPeriod() { return 1 + 1 / PrecessionYears + 1 / PerihelionYears; }
 
-double moonNode(double t) { return reduceDegrees(-247.1887 - 360 * t / 18.599926299321); }
+double moonNode(double t) { return reduceDegrees(-247.1887 - 360 * t / MoonNodeYears); }
 
-double moonPerigee(double t) { return reduceDegrees(96.0 + 360 * t / 8.850581814628); }
+double moonPerigee(double t) { return reduceDegrees(96.0 + 360 * t / MoonPerigeeYears); }
 
 double sunPerihelionOffset(double eccentricity) {
-  const double e0 = SunEpochAnomaly / degPerRad;
+  const double e0 = SunEpochAnomaly / DegreesPerRadian;
   return sunPeriod() * (e0 - eccentricity * std::sin(e0)) / (2 * PI);
 }
 
 double moonPerigeeOffset() {
-  const double e0 = MoonEpochAnomaly / degPerRad;
+  const double e0 = MoonEpochAnomaly / DegreesPerRadian;
   return MoonPeriodAtPassStart * (e0 - MoonEccentricity * std::sin(e0)) / (2 * PI);
 }
 
@@ -260,11 +261,11 @@ double dailyStep(double turnsPerYear) { return 2 * PI * turnsPerYear / TropicalY
 SmoothOrbit::SmoothOrbit(const OrbitTables& orbit)
     : orbit_(orbit),
       sun_(dailyStep(1 / sunPeriod())),
-      eccentricityArgs_{TurningAngle(2 / 413000.0 / TropicalYear), TurningAngle(2 / 100000.0 / TropicalYear)},
+      eccentricityArgs_{TurningAngle(2 / EccentricityPeriodA / TropicalYear), TurningAngle(2 / EccentricityPeriodB / TropicalYear)},
       moon_(dailyStep(1 / MoonPeriod)),
-      moonArgument_(dailyStep(1 / 8.850581814628 + 1 / 18.599926299321)),
-      correctionA_(2 * PI / 411.92),
-      correctionB_(2 * PI / 3231) {}
+      moonArgument_(dailyStep(1 / MoonPerigeeYears + 1 / MoonNodeYears)),
+      correctionA_(2 * PI / MoonCorrectionDaysA),
+      correctionB_(2 * PI / MoonCorrectionDaysB) {}
 
 // The root of Kepler's equation, started from the new mean anomaly plus the day
 // before's difference between the eccentric and the mean anomaly (under 0.06
@@ -291,9 +292,9 @@ std::optional<double> SmoothOrbit::sunLongitude(double t) {
   // Only an orbit in the ecliptic itself: its argument of perihelion projected on
   // the ecliptic, with the node, is then the longitude of perihelion.
   if (orbit_.cosInclination[SunBody] != 1) return std::nullopt;
-  const double u = t + 817550;
-  const double e = 0.01 * eccentricityArgs_[0].at(2 * u / 413000).sin + 0.03 +
-                   0.01 * eccentricityArgs_[1].at(2 * u / 100000).sin;  // as sunEccentricity
+  const double u = t + EccentricityEpoch;
+  const double e = 0.01 * eccentricityArgs_[0].at(2 * u / EccentricityPeriodA).sin + 0.03 +
+                   0.01 * eccentricityArgs_[1].at(2 * u / EccentricityPeriodB).sin;  // as sunEccentricity
   const std::optional<SinCos> anomaly =
       eccentricAnomaly(sun_, meanAnomalyFraction(t, orbit_.perihelionOffset[SunBody], sunPeriod()), e);
   if (!anomaly) return std::nullopt;
@@ -301,7 +302,7 @@ std::optional<double> SmoothOrbit::sunLongitude(double t) {
   const double x = a * (anomaly->cos - e);
   const double y = std::sqrt(a * a - e * a * e * a) * anomaly->sin;
   // The Sun is seen from the Earth half a turn from where the Earth is seen from the Sun.
-  return reduceDegrees(std::atan2(y, x) * degPerRad + 180 + sunPerihelion(t));
+  return reduceDegrees(std::atan2(y, x) * DegreesPerRadian + 180 + sunPerihelion(t));
 }
 
 std::optional<SmoothMoon> SmoothOrbit::moonPosition(double t) {
@@ -313,10 +314,10 @@ std::optional<SmoothMoon> SmoothOrbit::moonPosition(double t) {
   // Turned by the argument of perigee in the orbit's plane, tilted onto the
   // ecliptic, and measured from the node.
   const double node = moonNode(t);
-  const SinCos w = moonArgument_.at((moonPerigee(t) - node) / degPerRad);
+  const SinCos w = moonArgument_.at((moonPerigee(t) - node) / DegreesPerRadian);
   const double x1 = x * w.cos - y * w.sin;
   const double y1 = (x * w.sin + y * w.cos) * orbit_.cosInclination[MoonBody];
-  const double direction = reduceDegrees(std::atan2(y1, x1) * degPerRad + node);
+  const double direction = reduceDegrees(std::atan2(y1, x1) * DegreesPerRadian + node);
   const CorrectionAngles angle = moonCorrectionAngles(TropicalYear * t);
   const SinCos a = correctionA_.at(angle.a);
   const double correction = moonCorrectionOf(turned(a, a.sin * 2 / 16).sin, correctionB_.at(angle.b).sin);

@@ -1,4 +1,4 @@
-#include "output/html_calendar.h"
+#include "classic/html_calendar.h"
 
 #include "data/numbers.h"
 #include "calendar/lunar_days.h"

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "astro/day_count.h"
-#include "astro/orbit.h"
+#include "classic/orbit.h"
 #include "astro/year_sky.h"
 #include "data/reference_data.h"
 

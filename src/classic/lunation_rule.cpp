@@ -1,4 +1,4 @@
-#include "calendar/lunation_rule.h"
+#include "classic/lunation_rule.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +10,6 @@ namespace ventorel {
 
 namespace {
 
-constexpr int WinterSolstice = 18;
 
 struct Lunation {
   int start = 0;  // first day, counted through the three years (slot 0 day 1 = 1)
@@ -21,24 +20,24 @@ struct Lunation {
 
 // The rule's names for the lunations strictly between two anchors, or nothing
 // when the span is neither an ordinary year nor a year with one leap month.
-std::vector<std::string> ruleNames(const std::vector<Lunation>& lunations, int firstAnchor, int nextAnchor) {
+std::vector<LunarMonth> ruleNames(const std::vector<Lunation>& lunations, int firstAnchor, int nextAnchor) {
   const int count = nextAnchor - firstAnchor - 1;
   int leap = -1;
   if (count == 12) {
     for (int i = firstAnchor + 1; i < nextAnchor && leap < 0; ++i)
-      if (!lunations[i].hasMidTerm) leap = i;
+      if (!lunations[static_cast<std::size_t>(i)].hasMidTerm) leap = i;
     if (leap < 0) return {};
   } else if (count != 11) {
     return {};
   }
-  std::vector<std::string> names;
-  std::string previous = "11月";
+  std::vector<LunarMonth> names;
+  LunarMonth previous{11, false};
   int number = 12;
   for (int i = firstAnchor + 1; i < nextAnchor; ++i) {
     if (i == leap) {
-      names.push_back("閏" + previous);
+      names.push_back({previous.number, true});
     } else {
-      names.push_back(std::to_string(number) + "月");
+      names.push_back({number, false});
       number = number % 12 + 1;
     }
     previous = names.back();
@@ -48,7 +47,7 @@ std::vector<std::string> ruleNames(const std::vector<Lunation>& lunations, int f
 
 }  // namespace
 
-int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<std::string>& months) {
+int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<LunarMonth>& months) {
   const int monthCount = static_cast<int>(months.size());
   int offset[3] = {0, 0, 0};
   int length[3];
@@ -84,8 +83,8 @@ int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<std::string>& months
       const int t = offset[slot] + d;
       for (Lunation& lunation : lunations) {
         if (lunation.start <= t && t <= lunation.end) {
-          if (k % 2 == 0) lunation.hasMidTerm = true;
-          if (k == WinterSolstice) lunation.isAnchor = true;
+          if (isPrincipalTerm(k)) lunation.hasMidTerm = true;
+          if (k == termIndex(SolarTerm::Toji)) lunation.isAnchor = true;
           break;
         }
       }
@@ -97,14 +96,14 @@ int mendMonthsAgainstRule(const SkyTrio& skies, std::vector<std::string>& months
   int renamed = 0;
   int firstAnchor = -1;
   for (int i = 0; i < static_cast<int>(lunations.size()); ++i) {
-    if (!lunations[i].isAnchor) continue;
+    if (!lunations[static_cast<std::size_t>(i)].isAnchor) continue;
     const int nextAnchor = i;
     if (firstAnchor >= 0) {
       bool overlapsChosenYear = false;
       for (int j = firstAnchor + 1; j < nextAnchor; ++j)
-        if (lunations[j].start <= chosenLast && lunations[j].end >= chosenFirst) overlapsChosenYear = true;
-      const std::vector<std::string> names =
-          overlapsChosenYear ? ruleNames(lunations, firstAnchor, nextAnchor) : std::vector<std::string>{};
+        if (lunations[static_cast<std::size_t>(j)].start <= chosenLast && lunations[static_cast<std::size_t>(j)].end >= chosenFirst) overlapsChosenYear = true;
+      const std::vector<LunarMonth> names =
+          overlapsChosenYear ? ruleNames(lunations, firstAnchor, nextAnchor) : std::vector<LunarMonth>{};
       bool differs = false;
       for (std::size_t j = 0; j < names.size(); ++j)
         if (months.at(static_cast<std::size_t>(firstAnchor + 1) + j) != names[j]) differs = true;

@@ -1,5 +1,7 @@
-// The one place where a calendar basis picks its sources, and the computation of
-// a year from them: three skies, the old calendar, the annotated year.
+// The one place where a calendar basis picks its sources and its renderers, and
+// the computation of a year from them: three skies, the old calendar, the
+// holidays, the annotated year. The classic model, numbering, holiday engine,
+// page and CSV (classic/) are reached from here only.
 #pragma once
 
 #include <memory>
@@ -17,10 +19,9 @@ namespace ventorel {
 
 // The sky sources a basis may take; a year's sky depends only on the source and
 // the year (and the reference data).
-enum class SkyKind { KeplerModel, NewMoonTable, Precise };
+enum class SkyKind { KeplerModel, ShippedNewMoons, Precise };
 
 struct CalendarSources {
-  CalendarBasis basis = CalendarBasis::Classic;
   SkyKind skyKind = SkyKind::KeplerModel;
   std::unique_ptr<SkySource> sky;
   // The old calendar by the modern month rule over the sky's true new moons and
@@ -30,9 +31,13 @@ struct CalendarSources {
   bool skyFallback = false;
   // The months officially in use up to 1872 laid over the computed ones.
   bool historicalMonths = false;
+  // The holidays of the holiday law; otherwise the holiday file's rules.
+  bool lawHolidays = false;
   AnnotationChoices annotation;
   // Each day's Japanese date from the era starts (the true basis).
   bool japaneseDates = false;
+  // The documents carry the place's sun and moon of each day and the year's eclipses (the true basis).
+  bool almanacSky = false;
   std::string note;  // where the terms and new moons come from, for the data formats
 };
 
@@ -59,6 +64,17 @@ class SkyCache {
 // model's new moons otherwise. True: the precise sky and the modern month rule
 // within the precise range, the classic sources beyond it.
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data);
+
+// Whether a basis makes the calendar of a year that is not a whole number: the
+// classic one does (its files have always taken one), the true one refuses it.
+bool takesFractionalYears(CalendarBasis basis);
+
+// The renderers of a basis for the calendar files: the page and the spreadsheet file.
+struct CalendarRenderers {
+  std::string (*page)(const CalendarYear&, const BuiltinTables&);
+  std::string (*spreadsheet)(const CalendarYear&, const BuiltinTables&);
+};
+CalendarRenderers renderersFor(CalendarBasis basis);
 
 // Everything computed for a chosen year: the skies of it and the years either
 // side, their old calendar, and the annotated chosen year.

@@ -1,4 +1,4 @@
-#include "output/csv_calendar.h"
+#include "classic/csv_calendar.h"
 
 #include <array>
 
@@ -149,7 +149,7 @@ std::string csvCalendar(const CalendarYear& calendar, const BuiltinTables& names
     appendCsvField(text, title);
     first = false;
   }
-  if (calendar.basis == CalendarBasis::True)
+  if (!calendar.days.empty() && calendar.days.front().rekichu)
     for (const char* title : {"九星", "十二直", "二十八宿", "納音", "節月干支", "月の九星", "七十二候", "暦注の選日"}) {
       text += ',';
       appendCsvField(text, title);

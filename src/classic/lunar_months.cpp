@@ -3,8 +3,8 @@
 #include <string>
 
 #include "astro/day_count.h"
-#include "calendar/lunar_days.h"
-#include "calendar/lunation_rule.h"
+#include "classic/classic_months.h"
+#include "classic/lunation_rule.h"
 #include "calendar/new_moon_days.h"
 #include "data/numbers.h"
 #include "data/text.h"
@@ -13,13 +13,20 @@ namespace ventorel {
 
 namespace {
 
-const std::string Leap = "閏";
-const std::string AnchorName = "11月";
-constexpr int WinterSolstice = 18;
 constexpr int MonthListSize = 43;  // entries 1..39 and the two looked at beyond the last
 
-// The month list in the making: one text per new moon of the three years, from 1.
-using MonthList = Table<std::string, MonthListSize>;
+// The month list in the making: one month per new moon of the three years, from 1.
+// An entry is empty (no number, not leap), a bare leap mark (leap, no number), or
+// a month; the numbers written into it may leave 1..12 (0, -1) where the steps
+// below go wrong, and the lunisolar rule mends those spans afterwards.
+using MonthList = Table<LunarMonth, MonthListSize>;
+
+const LunarMonth Anchor{11, false};
+const LunarMonth LeapMark{std::nullopt, true};
+
+bool isEmpty(const LunarMonth& m) { return !m.number && !m.leap; }
+LunarMonth month(double number) { return {static_cast<int>(number), false}; }
+LunarMonth leapMonth(std::optional<int> number) { return {number, true}; }
 
 // A new-moon day of the three years.
 struct NewMoonAt {
@@ -35,11 +42,9 @@ std::vector<NewMoonAt> newMoonsInOrder(const SkyTrio& skies) {
   return moons;
 }
 
-// Month numbers here are always whole (results of Mod or of a leading number).
-std::string monthText(double number) { return std::to_string(static_cast<long long>(number)) + "月"; }
-
-// The number a month text starts with ("11月" -> 11; "閏5月" and "" -> 0).
-double monthValue(const std::string& text) { return numericValue(text); }
+// The number an entry counts with: a leap month and an empty entry count as 0, as
+// the numbering has always read them ("閏5月" is read as no number).
+double monthValue(const LunarMonth& m) { return m.leap ? 0 : m.number.value_or(0); }
 
 // The marks each new moon gets before the list is numbered, by (slot, day): 1
 // where the month is a leap month, 1 where the 冬至 month opens (an anchor).
@@ -70,12 +75,12 @@ ProvisionalNames nameBackwards(const SkyTrio& skies, const TrioMoonDays& moons) 
     const NewMoonDays& moonDays = moons[static_cast<std::size_t>(slot)];
     for (int d = sky.lastDay; d >= 1; --d) {
       const int k = sky.termOnDay[d];
-      if (k >= 0 && k % 2 == 0) {
+      if (k >= 0 && isPrincipalTerm(k)) {
         termCursor = k;
-        if (k == WinterSolstice) solsticeSeen = true;
+        if (k == termIndex(SolarTerm::Toji)) solsticeSeen = true;
       }
       if (moonDays.isNewMoonDay(d)) {
-        const int n = static_cast<int>(Mod(Int((termCursor + 2) / 2.0), 12)) + 1;
+        const int n = static_cast<int>(modRoundHalfEven(floorInt((termCursor + 2) / 2.0), 12)) + 1;
         const bool leap = !previousLeap && n == previousNumber;
         previousNumber = n;
         previousLeap = leap;
@@ -90,13 +95,13 @@ ProvisionalNames nameBackwards(const SkyTrio& skies, const TrioMoonDays& moons) 
   return names;
 }
 
-// The month list: one entry per new moon, in time order: "11月" for an anchor, "閏" for a
-// month without a 中気, empty otherwise.
+// The month list: one entry per new moon, in time order: 11月 for an anchor, a leap
+// mark for a month without a 中気, empty otherwise.
 int listMonths(const SkyTrio& skies, const ProvisionalNames& names, MonthList& seq) {
   int monthCount = 0;
   for (const NewMoonAt moon : newMoonsInOrder(skies)) {
-    std::string entry = names.anchor(moon.slot, moon.day) ? AnchorName : std::string();
-    if (names.leap(moon.slot, moon.day)) entry = Leap;
+    LunarMonth entry = names.anchor(moon.slot, moon.day) ? Anchor : LunarMonth{};
+    if (names.leap(moon.slot, moon.day)) entry = LeapMark;
     seq[++monthCount] = entry;
   }
   return monthCount;
@@ -104,80 +109,45 @@ int listMonths(const SkyTrio& skies, const ProvisionalNames& names, MonthList& s
 
 // Numbers the month list from its anchor and leap marks.
 void numberMonthList(MonthList& seq, int monthCount) {
-  auto isLeapOrEmpty = [&](int m) { return seq[m] == Leap || seq[m].empty(); };
+  auto isLeapOrEmpty = [&](int m) { return !seq[m].number; };
 
   // Two anchors twelve months apart enclose an ordinary year.
   for (int m = monthCount; m >= 12; --m) {
     if (monthValue(seq[m]) == 11 && m > 12 && monthValue(seq[m - 12]) == 11 && !isLeapOrEmpty(m) &&
         !isLeapOrEmpty(m - 12)) {
-      for (int j = 11; j >= 1; --j) seq[m - j] = monthText(Mod(11 - (j + 1) + 12, 12) + 1);
+      for (int j = 11; j >= 1; --j) seq[m - j] = month(modRoundHalfEven(11 - (j + 1) + 12, 12) + 1);
     }
   }
 
   // Backward fill from the next entry, or across a leap month from the one after.
   for (int m = monthCount; m >= 1; --m) {
-    if (seq[m].empty() && !isLeapOrEmpty(m + 1)) seq[m] = monthText(Mod(monthValue(seq[m + 1]) - 2 + 12, 12) + 1);
-    if (seq[m].empty() && !isLeapOrEmpty(m + 2)) seq[m] = monthText(Mod(monthValue(seq[m + 2]) - 2 + 12, 12) + 1);
+    if (isEmpty(seq[m]) && !isLeapOrEmpty(m + 1)) seq[m] = month(modRoundHalfEven(monthValue(seq[m + 1]) - 2 + 12, 12) + 1);
+    if (isEmpty(seq[m]) && !isLeapOrEmpty(m + 2)) seq[m] = month(modRoundHalfEven(monthValue(seq[m + 2]) - 2 + 12, 12) + 1);
   }
 
   // Leap months repeat the month before them; the rest counts forward.
   for (int m = 1; m <= monthCount; ++m) {
-    if (seq[m + 1] == Leap && !seq[m].empty()) seq[m + 1] = Leap + seq[m];
-    if (seq[m + 1] == Leap && !seq[m + 2].empty()) seq[m + 1] = Leap + monthText(monthValue(seq[m + 2]) - 1);
-    if (seq[m].empty()) seq[m] = monthText(Mod(monthValue(seq[m - 1]) + 12, 12) + 1);
+    // (Two leap marks never stand side by side, so the month before a mark is no leap month.)
+    if (seq[m + 1] == LeapMark && !isEmpty(seq[m])) seq[m + 1] = leapMonth(seq[m].number);
+    if (seq[m + 1] == LeapMark && !isEmpty(seq[m + 2])) seq[m + 1] = leapMonth(static_cast<int>(monthValue(seq[m + 2]) - 1));
+    if (isEmpty(seq[m])) seq[m] = month(modRoundHalfEven(monthValue(seq[m - 1]) + 12, 12) + 1);
   }
 
   // Of two leap marks one month apart, the first stays the leap month.
   for (int m = 1; m <= monthCount - 2; ++m) {
-    if (startsWith(seq[m], Leap) && startsWith(seq[m + 2], Leap)) {
-      seq[m + 1] = "12月";
-      seq[m + 2] = "1月";
+    if (seq[m].leap && seq[m + 2].leap) {
+      seq[m + 1] = month(12);
+      seq[m + 2] = month(1);
     }
   }
-
-  // Names carry no blanks.
-  for (int m = 1; m <= monthCount; ++m) seq[m] = trimBlanks(seq[m]);
 }
 
-// A month name of the list as a month: "閏" for a leap month, then a number and "月".
-LunarMonth parseMonthName(const std::string& text) {
-  LunarMonth month;
-  std::string rest = text;
-  if (startsWith(rest, Leap)) {
-    month.leap = true;
-    rest = rest.substr(Leap.size());
-  }
-  if (rest.empty()) return month;
-  month.number = static_cast<int>(numericValue(rest));
-  if (monthText(*month.number) != rest) throw std::logic_error("old-calendar month name \"" + text + "\" not understood");
-  return month;
-}
-
-}  // namespace
-
-std::string monthName(const LunarMonth& month) {
-  // Every page and file names a month on each of its days: the usual names are made once.
-  static const std::array<std::string, 26> Usual = [] {
-    std::array<std::string, 26> names;
-    for (int n = 1; n <= 12; ++n) {
-      names[static_cast<std::size_t>(n)] = monthText(n);
-      names[static_cast<std::size_t>(13 + n)] = Leap + monthText(n);
-    }
-    return names;
-  }();
-  if (month.number && *month.number >= 1 && *month.number <= 12)
-    return Usual[static_cast<std::size_t>((month.leap ? 13 : 0) + *month.number)];
-  return (month.leap ? Leap : std::string()) + (month.number ? monthText(*month.number) : std::string());
-}
-
-namespace {
-
-std::vector<std::string> monthsFromMarks(const SkyTrio& skies, const TrioMoonDays& moons) {
+std::vector<LunarMonth> monthsFromMarks(const SkyTrio& skies, const TrioMoonDays& moons) {
   const ProvisionalNames names = nameBackwards(skies, moons);
   MonthList seq{"lunarMonthSeq"};
   const int monthCount = listMonths(skies, names, seq);
   numberMonthList(seq, monthCount);
-  std::vector<std::string> months;
+  std::vector<LunarMonth> months;
   months.reserve(static_cast<std::size_t>(monthCount) + 2);
   for (int m = 1; m <= monthCount; ++m) months.push_back(seq[m]);
   return months;
@@ -185,11 +155,11 @@ std::vector<std::string> monthsFromMarks(const SkyTrio& skies, const TrioMoonDay
 
 }  // namespace
 
-std::vector<std::string> monthsFromMarks(const SkyTrio& skies) { return monthsFromMarks(skies, moonDaysOf(skies)); }
+std::vector<LunarMonth> monthsFromMarks(const SkyTrio& skies) { return monthsFromMarks(skies, moonDaysOf(skies)); }
 
 LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
   const TrioMoonDays moonDays = moonDaysOf(skies);
-  std::vector<std::string> months = monthsFromMarks(skies, moonDays);
+  std::vector<LunarMonth> months = monthsFromMarks(skies, moonDays);
   mendMonthsAgainstRule(skies, months);
 
   // The final names on the new-moon days, as indexes into `months`; -1 for none.
@@ -206,15 +176,15 @@ LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
   if (enteredYear == 1985) {
     const std::vector<NewMoon>& moons = skies[1].newMoons;
     const int published = static_cast<int>(months.size());
-    months.push_back("12月");
-    months.push_back("1月");
+    months.push_back(month(12));
+    months.push_back(month(1));
     if (moons.size() >= 1) namedOn(1, moons[0].day) = published;
     if (moons.size() >= 2) namedOn(1, moons[1].day) = published + 1;
   }
 
   LunarDays lunar;
-  // The month (as named, and read) and day count carried from day to day, across the year ends.
-  LunarMonth carriedMonth = parseMonthName(std::string());
+  // The month and day count carried from day to day, across the year ends.
+  LunarMonth carriedMonth;
   int carriedDay = 0;
   int previousAge = 0;
   for (int slot = 0; slot <= 2; ++slot) {
@@ -230,9 +200,9 @@ LunarDays oldCalendar(const SkyTrio& skies, double enteredYear) {
       LunarDay& day = year.days[d];
       day.moonAge = age;
       const int named = namedOn(slot, d);
-      const bool hasName = named >= 0 && !months[static_cast<std::size_t>(named)].empty();
+      const bool hasName = named >= 0 && !isEmpty(months[static_cast<std::size_t>(named)]);
       day.monthStartsHere = hasName;
-      if (hasName) carriedMonth = parseMonthName(months[static_cast<std::size_t>(named)]);
+      if (hasName) carriedMonth = months[static_cast<std::size_t>(named)];
       day.month = carriedMonth;
       if (age != 0) {
         carriedDay = age;

@@ -1,7 +1,7 @@
 // Kepler orbits of the two bodies the calendar follows: the Earth (slot 3, from
 // which the Sun's apparent position follows) and the Moon (slot 10).
 //
-// Every angle is held in degrees and divided by degPerRad before a sine, cosine
+// Every angle is held in degrees and divided by DegreesPerRadian before a sine, cosine
 // or tangent; the operations keep a fixed order so that the results are the same
 // to the last bit on every machine (a term or new moon near midnight would
 // otherwise move a whole day).
@@ -10,14 +10,14 @@
 #include <cmath>
 #include <optional>
 
-#include "astro/turning_angle.h"
+#include "classic/turning_angle.h"
 #include "data/builtin_tables.h"
 #include "data/checked_table.h"
 #include "data/numbers.h"
 
 namespace ventorel {
 
-inline constexpr double degPerRad = 360 / (2 * PI);
+inline constexpr double DegreesPerRadian = 360 / (2 * PI);
 
 inline constexpr int SunBody = 3;
 inline constexpr int MoonBody = 10;
@@ -25,6 +25,20 @@ inline constexpr int MoonBody = 10;
 // Years of one turn of the equinox and of the Earth's perihelion.
 inline constexpr double PrecessionYears = 25868;
 inline constexpr double PerihelionYears = 23000;
+
+// The Sun's eccentricity 0.03 + 0.01 sin(2 u / A) + 0.01 sin(2 u / B), u = t + epoch.
+inline constexpr double EccentricityEpoch = 817550;
+inline constexpr double EccentricityPeriodA = 413000;
+inline constexpr double EccentricityPeriodB = 100000;
+
+// Tropical years of one turn of the Moon's perigee and of its node.
+inline constexpr double MoonPerigeeYears = 8.850581814628;
+inline constexpr double MoonNodeYears = 18.599926299321;
+
+// Days of the two angles of the Moon's short-period correction, and their epoch.
+inline constexpr double MoonCorrectionDaysA = 411.92;
+inline constexpr double MoonCorrectionDaysB = 3231;
+inline constexpr double MoonCorrectionEpoch = 29722.37496;
 
 // Eccentric anomaly at the epoch (tYears = 0), degrees.
 inline constexpr double SunEpochAnomaly = 223.943;
@@ -36,7 +50,7 @@ inline constexpr double MoonEccentricity = 0.0548799;
 inline constexpr double MoonPeriod = 0.0754418590789;
 inline constexpr double MoonPeriodAtPassStart = 0.07544184700820254;
 
-// An angle in degrees reduced to 0..360 as 360 * (x / 360 - Int(x / 360)).
+// An angle in degrees reduced to 0..360 as 360 * (x / 360 - floorInt(x / 360)).
 double reduceDegrees(double x);
 
 // How far x lies from the nearest whole multiple of step (the walk's bounds and turns).
@@ -72,7 +86,7 @@ struct OrbitTables {
   const Table<double, 11> orbitA;
   const Table<double, 11> orbitI;
   // Values of the fixed elements that every day of a walk needs, taken once:
-  // cos(orbitI / degPerRad) per body, and the Moon's semi-minor axis
+  // cos(orbitI / DegreesPerRadian) per body, and the Moon's semi-minor axis
   // (a^2 - (e a)^2)^0.5, computed as the daily position computes them.
   Table<double, 11> cosInclination{"cosInclination"};
   double moonMinorAxis = 0;

@@ -1,6 +1,6 @@
-#include "astro/classic_sky.h"
+#include "classic/classic_sky.h"
 
-#include "astro/year_walk.h"
+#include "classic/year_walk.h"
 
 namespace ventorel {
 
@@ -13,7 +13,7 @@ YearSky TableNewMoonSky::year(double astronomicalYear) const {
   SkyWalk walk(orbit_, astronomicalYear);
   walk.newMoonTable = &table_;
   for (int r = 1; r <= NewMoonRows; ++r) {
-    if (table_(r, 1).equals(astronomicalYear)) {
+    if (table_[r] && static_cast<double>(table_[r]->year) == astronomicalYear) {
       walk.newMoonRow = r;
       break;
     }

@@ -1,33 +1,41 @@
-#include "calendar/calendar_sources.h"
+#include "app/calendar_sources.h"
 
-#include "astro/classic_sky.h"
+#include "astro/julian_day.h"
 #include "astro/precise_sky_source.h"
 #include "calendar/annotate.h"
-#include "astro/julian_day.h"
 #include "calendar/historical_days.h"
+#include "calendar/holidays.h"
 #include "calendar/japanese_date.h"
 #include "calendar/modern_old_calendar.h"
 #include "calendar/place_sky.h"
+#include "ventorel/date.h"
+#include "classic/classic_months.h"
+#include "classic/classic_sky.h"
+#include "classic/csv_calendar.h"
+#include "classic/file_holidays.h"
+#include "classic/html_calendar.h"
+#include "output/data_csv.h"
+#include "output/page_calendar.h"
 
 namespace ventorel {
 
 // A positive year is used as it is: adding 0 to it, as the page's year once did,
 // changes no value, so the page and the CSV file are the same without it.
-double astronomicalYear(double enteredYear) { return enteredYear < 0 ? enteredYear + 1 : enteredYear; }
+double astronomicalYear(double enteredYear) { return astronomicalOfUser(enteredYear); }
 
 CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData& data) {
   CalendarSources sources;
-  sources.basis = basis;
-  sources.annotation.basis = basis;
   if (basis == CalendarBasis::True) {
     // The true calendar keeps the months that were officially in use up to 1872,
     // names the calendar they came from, and follows the holiday law while the law
     // file is whole (the holiday file's rules stand in otherwise).
     sources.historicalMonths = true;
     sources.japaneseDates = true;
+    sources.almanacSky = true;
     sources.annotation.historicalCalendar = true;
-    sources.annotation.lawHolidays = data.lawComplete;
+    sources.lawHolidays = data.lawComplete;
     sources.annotation.almanacRules = true;
+    sources.annotation.rekichu = true;
     if (inPreciseRange(year)) {
       sources.skyKind = SkyKind::Precise;
       sources.sky = std::make_unique<PreciseSkySource>();
@@ -38,7 +46,7 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     sources.skyFallback = true;
   }
   if (year > 1901 && year < 2099) {
-    sources.skyKind = SkyKind::NewMoonTable;
+    sources.skyKind = SkyKind::ShippedNewMoons;
     sources.sky = std::make_unique<TableNewMoonSky>(data.orbit, data.newMoonTable);
     sources.note = "terms: the classic orbit model; new moons: the shipped table 1901-2099 (singetu.dat)";
   } else {
@@ -47,6 +55,15 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     sources.note = "terms and new moons: the classic orbit and moon model";
   }
   return sources;
+}
+
+bool takesFractionalYears(CalendarBasis basis) { return basis == CalendarBasis::Classic; }
+
+// The true basis gets the page to read and print and a data table for the
+// spreadsheet; the classic basis keeps the page and the layout its files have always had.
+CalendarRenderers renderersFor(CalendarBasis basis) {
+  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv};
+  return {htmlCalendar, csvCalendar};
 }
 
 YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) {
@@ -78,7 +95,13 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.lunar = sources.modernMonths ? modernOldCalendar(computed.skies, skyOf(year - 2), skyOf(year + 2))
                                         : oldCalendar(computed.skies, enteredYear);
   if (sources.historicalMonths) takeHistoricalMonths(computed.lunar);
-  computed.year = annotate(data, enteredYear, computed.skies, computed.lunar, sources.annotation);
+  const YearSky& sky = computed.skies[1];
+  computed.year = annotate(data, enteredYear, computed.skies, computed.lunar,
+                           sources.lawHolidays ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky),
+                           sources.annotation);
+  computed.year.basis = basis;
+  computed.year.japaneseDates = sources.japaneseDates;
+  computed.year.almanacSky = sources.almanacSky;
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);

@@ -2,7 +2,7 @@
 // day by day from the Kepler model.
 #pragma once
 
-#include "astro/sky_walk.h"
+#include "classic/sky_walk.h"
 #include "astro/year_sky.h"
 
 namespace ventorel {
