@@ -197,6 +197,17 @@ def iso_to_jd(text):
     return float(ephem.Date(d)) + 2415020 - JST
 
 
+def crossing(gap, inside, outside):
+    """Where gap() turns from negative (at inside) to not negative (at outside), to half a second."""
+    while abs(outside - inside) > 0.5 / 86400:
+        mid = (inside + outside) / 2
+        if gap(mid) < 0:
+            inside = mid
+        else:
+            outside = mid
+    return (inside + outside) / 2
+
+
 def ephem_local_solar(jd_greatest, lat=TOKYO_LAT, lon=TOKYO_LON):
     """First contact, greatest and last contact seen from the place (JD UT), or None."""
     obs = ephem.Observer()
@@ -223,15 +234,7 @@ def ephem_local_solar(jd_greatest, lat=TOKYO_LAT, lon=TOKYO_LON):
     if gap(g) >= 0:
         return None
 
-    def cross(inside, outside):
-        while abs(outside - inside) > 0.5 / 86400:
-            mid = (inside + outside) / 2
-            if gap(mid) < 0:
-                inside = mid
-            else:
-                outside = mid
-        return (inside + outside) / 2
-    return cross(g, g - 5 / 24), g, cross(g, g + 5 / 24)
+    return crossing(gap, g, g - 5 / 24), g, crossing(gap, g, g + 5 / 24)
 
 
 def ephem_lunar_contacts(jd_greatest, penumbral):
@@ -253,15 +256,7 @@ def ephem_lunar_contacts(jd_greatest, penumbral):
         shadow = (1 + 1 / 85) * 0.998340 * pm + ps + (rs if penumbral else -rs)
         return sep - shadow - rm
 
-    def cross(inside, outside):
-        while abs(outside - inside) > 0.5 / 86400:
-            mid = (inside + outside) / 2
-            if gap(mid) < 0:
-                inside = mid
-            else:
-                outside = mid
-        return (inside + outside) / 2
-    return cross(jd_greatest, jd_greatest - 0.25), cross(jd_greatest, jd_greatest + 0.25)
+    return crossing(gap, jd_greatest, jd_greatest - 0.25), crossing(gap, jd_greatest, jd_greatest + 0.25)
 
 
 # Where Meeus's short series is known to be wrong, against the eclipse canons:
