@@ -14,6 +14,7 @@
 #include "classic/csv_calendar.h"
 #include "classic/file_holidays.h"
 #include "classic/html_calendar.h"
+#include "data/data_files.h"
 #include "output/data_csv.h"
 #include "output/page_calendar.h"
 
@@ -58,6 +59,14 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
 }
 
 bool takesFractionalYears(CalendarBasis basis) { return basis == CalendarBasis::Classic; }
+
+std::vector<std::string> neededDataFiles(CalendarBasis basis) {
+  if (basis == CalendarBasis::True)
+    return {dataFileName(DataFile::HolidayLaw), dataFileName(DataFile::Eras), dataFileName(DataFile::SecondCourtEras),
+            dataFileName(DataFile::EraStarts)};
+  return {dataFileName(DataFile::Holidays), dataFileName(DataFile::Eras), dataFileName(DataFile::SecondCourtEras),
+          dataFileName(DataFile::NewMoons)};
+}
 
 // The true basis gets the page to read and print and a data table for the
 // spreadsheet; the classic basis keeps the page and the layout its files have always had.

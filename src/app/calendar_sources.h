@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "astro/year_sky.h"
@@ -68,6 +69,15 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
 // Whether a basis makes the calendar of a year that is not a whole number: the
 // classic one does (its files have always taken one), the true one refuses it.
 bool takesFractionalYears(CalendarBasis basis);
+
+// The data files a calendar of the basis is not made without. The true basis
+// needs the holiday law (holiday_law.dat), the eras of the year's heading
+// (gen1.dat, gen2.dat) and the first days of the eras for each day's Japanese
+// date (era_starts.dat); the classic basis needs the holiday file (shuku.dat),
+// the era files and the new-moon table (singetu.dat). Any other file missing
+// (ini.dat; shuku.dat and singetu.dat for the true basis) is told and the
+// calendar made without it.
+std::vector<std::string> neededDataFiles(CalendarBasis basis);
 
 // The renderers of a basis for the calendar files: the page and the spreadsheet file.
 struct CalendarRenderers {

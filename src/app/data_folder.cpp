@@ -35,14 +35,6 @@ std::string findDataFolder(const std::string& executableFolder, const std::strin
 
 std::string findDataFolder() { return findDataFolder(executableFolder(), currentDirectory()); }
 
-std::vector<std::string> neededDataFiles(CalendarBasis basis) {
-  if (basis == CalendarBasis::True)
-    return {dataFileName(DataFile::HolidayLaw), dataFileName(DataFile::Eras), dataFileName(DataFile::SecondCourtEras),
-            dataFileName(DataFile::EraStarts)};
-  return {dataFileName(DataFile::Holidays), dataFileName(DataFile::Eras), dataFileName(DataFile::SecondCourtEras),
-          dataFileName(DataFile::NewMoons)};
-}
-
 std::vector<std::string> missingNeededFiles(const ReferenceData& data, CalendarBasis basis) {
   std::vector<std::string> missing;
   for (const std::string& name : neededDataFiles(basis))

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calendar_sources.h"
 #include "calendar/calendar_basis.h"
 #include "data/reference_data.h"
 
@@ -21,15 +22,6 @@ std::string findDataFolder(const std::string& executableFolder, const std::strin
 
 // The data folder of this process.
 std::string findDataFolder();
-
-// The data files a calendar of the basis is not made without. The true basis
-// needs the holiday law (holiday_law.dat), the eras of the year's heading
-// (gen1.dat, gen2.dat) and the first days of the eras for each day's Japanese
-// date (era_starts.dat); the classic basis needs the holiday file (shuku.dat),
-// the era files and the new-moon table (singetu.dat). Any other file missing
-// (ini.dat; shuku.dat and singetu.dat for the true basis) is told and the
-// calendar made without it.
-std::vector<std::string> neededDataFiles(CalendarBasis basis);
 
 // The needed files of the basis that were missing or unreadable when `data` was
 // loaded, in the order of neededDataFiles; empty when the calendar can be made.

@@ -1,14 +1,24 @@
 #include "data/builtin_tables.h"
 
+#include <string>
+
+#include "data/solar_term.h"
+
 namespace ventorel {
 
 namespace {
 
-constexpr const char* kTermNames[24] = {
-    "春分(2月中気)", "清明(3月節気)", "穀雨(3月中気)", "立夏(4月節気)", "小満(4月中気)", "芒種(5月節気)",
-    "夏至(5月中気)", "小暑(6月節気)", "大暑(6月中気)", "立秋(7月節気)", "処暑(7月中気)", "白露(8月節気)",
-    "秋分(8月中気)", "寒露(9月節気)", "霜降(9月中気)", "立冬(10月節気)", "小雪(10月中気)", "大雪(11月節気)",
-    "冬至(11月中気)", "小寒(12月節気)", "大寒(12月中気)", "立春(1月節気)", "雨水(1月中気)", "啓蟄(2月節気)"};
+// The terms' names in the order of their numbers; the month and kind of each are
+// the solar-term table's.
+constexpr const char* kTermNames[SolarTermCount] = {
+    "春分", "清明", "穀雨", "立夏", "小満", "芒種", "夏至", "小暑", "大暑", "立秋", "処暑", "白露",
+    "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至", "小寒", "大寒", "立春", "雨水", "啓蟄"};
+
+// 「春分(2月中気)」: the name with its month and kind, as the tables print it.
+std::string termWithMonth(int k) {
+  return std::string(kTermNames[k]) + "(" + std::to_string(termMonthOf(k)) + "月" +
+         (termKindOf(k) == TermKind::Principal ? "中気" : "節気") + ")";
+}
 
 constexpr const char* kWeekdaysJa[7] = {"日", "月", "火", "水", "木", "金", "土"};
 constexpr const char* kWeekdaysEn[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
@@ -23,7 +33,7 @@ constexpr int kSanrinbo[12] = {12, 3, 7, 12, 3, 7, 12, 3, 7, 12, 3, 7};
 }  // namespace
 
 BuiltinTables::BuiltinTables() {
-  for (int k = 0; k < 24; ++k) solarTermName[k] = kTermNames[k];
+  for (int k = 0; k < SolarTermCount; ++k) solarTermName[k] = termWithMonth(k);
   for (int m = 1; m <= 12; ++m) monthName[m] = std::to_string(m) + "月";
   for (int w = 0; w < 7; ++w) {
     weekdayName(0, w) = kWeekdaysJa[w];
