@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "astro/julian_day.h"
+
 namespace ventorel {
 
 namespace {
@@ -107,17 +109,15 @@ class Multiples {
   std::array<Turn, 9> power_;
 };
 
-double centuriesOf(double jdTt) { return (jdTt - 2451545.0) / 36525.0; }
-
 }  // namespace
 
-Nutation cheapNutation(double jdTt) { return nutationOf(centuriesOf(jdTt)); }
+Nutation cheapNutation(double jdTt) { return nutationOf(centuriesSinceJ2000(jdTt)); }
 
 EquatorialPlace cheapSunPlace(double jdTt) { return cheapSunPlace(jdTt, cheapNutation(jdTt)); }
 EquatorialPlace cheapMoonPlace(double jdTt) { return cheapMoonPlace(jdTt, cheapNutation(jdTt)); }
 
 EquatorialPlace cheapSunPlace(double jdTt, const Nutation& n) {
-  const double T = centuriesOf(jdTt);
+  const double T = centuriesSinceJ2000(jdTt);
   const double L0 = 280.46646 + 36000.76983 * T + 0.0003032 * T * T;
   const double M = reduced(357.52911 + 35999.05029 * T - 0.0001537 * T * T) * Rad;
   const double e = 0.016708634 - 0.000042037 * T;
@@ -131,7 +131,7 @@ EquatorialPlace cheapSunPlace(double jdTt, const Nutation& n) {
 }
 
 EquatorialPlace cheapMoonPlace(double jdTt, const Nutation& n) {
-  const double T = centuriesOf(jdTt);
+  const double T = centuriesSinceJ2000(jdTt);
   const double Lp = 218.3164477 + 481267.88123421 * T - 0.0015786 * T * T;
   // Reduced to a turn first, so that the sines below take small arguments.
   const double D = reduced(297.8501921 + 445267.1114034 * T - 0.0018819 * T * T) * Rad;
@@ -164,12 +164,15 @@ EquatorialPlace cheapMoonPlace(double jdTt, const Nutation& n) {
   return equatorialOf(Lp + sl * 1e-6 + n.longitude, sb * 1e-6, n.obliquity, 385000.56 + sr * 1e-3);
 }
 
+double meanSiderealDegrees(double jdUt) {
+  const double d = jdUt - JulianDayJ2000, T = d / DaysPerJulianCentury;
+  return 280.46061837 + 360.98564736629 * d + 0.000387933 * T * T;
+}
+
 double siderealDegrees(double jdUt) {
-  const double d = jdUt - 2451545.0, T = d / 36525.0;
-  const double mean = 280.46061837 + 360.98564736629 * d + 0.000387933 * T * T;
-  // The equation of the equinoxes, from the nutation's main term.
-  const Nutation n = nutationOf(T);
-  return reduced(mean + n.longitude * std::cos(n.obliquity * Rad));
+  // The equation of the equinoxes, from the nutation's main terms.
+  const Nutation n = nutationOf(centuriesSinceJ2000(jdUt));
+  return reduced(meanSiderealDegrees(jdUt) + n.longitude * std::cos(n.obliquity * Rad));
 }
 
 }  // namespace ventorel

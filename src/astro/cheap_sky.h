@@ -29,6 +29,10 @@ EquatorialPlace cheapMoonPlace(double jdTt);
 EquatorialPlace cheapSunPlace(double jdTt, const Nutation& nutation);
 EquatorialPlace cheapMoonPlace(double jdTt, const Nutation& nutation);
 
+// Greenwich mean sidereal time in degrees, not reduced to a turn, at a Julian
+// Day of UT1.
+double meanSiderealDegrees(double jdUt);
+
 // Greenwich apparent sidereal time in degrees (0..360) at a Julian Day of UT1,
 // to about 0.1 s of time.
 double siderealDegrees(double jdUt);

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "astro/julian_day.h"
+
 namespace ventorel {
 
 namespace {
@@ -64,7 +66,7 @@ double deltaTSeconds(double y) {
   return longTerm(y);
 }
 
-double decimalYearOfJulianDay(double jd) { return 2000.0 + (jd - 2451545.0) / 365.25; }
+double decimalYearOfJulianDay(double jd) { return 2000.0 + (jd - JulianDayJ2000) / 365.25; }
 
 double utOfTt(double jdTt) { return jdTt - deltaTSeconds(decimalYearOfJulianDay(jdTt)) / 86400.0; }
 

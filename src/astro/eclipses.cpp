@@ -9,6 +9,7 @@
 
 #include "astro/cheap_sky.h"
 #include "astro/delta_t.h"
+#include "astro/julian_day.h"
 #include "astro/minute_rounding.h"
 #include "astro/precise_sky.h"
 #include "astro/precise_year.h"
@@ -229,7 +230,7 @@ std::optional<GlobalEclipse> lunarEclipseNear(double fullMoonTt) {
 // syzygy; 0.40 here, at the true one, for a margin): no eclipse is possible when
 // the Moon is farther from its node at syzygy.
 bool nearNode(double jdTt) {
-  const double T = (jdTt - 2451545.0) / 36525.0;
+  const double T = centuriesSinceJ2000(jdTt);
   const double F = (93.2720950 + 483202.0175233 * T) * Rad;
   return std::fabs(std::sin(F)) < 0.40;
 }

@@ -18,6 +18,12 @@ inline constexpr std::int64_t JdnOfYearOne = 1721426;
 inline constexpr std::int64_t JdnOfEpochDayZero = JdnOfYearOne + static_cast<std::int64_t>(EpochOffset);
 static_assert(JdnOfEpochDayZero == 2445201);
 
+// The Julian Day of the epoch J2000.0 (2000-01-01 12:00 TT), and the Julian
+// centuries of TT since it, the time argument of the series.
+inline constexpr double JulianDayJ2000 = 2451545.0;
+inline constexpr double DaysPerJulianCentury = 36525.0;
+constexpr double centuriesSinceJ2000(double jd) { return (jd - JulianDayJ2000) / DaysPerJulianCentury; }
+
 // The JDN of an epochDays day number (a whole number held in a double).
 std::int64_t jdnOfEpochDay(double epochDay);
 

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "astro/delta_t.h"
+#include "astro/julian_day.h"
 #include "astro/new_moon_series.h"
 #include "astro/sky_longitudes.h"
 #include "data/builtin_tables.h"
@@ -93,7 +94,7 @@ namespace {
 // The mean Sun, enough to start a solve within a day or two: longitude in
 // degrees, counted on without wrapping, from its value at J2000.
 constexpr double MeanLongitudeJ2000 = 280.46646, MeanDegreesPerDay = 0.98564736;
-double meanSunLongitude(double jd) { return MeanLongitudeJ2000 + MeanDegreesPerDay * (jd - 2451545.0); }
+double meanSunLongitude(double jd) { return MeanLongitudeJ2000 + MeanDegreesPerDay * (jd - JulianDayJ2000); }
 
 // The passage of the Sun through `degrees` nearest to `t` (TT): the cheap Earth
 // brings the start within minutes, the precise one finishes.
@@ -118,7 +119,7 @@ std::vector<TermInstant> solarTermInstantsBetween(double jdUtFrom, double jdUtTo
   // Sun is within two days of the mean one, so start one term early.
   const double first = std::floor(meanSunLongitude(jdUtFrom) / 15.0) - 1;
   for (double n = first;; ++n) {
-    const double seed = 2451545.0 + (15.0 * n - MeanLongitudeJ2000) / MeanDegreesPerDay;
+    const double seed = JulianDayJ2000 + (15.0 * n - MeanLongitudeJ2000) / MeanDegreesPerDay;
     if (seed > jdUtTo + 3) break;
     const JstInstant instant = passageNear(15.0 * n, seed);
     if (instant.jdUt >= jdUtFrom && instant.jdUt < jdUtTo)
@@ -134,7 +135,7 @@ std::vector<KouInstant> solarKouInstantsBetween(double jdUtFrom, double jdUtTo) 
   // under one step of 5 degrees.
   const double first = std::floor(meanSunLongitude(jdUtFrom) / 5.0) - 1;
   for (double n = first;; ++n) {
-    const double seed = 2451545.0 + (5.0 * n - MeanLongitudeJ2000) / MeanDegreesPerDay;
+    const double seed = JulianDayJ2000 + (5.0 * n - MeanLongitudeJ2000) / MeanDegreesPerDay;
     if (seed > jdUtTo + 3) break;
     const JstInstant instant = passageNear(5.0 * n, seed);
     if (instant.jdUt >= jdUtFrom && instant.jdUt < jdUtTo)
@@ -170,7 +171,7 @@ JstInstant phaseOfLunation(int k, int quarter) {
 std::pair<int, int> lunationsAround(double jdUtFrom, double jdUtTo) {
   // Lunation numbers are ints: keep the span within some 200,000 years of 2000.
   constexpr double Reach = 7e7;
-  if (!(std::fabs(jdUtFrom - 2451545.0) < Reach && std::fabs(jdUtTo - 2451545.0) < Reach))
+  if (!(std::fabs(jdUtFrom - JulianDayJ2000) < Reach && std::fabs(jdUtTo - JulianDayJ2000) < Reach))
     throw std::domain_error("new moons asked for outside the precise sky's reach");
   return {nearestNewMoonNumber(jdUtFrom) - 1, nearestNewMoonNumber(jdUtTo) + 1};
 }

@@ -22,13 +22,6 @@ constexpr double AuKm = 149597870.7;
 
 double wrap180(double degrees) { return degrees - 360.0 * std::floor(degrees / 360.0 + 0.5); }
 
-// Greenwich mean sidereal time in degrees; the equation of the equinoxes (at most
-// 1.2 s of time) is left out.
-double meanSidereal(double jdUt) {
-  const double d = jdUt - 2451545.0, T = d / 36525.0;
-  return 280.46061837 + 360.98564736629 * d + 0.000387933 * T * T;
-}
-
 // A body's apparent place for a place on the Earth, sampled at JST midnights a
 // whole number of days apart (every other day for the Moon; every four for the Sun,
 // whose place the interpolation then follows to well under a second of time), from
@@ -139,7 +132,8 @@ class Observer {
   // (degrees, -180..180); unset when the body stays above or below the horizon.
   std::optional<double> offset(const Track& track, Event event, double ut) const {
     const Sample s = track.at(ut);
-    const double hourAngle = meanSidereal(ut) + longitude_ - s.rightAscension;
+    // The mean sidereal time: the equation of the equinoxes (at most 1.2 s of time) is left out.
+    const double hourAngle = meanSiderealDegrees(ut) + longitude_ - s.rightAscension;
     double target = 0;
     if (event != Event::Transit) {
       if (!(s.cosHorizonHourAngle >= -1 && s.cosHorizonHourAngle <= 1)) return std::nullopt;
