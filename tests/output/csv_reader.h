@@ -19,50 +19,39 @@ inline std::optional<CsvRecords> readStrictCsv(const std::string& text, std::str
   while (i < text.size()) {
     std::vector<std::string> record;
     for (;;) {
+      std::string field;
       if (text[i] != '"') {
-        std::string number;
-        if (text[i] == '-') number += text[i++];
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') number += text[i++];
-        if (number.empty() || number == "-") {
+        if (text[i] == '-') field += text[i++];
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') field += text[i++];
+        if (field.empty() || field == "-") {
           // An empty bare field (a number the day has none of) is followed at once by its separator.
-          if (!number.empty() || (text[i] != ',' && text.compare(i, 2, "\r\n") != 0)) {
+          if (!field.empty() || (text[i] != ',' && text.compare(i, 2, "\r\n") != 0)) {
             error = "unquoted field at byte " + std::to_string(i);
             return std::nullopt;
           }
         }
-        record.push_back(number);
-        if (i < text.size() && text[i] == ',') {
-          ++i;
-          continue;
-        }
-        if (text.compare(i, 2, "\r\n") == 0) {
-          i += 2;
-          break;
-        }
-        error = "expected a comma or CR LF at byte " + std::to_string(i);
-        return std::nullopt;
-      }
-      ++i;
-      std::string field;
-      for (;;) {
-        if (i >= text.size()) {
-          error = "unterminated field";
-          return std::nullopt;
-        }
-        if (text[i] == '"') {
-          if (i + 1 < text.size() && text[i + 1] == '"') {
-            field += '"';
-            i += 2;
-            continue;
+      } else {
+        ++i;
+        for (;;) {
+          if (i >= text.size()) {
+            error = "unterminated field";
+            return std::nullopt;
           }
-          ++i;
-          break;
+          if (text[i] == '"') {
+            if (i + 1 < text.size() && text[i + 1] == '"') {
+              field += '"';
+              i += 2;
+              continue;
+            }
+            ++i;
+            break;
+          }
+          if (text[i] == '\r' || text[i] == '\n') {
+            error = "line break inside a field at byte " + std::to_string(i);
+            return std::nullopt;
+          }
+          field += text[i++];
         }
-        if (text[i] == '\r' || text[i] == '\n') {
-          error = "line break inside a field at byte " + std::to_string(i);
-          return std::nullopt;
-        }
-        field += text[i++];
       }
       record.push_back(field);
       if (i < text.size() && text[i] == ',') {
