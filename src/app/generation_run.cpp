@@ -54,8 +54,7 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   std::string error;
   if (!launcher.openInBrowser(report.outputPath, error)) {
     report.status = RunStatus::RunError;
-    report.message = "カレンダーのファイル「" + report.outputPath + "」は作成しましたが、ブラウザーで開けませんでした（" +
-                     error + "）。";
+    report.message = messages::notOpenedInBrowser(report.outputPath, error);
   }
   return report;
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "data/messages.h"
 #include "data/numbers.h"
 #include "platform/file_io.h"
 
@@ -43,7 +44,7 @@ void removeClassicNamedTwin(const std::string& path) {
 }
 
 std::string writeFailedMessage(const std::string& path, const std::string& error) {
-  return "カレンダーのファイル「" + path + "」を書き込めませんでした（" + error + "）。前からあるファイルは変更されていません。";
+  return messages::calendarNotWritten(path, error);
 }
 
 namespace {
