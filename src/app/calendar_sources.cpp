@@ -33,6 +33,7 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     sources.historicalMonths = true;
     sources.japaneseDates = true;
     sources.almanacSky = true;
+    sources.spelling = NameSpelling::Current;
     sources.annotation.historicalCalendar = true;
     sources.lawHolidays = data.lawComplete;
     sources.annotation.almanacRules = true;
@@ -69,10 +70,11 @@ std::vector<std::string> neededDataFiles(CalendarBasis basis) {
 }
 
 // The true basis gets the page to read and print and a data table for the
-// spreadsheet; the classic basis keeps the page and the layout its files have always had.
+// spreadsheet; the classic basis keeps the page, the layout and the names its
+// files have always had.
 CalendarRenderers renderersFor(CalendarBasis basis) {
-  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv};
-  return {htmlCalendar, csvCalendar};
+  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv, FileNaming::Plain};
+  return {htmlCalendar, csvCalendar, FileNaming::LeadingBlank};
 }
 
 YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) {
@@ -109,6 +111,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
                            sources.lawHolidays ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky),
                            sources.annotation);
   computed.year.basis = basis;
+  computed.year.spelling = sources.spelling;
   computed.year.japaneseDates = sources.japaneseDates;
   computed.year.almanacSky = sources.almanacSky;
   computed.year.skyFallback = sources.skyFallback;

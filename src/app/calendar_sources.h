@@ -15,6 +15,7 @@
 #include "calendar/lunar_days.h"
 #include "data/places.h"
 #include "data/reference_data.h"
+#include "output/calendar_file.h"
 
 namespace ventorel {
 
@@ -39,6 +40,8 @@ struct CalendarSources {
   bool japaneseDates = false;
   // The documents carry the place's sun and moon of each day and the year's eclipses (the true basis).
   bool almanacSky = false;
+  // The names as written today, or the classic files' own spellings.
+  NameSpelling spelling = NameSpelling::Classic;
   std::string note;  // where the terms and new moons come from, for the data formats
 };
 
@@ -79,10 +82,12 @@ bool takesFractionalYears(CalendarBasis basis);
 // calendar made without it.
 std::vector<std::string> neededDataFiles(CalendarBasis basis);
 
-// The renderers of a basis for the calendar files: the page and the spreadsheet file.
+// The renderers of a basis for the calendar files, the page and the spreadsheet
+// file, and how every file of a year is named (the data formats' too).
 struct CalendarRenderers {
   std::string (*page)(const CalendarYear&, const BuiltinTables&);
   std::string (*spreadsheet)(const CalendarYear&, const BuiltinTables&);
+  FileNaming naming;
 };
 CalendarRenderers renderersFor(CalendarBasis basis);
 

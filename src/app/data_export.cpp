@@ -77,7 +77,7 @@ RunReport DataExport::deliver(const CalendarYear& year) {
   }
   RunReport report;
   report.outputPath = calendarPath(options_.folder, year.enteredYear,
-                                   options_.format == DataFormat::Ics ? ".ics" : ".json", year.basis);
+                                   options_.format == DataFormat::Ics ? ".ics" : ".json", renderersFor(year.basis).naming);
   const WriteResult written = writeCalendarFile(report.outputPath, render(year), false, options_.batch, options_.swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
   if (!options_.batch) removeClassicNamedTwin(report.outputPath);

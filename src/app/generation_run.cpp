@@ -39,8 +39,8 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   RunReport report;
   const bool html = settings.outputFormat.equals(0);
   if (!html && !settings.outputFormat.equals(1)) return report;
-  report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv", year.basis);
   const CalendarRenderers render = renderersFor(year.basis);
+  report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv", render.naming);
   const WriteResult written = writeCalendarFile(
       report.outputPath, html ? render.page(year, data.names) : render.spreadsheet(year, data.names), true, batch, swept);
   if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};

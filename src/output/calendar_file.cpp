@@ -17,8 +17,8 @@ constexpr std::string_view CalendarWord = "年カレンダー";
 
 }  // namespace
 
-std::string calendarPath(const std::string& folder, double enteredYear, const char* extension, CalendarBasis basis) {
-  const std::string year = basis == CalendarBasis::True ? trimmedNumber(enteredYear) : numberText(enteredYear);
+std::string calendarPath(const std::string& folder, double enteredYear, const char* extension, FileNaming naming) {
+  const std::string year = naming == FileNaming::Plain ? trimmedNumber(enteredYear) : numberText(enteredYear);
   return joinPath(folder, year + "年カレンダー" + extension);
 }
 

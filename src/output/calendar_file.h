@@ -4,17 +4,18 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/calendar_basis.h"
 #include "platform/file_io.h"
 
 namespace ventorel {
 
-// The folder + the year + "年カレンダー" + extension. The classic basis keeps the
-// name its files have always had, a positive year with a leading blank
-// (" 2024年カレンダー.htm"); the true basis writes the year without it
-// ("2024年カレンダー.htm"). A negative year begins with its sign in both.
+// How a year's file is named: the year as it is ("2024年カレンダー.htm"), or a
+// positive year with the leading blank the classic files have always had
+// (" 2024年カレンダー.htm"). A negative year begins with its sign in both.
+enum class FileNaming { Plain, LeadingBlank };
+
+// The folder + the year + "年カレンダー" + extension, named as `naming` says.
 std::string calendarPath(const std::string& folder, double enteredYear, const char* extension,
-                         CalendarBasis basis = CalendarBasis::Classic);
+                         FileNaming naming = FileNaming::LeadingBlank);
 
 // True for a name calendarPath gives (without its folder), of any year, format
 // and basis.

@@ -75,7 +75,7 @@ TEST(CalendarDays, FileNamesCarryTheYearWithItsBlankOrSign) {
                        {1, ".csv", CalendarBasis::Classic, "/x/y/ 1年カレンダー.csv"},
                        {2024, ".htm", CalendarBasis::True, "/x/y/2024年カレンダー.htm"},
                        {-660, ".json", CalendarBasis::True, "/x/y/-660年カレンダー.json"}}) {
-    const std::string path = calendarPath("/x/y", c.entered, c.extension, c.basis);
+    const std::string path = calendarPath("/x/y", c.entered, c.extension, c.basis == CalendarBasis::True ? FileNaming::Plain : FileNaming::LeadingBlank);
     EXPECT_EQ(path, c.path);
     EXPECT_TRUE(isCalendarFileName(path.substr(5))) << path;
   }
