@@ -467,15 +467,15 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   auto take = [&](const RunReport& report) {
     // The refusals are printed on the window; the other failures are shown as a message box.
     if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
-      err << "ventorel-cli: " << report.message << "\n";
-    if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.message.empty())
-      showMessage(report.message);
+      err << "ventorel-cli: " << report.problem.text() << "\n";
+    if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.problem.ok())
+      showMessage(report.problem.text());
     if (report.status == RunStatus::DataFileMissing && !missingTold) {
       err << "ventorel-cli: " << missingMessage << "\n";
       missingTold = true;
     }
     if (status == ExitDone) status = exitStatusOf(report.status);
-    if (report.outOfSpace) stopped = true;
+    if (report.problem.outOfSpace()) stopped = true;
     // A file handed on is in place already; a staged one when the batch is committed.
     if (report.status != RunStatus::WriteFailed && !report.outputPath.empty()) written.push_back(report.outputPath);
     if (!staging || batch.secondsStaged() >= CommitSeconds) commit();

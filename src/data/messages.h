@@ -142,6 +142,9 @@ inline std::string notOpenedInBrowser(std::string_view path, std::string_view wh
   return "カレンダーのファイル「" + std::string(path) + "」は作成しましたが、ブラウザーで開けませんでした（" +
          std::string(why) + "）。";
 }
+inline std::string icsYearBeyond(std::string_view year) {
+  return "iCalendarの日付は1年から9999年までです。" + std::string(year) + "年は書き出せません。";
+}
 inline constexpr const char* NoXdgOpen = "xdg-open がありません（xdg-utils が入っていません）";
 inline std::string xdgOpenNotStarted(std::string_view why) { return "xdg-open を起動できません：" + std::string(why); }
 inline constexpr const char* NoBrowser = "ブラウザーがありません";

@@ -49,19 +49,18 @@ std::string writeFailedMessage(const std::string& path, const std::string& error
 
 namespace {
 
-WriteResult writeBytes(const std::string& path, std::string_view bytes, FileBatch* batch, SweptFolders* swept) {
+Problem writeBytes(const std::string& path, std::string_view bytes, FileBatch* batch, SweptFolders* swept) {
   std::string error;
   if (batch ? batch->stage(path, bytes, error, isCalendarFileName)
             : writeFileAtomically(path, bytes, error, swept, isCalendarFileName))
     return {};
-  const bool outOfSpace = errno == ENOSPC || errno == EDQUOT;
-  return {false, writeFailedMessage(path, error), outOfSpace};
+  return Problem::told(writeFailedMessage(path, error), errno);
 }
 
 }  // namespace
 
-WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch,
-                              SweptFolders* swept) {
+Problem writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch,
+                          SweptFolders* swept) {
   if (!byteOrderMark) return writeBytes(path, text, batch, swept);
   std::string bytes;
   bytes.reserve(3 + text.size());
@@ -69,8 +68,8 @@ WriteResult writeCalendarFile(const std::string& path, const std::string& text, 
   return writeBytes(path, bytes, batch, swept);
 }
 
-WriteResult writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark, FileBatch* batch,
-                              SweptFolders* swept) {
+Problem writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark, FileBatch* batch,
+                          SweptFolders* swept) {
   if (byteOrderMark) text.insert(0, Utf8ByteOrderMark);
   return writeBytes(path, text, batch, swept);
 }

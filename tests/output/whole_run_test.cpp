@@ -21,14 +21,14 @@ struct ShippedRun : testing::ShippedProgram {
   // The page of the year, without its byte-order mark, quotes and line end.
   std::string page(const std::string& year) {
     const RunReport report = recorded.run(year, "htm形式");
-    EXPECT_EQ(report.status, RunStatus::Done) << report.message;
+    EXPECT_EQ(report.status, RunStatus::Done) << report.problem.text();
     const std::string bytes = folder.read((year[0] == '-' ? "" : " ") + year + "年カレンダー.htm");
     EXPECT_EQ(bytes.substr(0, 4), "\xEF\xBB\xBF\"");
     return bytes.size() > 7 ? bytes.substr(4, bytes.size() - 7) : "";
   }
   testing::CsvRecords csv(const std::string& year) {
     const RunReport report = recorded.run(year, "csv形式");
-    EXPECT_EQ(report.status, RunStatus::Done) << report.message;
+    EXPECT_EQ(report.status, RunStatus::Done) << report.problem.text();
     const std::string bytes = folder.read((year[0] == '-' ? "" : " ") + year + "年カレンダー.csv");
     std::string error;
     const auto records = testing::readStrictCsv(bytes.substr(3), error);
