@@ -69,10 +69,11 @@ std::vector<std::string> neededDataFiles(CalendarBasis basis) {
 }
 
 // The true basis gets the page to read and print and a data table for the
-// spreadsheet; the classic basis keeps the page and the layout its files have always had.
+// spreadsheet, a row a day with no place for the year's eclipses; the classic
+// basis keeps the page and the layout its files have always had.
 CalendarRenderers renderersFor(CalendarBasis basis) {
-  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv};
-  return {htmlCalendar, csvCalendar};
+  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv, PlaceSkyParts::RisesAndSets};
+  return {htmlCalendar, csvCalendar, PlaceSkyParts::RisesAndSets};
 }
 
 YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) {
@@ -95,7 +96,7 @@ void addJapaneseDates(CalendarYear& year, const EraStarts& starts) {
 }
 
 ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache,
-                                 const Place& place) {
+                                 const Place& place, PlaceSkyParts parts) {
   const double year = astronomicalYear(enteredYear);
   const CalendarSources sources = sourcesFor(basis, year, data);
   auto skyOf = [&](double y) { return cache ? cache->year(sources, y) : sources.sky->year(y); };
@@ -114,7 +115,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);
-  if (sources.skyKind == SkyKind::Precise) addPlaceSky(computed.year, place);
+  if (sources.skyKind == SkyKind::Precise) addPlaceSky(computed.year, place, parts);
   return computed;
 }
 

@@ -13,6 +13,7 @@
 #include "calendar/calendar_basis.h"
 #include "calendar/calendar_year.h"
 #include "calendar/lunar_days.h"
+#include "calendar/place_sky.h"
 #include "data/places.h"
 #include "data/reference_data.h"
 
@@ -79,10 +80,12 @@ bool takesFractionalYears(CalendarBasis basis);
 // calendar made without it.
 std::vector<std::string> neededDataFiles(CalendarBasis basis);
 
-// The renderers of a basis for the calendar files: the page and the spreadsheet file.
+// The renderers of a basis for the calendar files: the page and the spreadsheet
+// file, and what of the place's sky the spreadsheet file shows.
 struct CalendarRenderers {
   std::string (*page)(const CalendarYear&, const BuiltinTables&);
   std::string (*spreadsheet)(const CalendarYear&, const BuiltinTables&);
+  PlaceSkyParts spreadsheetSky;
 };
 CalendarRenderers renderersFor(CalendarBasis basis);
 
@@ -96,9 +99,10 @@ struct ComputedCalendar {
 
 // The calendar of the entered year (user numbering, not 0); the skies are taken
 // from the cache when one is given. A true year of the precise sky also gets the
-// rises and sets at `place` (place_sky.h).
+// rises and sets at `place` and, with `parts` WithEclipses, its eclipses (place_sky.h).
 ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data,
-                                 SkyCache* cache = nullptr, const Place& place = defaultPlace());
+                                 SkyCache* cache = nullptr, const Place& place = defaultPlace(),
+                                 PlaceSkyParts parts = PlaceSkyParts::WithEclipses);
 
 // Sets every day's Japanese date from the era starts and the day's old-calendar date.
 void addJapaneseDates(CalendarYear& year, const EraStarts& starts);

@@ -8,7 +8,7 @@
 
 namespace ventorel {
 
-void addPlaceSky(CalendarYear& year, const Place& place) {
+void addPlaceSky(CalendarYear& year, const Place& place, PlaceSkyParts parts) {
   const YearRiseSet sky = riseSetOfYear(static_cast<int>(year.year), place.latitude, place.longitude);
   const std::size_t days = std::min(year.days.size(), sky.sun.size());
   for (std::size_t d = 0; d < days; ++d) {
@@ -16,7 +16,8 @@ void addPlaceSky(CalendarYear& year, const Place& place) {
     year.days[d].moon = sky.moon[d];
   }
   year.place = place;
-  year.eclipses = eclipsesOfYear(static_cast<int>(year.year), place.latitude, place.longitude);
+  if (parts == PlaceSkyParts::WithEclipses)
+    year.eclipses = eclipsesOfYear(static_cast<int>(year.year), place.latitude, place.longitude);
 }
 
 }  // namespace ventorel

@@ -7,8 +7,13 @@
 
 namespace ventorel {
 
-// Sets year.place, year.eclipses and each day's sun and moon. For whole years of the precise
-// sky (the caller's decision).
-void addPlaceSky(CalendarYear& year, const Place& place);
+// What of a place's sky a document shows: every document with the place's sky
+// has each day's rises and sets; the year's eclipses only those that list them.
+enum class PlaceSkyParts { RisesAndSets, WithEclipses };
+
+// Sets year.place and each day's sun and moon, and with `parts` WithEclipses
+// year.eclipses too (empty otherwise). For whole years of the precise sky (the
+// caller's decision).
+void addPlaceSky(CalendarYear& year, const Place& place, PlaceSkyParts parts = PlaceSkyParts::WithEclipses);
 
 }  // namespace ventorel

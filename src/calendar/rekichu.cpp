@@ -12,6 +12,15 @@ namespace {
 
 // x modulo n in 0..n-1, for day numbers and years of any size and sign.
 int positiveMod(double x, int n) {
+  // Day numbers are whole and well inside a long long: the integer remainder, a
+  // few times each day, is much cheaper than fmod and the same.
+  if (std::fabs(x) < 1e15) {
+    const auto whole = static_cast<long long>(x);
+    if (static_cast<double>(whole) == x) {
+      const long long r = whole % n;
+      return static_cast<int>(r < 0 ? r + n : r);
+    }
+  }
   const double r = std::fmod(x, n);
   return static_cast<int>(r < 0 ? r + n : r);
 }
