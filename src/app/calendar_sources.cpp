@@ -1,7 +1,10 @@
 #include "app/calendar_sources.h"
 
+#include <system_error>
+
 #include "astro/julian_day.h"
 #include "astro/precise_sky_source.h"
+#include "astro/rise_set.h"
 #include "calendar/annotate.h"
 #include "calendar/historical_days.h"
 #include "calendar/holidays.h"
@@ -84,6 +87,30 @@ YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) 
   return kept_.back().sky;
 }
 
+SkyCache::~SkyCache() {
+  // A year begun for a batch that ended is waited for, not left running.
+  if (next_ && next_->sky.valid()) next_->sky.wait();
+}
+
+YearRiseSet SkyCache::riseSet(int year, const Place& place) {
+  std::optional<YearRiseSet> sky;
+  if (next_ && next_->year == year && next_->place == place) sky = next_->sky.get();
+  next_.reset();
+  if (!sky) sky = riseSetOfYear(year, place.latitude, place.longitude);
+  const int following = year + 1;
+  if (inPreciseRange(following)) {
+    try {
+      next_ = NextRiseSet{following, place, std::async(std::launch::async, [following, place] {
+                            return riseSetOfYear(following, place.latitude, place.longitude);
+                          })};
+    } catch (const std::system_error&) {
+      // No thread to be had: the next year is computed when it is asked for.
+      next_.reset();
+    }
+  }
+  return *sky;
+}
+
 void addJapaneseDates(CalendarYear& year, const EraStarts& starts) {
   const auto gregorianYear = static_cast<std::int64_t>(year.year);
   for (CalendarDay& day : year.days) {
@@ -115,7 +142,12 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);
-  if (sources.skyKind == SkyKind::Precise) addPlaceSky(computed.year, place, parts);
+  if (sources.skyKind == SkyKind::Precise) {
+    const auto gregorianYear = static_cast<int>(computed.year.year);
+    addPlaceSky(computed.year, place, parts,
+                cache ? cache->riseSet(gregorianYear, place)
+                      : riseSetOfYear(gregorianYear, place.latitude, place.longitude));
+  }
   return computed;
 }
 

@@ -4,7 +4,9 @@
 // page and CSV (classic/) are reached from here only.
 #pragma once
 
+#include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,10 +50,28 @@ struct CalendarSources {
 // year's sky is computed three times. Owned by the batch; serves one ReferenceData.
 class SkyCache {
  public:
+  SkyCache() = default;
+  SkyCache(const SkyCache&) = delete;
+  SkyCache& operator=(const SkyCache&) = delete;
+  ~SkyCache();
+
   // The sky of the astronomical year from the sources, computed when not kept.
   YearSky year(const CalendarSources& sources, double astronomicalYear);
 
+  // The rises and sets of the year at the place. A batch asks for its years in
+  // order, so the next year's are begun at once on another thread (they are a
+  // pure computation, and about a third of a true year's time), and are ready
+  // when asked for; any other year is computed here.
+  YearRiseSet riseSet(int year, const Place& place);
+
  private:
+  struct NextRiseSet {
+    int year;
+    Place place;
+    std::future<YearRiseSet> sky;
+  };
+  std::optional<NextRiseSet> next_;
+
   struct Kept {
     SkyKind kind;
     double year;

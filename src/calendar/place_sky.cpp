@@ -4,12 +4,10 @@
 #include <cstddef>
 
 #include "astro/eclipses.h"
-#include "astro/rise_set.h"
 
 namespace ventorel {
 
-void addPlaceSky(CalendarYear& year, const Place& place, PlaceSkyParts parts) {
-  const YearRiseSet sky = riseSetOfYear(static_cast<int>(year.year), place.latitude, place.longitude);
+void addPlaceSky(CalendarYear& year, const Place& place, PlaceSkyParts parts, const YearRiseSet& sky) {
   const std::size_t days = std::min(year.days.size(), sky.sun.size());
   for (std::size_t d = 0; d < days; ++d) {
     year.days[d].sun = sky.sun[d];

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/calendar_year.h"
+#include "astro/rise_set.h"
 #include "data/places.h"
 
 namespace ventorel {
@@ -11,9 +12,10 @@ namespace ventorel {
 // has each day's rises and sets; the year's eclipses only those that list them.
 enum class PlaceSkyParts { RisesAndSets, WithEclipses };
 
-// Sets year.place and each day's sun and moon, and with `parts` WithEclipses
+// Sets year.place and each day's sun and moon from `sky`, the rises and sets
+// of the year at the place (riseSetOfYear), and with `parts` WithEclipses
 // year.eclipses too (empty otherwise). For whole years of the precise sky (the
 // caller's decision).
-void addPlaceSky(CalendarYear& year, const Place& place, PlaceSkyParts parts = PlaceSkyParts::WithEclipses);
+void addPlaceSky(CalendarYear& year, const Place& place, PlaceSkyParts parts, const YearRiseSet& sky);
 
 }  // namespace ventorel
