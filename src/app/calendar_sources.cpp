@@ -4,7 +4,6 @@
 
 #include "astro/julian_day.h"
 #include "astro/precise_sky_source.h"
-#include "astro/rise_set.h"
 #include "calendar/annotate.h"
 #include "calendar/historical_days.h"
 #include "calendar/holidays.h"
@@ -92,23 +91,23 @@ SkyCache::~SkyCache() {
   if (next_ && next_->sky.valid()) next_->sky.wait();
 }
 
-YearRiseSet SkyCache::riseSet(int year, const Place& place) {
-  std::optional<YearRiseSet> sky;
-  if (next_ && next_->year == year && next_->place == place) sky = next_->sky.get();
+PlaceSky SkyCache::placeSky(int year, const Place& place, PlaceSkyParts parts) {
+  std::optional<PlaceSky> sky;
+  if (next_ && next_->year == year && next_->place == place && next_->parts == parts) sky = next_->sky.get();
   next_.reset();
-  if (!sky) sky = riseSetOfYear(year, place.latitude, place.longitude);
+  if (!sky) sky = placeSkyOf(year, place, parts);
   const int following = year + 1;
   if (inPreciseRange(following)) {
     try {
-      next_ = NextRiseSet{following, place, std::async(std::launch::async, [following, place] {
-                            return riseSetOfYear(following, place.latitude, place.longitude);
-                          })};
+      next_ = NextPlaceSky{following, place, parts, std::async(std::launch::async, [following, place, parts] {
+                             return placeSkyOf(following, place, parts);
+                           })};
     } catch (const std::system_error&) {
-      // No thread to be had: the next year is computed when it is asked for.
+      // No thread to be had: the next year's is computed when it is asked for.
       next_.reset();
     }
   }
-  return *sky;
+  return std::move(*sky);
 }
 
 void addJapaneseDates(CalendarYear& year, const EraStarts& starts) {
@@ -144,9 +143,8 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);
   if (sources.skyKind == SkyKind::Precise) {
     const auto gregorianYear = static_cast<int>(computed.year.year);
-    addPlaceSky(computed.year, place, parts,
-                cache ? cache->riseSet(gregorianYear, place)
-                      : riseSetOfYear(gregorianYear, place.latitude, place.longitude));
+    addPlaceSky(computed.year, place,
+                cache ? cache->placeSky(gregorianYear, place, parts) : placeSkyOf(gregorianYear, place, parts));
   }
   return computed;
 }

@@ -58,19 +58,20 @@ class SkyCache {
   // The sky of the astronomical year from the sources, computed when not kept.
   YearSky year(const CalendarSources& sources, double astronomicalYear);
 
-  // The rises and sets of the year at the place. A batch asks for its years in
-  // order, so the next year's are begun at once on another thread (they are a
-  // pure computation, and about a third of a true year's time), and are ready
-  // when asked for; any other year is computed here.
-  YearRiseSet riseSet(int year, const Place& place);
+  // The place's sky of the year (placeSkyOf). A batch asks for its years in
+  // order, so the next year's is begun at once on another thread (it is a pure
+  // computation, and about a third of a true year's time), and is ready when
+  // asked for; any other year's is computed here.
+  PlaceSky placeSky(int year, const Place& place, PlaceSkyParts parts);
 
  private:
-  struct NextRiseSet {
+  struct NextPlaceSky {
     int year;
     Place place;
-    std::future<YearRiseSet> sky;
+    PlaceSkyParts parts;
+    std::future<PlaceSky> sky;
   };
-  std::optional<NextRiseSet> next_;
+  std::optional<NextPlaceSky> next_;
 
   struct Kept {
     SkyKind kind;

@@ -12,10 +12,20 @@ namespace ventorel {
 // has each day's rises and sets; the year's eclipses only those that list them.
 enum class PlaceSkyParts { RisesAndSets, WithEclipses };
 
-// Sets year.place and each day's sun and moon from `sky`, the rises and sets
-// of the year at the place (riseSetOfYear), and with `parts` WithEclipses
-// year.eclipses too (empty otherwise). For whole years of the precise sky (the
-// caller's decision).
-void addPlaceSky(CalendarYear& year, const Place& place, PlaceSkyParts parts, const YearRiseSet& sky);
+// The sky of a place for a year: the rises and sets of every day and, when
+// asked for, the year's eclipses as the place sees them.
+struct PlaceSky {
+  YearRiseSet riseSet;
+  std::vector<Eclipse> eclipses;
+  PlaceSkyParts parts = PlaceSkyParts::RisesAndSets;
+};
+
+// The place's sky of the proleptic Gregorian year (a pure computation).
+PlaceSky placeSkyOf(int year, const Place& place, PlaceSkyParts parts);
+
+// Sets year.place, each day's sun and moon, and year.eclipses (empty when the
+// sky was made without them) from the place's sky of the year. For whole years
+// of the precise sky (the caller's decision).
+void addPlaceSky(CalendarYear& year, const Place& place, const PlaceSky& sky);
 
 }  // namespace ventorel
