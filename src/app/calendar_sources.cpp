@@ -141,7 +141,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);
-  if (sources.skyKind == SkyKind::Precise) {
+  if (sources.skyKind == SkyKind::Precise && parts != PlaceSkyParts::None) {
     const auto gregorianYear = static_cast<int>(computed.year.year);
     addPlaceSky(computed.year, place,
                 cache ? cache->placeSky(gregorianYear, place, parts) : placeSkyOf(gregorianYear, place, parts));

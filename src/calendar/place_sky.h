@@ -8,9 +8,9 @@
 
 namespace ventorel {
 
-// What of a place's sky a document shows: every document with the place's sky
-// has each day's rises and sets; the year's eclipses only those that list them.
-enum class PlaceSkyParts { RisesAndSets, WithEclipses };
+// What of a place's sky a document shows: none (the holiday list), each day's
+// rises and sets, or those and the year's eclipses.
+enum class PlaceSkyParts { None, RisesAndSets, WithEclipses };
 
 // The sky of a place for a year: the rises and sets of every day and, when
 // asked for, the year's eclipses as the place sees them.
