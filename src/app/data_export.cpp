@@ -81,8 +81,8 @@ RunReport DataExport::deliver(const CalendarYear& year) {
     return {};
   }
   RunReport report;
-  report.outputPath = calendarPath(options_.folder, year.enteredYear,
-                                   options_.format == DataFormat::Ics ? ".ics" : ".json", renderersFor(year.basis).naming);
+  report.outputPath = calendarPath(options_.folder, year.enteredYear, options_.format == DataFormat::Ics ? ".ics" : ".json",
+                                   renderersFor(year.basis).naming);
   Problem written = writeCalendarFile(report.outputPath, render(year), false, options_.batch, options_.swept);
   if (!written.ok()) return {RunStatus::WriteFailed, report.outputPath, std::move(written)};
   if (!options_.batch) removeClassicNamedTwin(report.outputPath);
