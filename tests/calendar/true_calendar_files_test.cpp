@@ -14,7 +14,7 @@
 #include "app/program_folder.h"
 #include "astro/julian_day.h"
 #include "app/calendar_sources.h"
-#include "csv_reader.h"
+#include "output/csv_reader.h"
 #include "data/historical_months.h"
 #include "classic/csv_calendar.h"
 #include "classic/html_calendar.h"

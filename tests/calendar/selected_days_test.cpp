@@ -4,7 +4,7 @@
 
 #include "output/article_link.h"
 #include "output/day_texts.h"
-#include "output_fixture.h"
+#include "output/output_fixture.h"
 
 namespace ventorel {
 namespace {
@@ -14,15 +14,6 @@ const std::string Tensha = A + "%E5%A4%A9%E8%B5%A6%E6%97%A5>天赦日</A>　";
 const std::string Ichiryu = A + "%E4%B8%80%E7%B2%92%E4%B8%87%E5%80%8D%E6%97%A5>一粒万倍日</A>　";
 const std::string Fujoju = A + "%E4%B8%8D%E6%88%90%E5%B0%B1%E6%97%A5>不成就日</A>　";
 const std::string Sanrinbo = A + "%E4%B8%89%E9%9A%A3%E4%BA%A1>さんりんぽう</A>";
-
-TEST(SelectedDays, SexagenaryDaysFromTheDayNumber) {
-  struct Case { double epochDays; int stem; int branch; };
-  for (const Case c : {Case{0, 1, 11}, {15110, 1, 1}, {15111, 2, 2}, {-1, 10, 10}, {-60, 1, 11}, {59, 10, 10},
-                       {15170, 1, 1}})
-    EXPECT_EQ((std::pair{daySexagenary(c.epochDays).stem, daySexagenary(c.epochDays).branch}),
-              (std::pair{c.stem, c.branch}))
-        << c.epochDays;
-}
 
 TEST(SelectedDays, MonthNamesCarryTheLeapMarkBeforeTheNumber) {
   struct Case { LunarMonth month; const char* name; };
