@@ -4,15 +4,12 @@
 
 #include <fstream>
 #include <map>
-#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/program_folder.h"
 #include "astro/julian_day.h"
-#include "app/calendar_sources.h"
 #include "output/json_calendar.h"
 #include "output/names.h"
 #include "support/test_support.h"
@@ -20,16 +17,13 @@
 namespace ventorel {
 namespace {
 
-const ReferenceData& shippedData() {
-  static const auto data = std::make_unique<ReferenceData>(loadProgramFolder(testing::shippedDataFolder()).data);
-  return *data;
-}
+using testing::shippedData;
 
 const CalendarYear& trueYear(int year) {
   static std::map<int, CalendarYear> years;
   auto found = years.find(year);
   if (found == years.end())
-    found = years.emplace(year, computeCalendar(year, CalendarBasis::True, shippedData()).year).first;
+    found = years.emplace(year, testing::calendarOf(year)).first;
   return found->second;
 }
 

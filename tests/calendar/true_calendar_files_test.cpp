@@ -11,9 +11,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/program_folder.h"
 #include "astro/julian_day.h"
-#include "app/calendar_sources.h"
 #include "output/csv_reader.h"
 #include "data/historical_months.h"
 #include "classic/csv_calendar.h"
@@ -29,10 +27,7 @@ namespace {
 
 namespace chr = std::chrono;
 
-const ReferenceData& shippedData() {
-  static const LoadedReferenceData loaded = loadProgramFolder(testing::shippedDataFolder());
-  return loaded.data;
-}
+using testing::shippedData;
 
 // The day records of a year's CSV file (the records of eleven fields or more after the header).
 testing::CsvRecords csvDays(double year, CalendarBasis basis = CalendarBasis::True,

@@ -5,14 +5,11 @@
 
 #include <algorithm>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 
-#include "app/program_folder.h"
 #include "astro/precise_sky_source.h"
-#include "app/calendar_sources.h"
 #include "data/builtin_tables.h"
 #include "classic/csv_calendar.h"
 #include "classic/html_calendar.h"
@@ -21,19 +18,10 @@
 namespace ventorel {
 namespace {
 
-const ReferenceData& shippedData() {
-  static const auto data = std::make_unique<ReferenceData>(loadProgramFolder(testing::shippedDataFolder()).data);
-  return *data;
-}
+using testing::dayOf;
+using testing::shippedData;
 
-CalendarYear trueYear(int year) { return computeCalendar(year, CalendarBasis::True, shippedData()).year; }
-
-const CalendarDay& dayOf(const CalendarYear& year, int month, int day) {
-  const auto found = std::find_if(year.days.begin(), year.days.end(),
-                                  [&](const CalendarDay& d) { return d.month == month && d.day == day; });
-  if (found == year.days.end()) throw std::out_of_range("no such day");
-  return *found;
-}
+CalendarYear trueYear(int year) { return testing::calendarOf(year); }
 
 TEST(TrueCalendar, LeapMonthsOfTheAlmanac) {
   struct Case { int year, number, month, day; };  // the leap month and its first day; number 0: none

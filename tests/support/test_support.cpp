@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +44,22 @@ void copyShippedData(const TempFolder& folder) {
     if (entry.path().extension() == ".dat")
       std::filesystem::copy_file(entry.path(), folder.path() + "/" + entry.path().filename().string(),
                                  std::filesystem::copy_options::overwrite_existing);
+}
+
+const ReferenceData& shippedData() {
+  static const LoadedProgramFolder loaded = loadProgramFolder(shippedDataFolder());
+  for (const DataFileProblem& problem : loaded.problems) ADD_FAILURE() << problem.text();
+  return loaded.data;
+}
+
+CalendarYear calendarOf(double enteredYear, CalendarBasis basis) {
+  return computeCalendar(enteredYear, basis, shippedData()).year;
+}
+
+const CalendarDay& dayOf(const CalendarYear& year, int month, int day) {
+  for (const CalendarDay& d : year.days)
+    if (d.month == month && d.day == day) return d;
+  throw std::out_of_range("no day " + std::to_string(month) + "-" + std::to_string(day));
 }
 
 RecordedRun::RecordedRun() : data(std::make_unique<ReferenceData>()) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <sys/resource.h>
 
+#include "app/calendar_sources.h"
 #include "app/generation_run.h"
 #include "data/data_files.h"
 #include "platform/recording.h"
@@ -32,6 +33,16 @@ std::string shippedDataFolder();
 
 // A program folder holding copies of the shipped data files.
 void copyShippedData(const TempFolder& folder);
+
+// The shipped data files as the program loads them, read once (a file that cannot
+// be loaded fails the test that asks).
+const ReferenceData& shippedData();
+
+// The calendar of a year (user numbering) on the shipped data.
+CalendarYear calendarOf(double enteredYear, CalendarBasis basis = CalendarBasis::True);
+
+// The day of a calendar year by its month and day; throws when the year has none.
+const CalendarDay& dayOf(const CalendarYear& year, int month, int day);
 
 // One run as the window makes it, with recording platform objects, on reference
 // data the test may fill (built-in tables only, until loaded).
