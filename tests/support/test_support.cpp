@@ -52,6 +52,24 @@ const ReferenceData& shippedData() {
   return loaded.data;
 }
 
+const std::map<int, std::vector<std::string>>& referenceHolidays() {
+  static const std::map<int, std::vector<std::string>> byYear = [] {
+    std::map<int, std::vector<std::string>> read;
+    for (const char* file : {"holidays_1948_2026.csv", "holidays_2027_2050.csv"}) {
+      std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/data/" + file);
+      std::string row;
+      std::getline(in, row);  // header
+      while (std::getline(in, row)) {
+        std::string name = row.substr(11, row.find(',', 11) - 11);
+        if (name == "即位の日") name = "天皇の即位の日";  // the list's short form of the law's name
+        read[std::stoi(row.substr(0, 4))].push_back(row.substr(0, 10) + " " + name);
+      }
+    }
+    return read;
+  }();
+  return byYear;
+}
+
 CalendarYear calendarOf(double enteredYear, CalendarBasis basis) {
   return computeCalendar(enteredYear, basis, shippedData()).year;
 }

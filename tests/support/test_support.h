@@ -1,8 +1,10 @@
 // Helpers shared by the tests: temporary program folders and whole runs.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 #include <sys/resource.h>
 
 #include "app/calendar_sources.h"
@@ -37,6 +39,10 @@ void copyShippedData(const TempFolder& folder);
 // The shipped data files as the program loads them, read once (a file that cannot
 // be loaded fails the test that asks).
 const ReferenceData& shippedData();
+
+// The reference list of the holidays of the law (tests/data: 1948-07-20 to 2050),
+// "YYYY-MM-DD name" by year in date order, with the law's names.
+const std::map<int, std::vector<std::string>>& referenceHolidays();
 
 // The calendar of a year (user numbering) on the shipped data.
 CalendarYear calendarOf(double enteredYear, CalendarBasis basis = CalendarBasis::True);
