@@ -211,21 +211,6 @@ class WindowTest : public QObject {
     QCOMPARE(w.control<QLineEdit>()->text(), result);
   }
 
-  void savedFormatIsSelected_data() {
-    QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("1") << QByteArray("1\r\n") << CsvName;
-    QTest::newRow("0") << QByteArray("0\r\n") << HtmName;
-    QTest::newRow("neither") << QByteArray("5\r\n") << HtmName;
-  }
-  void savedFormatIsSelected() {
-    QFETCH(QByteArray, ini);
-    QFETCH(QString, shown);
-    ProgramFolder folder(ini);
-    Window w(folder);
-    QCOMPARE(w.control<QComboBox>()->currentText(), shown);
-  }
-
   void buttonRunWritesTheCalendarAndDrawsTheSummary() {
     ProgramFolder folder;
     Window w(folder);
