@@ -9,7 +9,6 @@
 #include <cmath>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -19,6 +18,7 @@
 #include "astro/new_moon_series.h"
 #include "astro/sky_longitudes.h"
 #include "data/builtin_tables.h"
+#include "support/test_support.h"
 
 namespace ventorel {
 namespace {
@@ -28,18 +28,14 @@ std::tuple<int, int, int> dateOf(const JstInstant& i) { return {i.year, i.month,
 double angleDifference(double a, double b) { return std::remainder(a - b, 360.0); }
 
 TEST(PreciseSky, PublishedEventsOf2024To2026FallOnTheirDayWithinAMinute) {
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/golden/sky_2024_2026.csv");
   const BuiltinTables tables;
   const std::vector<JstInstant> moons = newMoonInstants(jstMidnight(2024, 1, 1), jstMidnight(2027, 1, 1));
   std::map<int, std::array<JstInstant, 24>> termsOfYear;
   std::size_t moonCount = 0, termCount = 0;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#' || line.rfind("kind,", 0) == 0) continue;
-    std::string kind, name, date, time;
-    std::istringstream fields(line);
-    std::getline(fields, kind, ',') && std::getline(fields, name, ',') && std::getline(fields, date, ',') &&
-        std::getline(fields, time);
+  for (const std::string& line : testing::dataLines("tests/golden/sky_2024_2026.csv")) {
+    if (line.rfind("kind,", 0) == 0) continue;
+    const std::vector<std::string> f = testing::splitFields(line, ',');
+    const std::string &kind = f.at(0), &name = f.at(1), &date = f.at(2), &time = f.at(3);
     const int year = std::stoi(date.substr(0, 4)), month = std::stoi(date.substr(5, 2)),
               day = std::stoi(date.substr(8, 2));
     JstInstant got{};

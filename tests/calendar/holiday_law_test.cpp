@@ -106,12 +106,10 @@ TEST(HolidayLaw, FestivalDaysOfTheDecreesHoldForTheirPeriods) {
   }
   // The years of a change, with the single days of the enthronements.
   std::map<int, std::vector<std::string>> expected;
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/calendar/prewar_holidays.txt");
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty() && line[0] != '#') {
-      std::vector<std::string>& year = expected[std::stoi(line)];
-      if (line.substr(5) != "-") year.push_back(line.substr(5));
-    }
+  for (const std::string& line : testing::dataLines("tests/calendar/prewar_holidays.txt")) {
+    std::vector<std::string>& year = expected[std::stoi(line)];
+    if (line.substr(5) != "-") year.push_back(line.substr(5));
+  }
   ASSERT_EQ(expected.size(), 4u);
   for (const auto& [year, holidays] : expected) EXPECT_EQ(lines(shippedLaw(), year, 21, 23), holidays) << year;
   EXPECT_EQ(lines(shippedLaw(), 1878, 21, 23).size(), 10u);  // the autumn 皇霊祭 only

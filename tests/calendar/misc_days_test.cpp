@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +8,7 @@
 #include "calendar/annotate.h"
 #include "classic/file_holidays.h"
 #include "support/sky_fixture.h"
+#include "support/test_support.h"
 #include "output/article_link.h"
 #include "output/day_texts.h"
 
@@ -66,14 +65,10 @@ struct Expected {
 
 std::map<int, Expected> marks2024() {
   std::map<int, Expected> marks;
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/calendar/zassetsu_2024.tsv");
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    std::string date, plain, html;
-    std::getline(fields, date, '\t') && std::getline(fields, plain, '\t') && std::getline(fields, html);
-    for (std::size_t at; (at = html.find('@')) != std::string::npos;) html.replace(at, 1, "<a href=" + Base);
-    marks[dayIndex(2024, {std::stoi(date), std::stoi(date.substr(date.find('/') + 1))})] = {plain, html};
+  for (const std::string& line : testing::dataLines("tests/calendar/zassetsu_2024.tsv")) {
+    std::vector<std::string> f = testing::splitFields(line, '\t');
+    for (std::size_t at; (at = f.at(2).find('@')) != std::string::npos;) f[2].replace(at, 1, "<a href=" + Base);
+    marks[dayIndex(2024, {std::stoi(f[0]), std::stoi(f[0].substr(f[0].find('/') + 1))})] = {f[1], f[2]};
   }
   return marks;
 }

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/recording.h"
+#include "support/test_support.h"
 #include "ventorel/date.h"
 
 namespace ventorel {
@@ -74,14 +73,9 @@ TEST(YearHeaders, TheChosenYear2024ReadsInRed) {
 
 TEST(YearHeaders, LinesOfEachColumnAroundTheEdges) {
   std::map<double, std::vector<Line>> expected;
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/output/year_headers.tsv");
-  for (std::string row; std::getline(in, row);) {
-    if (row.empty() || row[0] == '#') continue;
-    std::istringstream fields(row);
-    std::string entered, x, y, text;
-    std::getline(fields, entered, '\t') && std::getline(fields, x, '\t') && std::getline(fields, y, '\t') &&
-        std::getline(fields, text);
-    expected[std::stod(entered)].push_back({std::stod(x), std::stod(y), text});
+  for (const std::string& row : testing::dataLines("tests/output/year_headers.tsv")) {
+    const std::vector<std::string> f = testing::splitFields(row, '\t');
+    expected[std::stod(f.at(0))].push_back({std::stod(f.at(1)), std::stod(f.at(2)), f.at(3)});
   }
   ASSERT_EQ(expected.size(), 5u);
   for (const auto& [entered, lines] : expected) {

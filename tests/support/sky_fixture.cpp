@@ -1,10 +1,9 @@
 #include "support/sky_fixture.h"
 
 #include "astro/day_count.h"
+#include "support/test_support.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -16,21 +15,18 @@ namespace {
 const std::vector<KnownSky>& knownSkies() {
   static const std::vector<KnownSky> skies = [] {
     std::vector<KnownSky> read;
-    std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/support/known_skies.tsv");
     auto dates = [](const std::string& field) {
       std::vector<Date> out;
-      std::istringstream words(field);
-      for (std::string word; words >> word;) out.push_back({std::stoi(word), std::stoi(word.substr(word.find('/') + 1))});
+      for (const std::string& date : splitFields(field, ' '))
+        out.push_back({std::stoi(date), std::stoi(date.substr(date.find('/') + 1))});
       return out;
     };
-    for (std::string line; std::getline(in, line);) {
-      if (line.empty() || line[0] == '#') continue;
-      const std::size_t tab1 = line.find('\t'), tab2 = line.find('\t', tab1 + 1);
-      KnownSky sky{std::stoi(line), dates(line.substr(tab1 + 1, tab2 - tab1 - 1)), {}};
-      const std::vector<Date> terms = dates(line.substr(tab2 + 1));
+    for (const std::string& line : dataLines("tests/support/known_skies.tsv")) {
+      const std::vector<std::string> f = splitFields(line, '\t');
+      const std::vector<Date> terms = dates(f.at(2));
       if (terms.size() != 24) throw std::runtime_error("known_skies.tsv: " + line);
-      std::copy(terms.begin(), terms.end(), sky.terms.begin());
-      read.push_back(sky);
+      read.push_back({std::stoi(f[0]), dates(f[1]), {}});
+      std::copy(terms.begin(), terms.end(), read.back().terms.begin());
     }
     if (read.empty()) throw std::runtime_error("known_skies.tsv not read");
     return read;

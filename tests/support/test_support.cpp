@@ -37,6 +37,24 @@ std::string TempFolder::read(const std::string& name) const {
   return bytes.str();
 }
 
+std::vector<std::string> dataLines(const std::string& path) {
+  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/" + path);
+  if (!in) ADD_FAILURE() << "cannot read " << path;
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> splitFields(const std::string& line, char separator) {
+  std::vector<std::string> fields;
+  std::size_t from = 0;
+  for (std::size_t at; (at = line.find(separator, from)) != std::string::npos; from = at + 1)
+    fields.push_back(line.substr(from, at - from));
+  fields.push_back(line.substr(from));
+  return fields;
+}
+
 std::string shippedDataFolder() { return std::string(VENTOREL_SOURCE_DIR) + "/data"; }
 
 void copyShippedData(const TempFolder& folder) {

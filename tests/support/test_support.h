@@ -30,6 +30,13 @@ class TempFolder {
   std::string path_;
 };
 
+// The lines of a file of the source tree (its path from the top), without blank
+// lines and "#" comments; a file that cannot be read fails the test.
+std::vector<std::string> dataLines(const std::string& path);
+
+// The fields of a line, split at each `separator`.
+std::vector<std::string> splitFields(const std::string& line, char separator);
+
 // The folder of the shipped data files in the source tree.
 std::string shippedDataFolder();
 
