@@ -13,17 +13,20 @@
 #include "classic/csv_calendar.h"
 #include "classic/html_calendar.h"
 #include "output/ics_calendar.h"
+#include "output/data_csv.h"
 #include "output/json_calendar.h"
+#include "output/page_calendar.h"
 
 namespace {
 
 using namespace ventorel;
 
-// The shipped reference data and the computed calendar of 2024, made once per process.
+// The shipped reference data and the computed calendars of 2024, made once per process.
 struct Computed2024 {
   std::unique_ptr<ReferenceData> data =
       std::make_unique<ReferenceData>(loadProgramFolder(bench::benchFolder()).data);
   ComputedCalendar computed = computeCalendar(2024, CalendarBasis::Classic, *data);
+  ComputedCalendar computedTrue = computeCalendar(2024, CalendarBasis::True, *data);
 };
 
 const Computed2024& computed2024() {
@@ -36,6 +39,13 @@ using Renderer = std::string (*)(const CalendarYear&, const BuiltinTables&);
 void render(benchmark::State& state, Renderer renderer) {
   const Computed2024& c = computed2024();
   for (auto _ : state) benchmark::DoNotOptimize(renderer(c.computed.year, c.data->names));
+  bench::perYear(state, 1);
+}
+
+// The true basis's writers, on the true year with its place's sky.
+void renderTrue(benchmark::State& state, Renderer renderer) {
+  const Computed2024& c = computed2024();
+  for (auto _ : state) benchmark::DoNotOptimize(renderer(c.computedTrue.year, c.data->names));
   bench::perYear(state, 1);
 }
 
@@ -57,6 +67,8 @@ BENCHMARK_CAPTURE(render, html_2024, htmlCalendar)->Unit(benchmark::kMicrosecond
 BENCHMARK_CAPTURE(render, ics_2024, icsOfYear)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(render, json_2024, jsonCalendar)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(render, csv_2024, csvCalendar)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(renderTrue, true_page_2024, pageCalendar)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(renderTrue, true_csv_2024, dataCsv)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(renderAndWrite, html_2024, htmlCalendar, ".htm")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(renderAndWrite, csv_2024, csvCalendar, ".csv")->Unit(benchmark::kMicrosecond);
 

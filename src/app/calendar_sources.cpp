@@ -1,5 +1,7 @@
 #include "app/calendar_sources.h"
 
+#include <system_error>
+
 #include "astro/julian_day.h"
 #include "astro/precise_sky_source.h"
 #include "calendar/annotate.h"
@@ -69,10 +71,11 @@ std::vector<std::string> neededDataFiles(CalendarBasis basis) {
 }
 
 // The true basis gets the page to read and print and a data table for the
-// spreadsheet; the classic basis keeps the page and the layout its files have always had.
+// spreadsheet, a row a day with no place for the year's eclipses; the classic
+// basis keeps the page and the layout its files have always had.
 CalendarRenderers renderersFor(CalendarBasis basis) {
-  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv};
-  return {htmlCalendar, csvCalendar};
+  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv, PlaceSkyParts::RisesAndSets};
+  return {htmlCalendar, csvCalendar, PlaceSkyParts::RisesAndSets};
 }
 
 YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) {
@@ -81,6 +84,30 @@ YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) 
   if (kept_.size() == Capacity) kept_.erase(kept_.begin());
   kept_.push_back({sources.skyKind, astronomicalYear, sources.sky->year(astronomicalYear)});
   return kept_.back().sky;
+}
+
+SkyCache::~SkyCache() {
+  // A year begun for a batch that ended is waited for, not left running.
+  if (next_ && next_->sky.valid()) next_->sky.wait();
+}
+
+PlaceSky SkyCache::placeSky(int year, const Place& place, PlaceSkyParts parts) {
+  std::optional<PlaceSky> sky;
+  if (next_ && next_->year == year && next_->place == place && next_->parts == parts) sky = next_->sky.get();
+  next_.reset();
+  if (!sky) sky = placeSkyOf(year, place, parts);
+  const int following = year + 1;
+  if (inPreciseRange(following)) {
+    try {
+      next_ = NextPlaceSky{following, place, parts, std::async(std::launch::async, [following, place, parts] {
+                             return placeSkyOf(following, place, parts);
+                           })};
+    } catch (const std::system_error&) {
+      // No thread to be had: the next year's is computed when it is asked for.
+      next_.reset();
+    }
+  }
+  return std::move(*sky);
 }
 
 void addJapaneseDates(CalendarYear& year, const EraStarts& starts) {
@@ -95,7 +122,7 @@ void addJapaneseDates(CalendarYear& year, const EraStarts& starts) {
 }
 
 ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data, SkyCache* cache,
-                                 const Place& place) {
+                                 const Place& place, PlaceSkyParts parts) {
   const double year = astronomicalYear(enteredYear);
   const CalendarSources sources = sourcesFor(basis, year, data);
   auto skyOf = [&](double y) { return cache ? cache->year(sources, y) : sources.sky->year(y); };
@@ -114,7 +141,11 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
   computed.year.skyFallback = sources.skyFallback;
   computed.year.skySource = sources.note;
   if (sources.japaneseDates) addJapaneseDates(computed.year, data.eraStarts);
-  if (sources.skyKind == SkyKind::Precise) addPlaceSky(computed.year, place);
+  if (sources.skyKind == SkyKind::Precise && parts != PlaceSkyParts::None) {
+    const auto gregorianYear = static_cast<int>(computed.year.year);
+    addPlaceSky(computed.year, place,
+                cache ? cache->placeSky(gregorianYear, place, parts) : placeSkyOf(gregorianYear, place, parts));
+  }
   return computed;
 }
 

@@ -4,7 +4,9 @@
 // page and CSV (classic/) are reached from here only.
 #pragma once
 
+#include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "calendar/calendar_basis.h"
 #include "calendar/calendar_year.h"
 #include "calendar/lunar_days.h"
+#include "calendar/place_sky.h"
 #include "data/places.h"
 #include "data/reference_data.h"
 
@@ -47,10 +50,29 @@ struct CalendarSources {
 // year's sky is computed three times. Owned by the batch; serves one ReferenceData.
 class SkyCache {
  public:
+  SkyCache() = default;
+  SkyCache(const SkyCache&) = delete;
+  SkyCache& operator=(const SkyCache&) = delete;
+  ~SkyCache();
+
   // The sky of the astronomical year from the sources, computed when not kept.
   YearSky year(const CalendarSources& sources, double astronomicalYear);
 
+  // The place's sky of the year (placeSkyOf). A batch asks for its years in
+  // order, so the next year's is begun at once on another thread (it is a pure
+  // computation, and about a third of a true year's time), and is ready when
+  // asked for; any other year's is computed here.
+  PlaceSky placeSky(int year, const Place& place, PlaceSkyParts parts);
+
  private:
+  struct NextPlaceSky {
+    int year;
+    Place place;
+    PlaceSkyParts parts;
+    std::future<PlaceSky> sky;
+  };
+  std::optional<NextPlaceSky> next_;
+
   struct Kept {
     SkyKind kind;
     double year;
@@ -79,10 +101,12 @@ bool takesFractionalYears(CalendarBasis basis);
 // calendar made without it.
 std::vector<std::string> neededDataFiles(CalendarBasis basis);
 
-// The renderers of a basis for the calendar files: the page and the spreadsheet file.
+// The renderers of a basis for the calendar files: the page and the spreadsheet
+// file, and what of the place's sky the spreadsheet file shows.
 struct CalendarRenderers {
   std::string (*page)(const CalendarYear&, const BuiltinTables&);
   std::string (*spreadsheet)(const CalendarYear&, const BuiltinTables&);
+  PlaceSkyParts spreadsheetSky;
 };
 CalendarRenderers renderersFor(CalendarBasis basis);
 
@@ -96,9 +120,10 @@ struct ComputedCalendar {
 
 // The calendar of the entered year (user numbering, not 0); the skies are taken
 // from the cache when one is given. A true year of the precise sky also gets the
-// rises and sets at `place` (place_sky.h).
+// rises and sets at `place` and, with `parts` WithEclipses, its eclipses (place_sky.h).
 ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const ReferenceData& data,
-                                 SkyCache* cache = nullptr, const Place& place = defaultPlace());
+                                 SkyCache* cache = nullptr, const Place& place = defaultPlace(),
+                                 PlaceSkyParts parts = PlaceSkyParts::WithEclipses);
 
 // Sets every day's Japanese date from the era starts and the day's old-calendar date.
 void addJapaneseDates(CalendarYear& year, const EraStarts& starts);

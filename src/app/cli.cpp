@@ -284,7 +284,8 @@ int printHolidays(const std::vector<std::string>& years, const ReferenceData& da
       yearStatus = ExitYearZero;
     } else {
       try {
-        const CalendarYear year = computeCalendar(*entered, basis, data).year;
+        const CalendarYear year =
+            computeCalendar(*entered, basis, data, nullptr, defaultPlace(), PlaceSkyParts::None).year;
         for (const CalendarDay& day : year.days)
           if (day.holiday)
             out << zeroPadded(year.enteredYear, 4) << '-' << zeroPadded(day.month, 2) << '-' << zeroPadded(day.day, 2)

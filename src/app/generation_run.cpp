@@ -71,7 +71,12 @@ void resyncFormat(const BuiltinTables& names, RunSettings& settings, std::string
 
 RunReport computeAndWrite(const ReferenceData& data, RunSettings& settings, double enteredYear, const RunInputs& inputs,
                           std::string& comboText, RunContext& context) {
-  const ComputedCalendar computed = computeCalendar(enteredYear, inputs.basis, data, context.skyCache, inputs.place);
+  // The data formats and the page list the year's eclipses; the spreadsheet file may not.
+  const PlaceSkyParts parts = context.deliver || settings.outputFormat.equals(0)
+                                  ? PlaceSkyParts::WithEclipses
+                                  : renderersFor(inputs.basis).spreadsheetSky;
+  const ComputedCalendar computed =
+      computeCalendar(enteredYear, inputs.basis, data, context.skyCache, inputs.place, parts);
   // The window shows the three years' headers, the notice and the summary, in
   // this order, before the file is written.
   if (context.drawWindow) {

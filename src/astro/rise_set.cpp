@@ -143,16 +143,17 @@ class Observer {
     return wrap180(target - hourAngle);
   }
 
-  // The instant of the event nearest to `ut`, solved to well under a second: the
-  // rate is within a few percent of the true one, so after a step of two seconds
-  // less than a tenth of a second is left.
+  // The instant of the event nearest to `ut`, solved to about a second: the rate
+  // is within a few percent of the true one, so after a step of under twenty
+  // seconds less than a second is left (most days' start, carried on from the
+  // days before, is that close already, and one step does).
   std::optional<double> solve(const Track& track, Event event, double ut, double rate) const {
     for (int i = 0; i < 8; ++i) {
       const std::optional<double> off = offset(track, event, ut);
       if (!off) return std::nullopt;
       const double step = *off / rate;
       ut += step;
-      if (std::fabs(step) < 2.0 / 86400) return ut;
+      if (std::fabs(step) < 20.0 / 86400) return ut;
     }
     return ut;
   }

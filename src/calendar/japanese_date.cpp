@@ -44,6 +44,11 @@ std::vector<JapaneseDate> japaneseDatesOf(std::int64_t jdn, const std::optional<
   std::vector<JapaneseDate> dates;
   const EraStart* north = starts.inForce(jdn, EraLine::North);
   const EraStart* south = starts.inForce(jdn, EraLine::South);
+  // One era in force on both lines (every day outside 1331..1392): one date of no court.
+  if (north != nullptr && north == south) {
+    if (auto date = dateOnLine(north, jdn, old, EraCourt::None)) dates.push_back(std::move(*date));
+    return dates;
+  }
   auto northern = dateOnLine(north, jdn, old, EraCourt::North);
   auto southern = dateOnLine(south, jdn, old, EraCourt::South);
   if (northern && southern) {

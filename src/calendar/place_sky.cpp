@@ -4,19 +4,25 @@
 #include <cstddef>
 
 #include "astro/eclipses.h"
-#include "astro/rise_set.h"
 
 namespace ventorel {
 
-void addPlaceSky(CalendarYear& year, const Place& place) {
-  const YearRiseSet sky = riseSetOfYear(static_cast<int>(year.year), place.latitude, place.longitude);
-  const std::size_t days = std::min(year.days.size(), sky.sun.size());
+PlaceSky placeSkyOf(int year, const Place& place, PlaceSkyParts parts) {
+  PlaceSky sky;
+  sky.parts = parts;
+  sky.riseSet = riseSetOfYear(year, place.latitude, place.longitude);
+  if (parts == PlaceSkyParts::WithEclipses) sky.eclipses = eclipsesOfYear(year, place.latitude, place.longitude);
+  return sky;
+}
+
+void addPlaceSky(CalendarYear& year, const Place& place, const PlaceSky& sky) {
+  const std::size_t days = std::min(year.days.size(), sky.riseSet.sun.size());
   for (std::size_t d = 0; d < days; ++d) {
-    year.days[d].sun = sky.sun[d];
-    year.days[d].moon = sky.moon[d];
+    year.days[d].sun = sky.riseSet.sun[d];
+    year.days[d].moon = sky.riseSet.moon[d];
   }
   year.place = place;
-  year.eclipses = eclipsesOfYear(static_cast<int>(year.year), place.latitude, place.longitude);
+  year.eclipses = sky.eclipses;
 }
 
 }  // namespace ventorel

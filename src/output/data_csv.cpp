@@ -67,13 +67,13 @@ void appendNumber(std::string& out, long long n) {
 // The columns, in the order of the file. A new column is one line here.
 const Column Columns[] = {
     {"日付", Kind::Text,
-     [](const Row& r, std::string& out) { out += isoDate(r.year.year, r.day.month, r.day.day); }},
+     [](const Row& r, std::string& out) { appendIsoDate(out, r.year.year, r.day.month, r.day.day); }},
     {"ユリウス暦", Kind::Text,
      [](const Row& r, std::string& out) {
-       if (!r.day.gregorian) out += isoDate(r.day.julian.year, r.day.julian.month, r.day.julian.day);
+       if (!r.day.gregorian) appendIsoDate(out, r.day.julian.year, r.day.julian.month, r.day.julian.day);
      }},
     {"曜日", Kind::Plain, [](const Row& r, std::string& out) { out += r.names.weekdayName(0, r.day.weekday); }},
-    {"和暦", Kind::Text, [](const Row& r, std::string& out) { out += japaneseDatesText(r.day.japaneseDates); }},
+    {"和暦", Kind::Text, [](const Row& r, std::string& out) { appendJapaneseDatesText(out, r.day.japaneseDates); }},
     {"旧暦の月", Kind::Number,
      [](const Row& r, std::string& out) {
        if (r.day.lunarMonth.number) appendNumber(out, *r.day.lunarMonth.number);
@@ -153,7 +153,7 @@ const Column Columns[] = {
 
 std::string dataCsv(const CalendarYear& year, const BuiltinTables& names) {
   std::string text;
-  text.reserve(1024 + 192 * year.days.size());
+  text.reserve(1024 + 320 * year.days.size());  // about 270 bytes a day
   bool first = true;
   for (const Column& column : Columns) {
     if (!first) text += ',';

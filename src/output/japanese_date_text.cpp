@@ -56,16 +56,22 @@ std::string japaneseDateText(const JapaneseDate& date) {
   return text;
 }
 
+void appendJapaneseDatesText(std::string& out, const std::vector<JapaneseDate>& dates) {
+  bool first = true;
+  for (const JapaneseDate& date : dates) {
+    if (!first) out += "・";
+    first = false;
+    if (date.court != EraCourt::None) {
+      out += courtName(date.court);
+      out += ' ';
+    }
+    appendDateText(out, date);
+  }
+}
+
 std::string japaneseDatesText(const std::vector<JapaneseDate>& dates) {
   std::string text;
-  for (const JapaneseDate& date : dates) {
-    if (!text.empty()) text += "・";
-    if (date.court != EraCourt::None) {
-      text += courtName(date.court);
-      text += ' ';
-    }
-    appendDateText(text, date);
-  }
+  appendJapaneseDatesText(text, dates);
   return text;
 }
 

@@ -21,6 +21,8 @@ std::string japaneseYearText(const JapaneseDate& date);
 
 // Every date of a day, each after its court where it has one: "南朝 延元元年2月29日・北朝 建武3年2月29日".
 std::string japaneseDatesText(const std::vector<JapaneseDate>& dates);
+// The same text appended to `out`.
+void appendJapaneseDatesText(std::string& out, const std::vector<JapaneseDate>& dates);
 
 // The Japanese years of a Western year, in the order they begin, each with the
 // first and last day it holds where it does not hold the whole year:

@@ -351,16 +351,32 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
 
 }  // namespace
 
-std::string isoDate(double year, int month, int day) {
+void appendIsoDate(std::string& out, double year, int month, int day) {
   // Years 0..9999 in four digits, the others with their sign and at least four.
   const auto y = static_cast<long long>(year);
+  if (y >= 0 && y <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 31) {
+    // The dates of every calendar file, made in one piece.
+    const auto v = static_cast<int>(y);
+    const char text[10] = {static_cast<char>('0' + v / 1000),    static_cast<char>('0' + v / 100 % 10),
+                           static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10),
+                           '-',
+                           static_cast<char>('0' + month / 10),  static_cast<char>('0' + month % 10),
+                           '-',
+                           static_cast<char>('0' + day / 10),    static_cast<char>('0' + day % 10)};
+    out.append(text, sizeof text);
+    return;
+  }
+  if (y < 0 || y > 9999) out += y < 0 ? '-' : '+';
+  appendZeroPadded(out, y < 0 ? -y : y, 4);
+  out += '-';
+  appendZeroPadded(out, month, 2);
+  out += '-';
+  appendZeroPadded(out, day, 2);
+}
+
+std::string isoDate(double year, int month, int day) {
   std::string text;
-  if (y < 0 || y > 9999) text += y < 0 ? '-' : '+';
-  appendZeroPadded(text, y < 0 ? -y : y, 4);
-  text += '-';
-  appendZeroPadded(text, month, 2);
-  text += '-';
-  appendZeroPadded(text, day, 2);
+  appendIsoDate(text, year, month, day);
   return text;
 }
 

@@ -12,6 +12,8 @@ namespace ventorel {
 // "2024-02-04"; years outside 0000..9999 carry their sign ("-0659-01-01",
 // "+1000000-01-01"). The year is astronomical (0 is 1 BC), as ISO 8601 counts.
 std::string isoDate(double year, int month, int day);
+// The same date appended to `out`.
+void appendIsoDate(std::string& out, double year, int month, int day);
 
 // The year's document on one line, without a line break (so that a range makes
 // JSON Lines).
