@@ -8,6 +8,7 @@
 #include "calendar/annotate.h"
 #include "classic/file_holidays.h"
 #include "support/sky_fixture.h"
+#include "support/test_support.h"
 #include "output/article_link.h"
 #include "output/day_texts.h"
 
@@ -56,46 +57,19 @@ std::vector<std::string> marksOf(const YearSky& sky, const LunarYear& lunar = Lu
   return notes;
 }
 
-// The marks of 2024 in both forms, by date (the term names come before them).
+// The marks of 2024 in both forms by day index, from zassetsu_2024.tsv.
 struct Expected {
-  testing::Date date;
   std::string plain;
   std::string html;
 };
 
-const std::vector<Expected>& marks2024() {
-  static const std::vector<Expected> marks = {
-      {{2, 3}, "(節分)", "(<a href=" + Base + "%E7%AF%80%E5%88%86>節分</A>)"},
-      // 春分 on 20 March is a 癸 day: 社日 five days before it, on 15 March.
-      {{3, 15}, "(社日（春社）)", "(<a href=" + Base + "%E7%A4%BE%E6%97%A5>社日</a>（春社）)"},
-      {{3, 17}, "(彼岸の入り)", "(<a href=" + Base + "%E5%BD%BC%E5%B2%B8>彼岸</a>の入り)"},
-      {{3, 18}, "(彼岸会)", "(彼岸会)"},
-      {{3, 19}, "(彼岸会)", "(彼岸会)"},
-      {{3, 20}, "(彼岸会)", "(彼岸会)"},
-      {{3, 21}, "(彼岸会)", "(彼岸会)"},
-      {{3, 22}, "(彼岸会)", "(彼岸会)"},
-      {{3, 23}, "(彼岸明け)", "(彼岸明け)"},
-      {{5, 1}, "(八十八夜)", "(<a href=" + Base + "%E5%85%AB%E5%8D%81%E5%85%AB%E5%A4%9C>八十八夜</A>)"},
-      {{6, 10}, "（入梅）", "（<a href=" + Base + "%E5%85%A5%E6%A2%85>入梅</A>）"},
-      {{7, 1}, "（半夏生）", "（<a href=" + Base + "%E5%8D%8A%E5%A4%8F%E7%94%9F>半夏生</A>）"},
-      // The 丑 days from 17 July (春分 + 118.7 days) to 立秋 on 7 August.
-      {{7, 24}, "(土用丑（うし）)",
-       "(<a href=" + Base + "%E5%9C%9F%E7%94%A8%E3%81%AE%E4%B8%91%E3%81%AE%E6%97%A5>土用丑</A>(うし))"},
-      {{8, 5}, "(土用丑（うし）)",
-       "(<a href=" + Base + "%E5%9C%9F%E7%94%A8%E3%81%AE%E4%B8%91%E3%81%AE%E6%97%A5>土用丑</A>(うし))"},
-      {{8, 31}, "(二百十日)", "(<a href=" + Base + "%E4%BA%8C%E7%99%BE%E5%8D%81%E6%97%A5>二百十日</A>)"},
-      // The new moon of 3 September opens 8月.
-      {{9, 3}, "(八朔（旧暦）)", "(<a href=" + Base + "%E5%85%AB%E6%9C%94>八朔</a>（旧暦）)"},
-      {{9, 10}, "(二百二十日)", "(<a href=" + Base + "%E4%BA%8C%E7%99%BE%E4%BA%8C%E5%8D%81%E6%97%A5>二百二十日</A>)"},
-      {{9, 19}, "(彼岸の入り)", "(<a href=" + Base + "%E5%BD%BC%E5%B2%B8>彼岸</a>の入り)"},
-      {{9, 20}, "(彼岸会)", "(彼岸会)"},
-      // 秋分 on 22 September is a 己 day: the 戊 day before it, after its own mark.
-      {{9, 21}, "(彼岸会)(社日（秋社）)", "(彼岸会)(<a href=" + Base + "%E7%A4%BE%E6%97%A5>社日</a>（秋社）)"},
-      {{9, 22}, "(彼岸会)", "(彼岸会)"},
-      {{9, 23}, "(彼岸会)", "(彼岸会)"},
-      {{9, 24}, "(彼岸会)", "(彼岸会)"},
-      {{9, 25}, "(彼岸明け)", "(彼岸明け)"},
-  };
+std::map<int, Expected> marks2024() {
+  std::map<int, Expected> marks;
+  for (const std::string& line : testing::dataLines("tests/calendar/zassetsu_2024.tsv")) {
+    std::vector<std::string> f = testing::splitFields(line, '\t');
+    for (std::size_t at; (at = f.at(2).find('@')) != std::string::npos;) f[2].replace(at, 1, "<a href=" + Base);
+    marks[dayIndex(2024, {std::stoi(f[0]), std::stoi(f[0].substr(f[0].find('/') + 1))})] = {f[1], f[2]};
+  }
   return marks;
 }
 
@@ -105,11 +79,11 @@ TEST_P(Marks2024, EveryDayCarriesItsTermAndItsMarksInTheFormatOfTheFile) {
   const bool html = GetParam();
   const CalendarYear year = year2024();
   const BuiltinTables names;
-  std::map<int, const Expected*> byDay;
-  for (const Expected& e : marks2024()) byDay[dayIndex(2024, e.date)] = &e;
+  const std::map<int, Expected> byDay = marks2024();
+  ASSERT_EQ(byDay.size(), 24u);
   for (const CalendarDay& day : year.days) {
     const auto found = byDay.find(day.dayOfYear);
-    const std::string marks = found == byDay.end() ? "" : html ? found->second->html : found->second->plain;
+    const std::string marks = found == byDay.end() ? "" : html ? found->second.html : found->second.plain;
     CalendarDay termOnly = day;
     termOnly.zassetsu.clear();
     termOnly.festival = Festival::None;

@@ -2,17 +2,12 @@
 // rules, and every day of 1900-2100 against this test's own formulas.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <memory>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/program_folder.h"
 #include "astro/julian_day.h"
-#include "app/calendar_sources.h"
 #include "output/json_calendar.h"
 #include "output/names.h"
 #include "support/test_support.h"
@@ -20,25 +15,17 @@
 namespace ventorel {
 namespace {
 
-const ReferenceData& shippedData() {
-  static const auto data = std::make_unique<ReferenceData>(loadProgramFolder(testing::shippedDataFolder()).data);
-  return *data;
-}
+using testing::shippedData;
 
 const CalendarYear& trueYear(int year) {
   static std::map<int, CalendarYear> years;
   auto found = years.find(year);
   if (found == years.end())
-    found = years.emplace(year, computeCalendar(year, CalendarBasis::True, shippedData()).year).first;
+    found = years.emplace(year, testing::calendarOf(year)).first;
   return found->second;
 }
 
-std::vector<std::string> fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::stringstream in(line);
-  for (std::string f; std::getline(in, f, ',');) out.push_back(f);
-  return out;
-}
+std::vector<std::string> fields(const std::string& line) { return testing::splitFields(line, ','); }
 
 std::string isoOf(const CalendarYear& year, const CalendarDay& day) { return isoDate(year.year, day.month, day.day); }
 
@@ -51,18 +38,15 @@ std::string almanacDays(const Rekichu& r) {
 // The 閏 periods of the file, "first last".
 std::set<std::string> expectedLeaps() {
   std::set<std::string> leaps;
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/calendar/rekichu_days.csv");
-  for (std::string line; std::getline(in, line);)
+  for (const std::string& line : testing::dataLines("tests/calendar/rekichu_days.csv"))
     if (line.rfind("leap,", 0) == 0) leaps.insert(fields(line)[1] + " " + fields(line)[2]);
   return leaps;
 }
 
 TEST(Rekichu, DaysCheckedByHand) {
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/calendar/rekichu_days.csv");
-  ASSERT_TRUE(in);
   const BuiltinTables& names = shippedData().names;
   int checked = 0;
-  for (std::string line; std::getline(in, line);) {
+  for (const std::string& line : testing::dataLines("tests/calendar/rekichu_days.csv")) {
     const std::vector<std::string> f = fields(line);
     if (f.size() == 3 && f[0] == "year") {
       EXPECT_STREQ(kyuseiName(trueYear(std::stoi(f[1])).yearKyusei), f[2].c_str()) << line;

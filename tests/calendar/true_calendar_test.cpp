@@ -4,15 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 
-#include "app/program_folder.h"
-#include "astro/precise_sky_source.h"
-#include "app/calendar_sources.h"
 #include "data/builtin_tables.h"
 #include "classic/csv_calendar.h"
 #include "classic/html_calendar.h"
@@ -21,19 +15,10 @@
 namespace ventorel {
 namespace {
 
-const ReferenceData& shippedData() {
-  static const auto data = std::make_unique<ReferenceData>(loadProgramFolder(testing::shippedDataFolder()).data);
-  return *data;
-}
+using testing::dayOf;
+using testing::shippedData;
 
-CalendarYear trueYear(int year) { return computeCalendar(year, CalendarBasis::True, shippedData()).year; }
-
-const CalendarDay& dayOf(const CalendarYear& year, int month, int day) {
-  const auto found = std::find_if(year.days.begin(), year.days.end(),
-                                  [&](const CalendarDay& d) { return d.month == month && d.day == day; });
-  if (found == year.days.end()) throw std::out_of_range("no such day");
-  return *found;
-}
+CalendarYear trueYear(int year) { return testing::calendarOf(year); }
 
 TEST(TrueCalendar, LeapMonthsOfTheAlmanac) {
   struct Case { int year, number, month, day; };  // the leap month and its first day; number 0: none
@@ -125,17 +110,12 @@ TEST(TrueCalendar, SelectedDaysAndTheMoonAtNoon) {
 // The published instants of 2024 and 2025 (times cut to the minute) reach the
 // calendar's days with their minute, give or take the one the cut may differ by.
 TEST(TrueCalendar, TermAndNewMoonInstantsOf2024And2025) {
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/golden/sky_2024_2026.csv");
   const BuiltinTables tables;
-  const PreciseSkySource source;
   int checked = 0;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#' || line.rfind("kind,", 0) == 0) continue;
-    std::istringstream fields(line);
-    std::string kind, name, date, time;
-    std::getline(fields, kind, ',') && std::getline(fields, name, ',') && std::getline(fields, date, ',') &&
-        std::getline(fields, time);
+  for (const std::string& line : testing::dataLines("tests/golden/sky_2024_2026.csv")) {
+    if (line.rfind("kind,", 0) == 0) continue;
+    const std::vector<std::string> f = testing::splitFields(line, ',');
+    const std::string &kind = f.at(0), &name = f.at(1), &date = f.at(2), &time = f.at(3);
     const int y = std::stoi(date.substr(0, 4)), m = std::stoi(date.substr(5, 2)), d = std::stoi(date.substr(8, 2));
     if (y > 2025) continue;
     const CalendarYear year = trueYear(y);

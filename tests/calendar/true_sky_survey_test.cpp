@@ -12,17 +12,14 @@
 
 #include <cmath>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/program_folder.h"
 #include "astro/delta_t.h"
 #include "astro/julian_day.h"
 #include "astro/new_moon_series.h"
 #include "astro/precise_sky.h"
 #include "astro/precise_sky_source.h"
-#include "app/calendar_sources.h"
 #include "calendar/modern_lunar_months.h"
 #include "classic/csv_calendar.h"
 #include "output/csv_reader.h"
@@ -128,7 +125,6 @@ TEST(TrueSkySurvey, EveryTermOf1600To2200OnItsJstDay) {
 }
 
 TEST(TrueSkySurvey, EveryDayOf1873To2200HasItsOldCalendarMonthAndDay) {
-  const auto data = std::make_unique<ReferenceData>(loadProgramFolder(testing::shippedDataFolder()).data);
   constexpr int From = 1873, To = 2200;
   // The rule over the second computation: Meeus's new moons and the second Sun's 中気.
   std::vector<std::int64_t> newMoons;
@@ -148,7 +144,7 @@ TEST(TrueSkySurvey, EveryDayOf1873To2200HasItsOldCalendarMonthAndDay) {
   for (int year = From; year <= To; ++year) {
     std::string error;
     const auto records = testing::readStrictCsv(
-        csvCalendar(computeCalendar(year, CalendarBasis::True, *data).year, data->names), error);
+        csvCalendar(testing::calendarOf(year), testing::shippedData().names), error);
     ASSERT_TRUE(records) << error;
     const std::int64_t dayZero = jdnOfGregorian(year, 1, 1) - 1;
     int d = 0;

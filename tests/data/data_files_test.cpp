@@ -5,13 +5,11 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "data/era_lookup.h"
 #include "data/text_encoding.h"
-#include "platform/recording.h"
 #include "app/program_folder.h"
 #include "support/test_support.h"
 
@@ -44,19 +42,6 @@ std::string newMoonRows(int count) {
   return text;
 }
 
-struct Loaded {
-  std::unique_ptr<ReferenceData> state;
-  RecordingMessageBox messages;
-};
-
-std::unique_ptr<Loaded> loadFrom(const TempFolder& folder) {
-  auto loaded = std::make_unique<Loaded>();
-  LoadedReferenceData read = loadProgramFolder(folder.path());
-  loaded->state = std::make_unique<ReferenceData>(std::move(read.data));
-  for (std::size_t i = 0; i < read.messages.size(); ++i) loaded->messages.show(MissingFileMessage);
-  return loaded;
-}
-
 void writeAll(const TempFolder& folder) {
   folder.write("shuku.dat", Holidays);
   folder.write("gen1.dat", eraRows(239));
@@ -67,22 +52,20 @@ void writeAll(const TempFolder& folder) {
   folder.write("era_starts.dat", "line,name,kind,first_jdn,first_gregorian,first_old\nboth,令和,era,2458605,2019-05-01,\n");
 }
 
-// Saves the CSV format into the settings file of `folder`; returns the messages shown.
-RecordingMessageBox saveCsvFormatIn(const TempFolder& folder) {
-  RecordingMessageBox messages;
+// Saves the CSV format into the settings file of `folder`; returns the message shown, if any.
+std::string saveCsvFormatIn(const TempFolder& folder) {
   AppSettings settings;
   settings.outputFormat = Value(1.0);
   std::string message;
-  if (!saveSettings(folder.path(), settings, message)) messages.show(message);
-  return messages;
+  return saveSettings(folder.path(), settings, message) ? "" : message;
 }
 
 TEST(DataFiles, AFolderWithAllSevenFillsEveryTableWithoutAMessage) {
   TempFolder folder;
   writeAll(folder);
-  const auto loaded = loadFrom(folder);
-  const ReferenceData& s = *loaded->state;
-  EXPECT_TRUE(loaded->messages.texts.empty());
+  const LoadedProgramFolder loaded = loadProgramFolder(folder.path());
+  const ReferenceData& s = loaded.data;
+  EXPECT_TRUE(loaded.messages.empty());
   EXPECT_TRUE(s.holidays.holidayDate(1, 1).equals(1));
   EXPECT_EQ(s.holidays.holidayName[10], "勤労感謝の日");
   EXPECT_EQ(s.holidays.holidayName[11], "");
@@ -111,9 +94,10 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
       std::filesystem::rename(folder.file(c.removed), folder.file(c.storedAs));
     else
       std::filesystem::remove(folder.file(c.removed));
-    const auto loaded = loadFrom(folder);
-    const ReferenceData& s = *loaded->state;
-    EXPECT_EQ(loaded->messages.texts, std::vector<std::string>{MissingFileMessage}) << c.removed;
+    const LoadedProgramFolder loaded = loadProgramFolder(folder.path());
+    const ReferenceData& s = loaded.data;
+    ASSERT_EQ(loaded.messages.size(), 1u) << c.removed;
+    EXPECT_TRUE(loaded.messages[0].starts_with(MissingFileMessage)) << loaded.messages[0];
     const std::string removed = c.removed;
     EXPECT_EQ(s.holidays.holidayName[1].empty(), removed == "shuku.dat");
     EXPECT_EQ(s.eras.rows.size(), static_cast<std::size_t>(removed == "gen1.dat" ? 0 : 239));
@@ -122,7 +106,7 @@ TEST(DataFiles, MissingOrMisCasedFilesAreReportedOneByOneAndTheRestLoads) {
     EXPECT_EQ(s.eraStarts.empty(), removed == "era_starts.dat");
   }
   TempFolder empty;
-  EXPECT_EQ(loadFrom(empty)->messages.texts.size(), 7u);
+  EXPECT_EQ(loadProgramFolder(empty.path()).messages.size(), 7u);
 }
 
 TEST(DataFiles, ShiftJisAndUtf8WithMarkReadAlike) {
@@ -268,8 +252,7 @@ TEST(DataFiles, SavingWritesTheSettingsFileAndCreatesAMissingOne) {
   {
     TempFolder folder;
     folder.write("ini.dat", "0\r\n");
-    const RecordingMessageBox messages = saveCsvFormatIn(folder);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(saveCsvFormatIn(folder), "");
     EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
     AppSettings back;
     ASSERT_TRUE(readAppSettings(folder.read("ini.dat"), back));
@@ -279,8 +262,7 @@ TEST(DataFiles, SavingWritesTheSettingsFileAndCreatesAMissingOne) {
   for (const char* present : {"", "INI.DAT"}) {
     TempFolder folder;
     if (*present) folder.write(present, "0\r\n");
-    const RecordingMessageBox messages = saveCsvFormatIn(folder);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(saveCsvFormatIn(folder), "");
     EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
   }
 }
@@ -289,14 +271,13 @@ TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
   // A full disk, simulated by a file-size limit of 0 (root ignores folder permissions).
   TempFolder folder;
   folder.write("ini.dat", "0\r\n");
-  RecordingMessageBox messages;
+  std::string message;
   {
     testing::FileSizeLimit full(0);
-    messages = saveCsvFormatIn(folder);
+    message = saveCsvFormatIn(folder);
   }
-  EXPECT_EQ(messages.texts, std::vector<std::string>{std::string(MissingFileMessage) + "\n設定ファイル「" +
-                                                     folder.file("ini.dat") +
-                                                     "」を書き込めませんでした（ファイルが大きすぎます）。選んだ形式は保存されていません。"});
+  EXPECT_EQ(message, std::string(MissingFileMessage) + "\n設定ファイル「" + folder.file("ini.dat") +
+                         "」を書き込めませんでした（ファイルが大きすぎます）。選んだ形式は保存されていません。");
   EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
 }

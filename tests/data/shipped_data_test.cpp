@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/program_folder.h"
+#include "astro/julian_day.h"
 #include "calendar/eras.h"
 #include "data/data_files.h"
 #include "output/era_names.h"
@@ -32,16 +33,6 @@ class ShippedData : public ::testing::Test {
   std::unique_ptr<ReferenceData> state_ = std::make_unique<ReferenceData>();
   RecordingMessageBox messages_;
 };
-
-// Days since 1970-01-01 of a Gregorian date.
-long daysFromCivil(long y, long m, long d) {
-  y -= m <= 2;
-  const long era = (y >= 0 ? y : y - 399) / 400;
-  const long yoe = y - era * 400;
-  const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
 
 TEST_F(ShippedData, EveryFileLoadsWithoutAMessage) {
   EXPECT_TRUE(messages_.texts.empty());
@@ -74,10 +65,10 @@ TEST_F(ShippedData, NewMoonsCoverTheCenturyInOrderOneLunationApart) {
   const ReferenceData& s = *state_;
   EXPECT_EQ(s.newMoonTable[1]->year, 1901);
   EXPECT_EQ(s.newMoonTable[NewMoonRows]->year, 2099);
-  long previous = 0, first = 0;
+  std::int64_t previous = 0, first = 0;
   for (int r = 1; r <= NewMoonRows; ++r) {
     const NewMoonDate& date = s.newMoonTable[r].value();
-    const long day = daysFromCivil(static_cast<long>(date.year), date.month, date.day);
+    const std::int64_t day = jdnOfGregorian(static_cast<int>(date.year), date.month, date.day);
     if (r > 1) {
       EXPECT_GE(day - previous, 29) << "row " << r;
       EXPECT_LE(day - previous, 30) << "row " << r;
@@ -86,8 +77,8 @@ TEST_F(ShippedData, NewMoonsCoverTheCenturyInOrderOneLunationApart) {
     previous = day;
   }
   // No lunation of the century is missing at either end.
-  EXPECT_LT(first - daysFromCivil(1901, 1, 1), 30);
-  EXPECT_LT(daysFromCivil(2099, 12, 31) - previous, 30);
+  EXPECT_LT(first - jdnOfGregorian(1901, 1, 1), 30);
+  EXPECT_LT(jdnOfGregorian(2099, 12, 31) - previous, 30);
 }
 
 TEST_F(ShippedData, EraRowsAscendAndNameBothCourts) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <stdexcept>
 #include <tuple>
@@ -7,6 +8,8 @@
 #include "output/names.h"
 #include "output/ics_calendar.h"
 #include "output/json_calendar.h"
+#include "csv_reader.h"
+#include "support/test_support.h"
 
 namespace ventorel {
 namespace {
@@ -91,6 +94,25 @@ TEST(DataFormats, IsoDates) {
   for (const Case c : {Case{2024, "2024-02-04"}, {0, "0000-02-04"}, {-659, "-0659-02-04"}, {10000, "+10000-02-04"},
                        {-65000000, "-65000000-02-04"}})
     EXPECT_EQ(isoDate(c.year, 2, 4), c.text);
+}
+
+TEST(DataFormats, TheCommandLineWritesACsvFileEveryStrictReaderAccepts) {
+  testing::TempFolder folder;
+  testing::copyShippedData(folder);
+  const std::string command = std::string("'") + VENTOREL_CLI + "' --folder '" + folder.path() +
+                              "' --format csv 2024 2025 > /dev/null 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  for (const char* name : {"2024年カレンダー.csv", "2025年カレンダー.csv"}) {
+    const std::string bytes = folder.read(name);
+    ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << name;
+    std::string error;
+    const auto records = testing::readStrictCsv(bytes.substr(3), error);
+    ASSERT_TRUE(records) << name << ": " << error;
+    std::size_t days = 0;
+    for (const auto& r : *records)
+      if (r.size() >= 20 && r[0].starts_with(std::string(name).substr(0, 4) + "-")) ++days;
+    EXPECT_EQ(days, std::string(name) == "2024年カレンダー.csv" ? 366u : 365u) << name;
+  }
 }
 
 }  // namespace

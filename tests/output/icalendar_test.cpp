@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "data/text.h"
+
 namespace ventorel::ics {
 namespace {
 
@@ -23,18 +25,6 @@ std::vector<std::string> physicalLines(const std::string& folded) {
   return lines;
 }
 
-bool validUtf8(const std::string& s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
-    if (n == 0 || i + n > s.size()) return false;
-    for (std::size_t k = 1; k < n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    i += n;
-  }
-  return true;
-}
-
 // Folding keeps every physical line within 75 octets, never cuts a character, and
 // unfolding (dropping CR LF + blank) gives the line back.
 TEST(ICalendar, FoldingKeepsLinesShortAndCharactersWhole) {
@@ -48,7 +38,7 @@ TEST(ICalendar, FoldingKeepsLinesShortAndCharactersWhole) {
     const std::vector<std::string> lines = physicalLines(folded);
     for (std::size_t i = 0; i < lines.size(); ++i) {
       EXPECT_LE(lines[i].size(), 75u) << line;
-      EXPECT_TRUE(validUtf8(lines[i])) << "line " << i << " of " << line;
+      EXPECT_TRUE(isValidUtf8(lines[i])) << "line " << i << " of " << line;
       if (i > 0) {
         ASSERT_FALSE(lines[i].empty());
         EXPECT_EQ(lines[i][0], ' ');

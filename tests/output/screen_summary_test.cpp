@@ -17,7 +17,6 @@ struct Summarised {
   SkyTrio skies;
   LunarDays lunar;
   RecordingSurface surface;
-  const LunarDay& day(int slot, int d) const { return lunar.years[static_cast<std::size_t>(slot)].days[d]; }
 };
 
 std::unique_ptr<Summarised> summarise(int chosenYear) {
@@ -51,19 +50,6 @@ TEST(ScreenSummary, NoticeLine) {
   EXPECT_EQ(surface.fontSize, 9);
   EXPECT_FALSE(surface.bold);
   EXPECT_EQ(surface.textColour, (Rgb{0, 0, 0}));
-}
-
-TEST(ScreenSummary, DaysBeforeTheFirstNewMoonContinueLastYearsMonth) {
-  const auto run = summarise(2024);
-  // 13 December 2023 opens 11月, so 1 January 2024 is its 20th day.
-  EXPECT_EQ(monthName(run->day(1, 1).month), "11月");
-  EXPECT_EQ(run->day(1, 1).day, 20);
-  EXPECT_EQ(run->day(1, dayIndex(2024, {1, 10})).day, 29);
-  EXPECT_EQ(monthName(run->day(1, dayIndex(2024, {1, 11})).month), "12月");
-  EXPECT_EQ(run->day(1, dayIndex(2024, {1, 11})).day, 1);
-  // The year after continues from 31 December 2024 (1 of 12月).
-  EXPECT_EQ(monthName(run->day(2, 1).month), "12月");
-  EXPECT_EQ(run->day(2, 1).day, 2);
 }
 
 TEST(ScreenSummary, ColumnsAndLines) {

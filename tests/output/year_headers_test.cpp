@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/recording.h"
+#include "support/test_support.h"
 #include "ventorel/date.h"
 
 namespace ventorel {
@@ -70,34 +72,19 @@ TEST(YearHeaders, TheChosenYear2024ReadsInRed) {
 }
 
 TEST(YearHeaders, LinesOfEachColumnAroundTheEdges) {
-  struct Case {
-    double entered;
-    std::vector<Line> lines;
-  };
-  const std::vector<Case> cases{
-      {1, {{100, 400, "西暦-1年(ｸﾞﾚｺﾞﾘｵ暦)  庚申（さる）の年 "}, {4100, 400, "西暦1年(ｸﾞﾚｺﾞﾘｵ暦)  辛酉（とり）の年 "},
-           {8100, 400, "西暦2年(ｸﾞﾚｺﾞﾘｵ暦)  壬戌（いぬ）の年 "}}},
-      {-1, {{100, 400, "西暦-2年(ｸﾞﾚｺﾞﾘｵ暦)  己未（ひつじ）の年 "}, {4100, 400, "西暦-1年(ｸﾞﾚｺﾞﾘｵ暦)  庚申（さる）の年 "},
-            {8100, 400, "西暦1年(ｸﾞﾚｺﾞﾘｵ暦)  辛酉（とり）の年 "}}},
-      {644, {{100, 400, "西暦643年(ｸﾞﾚｺﾞﾘｵ暦)  癸卯（うさぎ）の年 "}, {4100, 400, "西暦644年(ｸﾞﾚｺﾞﾘｵ暦)  甲辰（たつ）の年 "},
-             {8100, 600, "大化1年(飛鳥時代)孝徳天皇"}, {8100, 400, "西暦645年(ｸﾞﾚｺﾞﾘｵ暦)  乙巳（へび）の年 "}}},
-      {1331, {{100, 600, "元徳2年(鎌倉時代)後醍醐天皇"}, {100, 400, "西暦1330年(ｸﾞﾚｺﾞﾘｵ暦)  庚午（うま）の年 "},
-              {4100, 600, "元弘1年(南北朝時代)後醍醐天皇"}, {4100, 800, "元徳1年(南北朝時代)光厳天皇"},
-              {4100, 400, "西暦1331年(ｸﾞﾚｺﾞﾘｵ暦)  辛未（ひつじ）の年 "},
-              {8100, 600, "元弘2年(南北朝時代)後醍醐天皇"}, {8100, 800, "元徳2年(南北朝時代)光厳天皇"},
-              {8100, 400, "西暦1332年(ｸﾞﾚｺﾞﾘｵ暦)  壬申（さる）の年 "}}},
-      {1393, {{100, 600, "元中3年(南北朝時代)後亀山天皇"}, {100, 800, "明徳3年(南北朝時代)後小松天皇"},
-              {100, 400, "西暦1392年(ｸﾞﾚｺﾞﾘｵ暦)  壬申（さる）の年 "},
-              {4100, 600, "元中4年(南北朝時代)後亀山天皇"}, {4100, 400, "西暦1393年(ｸﾞﾚｺﾞﾘｵ暦)  癸酉（とり）の年 "},
-              {8100, 600, "元中5年(南北朝時代)後亀山天皇"}, {8100, 400, "西暦1394年(ｸﾞﾚｺﾞﾘｵ暦)  甲戌（いぬ）の年 "}}},
-  };
-  for (const Case& c : cases) {
+  std::map<double, std::vector<Line>> expected;
+  for (const std::string& row : testing::dataLines("tests/output/year_headers.tsv")) {
+    const std::vector<std::string> f = testing::splitFields(row, '\t');
+    expected[std::stod(f.at(0))].push_back({std::stod(f.at(1)), std::stod(f.at(2)), f.at(3)});
+  }
+  ASSERT_EQ(expected.size(), 5u);
+  for (const auto& [entered, lines] : expected) {
     SkyRun run;
     fillEras(*run.state);
-    run.run(c.entered);
-    EXPECT_EQ(printedLines(run.surface), c.lines) << "entered " << c.entered;
+    run.run(entered);
+    EXPECT_EQ(printedLines(run.surface), lines) << "entered " << entered;
     for (const auto& line : run.surface.lines)
-      EXPECT_EQ(line.colour, line.x == 4100 ? (Rgb{180, 0, 0}) : (Rgb{0, 0, 0})) << c.entered << " " << line.text;
+      EXPECT_EQ(line.colour, line.x == 4100 ? (Rgb{180, 0, 0}) : (Rgb{0, 0, 0})) << entered << " " << line.text;
   }
 }
 

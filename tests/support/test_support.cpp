@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -35,6 +37,24 @@ std::string TempFolder::read(const std::string& name) const {
   return bytes.str();
 }
 
+std::vector<std::string> dataLines(const std::string& path) {
+  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/" + path);
+  if (!in) ADD_FAILURE() << "cannot read " << path;
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> splitFields(const std::string& line, char separator) {
+  std::vector<std::string> fields;
+  std::size_t from = 0;
+  for (std::size_t at; (at = line.find(separator, from)) != std::string::npos; from = at + 1)
+    fields.push_back(line.substr(from, at - from));
+  fields.push_back(line.substr(from));
+  return fields;
+}
+
 std::string shippedDataFolder() { return std::string(VENTOREL_SOURCE_DIR) + "/data"; }
 
 void copyShippedData(const TempFolder& folder) {
@@ -42,6 +62,40 @@ void copyShippedData(const TempFolder& folder) {
     if (entry.path().extension() == ".dat")
       std::filesystem::copy_file(entry.path(), folder.path() + "/" + entry.path().filename().string(),
                                  std::filesystem::copy_options::overwrite_existing);
+}
+
+const ReferenceData& shippedData() {
+  static const LoadedProgramFolder loaded = loadProgramFolder(shippedDataFolder());
+  for (const DataFileProblem& problem : loaded.problems) ADD_FAILURE() << problem.text();
+  return loaded.data;
+}
+
+const std::map<int, std::vector<std::string>>& referenceHolidays() {
+  static const std::map<int, std::vector<std::string>> byYear = [] {
+    std::map<int, std::vector<std::string>> read;
+    for (const char* file : {"holidays_1948_2026.csv", "holidays_2027_2050.csv"}) {
+      std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/data/" + file);
+      std::string row;
+      std::getline(in, row);  // header
+      while (std::getline(in, row)) {
+        std::string name = row.substr(11, row.find(',', 11) - 11);
+        if (name == "即位の日") name = "天皇の即位の日";  // the list's short form of the law's name
+        read[std::stoi(row.substr(0, 4))].push_back(row.substr(0, 10) + " " + name);
+      }
+    }
+    return read;
+  }();
+  return byYear;
+}
+
+CalendarYear calendarOf(double enteredYear, CalendarBasis basis) {
+  return computeCalendar(enteredYear, basis, shippedData()).year;
+}
+
+const CalendarDay& dayOf(const CalendarYear& year, int month, int day) {
+  for (const CalendarDay& d : year.days)
+    if (d.month == month && d.day == day) return d;
+  throw std::out_of_range("no day " + std::to_string(month) + "-" + std::to_string(day));
 }
 
 RecordedRun::RecordedRun() : data(std::make_unique<ReferenceData>()) {

@@ -1,10 +1,13 @@
 // Helpers shared by the tests: temporary program folders and whole runs.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 #include <sys/resource.h>
 
+#include "app/calendar_sources.h"
 #include "app/generation_run.h"
 #include "data/data_files.h"
 #include "platform/recording.h"
@@ -27,11 +30,32 @@ class TempFolder {
   std::string path_;
 };
 
+// The lines of a file of the source tree (its path from the top), without blank
+// lines and "#" comments; a file that cannot be read fails the test.
+std::vector<std::string> dataLines(const std::string& path);
+
+// The fields of a line, split at each `separator`.
+std::vector<std::string> splitFields(const std::string& line, char separator);
+
 // The folder of the shipped data files in the source tree.
 std::string shippedDataFolder();
 
 // A program folder holding copies of the shipped data files.
 void copyShippedData(const TempFolder& folder);
+
+// The shipped data files as the program loads them, read once (a file that cannot
+// be loaded fails the test that asks).
+const ReferenceData& shippedData();
+
+// The reference list of the holidays of the law (tests/data: 1948-07-20 to 2050),
+// "YYYY-MM-DD name" by year in date order, with the law's names.
+const std::map<int, std::vector<std::string>>& referenceHolidays();
+
+// The calendar of a year (user numbering) on the shipped data.
+CalendarYear calendarOf(double enteredYear, CalendarBasis basis = CalendarBasis::True);
+
+// The day of a calendar year by its month and day; throws when the year has none.
+const CalendarDay& dayOf(const CalendarYear& year, int month, int day);
 
 // One run as the window makes it, with recording platform objects, on reference
 // data the test may fill (built-in tables only, until loaded).

@@ -87,5 +87,19 @@ TEST(LunarMonths, Entered1985SetsItsFirstTwoMonthsOnly) {
   EXPECT_EQ(chosenYearMonths(real1985, skyOf(1985))[1], "1月");
 }
 
+TEST(LunarMonths, DaysBeforeTheFirstNewMoonContinueLastYearsMonth) {
+  const LunarDays lunar = numbered(2024);
+  auto day = [&](int slot, int d) { return lunar.years[static_cast<std::size_t>(slot)].days[d]; };
+  // 13 December 2023 opens 11月, so 1 January 2024 is its 20th day.
+  EXPECT_EQ(monthName(day(1, 1).month), "11月");
+  EXPECT_EQ(day(1, 1).day, 20);
+  EXPECT_EQ(day(1, dayIndex(2024, {1, 10})).day, 29);
+  EXPECT_EQ(monthName(day(1, dayIndex(2024, {1, 11})).month), "12月");
+  EXPECT_EQ(day(1, dayIndex(2024, {1, 11})).day, 1);
+  // The year after continues from 31 December 2024 (1 of 12月).
+  EXPECT_EQ(monthName(day(2, 1).month), "12月");
+  EXPECT_EQ(day(2, 1).day, 2);
+}
+
 }  // namespace
 }  // namespace ventorel

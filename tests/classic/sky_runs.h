@@ -6,6 +6,8 @@
 #include <ostream>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "classic/classic_sky.h"
 #include "astro/day_count.h"
 #include "calendar/lunar_days.h"
@@ -58,5 +60,34 @@ struct SkyRun {
 
   int lastDay(int slot) const { return sky(slot).lastDay; }
 };
+
+// The 24 terms of a slot follow each other on increasing days in the order 小寒 .. 冬至,
+// each named on its own day.
+inline void expectTwentyFourTermsInOrder(const SkyRun& run, int slot) {
+  const YearSky& s = run.sky(slot);
+  int previous = 0;
+  for (int i = 0; i < 24; ++i) {
+    const int k = (19 + i) % 24;
+    const int b = s.termDay[k];
+    ASSERT_GT(b, previous) << "year " << run.yearOf(slot) << " term " << k;
+    ASSERT_EQ(s.termOnDay[b], k) << "year " << run.yearOf(slot);
+    previous = b;
+  }
+  ASSERT_LE(previous, run.lastDay(slot)) << "year " << run.yearOf(slot);
+}
+
+// The new moons of a slot lie on days 1..last in increasing order, each a moon age of
+// 1; the age at the year's end counts from the last.
+inline void expectConsistentMoonAges(const SkyRun& run, int slot) {
+  const YearSky& sky = run.sky(slot);
+  int previous = 0;
+  for (const NewMoon& moon : sky.newMoons) {
+    ASSERT_GT(moon.day, previous) << "year " << run.yearOf(slot);
+    ASSERT_EQ(sky.moonAgeOn(moon.day), 1) << "year " << run.yearOf(slot);
+    previous = moon.day;
+  }
+  ASSERT_LE(previous, sky.lastDay);
+  ASSERT_EQ(sky.yearEndMoonAge, previous == 0 ? 0 : sky.lastDay - previous + 1) << "year " << run.yearOf(slot);
+}
 
 }  // namespace ventorel::testing

@@ -1,12 +1,9 @@
-// The new moons of the shipped table against the computed ones, and the choice
-// of the source by a whole run.
+// The new moons of the shipped table against the computed ones.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
 
-#include "app/program_folder.h"
-#include "app/calendar_sources.h"
 #include "sky_runs.h"
 #include "support/test_support.h"
 
@@ -16,11 +13,7 @@ namespace {
 using testing::MonthAndDay;
 using testing::SkyRun;
 
-void loadShipped(ReferenceData& data) {
-  LoadedReferenceData loaded = loadProgramFolder(testing::shippedDataFolder());
-  ASSERT_TRUE(loaded.problems.empty());
-  data = std::move(loaded.data);
-}
+void loadShipped(ReferenceData& data) { data = testing::shippedData(); }
 
 TEST(ShippedNewMoons, TheTableGives2024) {
   SkyRun run;
@@ -59,24 +52,6 @@ TEST(ShippedNewMoons, ComputedNewMoonsAgreeWithTheTableToADay) {
   }
   // The model and the table put about 99 in 100 on the same day.
   EXPECT_GT(sameDay, total * 97 / 100) << sameDay << " of " << total;
-}
-
-TEST(ShippedNewMoons, TheChosenYearDecidesTheSource) {
-  ReferenceData data;
-  loadShipped(data);
-  struct Case {
-    double year;
-    bool fromTable;
-  };
-  for (const Case c : {Case{1901, false}, {1902, true}, {2098, true}, {2099, false}}) {
-    const ComputedCalendar computed = computeCalendar(c.year, CalendarBasis::Classic, data);
-    const SkyTrio& skies = computed.skies;
-    // The table starts the year before at its first row: 1901-01-20 for 1902.
-    if (c.year == 1902) {
-      EXPECT_EQ(skies[0].newMoons.at(0).day, 20);
-    }
-    for (int slot = 0; slot < 3; ++slot) EXPECT_GE(skies[static_cast<std::size_t>(slot)].newMoons.at(11).day, 300);
-  }
 }
 
 }  // namespace

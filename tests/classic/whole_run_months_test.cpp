@@ -3,13 +3,10 @@
 // thousand years.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/program_folder.h"
 #include "astro/day_count.h"
-#include "app/calendar_sources.h"
 #include "classic/classic_months.h"
 #include "classic/lunation_rule.h"
 #include "support/test_support.h"
@@ -18,13 +15,11 @@ namespace ventorel {
 namespace {
 
 struct ShippedRun {
-  ShippedRun() : data(std::make_unique<ReferenceData>(loadProgramFolder(testing::shippedDataFolder()).data)) {}
   // The calendar of a year, without the window and the files.
   const ComputedCalendar& compute(int enteredYear) {
-    computed = computeCalendar(enteredYear, CalendarBasis::Classic, *data);
+    computed = computeCalendar(enteredYear, CalendarBasis::Classic, testing::shippedData());
     return computed;
   }
-  std::unique_ptr<ReferenceData> data;
   ComputedCalendar computed;
 };
 
@@ -54,7 +49,6 @@ LiteralMonths literalMonths(ShippedRun& run, int enteredYear) {
 }
 
 // Names joined by blanks, from entry `from` on.
-
 std::string joined(const std::vector<std::string>& names, std::size_t from = 0) {
   std::string text;
   for (std::size_t i = from; i < names.size(); ++i) text += (text.empty() ? "" : " ") + names[i];

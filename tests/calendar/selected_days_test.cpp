@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "output/article_link.h"
 #include "output/day_texts.h"
-#include "output_fixture.h"
+#include "output/output_fixture.h"
+#include "support/test_support.h"
 
 namespace ventorel {
 namespace {
@@ -14,15 +17,6 @@ const std::string Tensha = A + "%E5%A4%A9%E8%B5%A6%E6%97%A5>天赦日</A>　";
 const std::string Ichiryu = A + "%E4%B8%80%E7%B2%92%E4%B8%87%E5%80%8D%E6%97%A5>一粒万倍日</A>　";
 const std::string Fujoju = A + "%E4%B8%8D%E6%88%90%E5%B0%B1%E6%97%A5>不成就日</A>　";
 const std::string Sanrinbo = A + "%E4%B8%89%E9%9A%A3%E4%BA%A1>さんりんぽう</A>";
-
-TEST(SelectedDays, SexagenaryDaysFromTheDayNumber) {
-  struct Case { double epochDays; int stem; int branch; };
-  for (const Case c : {Case{0, 1, 11}, {15110, 1, 1}, {15111, 2, 2}, {-1, 10, 10}, {-60, 1, 11}, {59, 10, 10},
-                       {15170, 1, 1}})
-    EXPECT_EQ((std::pair{daySexagenary(c.epochDays).stem, daySexagenary(c.epochDays).branch}),
-              (std::pair{c.stem, c.branch}))
-        << c.epochDays;
-}
 
 TEST(SelectedDays, MonthNamesCarryTheLeapMarkBeforeTheNumber) {
   struct Case { LunarMonth month; const char* name; };
@@ -43,30 +37,18 @@ TEST(SelectedDays, TheFirstOfJanuary2024IsTenshaAndIchiryuManbai) {
 }
 
 TEST(SelectedDays, TextsOfAWalkThroughTheSolarMonths) {
-  // 2024 with the fixture: 1 January is 甲子 and day 20 of old month 11, month 12
-  // starts on 12 January; 小寒 (6 January) starts solar month 12, 立春 (4 February)
-  // solar month 1, and 大寒 (a 中気) changes nothing.
   const std::vector<std::string> texts = walk2024(true);
-  struct Case { int m; int d; std::string expected; };
-  const Case cases[] = {
-      {1, 1, Tensha + Ichiryu},   // 甲子, solar month 11, winter
-      {1, 2, Fujoju},             // old 11/21
-      {1, 3, Sanrinbo},           // 丙寅 in solar month 11
-      {1, 6, ""},                 // 己巳 on 小寒
-      {1, 7, Sanrinbo},           // 庚午 in solar month 12
-      {1, 10, Fujoju},            // old 11/29
-      {1, 13, Ichiryu},           // 丙子
-      {1, 15, ""},                // 戊寅: 三隣亡 only in month 11, 天赦日 only in spring
-      {1, 16, Ichiryu},           // 己卯
-      {1, 17, Fujoju},            // old 12/6
-      {1, 25, Ichiryu + Fujoju},  // 戊子, old 12/14
-      {2, 5, Sanrinbo},           // 己亥 in solar month 1
-      {2, 6, ""},                 // 庚子: no longer 一粒万倍日
-      {2, 7, Ichiryu},            // 辛丑
-      {2, 12, Ichiryu},           // 丙午
-      {2, 29, Fujoju + Sanrinbo}, // 乙亥, old 1/19
-  };
-  for (const Case& c : cases) EXPECT_EQ(texts[static_cast<std::size_t>(testing::dayIndex(2024, c.m, c.d))], c.expected) << c.m << "/" << c.d;
+  const std::map<std::string, std::string> html = {
+      {"天赦日", Tensha}, {"一粒万倍日", Ichiryu}, {"不成就日", Fujoju}, {"さんりんぽう", Sanrinbo}, {"-", ""}};
+  const std::vector<std::string> rows = testing::dataLines("tests/calendar/selected_days_2024.tsv");
+  ASSERT_EQ(rows.size(), 16u);
+  for (const std::string& row : rows) {
+    const std::vector<std::string> f = testing::splitFields(row, '\t');
+    std::string expected;
+    for (const std::string& item : testing::splitFields(f.at(1), ' ')) expected += html.at(item);
+    const int m = std::stoi(f[0]), d = std::stoi(f[0].substr(f[0].find('/') + 1));
+    EXPECT_EQ(texts[static_cast<std::size_t>(testing::dayIndex(2024, m, d))], expected) << row;
+  }
 }
 
 TEST(SelectedDays, ItemsStandInTheirFixedOrder) {

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "csv_reader.h"
-#include "output/calendar_file.h"
-#include "output_fixture.h"
+#include "calendar/annotate.h"
+#include "output/output_fixture.h"
 
 namespace ventorel {
 namespace {
@@ -30,6 +29,13 @@ TEST(CalendarDays, JulianDatesOfGregorianDays) {
   }
 }
 
+TEST(CalendarDays, GregorianFromTheFifteenthOfOctober1582) {
+  struct Case { double year; int m; int d; bool gregorian; };
+  for (const Case c : {Case{1582, 10, 14, false}, {1582, 10, 15, true}, {1582, 11, 1, true}, {1582, 9, 30, false},
+                       {1581, 12, 31, false}, {1583, 1, 1, true}, {-660, 12, 31, false}})
+    EXPECT_EQ(isGregorianDay(c.year, c.m, c.d), c.gregorian) << c.year << "-" << c.m << "-" << c.d;
+}
+
 // The year's days are walked one after the other; each must carry what its own
 // day index and day number give, over leap years of both calendars, the Julian
 // mend of 31 December, negative years and the largest.
@@ -50,39 +56,6 @@ TEST(CalendarDays, EveryDayOfTheWalkIsWhatItsDayNumberGives) {
   }
 }
 
-TEST(CalendarDays, GregorianFromTheFifteenthOfOctober1582) {
-  struct Case { double year; int m; int d; bool gregorian; };
-  for (const Case c : {Case{1582, 10, 14, false}, {1582, 10, 15, true}, {1582, 11, 1, true}, {1582, 9, 30, false},
-                       {1581, 12, 31, false}, {1583, 1, 1, true}, {-660, 12, 31, false}})
-    EXPECT_EQ(isGregorianDay(c.year, c.m, c.d), c.gregorian) << c.year << "-" << c.m << "-" << c.d;
-}
-
-TEST(CalendarDays, YearSigns) {
-  struct Case { double year; int stem; int branch; };
-  for (const Case c : {Case{2024, 1, 5}, {1984, 1, 1}, {-659, 8, 10}, {0, 7, 9}, {1, 8, 10}, {2023, 10, 4}}) {
-    const Sexagenary s = yearSexagenary(c.year);
-    EXPECT_EQ(s.stem, c.stem) << c.year;
-    EXPECT_EQ(s.branch, c.branch) << c.year;
-  }
-}
-
-// The classic basis keeps the blank of its old names; the true basis drops it.
-// Every name either gives is a calendar's for the sweep of temporary files.
-TEST(CalendarDays, FileNamesCarryTheYearWithItsBlankOrSign) {
-  struct Case { double entered; const char* extension; CalendarBasis basis; const char* path; };
-  for (const Case c : {Case{2024, ".htm", CalendarBasis::Classic, "/x/y/ 2024年カレンダー.htm"},
-                       {-660, ".csv", CalendarBasis::Classic, "/x/y/-660年カレンダー.csv"},
-                       {1, ".csv", CalendarBasis::Classic, "/x/y/ 1年カレンダー.csv"},
-                       {2024, ".htm", CalendarBasis::True, "/x/y/2024年カレンダー.htm"},
-                       {-660, ".json", CalendarBasis::True, "/x/y/-660年カレンダー.json"}}) {
-    const std::string path = calendarPath("/x/y", c.entered, c.extension, c.basis == CalendarBasis::True ? FileNaming::Plain : FileNaming::LeadingBlank);
-    EXPECT_EQ(path, c.path);
-    EXPECT_TRUE(isCalendarFileName(path.substr(5))) << path;
-  }
-  for (const char* other : {"年カレンダー.htm", "x2024年カレンダー.htm", "2024年カレンダー.txt", " 年カレンダー.csv"})
-    EXPECT_FALSE(isCalendarFileName(other)) << other;
-}
-
 TEST(CalendarDays, TheWalkVisitsEveryDayWithItsWeekdayAndSixDayName) {
   const std::vector<CalendarDay> days = testing::chosenYear(2024)->calendar().days;
   ASSERT_EQ(days.size(), 366u);
@@ -99,15 +72,6 @@ TEST(CalendarDays, TheWalkVisitsEveryDayWithItsWeekdayAndSixDayName) {
     const int expected = (*day.lunarMonth.number - 1) % 6 + 1;
     EXPECT_EQ(day.rokuyo, expected) << day.month << "/" << day.day;
   }
-}
-
-TEST(CalendarDays, TheStrictReaderRefusesWhatTheWritersMustNotWrite) {
-  std::string error;
-  ASSERT_TRUE(testing::readStrictCsv("\"a\",\"b\"\"c\"\r\n\"\"\r\n", error));
-  EXPECT_EQ(*testing::readStrictCsv("\"a\",\"b\"\"c\"\r\n\"\"\r\n", error),
-            (testing::CsvRecords{{"a", "b\"c"}, {""}}));
-  for (const char* bad : {"a\r\n", "\"a\"\n", "\"a\"x\r\n", "\"a", "\"a\r\n\"\r\n"})
-    EXPECT_FALSE(testing::readStrictCsv(bad, error)) << bad;
 }
 
 }  // namespace

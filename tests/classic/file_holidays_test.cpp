@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "output/article_link.h"
 #include "output/day_texts.h"
-#include "output_fixture.h"
+#include "output/output_fixture.h"
 
 namespace ventorel {
 namespace {
@@ -89,30 +88,6 @@ TEST(Holidays, EmptyRowsNeverMatchEvenOnDayZero) {
     if (d == 80 || d == 267) continue;
     EXPECT_FALSE(holidays[d]) << d;
   }
-}
-
-TEST(Holidays, ThePageLinksKnownNamesAndEscapesOthers) {
-  struct Case { const char* name; std::string expected; };
-  const std::string base = std::string("<a href=") + ArticleBaseUrl;
-  const Case cases[] = {
-      {"元日", base + "%E5%85%83%E6%97%A5>元日</A>"},
-      {"国民の休日", base + "%E5%9B%BD%E6%B0%91%E3%81%AE%E4%BC%91%E6%97%A5>国民の休日</A>"},
-      {"振替休日", base + "%E6%8C%AF%E6%9B%BF%E4%BC%91%E6%97%A5>振替休日</A>"},
-      {"山の日", base + "%E5%B1%B1%E3%81%AE%E6%97%A5>山の日</A>"},
-      {"スポーツの日", base + "%E3%82%B9%E3%83%9D%E3%83%BC%E3%83%84%E3%81%AE%E6%97%A5>スポーツの日</A>"},
-      {"即位の日", "即位の日"},
-      {"昭和天皇の大喪の礼", base + "%E5%A4%A7%E5%96%AA%E3%81%AE%E7%A4%BC>昭和天皇の大喪の礼</A>"},
-      {"<b>\"A&B\"</b>", "&lt;b&gt;&quot;A&amp;B&quot;&lt;/b&gt;"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(holidayHtml(c.name), c.expected) << c.name;
-}
-
-TEST(Holidays, ThePageFormLinksTheNames) {
-  const HolidayYear year(2008);
-  EXPECT_EQ(year.on(5, 6), "振替休日");
-  EXPECT_EQ(year.on(5, 6, true), holidayHtml("振替休日"));
-  EXPECT_EQ(year.on(5, 4, true), holidayHtml("みどりの日"));
-  EXPECT_EQ(year.on(5, 7, true), "");
 }
 
 }  // namespace

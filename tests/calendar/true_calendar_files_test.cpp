@@ -4,17 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <fstream>
 #include <iostream>
-#include <map>
 #include <set>
-#include <sstream>
 
-#include "app/program_folder.h"
 #include "astro/julian_day.h"
-#include "app/calendar_sources.h"
-#include "csv_reader.h"
+#include "output/csv_reader.h"
 #include "data/historical_months.h"
 #include "classic/csv_calendar.h"
 #include "classic/html_calendar.h"
@@ -27,12 +21,7 @@
 namespace ventorel {
 namespace {
 
-namespace chr = std::chrono;
-
-const ReferenceData& shippedData() {
-  static const LoadedReferenceData loaded = loadProgramFolder(testing::shippedDataFolder());
-  return loaded.data;
-}
+using testing::shippedData;
 
 // The day records of a year's CSV file (the records of eleven fields or more after the header).
 testing::CsvRecords csvDays(double year, CalendarBasis basis = CalendarBasis::True,
@@ -61,77 +50,26 @@ std::set<std::string> csvHolidays(int year, const ReferenceData& data = shippedD
   return out;
 }
 
-// The holidays of the law in force since 2022, derived here on their own: the
-// equinox days by the usual approximation for 1980..2099, then 振替休日 (the next
-// day that is no holiday after a Sunday holiday) and 国民の休日 (a day between two).
-std::set<std::string> currentLaw(int year) {
-  struct Rule {
-    unsigned month;
-    unsigned day;     // a date, or 0 with `monday`
-    unsigned monday;  // the n-th Monday
-    const char* name;
-  };
-  static const Rule Rules[] = {
-      {1, 1, 0, "元日"},       {1, 0, 2, "成人の日"},       {2, 11, 0, "建国記念の日"}, {2, 23, 0, "天皇誕生日"},
-      {4, 29, 0, "昭和の日"},  {5, 3, 0, "憲法記念日"},    {5, 4, 0, "みどりの日"},     {5, 5, 0, "こどもの日"},
-      {7, 0, 3, "海の日"},     {8, 11, 0, "山の日"},       {9, 0, 3, "敬老の日"},       {10, 0, 2, "スポーツの日"},
-      {11, 3, 0, "文化の日"},  {11, 23, 0, "勤労感謝の日"}};
-  const double t = year - 1980;
-  const auto spring = static_cast<unsigned>(20.8431 + 0.242194 * t - static_cast<int>(t / 4));
-  const auto autumn = static_cast<unsigned>(23.2488 + 0.242194 * t - static_cast<int>(t / 4));
-  std::map<chr::sys_days, std::string> days;
-  const chr::year y{year};
-  for (const Rule& r : Rules) {
-    const chr::sys_days d = r.monday ? chr::sys_days(y / r.month / chr::weekday_indexed(chr::Monday, r.monday))
-                                     : chr::sys_days(y / r.month / r.day);
-    days[d] = r.name;
-  }
-  days[chr::sys_days(y / 3 / spring)] = "春分の日";
-  days[chr::sys_days(y / 9 / autumn)] = "秋分の日";
-  std::map<chr::sys_days, std::string> all = days;
-  for (const auto& [d, name] : days) {
-    if (chr::weekday(d) != chr::Sunday) continue;
-    chr::sys_days next = d + chr::days(1);
-    while (all.count(next)) next += chr::days(1);
-    all[next] = "振替休日";
-  }
-  for (const auto& [d, name] : days)
-    if (days.count(d + chr::days(2)) && !all.count(d + chr::days(1))) all[d + chr::days(1)] = "国民の休日";
-  std::set<std::string> out;
-  for (const auto& [d, name] : all) {
-    const chr::year_month_day ymd(d);
-    if (ymd.year() == y)
-      out.insert(isoDate(year, static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day())) + " " + name);
-  }
-  return out;
-}
-
+// Every holiday of the reference list on its day of the CSV file, with the equinox
+// days of the true sky; the 祝祭日 of the decrees before the law are
+// holiday_law_test.cpp's.
 TEST(TrueCalendarFiles, HolidaysOfEveryYearFrom1948To2050AreTheLaws) {
-  std::ifstream in(std::string(VENTOREL_SOURCE_DIR) + "/tests/data/holidays_1948_2026.csv");
-  std::map<int, std::set<std::string>> expected;
-  std::string row;
-  std::getline(in, row);  // header
-  while (std::getline(in, row)) {
-    std::string name = row.substr(11, row.find(',', 11) - 11);
-    if (name == "即位の日") name = "天皇の即位の日";  // the list's short form of the law's name
-    expected[std::stoi(row.substr(0, 4))].insert(row.substr(0, 10) + " " + name);
-  }
-  for (int year = 2027; year <= 2050; ++year) expected[year] = currentLaw(year);
   std::size_t total = 0, equal = 0;
   for (int year = 1946; year <= 2050; ++year) {
-    // The 祝祭日 of the decrees before the law are tests/calendar/holiday_law_test.cpp's.
+    const auto listed = testing::referenceHolidays().find(year);
+    std::set<std::string> expected;
+    if (listed != testing::referenceHolidays().end()) expected.insert(listed->second.begin(), listed->second.end());
     std::set<std::string> shown;
     for (const std::string& day : csvHolidays(year))
       if (day >= "1948-07-20") shown.insert(day);
     std::string diff;
-    for (const std::string& day : shown) diff += expected[year].count(day) ? "" : " extra " + day;
-    for (const std::string& day : expected[year]) diff += shown.count(day) ? "" : " missing " + day;
+    for (const std::string& day : shown) diff += expected.count(day) ? "" : " extra " + day;
+    for (const std::string& day : expected) diff += shown.count(day) ? "" : " missing " + day;
     EXPECT_EQ(diff, "") << year;
-    total += expected[year].size();
-    if (shown == expected[year]) equal += shown.size();
+    total += expected.size();
+    if (shown == expected) equal += shown.size();
   }
-  // The reference list, then at least the 16 dated holidays of each later year.
-  EXPECT_GE(total, 1107u + 24 * 16);
+  EXPECT_EQ(total, 1107u + 426);
   EXPECT_EQ(equal, total);
   std::cout << "holidays 1948-2050 as the law gives them: " << equal << " of " << total << "\n";
 }
