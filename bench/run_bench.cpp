@@ -30,7 +30,7 @@ void timeRuns(benchmark::State& state, const ReferenceData& data, RecordingSurfa
     surface.dots.clear();
     surface.lines.clear();
     const RunReport report = runGeneration(data, settings, inputs, shown, context);
-    if (report.status != RunStatus::Done) state.SkipWithError(report.message.c_str());
+    if (report.status != RunStatus::Done) state.SkipWithError(report.problem.text().c_str());
     benchmark::DoNotOptimize(report);
   }
   bench::perYear(state, 1);

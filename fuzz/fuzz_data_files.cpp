@@ -53,7 +53,7 @@ void readAndApplyHolidayLaw(std::string_view bytes) {
 // Reads one data file; a damaged one must name the file, say what is wrong and
 // give a line the file has (line ends are CR LF, LF or CR).
 void readOne(ventorel::DataFile file, std::string_view bytes, ventorel::ReferenceData& state) {
-  ventorel::DataFileProblem problem;
+  ventorel::Problem problem;
   if (ventorel::readDataFile(file, bytes, state, &problem)) return;
   std::size_t lines = 1;
   for (std::size_t i = 0; i < bytes.size(); ++i)
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 4: readOne(ventorel::DataFile::NewMoons, bytes, *state); break;
     case 5: {
       ventorel::AppSettings settings;
-      ventorel::DataFileProblem problem;
+      ventorel::Problem problem;
       if (!ventorel::readAppSettings(bytes, settings, &problem) && problem.message.empty()) __builtin_trap();
       break;
     }

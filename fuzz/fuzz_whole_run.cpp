@@ -167,8 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto found = replaced.find(name);
         return found != replaced.end() ? found->second : shippedBytes(name);
       },
-      [&saved](std::string_view bytes, DataFileProblem& problem) { return readAppSettings(bytes, saved, &problem); });
-  for (const DataFileProblem& problem : loaded.problems)
+      [&saved](std::string_view bytes, Problem& problem) { return readAppSettings(bytes, saved, &problem); });
+  for (const Problem& problem : loaded.problems)
     if (problem.file.empty() || problem.message.empty() || problem.text().rfind(problem.file, 0) != 0) __builtin_trap();
 
   RunSettings settings{outputFolder(), saved.outputFormat};
@@ -181,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const RunReport report = runGeneration(loaded.data, settings, inputs, comboText, context);
 
   if (report.status == RunStatus::WriteFailed) __builtin_trap();
-  if (report.status == RunStatus::RunError && report.message.empty()) __builtin_trap();
+  if (report.status == RunStatus::RunError && report.problem.ok()) __builtin_trap();
   if (report.status == RunStatus::Done && !report.outputPath.empty()) {
     const std::string prefix = outputFolder() + "/";
     if (report.outputPath.rfind(prefix, 0) != 0 || report.outputPath.find('/', prefix.size()) != std::string::npos)

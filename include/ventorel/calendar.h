@@ -20,7 +20,7 @@
 
 #include "calendar/calendar_basis.h"
 #include "calendar/calendar_year.h"
-#include "data/data_file_problem.h"
+#include "data/problem.h"
 #include "ventorel/date.h"
 
 namespace ventorel {
@@ -44,7 +44,7 @@ class Engine;
 struct LoadResult {
   Status status = Status::Ok;
   std::shared_ptr<const Engine> engine;   // set unless nothing could be loaded
-  std::vector<DataFileProblem> problems;  // the files that could not be used
+  std::vector<Problem> problems;  // the files that could not be used
   std::string message;                    // one line per file that could not be used
 };
 

@@ -9,7 +9,7 @@
 
 namespace ventorel {
 
-bool readAppSettings(std::string_view bytes, AppSettings& settings, DataFileProblem* problem) {
+bool readAppSettings(std::string_view bytes, AppSettings& settings, Problem* problem) {
   auto damaged = [problem](int line, std::string message) {
     if (problem) *problem = {dataFileName(DataFile::Settings), line, std::move(message)};
     return false;

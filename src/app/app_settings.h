@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/data_file_problem.h"
+#include "data/problem.h"
 #include "data/value.h"
 
 namespace ventorel {
@@ -32,7 +32,7 @@ struct AppSettings {
 // when the file is damaged: not text, or a first record that is neither 0 nor 1;
 // the settings are then left as they were. Later records that cannot be read are
 // preferences and left unset.
-bool readAppSettings(std::string_view bytes, AppSettings& settings, DataFileProblem* problem = nullptr);
+bool readAppSettings(std::string_view bytes, AppSettings& settings, Problem* problem = nullptr);
 
 // The text "ini.dat" is written with: the format as its digits (text in double
 // quotes) and CR LF, then the calendar choice (1 classic, 0 true) and CR LF, then

@@ -35,6 +35,7 @@ CalendarSources sourcesFor(CalendarBasis basis, double year, const ReferenceData
     sources.historicalMonths = true;
     sources.japaneseDates = true;
     sources.almanacSky = true;
+    sources.spelling = NameSpelling::Current;
     sources.annotation.historicalCalendar = true;
     sources.lawHolidays = data.lawComplete;
     sources.annotation.almanacRules = true;
@@ -72,10 +73,10 @@ std::vector<std::string> neededDataFiles(CalendarBasis basis) {
 
 // The true basis gets the page to read and print and a data table for the
 // spreadsheet, a row a day with no place for the year's eclipses; the classic
-// basis keeps the page and the layout its files have always had.
+// basis keeps the page, the layout and the names its files have always had.
 CalendarRenderers renderersFor(CalendarBasis basis) {
-  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv, PlaceSkyParts::RisesAndSets};
-  return {htmlCalendar, csvCalendar, PlaceSkyParts::RisesAndSets};
+  if (basis == CalendarBasis::True) return {pageCalendar, dataCsv, PlaceSkyParts::RisesAndSets, FileNaming::Plain};
+  return {htmlCalendar, csvCalendar, PlaceSkyParts::RisesAndSets, FileNaming::LeadingBlank};
 }
 
 YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) {
@@ -136,6 +137,7 @@ ComputedCalendar computeCalendar(double enteredYear, CalendarBasis basis, const 
                            sources.lawHolidays ? lawHolidaysOf(data.holidayLaw, sky) : holidaysOf(data.holidays, sky),
                            sources.annotation);
   computed.year.basis = basis;
+  computed.year.spelling = sources.spelling;
   computed.year.japaneseDates = sources.japaneseDates;
   computed.year.almanacSky = sources.almanacSky;
   computed.year.skyFallback = sources.skyFallback;

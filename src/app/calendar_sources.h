@@ -18,6 +18,7 @@
 #include "calendar/place_sky.h"
 #include "data/places.h"
 #include "data/reference_data.h"
+#include "output/calendar_file.h"
 
 namespace ventorel {
 
@@ -42,6 +43,8 @@ struct CalendarSources {
   bool japaneseDates = false;
   // The documents carry the place's sun and moon of each day and the year's eclipses (the true basis).
   bool almanacSky = false;
+  // The names as written today, or the classic files' own spellings.
+  NameSpelling spelling = NameSpelling::Classic;
   std::string note;  // where the terms and new moons come from, for the data formats
 };
 
@@ -102,11 +105,13 @@ bool takesFractionalYears(CalendarBasis basis);
 std::vector<std::string> neededDataFiles(CalendarBasis basis);
 
 // The renderers of a basis for the calendar files: the page and the spreadsheet
-// file, and what of the place's sky the spreadsheet file shows.
+// file, what of the place's sky the spreadsheet file shows, and how every file
+// of a year is named (the data formats' too).
 struct CalendarRenderers {
   std::string (*page)(const CalendarYear&, const BuiltinTables&);
   std::string (*spreadsheet)(const CalendarYear&, const BuiltinTables&);
   PlaceSkyParts spreadsheetSky;
+  FileNaming naming;
 };
 CalendarRenderers renderersFor(CalendarBasis basis);
 

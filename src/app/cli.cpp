@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <exception>
 #include <sys/stat.h>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "app/year_text.h"
 #include "app/calendar_sources.h"
 #include "data/data_files.h"
+#include "data/messages.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "platform/file_io.h"
@@ -123,13 +123,13 @@ bool dataFormat(const Options& options) { return options.format == "ics" || opti
 // The combinations that cannot work, and the kinds of --ics-include.
 bool checkDataOptions(const Options& options, IcsInclude& include, std::string& error) {
   if ((options.toStdout || !options.outputFile.empty()) && !dataFormat(options))
-    error = "--stdout and --output go with --format ics or json";
+    error = messages::StdoutOutputNeedData;
   else if (options.toStdout && !options.outputFile.empty())
-    error = "--stdout and --output exclude each other";
+    error = messages::StdoutOrOutput;
   else if (options.toStdout && options.transcript)
-    error = "--stdout and --transcript both write to standard output";
+    error = messages::StdoutOrTranscript;
   else if (!options.icsInclude.empty() && options.format != "ics")
-    error = "--ics-include goes with --format ics";
+    error = messages::IcsIncludeNeedsIcs;
   if (!error.empty()) return false;
   std::size_t at = 0;
   while (at < options.icsInclude.size()) {
@@ -141,7 +141,7 @@ bool checkDataOptions(const Options& options, IcsInclude& include, std::string& 
     else if (kind == "kou") include.kou = true;
     else if (kind == "rekichu") include.rekichu = true;
     else {
-      error = "--ics-include takes rokuyo, senjitsu, kou and rekichu, not \"" + kind + "\"";
+      error = messages::icsIncludeTakes(kind);
       return false;
     }
     at = comma + 1;
@@ -174,13 +174,13 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.holidays = true;
     } else if (a == "--date") {
       if (i + 1 >= args.size()) {
-        error = a + " needs a value";
+        error = messages::optionNeedsValue(a);
         return false;
       }
       options.dates.push_back(args[++i]);
     } else if (a == "--folder" || a == "--format" || a == "--output" || a == "--ics-include" || a == "--place") {
       if (i + 1 >= args.size()) {
-        error = a + " needs a value";
+        error = messages::optionNeedsValue(a);
         return false;
       }
       std::string& value = a == "--folder"   ? options.folder
@@ -190,22 +190,22 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
                                              : options.icsInclude;
       value = args[++i];
       if (value.empty() && (a == "--folder" || a == "--output")) {
-        error = a + " needs a name, not \"\"";
+        error = messages::optionNeedsName(a);
         return false;
       }
     } else {
-      error = "unknown option " + a;
+      error = messages::optionUnknown(a);
       return false;
     }
   }
   if (!options.format.empty() && options.format != "htm" && options.format != "csv" && !dataFormat(options)) {
-    error = "--format takes htm, csv, ics or json";
+    error = messages::FormatTakes;
     return false;
   }
   if (!options.placeText.empty()) {
     const std::optional<Place> place = placeNamed(options.placeText);
     if (!place) {
-      error = "--place takes a prefectural capital (東京, sapporo, ...) or LAT,LON, not \"" + options.placeText + "\"";
+      error = messages::placeTakes(options.placeText);
       return false;
     }
     options.place = *place;
@@ -220,12 +220,12 @@ class CliLauncher : public Launcher {
   CliLauncher(bool open, std::ostream* told) : open_(open), told_(told) {}
   bool openInBrowser(const std::string& path, std::string& error) override {
     if (!open_) return true;
-    if (told_) *told_ << "ventorel-cli: opening " << path << " in the browser\n";
+    if (told_) *told_ << "ventorel-cli: " << messages::openingInBrowser(path) << "\n";
     return real_.openInBrowser(path, error);
   }
   void openInSpreadsheet(const std::string& path) override {
     if (!open_) return;
-    if (told_) *told_ << "ventorel-cli: opening " << path << "\n";
+    if (told_) *told_ << "ventorel-cli: " << messages::opening(path) << "\n";
     real_.openInSpreadsheet(path);
   }
 
@@ -260,8 +260,7 @@ std::string zeroPadded(double n, std::size_t width) {
 bool outputWritten(std::ostream& out, std::ostream& err, bool last = false) {
   if (out.flush()) return true;
   const int code = errno;
-  err << "ventorel-cli: 標準出力に書き込めませんでした（" << (code != 0 ? std::strerror(code) : "write error")
-      << (last ? "）。\n" : "）。残りの年は作成していません。\n");
+  err << "ventorel-cli: " << messages::standardOutputNotWritten(messages::systemError(code), last) << "\n";
   return false;
 }
 
@@ -320,7 +319,7 @@ const char* dataFileAt(const std::string& path, const std::string& folder) {
 std::string rangeRefusal(const YearSpan& span, const std::string& argument, const Options& options) {
   if (!span.isRange()) return "";
   if (options.format == "ics" && (span.first() < 1 || span.last() > 9999))
-    return "the range \"" + argument + "\" holds years iCalendar cannot date (--format ics makes the years 1..9999)";
+    return messages::rangeBeyondIcalendar(argument);
   return "";
 }
 
@@ -341,7 +340,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (!options.dates.empty()) {
     if (!options.years.empty() || (!options.format.empty() && options.format != "json")) {
-      err << "ventorel-cli: --date takes no YEAR, and only --format json\n" << UsageHint;
+      err << "ventorel-cli: " << messages::DateTakesNoYear << "\n" << UsageHint;
       return ExitUsage;
     }
     const int status = lookUpDates(options.dates,
@@ -352,7 +351,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     return outputWritten(out, err) ? status : int(ExitWriteFailed);
   }
   if (options.years.empty()) {
-    err << "ventorel-cli: no YEAR given\n" << UsageHint;
+    err << "ventorel-cli: " << messages::NoYearGiven << "\n" << UsageHint;
     return ExitUsage;
   }
   std::uint64_t total = 0;
@@ -366,7 +365,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       err << "ventorel-cli: " << refusal << "\n" << UsageHint;
       return ExitUsage;
     }
-    if (span->skipsYearZero()) err << "ventorel-cli: " << argument << ": year 0 does not exist (-1 is 1 BC); skipped\n";
+    if (span->skipsYearZero()) err << "ventorel-cli: " << messages::rangeSkipsYearZero(argument) << "\n";
     total += span->size();
     spans.push_back(*span);
   }
@@ -388,8 +387,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   const std::string dataFolder = options.folder.empty() ? findDataFolder() : options.folder;
   for (const std::string& folder : {settings.programFolder, dataFolder}) {
     if (const char* dataFile = options.outputFile.empty() ? nullptr : dataFileAt(options.outputFile, folder)) {
-      err << "ventorel-cli: --output " << options.outputFile << " is the data file " << dataFile << " of " << folder
-          << "; it is not overwritten\n";
+      err << "ventorel-cli: " << messages::outputIsDataFile(options.outputFile, dataFile, folder) << "\n";
       return ExitUsage;
     }
   }
@@ -470,15 +468,15 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   auto take = [&](const RunReport& report) {
     // The refusals are printed on the window; the other failures are shown as a message box.
     if (report.status == RunStatus::NotANumber || report.status == RunStatus::YearZero)
-      err << "ventorel-cli: " << report.message << "\n";
-    if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.message.empty())
-      showMessage(report.message);
+      err << "ventorel-cli: " << report.problem.text() << "\n";
+    if ((report.status == RunStatus::RunError || report.status == RunStatus::WriteFailed) && !report.problem.ok())
+      showMessage(report.problem.text());
     if (report.status == RunStatus::DataFileMissing && !missingTold) {
       err << "ventorel-cli: " << missingMessage << "\n";
       missingTold = true;
     }
     if (status == ExitDone) status = exitStatusOf(report.status);
-    if (report.outOfSpace) stopped = true;
+    if (report.problem.outOfSpace()) stopped = true;
     // A file handed on is in place already; a staged one when the batch is committed.
     if (report.status != RunStatus::WriteFailed && !report.outputPath.empty()) written.push_back(report.outputPath);
     if (!staging || batch.secondsStaged() >= CommitSeconds) commit();

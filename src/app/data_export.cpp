@@ -7,6 +7,7 @@
 
 #include "app/year_text.h"
 #include "app/calendar_sources.h"
+#include "data/messages.h"
 #include "data/numbers.h"
 #include "output/calendar_file.h"
 #include "output/json_calendar.h"
@@ -18,6 +19,11 @@ namespace {
 constexpr std::size_t LastIcsYear = 9999;
 // 9999-12-31 23:59:59 UTC: a later SOURCE_DATE_EPOCH has no DTSTAMP and is not taken.
 constexpr long long LastStampSecond = 253402300799;
+
+// The one file of the data formats could not be written.
+RunReport writeFailed(const std::string& path, const std::string& error) {
+  return {RunStatus::WriteFailed, path, Problem::told(writeFailedMessage(path, error))};
+}
 
 }  // namespace
 
@@ -54,8 +60,7 @@ DataExport::DataExport(const ReferenceData& data, DataExportOptions options, Lau
 
 RunReport DataExport::deliver(const CalendarYear& year) {
   if (options_.format == DataFormat::Ics && !icsRepresentable(year))
-    return {RunStatus::RunError, {},
-            "iCalendarの日付は1年から9999年までです。" + trimmedNumber(year.enteredYear) + "年は書き出せません。"};
+    return {RunStatus::RunError, {}, Problem::told(messages::icsYearBeyond(trimmedNumber(year.enteredYear)))};
 
   if (oneCalendar_) {
     if (writeFailed_) return {};
@@ -65,7 +70,7 @@ RunReport DataExport::deliver(const CalendarYear& year) {
       std::string error;
       if (!options_.toStdout && !file_.open(options_.outputFile, options_.batch != nullptr, error)) {
         writeFailed_ = true;
-        return {RunStatus::WriteFailed, options_.outputFile, writeFailedMessage(options_.outputFile, error)};
+        return writeFailed(options_.outputFile, error);
       }
     }
     text += options_.format == DataFormat::Ics ? icsText(year) : jsonCalendar(year, data_.names) + "\n";
@@ -76,10 +81,10 @@ RunReport DataExport::deliver(const CalendarYear& year) {
     return {};
   }
   RunReport report;
-  report.outputPath = calendarPath(options_.folder, year.enteredYear,
-                                   options_.format == DataFormat::Ics ? ".ics" : ".json", year.basis);
-  const WriteResult written = writeCalendarFile(report.outputPath, render(year), false, options_.batch, options_.swept);
-  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
+  report.outputPath = calendarPath(options_.folder, year.enteredYear, options_.format == DataFormat::Ics ? ".ics" : ".json",
+                                   renderersFor(year.basis).naming);
+  Problem written = writeCalendarFile(report.outputPath, render(year), false, options_.batch, options_.swept);
+  if (!written.ok()) return {RunStatus::WriteFailed, report.outputPath, std::move(written)};
   if (!options_.batch) removeClassicNamedTwin(report.outputPath);
   if (options_.open) launcher_.openInSpreadsheet(report.outputPath);
   return report;
@@ -92,7 +97,7 @@ RunReport DataExport::finish() {
   if (options_.toStdout) return {};
   std::string error;
   if (!file_.commit(error))
-    return {RunStatus::WriteFailed, options_.outputFile, writeFailedMessage(options_.outputFile, error)};
+    return writeFailed(options_.outputFile, error);
   return {RunStatus::Done, options_.outputFile, {}};
 }
 
@@ -120,7 +125,7 @@ RunReport DataExport::emit(const std::string& text) {
   std::string error;
   if (file_.append(text, error)) return {};
   writeFailed_ = true;
-  return {RunStatus::WriteFailed, options_.outputFile, writeFailedMessage(options_.outputFile, error)};
+  return writeFailed(options_.outputFile, error);
 }
 
 std::string DataExport::render(const CalendarYear& year) {

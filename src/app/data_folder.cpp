@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "data/data_files.h"
+#include "data/messages.h"
 
 #include "platform/file_io.h"
 #include "platform/program_place.h"
@@ -47,7 +48,7 @@ namespace {
 
 std::string joined(const std::vector<std::string>& items) {
   std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  for (const std::string& item : items) text += (text.empty() ? "" : "、") + item;
   return text;
 }
 
@@ -59,13 +60,12 @@ std::string dataLookupText(const std::string& givenFolder) {
   for (const std::string& folder : dataFolderCandidates(executableFolder(), currentDirectory()))
     if (std::find(candidates.begin(), candidates.end(), folder) == candidates.end()) candidates.push_back(folder);
   for (const std::string& folder : candidates)
-    if (fileExistsExact(folder, KeyDataFile)) return folder + ", the first of " + joined(candidates) + " with " + KeyDataFile;
+    if (fileExistsExact(folder, KeyDataFile)) return messages::firstFolderWith(folder, joined(candidates), KeyDataFile);
   return joined(candidates);
 }
 
 std::string missingFilesMessage(const std::vector<std::string>& files, const std::string& lookedIn) {
-  return std::string(files.size() == 1 ? "needed data file not found: " : "needed data files not found: ") +
-         joined(files) + " (looked in " + lookedIn + "); no calendar was made";
+  return messages::neededFilesMissing(joined(files), lookedIn);
 }
 
 }  // namespace ventorel

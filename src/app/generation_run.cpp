@@ -39,11 +39,11 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   RunReport report;
   const bool html = settings.outputFormat.equals(0);
   if (!html && !settings.outputFormat.equals(1)) return report;
-  report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv", year.basis);
   const CalendarRenderers render = renderersFor(year.basis);
-  const WriteResult written = writeCalendarFile(
+  report.outputPath = calendarPath(settings.programFolder, year.enteredYear, html ? ".htm" : ".csv", render.naming);
+  Problem written = writeCalendarFile(
       report.outputPath, html ? render.page(year, data.names) : render.spreadsheet(year, data.names), true, batch, swept);
-  if (!written.written) return {RunStatus::WriteFailed, report.outputPath, written.message, written.outOfSpace};
+  if (!written.ok()) return {RunStatus::WriteFailed, report.outputPath, std::move(written)};
   // The file of the old name goes once the new one is in place (a batch's owner
   // does this when it commits).
   if (!batch) removeClassicNamedTwin(report.outputPath);
@@ -54,8 +54,7 @@ RunReport writeCalendar(const ReferenceData& data, const RunSettings& settings, 
   std::string error;
   if (!launcher.openInBrowser(report.outputPath, error)) {
     report.status = RunStatus::RunError;
-    report.message = "カレンダーのファイル「" + report.outputPath + "」は作成しましたが、ブラウザーで開けませんでした（" +
-                     error + "）。";
+    report.problem = Problem::told(messages::notOpenedInBrowser(report.outputPath, error));
   }
   return report;
 }
@@ -123,33 +122,33 @@ RunReport runGeneration(const ReferenceData& data, RunSettings& settings, const 
   const std::optional<double> entered = parseYearText(inputs.yearText);
   if (!entered) {
     printRefusal(surface, notANumberMessage(inputs.yearText));
-    return {RunStatus::NotANumber, {}, notANumberMessage(inputs.yearText)};
+    return {RunStatus::NotANumber, {}, Problem::told(notANumberMessage(inputs.yearText))};
   }
   if (std::fabs(*entered) > static_cast<double>(LargestYear)) {
     printRefusal(surface, YearTooLargeMessage);
-    return {RunStatus::NotANumber, {}, YearTooLargeMessage};
+    return {RunStatus::NotANumber, {}, Problem::told(YearTooLargeMessage)};
   }
   // A fraction would make a year of whole days dated as the year below it (and,
   // in iCalendar, events under that real year's UIDs).
   if ((!takesFractionalYears(inputs.basis) || context.deliver) && *entered != std::floor(*entered)) {
     printRefusal(surface, notAWholeYearMessage(inputs.yearText));
-    return {RunStatus::NotANumber, {}, notAWholeYearMessage(inputs.yearText)};
+    return {RunStatus::NotANumber, {}, Problem::told(notAWholeYearMessage(inputs.yearText))};
   }
   readFormat(data.names, settings, comboText);
   setTextGrid(surface, 0, 0);
   if (*entered == 0) {
     printRefusal(surface, YearZeroMessage);
-    return {RunStatus::YearZero, {}, YearZeroMessage};
+    return {RunStatus::YearZero, {}, Problem::told(YearZeroMessage)};
   }
   // A calendar made without the holiday law or the eras would look whole and be wrong.
   if (const std::vector<std::string> missing = missingNeededFiles(data, inputs.basis); !missing.empty())
-    return {RunStatus::DataFileMissing, {}, missingFilesMessage(missing, context.dataLookedIn)};
+    return {RunStatus::DataFileMissing, {}, Problem::told(missingFilesMessage(missing, context.dataLookedIn))};
   try {
     return computeAndWrite(data, settings, *entered, inputs, comboText, context);
   } catch (const std::exception& error) {
     // A table bound or an impossible division: the run ends with a message and
     // the window stays usable.
-    return {RunStatus::RunError, {}, messages::computationFailure(error)};
+    return {RunStatus::RunError, {}, Problem::told(messages::computationFailure(error))};
   }
 }
 

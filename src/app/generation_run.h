@@ -10,6 +10,7 @@
 #include "app/calendar_sources.h"
 #include "calendar/calendar_year.h"
 #include "data/places.h"
+#include "data/problem.h"
 #include "ventorel/date.h"
 #include "data/reference_data.h"
 #include "data/value.h"
@@ -64,13 +65,14 @@ enum class RunStatus {
   DataFileMissing,  // a data file the basis needs was missing or unreadable; nothing was written
 };
 
-// The run's result. The refusals are printed on the window by the run itself;
-// for RunError, WriteFailed and DataFileMissing the caller shows the message, once.
+// The run's result: its status and, for the failures, the problem (a full disk
+// or quota ends a batch). The refusals are printed on the window by the run
+// itself; for RunError, WriteFailed and DataFileMissing the caller shows the
+// problem's text, once.
 struct RunReport {
   RunStatus status = RunStatus::Done;
   std::string outputPath;  // the file written or tried, when a format selected one
-  std::string message;     // what went wrong, for the failures
-  bool outOfSpace = false; // WriteFailed for a full disk or quota: a batch goes no further
+  Problem problem;         // what went wrong, for the failures
 };
 
 // The messages the run prints on the window.

@@ -15,12 +15,12 @@ std::string oldDateCellText(const CalendarDay& day) {
   return "旧" + month + "/" + std::to_string(day.lunarDay);
 }
 
-std::string noteText(const CalendarDay& day, const BuiltinTables& names, CalendarBasis basis) {
+std::string noteText(const CalendarDay& day, const BuiltinTables& names, NameSpelling spelling) {
   if (day.term) return termName(names, *day.term);
   std::string text;
   for (Zassetsu z : day.zassetsu) {
     if (!text.empty()) text += "・";
-    text += zassetsuName(z, basis);
+    text += zassetsuName(z, spelling);
   }
   if (day.festival != Festival::None) {
     if (!text.empty()) text += "・";
@@ -80,7 +80,7 @@ MonthSheet monthSheet(const Engine& engine, std::int64_t year, int month, Basis 
       cell.rokuyo = names.rokuyoName[day.rokuyo];
       cell.oldDate = oldDateCellText(day);
       if (day.gregorian && day.holiday) cell.holiday = day.holiday->name;
-      cell.note = noteText(day, names, calendar.basis);
+      cell.note = noteText(day, names, calendar.spelling);
       cell.newMoon = day.newMoon;
       // Both courts' years where they count their own: "北朝 建武3年・南朝 延元元年".
       if (cell.date.day == 1)

@@ -16,7 +16,7 @@ LoadedProgramFolder loadProgramFolder(const std::string& folder) {
   };
   AppSettings& settings = loaded.settings;
   static_cast<LoadedReferenceData&>(loaded) = loadReferenceData(
-      bytesOf, [&settings](std::string_view bytes, DataFileProblem& problem) {
+      bytesOf, [&settings](std::string_view bytes, Problem& problem) {
         return readAppSettings(bytes, settings, &problem);
       });
   return loaded;

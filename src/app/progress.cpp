@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "data/messages.h"
+
 namespace ventorel {
 
 bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
@@ -38,7 +40,7 @@ void Progress::print() {
   char rate[32];
   std::snprintf(rate, sizeof rate, "%.1f", elapsed > 0 ? static_cast<double>(done_) / elapsed : 0.0);
   // Carriage return and erase-to-end: the line is rewritten in place.
-  out_ << "\r" << done_ << "/" << total_ << " years, " << rate << " years/s\x1b[K";
+  out_ << "\r" << messages::progress(done_, total_, rate) << "\x1b[K";
   out_.flush();
   printed_ = true;
 }

@@ -79,7 +79,7 @@ ExportReport exportYears(const ReferenceData& data, const ExportRequest& request
         if (!run.outputPath.empty()) ++report.files;
         return;
       }
-      if (report.ok) report.message = run.message.empty() ? std::string("書き出せませんでした。") : run.message;
+      if (report.ok) report.message = run.problem.ok() ? std::string("書き出せませんでした。") : run.problem.text();
       report.ok = false;
     };
     for (std::uint64_t i = 0; i < span->size(); ++i)

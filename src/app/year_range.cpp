@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/year_text.h"
+#include "data/messages.h"
 #include "ventorel/date.h"
 
 namespace ventorel {
@@ -60,17 +61,15 @@ std::optional<YearSpan> parseYearArgument(std::string_view argument, std::string
   const std::optional<std::int64_t> first = wholeYear(std::string_view(ascii).substr(0, dots));
   const std::optional<std::int64_t> last = wholeYear(std::string_view(ascii).substr(dots + 2));
   if (!first || !last) {
-    error = "\"" + std::string(argument) + "\" is no range of whole years (write FIRST..LAST, e.g. 1990..2030)";
+    error = messages::noRangeOfWholeYears(argument);
     return std::nullopt;
   }
   if (std::max(std::abs(*first), std::abs(*last)) > LargestYear) {
-    error = "the range \"" + std::string(argument) + "\" holds years beyond ±" + std::to_string(LargestYear) +
-            ", the largest a calendar is made for";
+    error = messages::rangeBeyondLargest(argument, LargestYear);
     return std::nullopt;
   }
   if (*first > *last) {
-    error = "the range \"" + std::string(argument) + "\" runs backwards (write " + std::to_string(*last) + ".." +
-            std::to_string(*first) + ")";
+    error = messages::rangeBackwards(argument, *last, *first);
     return std::nullopt;
   }
   return YearSpan::range(*first, *last);

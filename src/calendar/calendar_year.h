@@ -111,12 +111,18 @@ struct EraRecord {
   std::string emperor;
 };
 
+// How the few names the classic files have always written their own way are spelt:
+// as today (彼岸 for the 中日, 三りんぼう) or as those files (彼岸会 for the five
+// middle days, 三りんぽう). The basis's sources choose it.
+enum class NameSpelling { Current, Classic };
+
 struct CalendarYear {
   double enteredYear = 0;  // user numbering (no year 0)
   double year = 0;         // astronomical numbering
   Sexagenary yearSign{};
   std::vector<EraRecord> eras;  // the main court's, then the second court's (1331..1392)
   CalendarBasis basis = CalendarBasis::Classic;
+  NameSpelling spelling = NameSpelling::Classic;
   std::string historicalCalendar;  // the name of the historical calendar in use; empty for none
   bool japaneseDates = false;      // the days carry their Japanese dates (true basis)
   bool almanacSky = false;         // the documents carry the place's sun, moon and eclipses (true basis)

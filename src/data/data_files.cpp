@@ -24,7 +24,7 @@ const std::string MalformedField = messages::UnclosedQuote;
 struct Reading {
   explicit Reading(std::string_view text) : fields(text) {}
   FieldReader fields;
-  DataFileProblem damage;
+  Problem damage;
   // Notes the damage at the line of the last field read; false, for `return stop(...)`.
   bool stop(std::string what) {
     damage.line = fields.line();
@@ -191,7 +191,7 @@ namespace {
 
 // The law is taken only when every line of it was read: a law without its damaged
 // lines would place wrong holidays, so the calendar then keeps to "shuku.dat".
-std::vector<HolidayLawProblem> readLaw(std::string_view bytes, ReferenceData& data) {
+std::vector<Problem> readLaw(std::string_view bytes, ReferenceData& data) {
   HolidayLawReading reading = readHolidayLaw(bytes);
   if (reading.ok()) {
     data.holidayLaw = std::move(reading.law);
@@ -215,13 +215,13 @@ int lineAt(std::string_view text, std::size_t offset) {
 
 }  // namespace
 
-bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, DataFileProblem* problem) {
+bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Problem* problem) {
   if (bytes.size() > MaxDataFileBytes) {
     if (problem != nullptr) *problem = {dataFileName(file), 0, TooLarge};
     return false;
   }
   if (file == DataFile::HolidayLaw) {
-    std::vector<HolidayLawProblem> problems = readLaw(bytes, data);
+    std::vector<Problem> problems = readLaw(bytes, data);
     if (!problems.empty() && problem != nullptr) *problem = std::move(problems.front());
     return problems.empty();
   }
@@ -269,13 +269,13 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const Settin
                         DataFile::Settings, DataFile::HolidayLaw, DataFile::EraStarts}) {
     if (file == DataFile::Settings && !readSettings) continue;
     const std::optional<std::string> bytes = bytesOf(dataFileName(file));
-    std::vector<DataFileProblem> problems;
+    std::vector<Problem> problems;
     std::size_t count = 0;  // the law's damaged lines; problems holds the first few
     if (!bytes) {
       problems.push_back({dataFileName(file), 0, messages::FileMissing});
       loaded.data.unreadFiles.emplace_back(dataFileName(file));
     } else if (file == DataFile::Settings) {
-      DataFileProblem problem;
+      Problem problem;
       if (!readSettings(*bytes, problem)) problems.push_back(std::move(problem));
     } else if (file == DataFile::HolidayLaw && bytes->size() <= MaxDataFileBytes) {
       HolidayLawReading reading = readHolidayLaw(*bytes);
@@ -286,7 +286,7 @@ LoadedReferenceData loadReferenceData(const DataFileBytes& bytesOf, const Settin
       }
       problems = std::move(reading.problems);
     } else {
-      DataFileProblem problem;
+      Problem problem;
       if (!readDataFile(file, *bytes, loaded.data, &problem)) problems.push_back(std::move(problem));
     }
     if (problems.empty()) continue;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/data_file_problem.h"
+#include "data/problem.h"
 #include "data/messages.h"
 #include "data/reference_data.h"
 
@@ -36,7 +36,7 @@ const char* dataFileName(DataFile file);
 // not used at all: its table is left as it was (rows read before the damage would
 // give a wrong calendar, such as an era table that stops a century early), and
 // `problem`, when given, says where and why reading stopped.
-bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, DataFileProblem* problem = nullptr);
+bool readDataFile(DataFile file, std::string_view bytes, ReferenceData& data, Problem* problem = nullptr);
 
 // The bytes of a data file of the program folder by its name, or none when the
 // file is missing or cannot be read.
@@ -48,7 +48,7 @@ struct LoadedReferenceData {
   // Every problem found, in loading order: one for a missing file or one of the
   // first five data files, one per damaged line for the holiday law (its first
   // few; the message counts the rest).
-  std::vector<DataFileProblem> problems;
+  std::vector<Problem> problems;
   // What the user is told of each file that could not be used, in the same order:
   // MissingFileMessage, then beneath it the problems' texts (a few at the most).
   std::vector<std::string> messages;
@@ -56,7 +56,7 @@ struct LoadedReferenceData {
 
 // Reads the user's settings file "ini.dat" (the app's, not reference data): false,
 // with the problem filled in, when the file is damaged.
-using SettingsReader = std::function<bool(std::string_view bytes, DataFileProblem& problem)>;
+using SettingsReader = std::function<bool(std::string_view bytes, Problem& problem)>;
 
 // A message of the loader on one line: its first line, then the problems beneath
 // it separated by "; " ("あれー？ gen1.dat 230行目：...").

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/data_file_problem.h"
+#include "data/problem.h"
 
 namespace ventorel {
 
@@ -48,7 +48,7 @@ class EraStarts {
 
 struct EraStartsReading {
   EraStarts starts;
-  DataFileProblem problem;  // message empty when the file was read whole
+  Problem problem;  // message empty when the file was read whole
   bool ok() const { return problem.message.empty(); }
 };
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/data_file_problem.h"
+#include "data/problem.h"
 
 namespace ventorel {
 
@@ -63,14 +63,11 @@ class HolidayLaw {
   std::vector<HolidayRule> rules_;
 };
 
-// A damaged line of the file.
-using HolidayLawProblem = DataFileProblem;
-
 struct HolidayLawReading {
   HolidayLaw law;                         // every well-formed line
   // The first MaxKeptProblems damaged lines, and how many there are in all: a
   // file of millions of bad lines costs no more than a few.
-  std::vector<HolidayLawProblem> problems;
+  std::vector<Problem> problems;
   std::size_t problemCount = 0;
   // True when the whole file was read without problems. A law read with problems
   // lacks the damaged lines and must not be taken for the complete law.

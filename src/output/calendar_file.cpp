@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "data/messages.h"
 #include "data/numbers.h"
 #include "platform/file_io.h"
 
@@ -16,8 +17,8 @@ constexpr std::string_view CalendarWord = "年カレンダー";
 
 }  // namespace
 
-std::string calendarPath(const std::string& folder, double enteredYear, const char* extension, CalendarBasis basis) {
-  const std::string year = basis == CalendarBasis::True ? trimmedNumber(enteredYear) : numberText(enteredYear);
+std::string calendarPath(const std::string& folder, double enteredYear, const char* extension, FileNaming naming) {
+  const std::string year = naming == FileNaming::Plain ? trimmedNumber(enteredYear) : numberText(enteredYear);
   return joinPath(folder, year + "年カレンダー" + extension);
 }
 
@@ -43,24 +44,23 @@ void removeClassicNamedTwin(const std::string& path) {
 }
 
 std::string writeFailedMessage(const std::string& path, const std::string& error) {
-  return "カレンダーのファイル「" + path + "」を書き込めませんでした（" + error + "）。前からあるファイルは変更されていません。";
+  return messages::calendarNotWritten(path, error);
 }
 
 namespace {
 
-WriteResult writeBytes(const std::string& path, std::string_view bytes, FileBatch* batch, SweptFolders* swept) {
+Problem writeBytes(const std::string& path, std::string_view bytes, FileBatch* batch, SweptFolders* swept) {
   std::string error;
   if (batch ? batch->stage(path, bytes, error, isCalendarFileName)
             : writeFileAtomically(path, bytes, error, swept, isCalendarFileName))
     return {};
-  const bool outOfSpace = errno == ENOSPC || errno == EDQUOT;
-  return {false, writeFailedMessage(path, error), outOfSpace};
+  return Problem::told(writeFailedMessage(path, error), errno);
 }
 
 }  // namespace
 
-WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch,
-                              SweptFolders* swept) {
+Problem writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark, FileBatch* batch,
+                          SweptFolders* swept) {
   if (!byteOrderMark) return writeBytes(path, text, batch, swept);
   std::string bytes;
   bytes.reserve(3 + text.size());
@@ -68,8 +68,8 @@ WriteResult writeCalendarFile(const std::string& path, const std::string& text, 
   return writeBytes(path, bytes, batch, swept);
 }
 
-WriteResult writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark, FileBatch* batch,
-                              SweptFolders* swept) {
+Problem writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark, FileBatch* batch,
+                          SweptFolders* swept) {
   if (byteOrderMark) text.insert(0, Utf8ByteOrderMark);
   return writeBytes(path, text, batch, swept);
 }

@@ -4,17 +4,19 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/calendar_basis.h"
+#include "data/problem.h"
 #include "platform/file_io.h"
 
 namespace ventorel {
 
-// The folder + the year + "年カレンダー" + extension. The classic basis keeps the
-// name its files have always had, a positive year with a leading blank
-// (" 2024年カレンダー.htm"); the true basis writes the year without it
-// ("2024年カレンダー.htm"). A negative year begins with its sign in both.
+// How a year's file is named: the year as it is ("2024年カレンダー.htm"), or a
+// positive year with the leading blank the classic files have always had
+// (" 2024年カレンダー.htm"). A negative year begins with its sign in both.
+enum class FileNaming { Plain, LeadingBlank };
+
+// The folder + the year + "年カレンダー" + extension, named as `naming` says.
 std::string calendarPath(const std::string& folder, double enteredYear, const char* extension,
-                         CalendarBasis basis = CalendarBasis::Classic);
+                         FileNaming naming = FileNaming::LeadingBlank);
 
 // True for a name calendarPath gives (without its folder), of any year, format
 // and basis.
@@ -27,22 +29,17 @@ bool isCalendarFileName(std::string_view name);
 // link is left alone); one that cannot be removed stays beside the new file.
 void removeClassicNamedTwin(const std::string& path);
 
-struct WriteResult {
-  bool written = true;
-  std::string message;  // for a failure: what the user is told
-  bool outOfSpace = false;  // the failure was a full disk or quota: later files would fail too
-};
-
 // Writes the text as UTF-8 with a byte-order mark (unless told not to: JSON and
 // iCalendar readers take none) through a temporary file that replaces the old one
 // only when complete: at once, or, given a batch, when the batch is committed. A
 // failure's message names the file and the reason. A text handed over is written
 // without being copied. Written at once, the folder's stale temporary files are
 // removed unless `swept` lists it; a write removes leftovers of calendar files only.
-WriteResult writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark = true,
-                              FileBatch* batch = nullptr, SweptFolders* swept = nullptr);
-WriteResult writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark = true,
-                              FileBatch* batch = nullptr, SweptFolders* swept = nullptr);
+// No problem when written; otherwise what the user is told and the system's error.
+Problem writeCalendarFile(const std::string& path, const std::string& text, bool byteOrderMark = true,
+                          FileBatch* batch = nullptr, SweptFolders* swept = nullptr);
+Problem writeCalendarFile(const std::string& path, std::string&& text, bool byteOrderMark = true,
+                          FileBatch* batch = nullptr, SweptFolders* swept = nullptr);
 
 // What the user is told when the file at `path` could not be written.
 std::string writeFailedMessage(const std::string& path, const std::string& error);

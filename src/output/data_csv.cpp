@@ -95,7 +95,7 @@ const Column Columns[] = {
      }},
     {"雑節", Kind::Plain,
      [](const Row& r, std::string& out) {
-       appendJoined(out, r.day.zassetsu, [&r](Zassetsu z) { return zassetsuName(z, r.year.basis); });
+       appendJoined(out, r.day.zassetsu, [&r](Zassetsu z) { return zassetsuName(z, r.year.spelling); });
      }},
     {"節句", Kind::Plain, [](const Row& r, std::string& out) { out += festivalName(r.day.festival); }},
     {"六曜", Kind::Plain, [](const Row& r, std::string& out) { out += r.names.rokuyoName[r.day.rokuyo]; }},
@@ -107,7 +107,7 @@ const Column Columns[] = {
     // The four 選日 of every calendar, then those of the almanac books (八専, 庚申, ...).
     {"選日", Kind::Plain,
      [](const Row& r, std::string& out) {
-       appendJoined(out, selectedDayNames(r.day, r.year.basis), [](const char* name) { return name; });
+       appendJoined(out, selectedDayNames(r.day, r.year.spelling), [](const char* name) { return name; });
      }},
     {"月齢", Kind::Number, [](const Row& r, std::string& out) { appendNumber(out, r.day.moonAge); }},
     {"朔の時刻", Kind::Plain,

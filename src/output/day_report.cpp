@@ -45,14 +45,14 @@ std::string dayReport(const CalendarYear& year, const CalendarDay& day, const Bu
     line(out, "二十四節気", term);
   }
   line(out, "雑節", joined(day.zassetsu, [&](Zassetsu z) {
-         std::string name = zassetsuName(z, year.basis);
+         std::string name = zassetsuName(z, year.spelling);
          if (z == Zassetsu::DoyoStart && day.doyoStartInstant) name += " " + clockText(*day.doyoStartInstant);
          return name;
        }));
   if (day.festival != Festival::None) line(out, "節句", festivalName(day.festival));
   line(out, "六曜", names.rokuyoName[day.rokuyo]);
   line(out, "干支", names.stemName[day.sexagenary.stem] + names.branchName[day.sexagenary.branch]);
-  line(out, "選日", joined(selectedDayNames(day, year.basis), [](const char* n) { return std::string(n); }));
+  line(out, "選日", joined(selectedDayNames(day, year.spelling), [](const char* n) { return std::string(n); }));
   // The age at noon where the sky gives the new moons' instants, else the day count.
   if (day.noonMoonAge) {
     char age[16];

@@ -68,12 +68,12 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
     }
     for (const Zassetsu z : day.zassetsu) {
       if (z == Zassetsu::DoyoStart && day.doyoStartInstant) {
-        summary = zassetsuName(z, year.basis);
+        summary = zassetsuName(z, year.spelling);
         description = summary;
         appendInstant(summary, " ", description, " ", *day.doyoStartInstant);
         add("zassetsu", "雑節", summary);
       } else {
-        add("zassetsu", "雑節", zassetsuName(z, year.basis));
+        add("zassetsu", "雑節", zassetsuName(z, year.spelling));
       }
     }
     if (day.festival != Festival::None) add("festival", "節句", festivalName(day.festival));
@@ -120,7 +120,7 @@ void makeEvents(const CalendarYear& year, const BuiltinTables& names, const IcsI
     }
     if (include.rokuyo) add("rokuyo", "六曜", names.rokuyoName[day.rokuyo]);
     if (include.senjitsu)
-      for (const char* name : selectedDayNames(day, year.basis)) add("senjitsu", "選日", name);
+      for (const char* name : selectedDayNames(day, year.spelling)) add("senjitsu", "選日", name);
     if (!day.rekichu) continue;
     const Rekichu& r = *day.rekichu;
     if (include.kou && r.kou) {

@@ -313,11 +313,11 @@ void appendDay(std::string& out, const CalendarYear& year, const CalendarDay& da
   out += ",\"term\":";
   appendTerm(out, day, names);
   out += ",\"zassetsu\":";
-  appendArray(out, day.zassetsu, [&](Zassetsu z) { appendString(out, zassetsuName(z, year.basis)); });
+  appendArray(out, day.zassetsu, [&](Zassetsu z) { appendString(out, zassetsuName(z, year.spelling)); });
   out += ",\"festivals\":[";
   if (day.festival != Festival::None) appendString(out, festivalName(day.festival));
   out += "],\"senjitsu\":";
-  appendArray(out, selectedDayNames(day, year.basis), [&out](const char* name) { appendString(out, name); });
+  appendArray(out, selectedDayNames(day, year.spelling), [&out](const char* name) { appendString(out, name); });
   out += ",\"rokuyo\":";
   appendString(out, names.rokuyoName[day.rokuyo]);
   out += ",\"old_calendar\":";

@@ -85,11 +85,11 @@ std::string termNote(int term) {
 // Switches rather than tables indexed by the enumeration: a new enumerator is
 // a compiler warning here, not a read past a table. The readings in brackets are
 // part of the names as every calendar file writes them.
-const char* zassetsuName(Zassetsu zassetsu, CalendarBasis basis) {
+const char* zassetsuName(Zassetsu zassetsu, NameSpelling spelling) {
   switch (zassetsu) {
     case Zassetsu::Setsubun: return "節分";
     case Zassetsu::HiganStart: return "彼岸の入り";
-    case Zassetsu::HiganWeek: return basis == CalendarBasis::True ? "彼岸" : "彼岸会";
+    case Zassetsu::HiganWeek: return spelling == NameSpelling::Current ? "彼岸" : "彼岸会";
     case Zassetsu::HiganEnd: return "彼岸明け";
     case Zassetsu::SpringShanichi: return "社日（春社）";
     case Zassetsu::AutumnShanichi: return "社日（秋社）";
@@ -120,17 +120,17 @@ const char* festivalName(Festival festival) {
   throw std::out_of_range("unknown festival " + std::to_string(static_cast<int>(festival)));
 }
 
-std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu, CalendarBasis basis) {
+std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu, NameSpelling spelling) {
   std::vector<const char*> out;
   if (senjitsu.tensha) out.push_back("天赦日");
   if (senjitsu.ichiryuManbai) out.push_back("一粒万倍日");
   if (senjitsu.fujoju) out.push_back("不成就日");
-  if (senjitsu.sanrinbo) out.push_back(basis == CalendarBasis::True ? "三りんぼう" : "三りんぽう");
+  if (senjitsu.sanrinbo) out.push_back(spelling == NameSpelling::Current ? "三りんぼう" : "三りんぽう");
   return out;
 }
 
-std::vector<const char*> selectedDayNames(const CalendarDay& day, CalendarBasis basis) {
-  std::vector<const char*> out = senjitsuNames(day.senjitsu, basis);
+std::vector<const char*> selectedDayNames(const CalendarDay& day, NameSpelling spelling) {
+  std::vector<const char*> out = senjitsuNames(day.senjitsu, spelling);
   if (day.rekichu)
     for (const char* name : almanacDayNames(*day.rekichu)) out.push_back(name);
   return out;

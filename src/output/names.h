@@ -25,16 +25,16 @@ const char* termKind(int term);
 // The term's month and kind in brackets, after its name: "（1月節気）".
 std::string termNote(int term);
 
-// 「彼岸」 names the 中日 of the 彼岸 week, the equinox day; the classic basis
+// 「彼岸」 names the 中日 of the 彼岸 week, the equinox day; the classic spelling
 // names its five middle days 「彼岸会」, as its files always have.
-const char* zassetsuName(Zassetsu zassetsu, CalendarBasis basis);
+const char* zassetsuName(Zassetsu zassetsu, NameSpelling spelling);
 // Empty for Festival::None.
 const char* festivalName(Festival festival);
 // 天赦日, 一粒万倍日, 不成就日, 三りんぼう, in this order, those the day is; the
-// classic basis writes 三りんぽう, as its files always have.
-std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu, CalendarBasis basis);
+// classic spelling is 三りんぽう, as its files always have.
+std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu, NameSpelling spelling);
 // The day's 選日: senjitsuNames, then those of the almanac books (almanacDayNames).
-std::vector<const char*> selectedDayNames(const CalendarDay& day, CalendarBasis basis);
+std::vector<const char*> selectedDayNames(const CalendarDay& day, NameSpelling spelling);
 // "祝祭日" for a holiday of the decrees before the holiday law, "祝日" after.
 const char* holidayKindName(const DayHoliday& holiday);
 // The basis the year was computed on: "精密計算", "原典の計算（精密計算の範囲外）"

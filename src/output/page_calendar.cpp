@@ -215,7 +215,7 @@ void appendRekichuCell(std::string& page, const BuiltinTables& names, const Reki
 }
 
 // The day's term (with its time), 雑節 and festival, each 雑節 and festival in brackets.
-void appendNote(std::string& page, const BuiltinTables& names, const CalendarDay& day, CalendarBasis basis) {
+void appendNote(std::string& page, const BuiltinTables& names, const CalendarDay& day, NameSpelling spelling) {
   if (day.term) {
     const std::string name = termName(names, *day.term);
     appendLink(page, name, name);
@@ -224,7 +224,7 @@ void appendNote(std::string& page, const BuiltinTables& names, const CalendarDay
   }
   for (const Zassetsu mark : day.zassetsu) {
     page += "（";
-    appendName(page, zassetsuName(mark, basis));
+    appendName(page, zassetsuName(mark, spelling));
     // The time follows 土用の入り, inside its brackets.
     if (mark == Zassetsu::DoyoStart && day.doyoStartInstant) page += instantHtml("", *day.doyoStartInstant);
     page += "）";
@@ -237,7 +237,7 @@ void appendNote(std::string& page, const BuiltinTables& names, const CalendarDay
 }
 
 // A day's row.
-void appendRow(std::string& page, const BuiltinTables& names, CalendarBasis basis, const std::string& yearCell,
+void appendRow(std::string& page, const BuiltinTables& names, NameSpelling spelling, const std::string& yearCell,
                const std::string& newMoonLead, const CalendarDay& day, bool placeSky) {
   page += "<tr class=\"day";
   if (day.weekday == 0) page += " sun";
@@ -266,7 +266,7 @@ void appendRow(std::string& page, const BuiltinTables& names, CalendarBasis basi
   }
   if (day.holiday) appendName(page, day.holiday->name);
   page += "</td><td class=\"note\">";
-  appendNote(page, names, day, basis);
+  appendNote(page, names, day, spelling);
   appendPieces(page, "</td><td class=\"rokuyo\">", names.rokuyoName[day.rokuyo], "</td><td class=\"lunar\">");
 
   const DecimalText lunarDay(day.lunarDay);
@@ -284,7 +284,7 @@ void appendRow(std::string& page, const BuiltinTables& names, CalendarBasis basi
   page += "</td><td class=\"kanshi\">";
   appendLink(page, sign, sign);
   page += "</td><td class=\"senjitsu\">";
-  const std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu, basis);
+  const std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu, spelling);
   for (std::size_t i = 0; i < senjitsu.size(); ++i) {
     if (i) page += "・";
     appendName(page, senjitsu[i]);
@@ -321,7 +321,7 @@ std::string pageCalendar(const CalendarYear& year, const BuiltinTables& names) {
       month = day.month;
       page += monthOpening(month, columnsOf(year));
     }
-    appendRow(page, names, year.basis, yearCell, newMoonLead, day, year.place.has_value());
+    appendRow(page, names, year.spelling, yearCell, newMoonLead, day, year.place.has_value());
   }
   if (month != 0) page += "</tbody>\n";
   page += "</table>\n</body>\n</html>\n";

@@ -6,7 +6,6 @@
 #include <climits>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -16,6 +15,8 @@
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "data/messages.h"
 
 namespace ventorel {
 
@@ -45,7 +46,7 @@ bool fileExistsExact(const std::string& folder, const std::string& name) {
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error, std::size_t limit) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
-    error = std::strerror(errno);
+    error = messages::systemError(errno);
     return false;
   }
   bytes.clear();
@@ -55,7 +56,7 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string& err
     bytes.append(buffer, n);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  if (failed) error = "read error";
+  if (failed) error = messages::systemError(errno != 0 ? errno : EIO);
   return !failed;
 }
 
@@ -381,7 +382,7 @@ int putInPlace(const std::string& temporary, const std::string& target) {
 namespace {
 
 bool failed(int code, std::string& error) {
-  error = std::strerror(code);
+  error = messages::systemError(code);
   errno = code;
   return false;
 }
@@ -455,7 +456,7 @@ std::vector<FileBatch::Failure> FileBatch::commit() {
       if (code != 0) removeTemporary(file.temporary);
     }
     if (code == 0) code = putInPlace(file.temporary, file.target);
-    if (code != 0) failures.push_back({file.target, std::strerror(code)});
+    if (code != 0) failures.push_back({file.target, messages::systemError(code)});
   }
   // 3. The renames onto the disk: one sync of each folder.
   for (const std::string& folder : folders) syncFolder(folder);
@@ -474,7 +475,7 @@ void StreamedFile::close(bool remove) {
 
 bool StreamedFile::fail(int code, std::string& error) {
   close(true);
-  error = std::strerror(code);
+  error = messages::systemError(code);
   return false;
 }
 

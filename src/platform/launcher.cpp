@@ -2,12 +2,13 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "data/messages.h"
 
 namespace ventorel {
 
@@ -30,7 +31,7 @@ std::string findOnPath(const std::string& name) {
 bool startXdgOpen(const std::string& path, std::string& error) {
   const std::string program = findOnPath("xdg-open");
   if (program.empty()) {
-    error = "xdg-open がありません（xdg-utils が入っていません）";
+    error = messages::NoXdgOpen;
     return false;
   }
   // The program does not wait for the browser or the spreadsheet: xdg-open is
@@ -38,7 +39,7 @@ bool startXdgOpen(const std::string& path, std::string& error) {
   // and leaves no zombie behind.
   const pid_t child = ::fork();
   if (child < 0) {
-    error = std::string("xdg-open を起動できません: ") + std::strerror(errno);
+    error = messages::xdgOpenNotStarted(messages::systemError(errno));
     return false;
   }
   if (child == 0) {

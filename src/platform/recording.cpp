@@ -1,5 +1,7 @@
 #include "platform/recording.h"
 
+#include "data/messages.h"
+
 namespace ventorel {
 
 void RecordingSurface::clear() {
@@ -26,7 +28,7 @@ void RecordingMessageBox::show(const std::string& text) {
 
 bool RecordingLauncher::openInBrowser(const std::string& path, std::string& error) {
   if (browserFails) {
-    error = "no browser";
+    error = messages::NoBrowser;
     return false;
   }
   browserPaths.push_back(path);

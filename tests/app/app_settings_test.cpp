@@ -26,7 +26,7 @@ TEST(AppSettings, RecordsReadAndWritten) {
                         "10 20 900 600"},
                        {"0\r\n0\r\n\"/tmp\"\r\n\"x\r\n", true, 0, false, "/tmp"}}) {
     AppSettings s;
-    DataFileProblem problem;
+    Problem problem;
     EXPECT_EQ(readAppSettings(c.text, s, &problem), c.intact) << c.text;
     if (!c.intact) {
       EXPECT_EQ(problem.text().rfind("ini.dat 1行目：", 0), 0u) << problem.text();

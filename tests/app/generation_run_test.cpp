@@ -193,12 +193,13 @@ TEST(GenerationRun, ATableOverflowEndsTheRunWithAMessageAndTheNextRunWorks) {
   fillDailyNewMoons(*run.data);
   const RunReport report = run.run("1902", "csv形式");
   EXPECT_EQ(report.status, RunStatus::RunError);
-  EXPECT_EQ(report.message.rfind("計算を続けられませんでした（計算が表の範囲を超えました", 0), 0u) << report.message;
+  EXPECT_EQ(report.problem.text().rfind("計算を続けられませんでした（計算が表の範囲を超えました", 0), 0u)
+      << report.problem.text();
   EXPECT_TRUE(run.launcher.spreadsheetPaths.empty()) << "no file is handed on";
   // The program goes on: a computed year runs as usual.
   const RunReport next = run.run("2150", "csv形式");
   EXPECT_EQ(next.status, RunStatus::Done);
-  EXPECT_TRUE(next.message.empty());
+  EXPECT_TRUE(next.problem.ok());
 }
 
 }  // namespace

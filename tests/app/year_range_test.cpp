@@ -48,8 +48,8 @@ TEST(YearRange, MalformedRangesAreRefused) {
 TEST(Progress, QuietAtFirstThenCountsAndRate) {
   struct Case { bool enabled; std::vector<double> doneAt; const char* output; };
   for (const Case& c : {Case{true, {0.5, 0.9}, ""},
-                        Case{true, {0.5, 1.5, 1.55, 2.0}, "\r2/4 years, 1.3 years/s\x1b[K\r4/4 years, 2.0 years/s\x1b[K"
-                                                          "\r4/4 years, 2.0 years/s\x1b[K\n"},
+                        Case{true, {0.5, 1.5, 1.55, 2.0}, "\r2/4 年、1.3 年/秒\x1b[K\r4/4 年、2.0 年/秒\x1b[K"
+                                                          "\r4/4 年、2.0 年/秒\x1b[K\n"},
                         Case{false, {0.5, 1.5, 3.0}, ""}}) {
     double now = 0;
     std::ostringstream out;

@@ -277,7 +277,7 @@ TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
     message = saveCsvFormatIn(folder);
   }
   EXPECT_EQ(message, std::string(MissingFileMessage) + "\n設定ファイル「" + folder.file("ini.dat") +
-                         "」を書き込めませんでした（File too large）。選んだ形式は保存されていません。");
+                         "」を書き込めませんでした（ファイルが大きすぎます）。選んだ形式は保存されていません。");
   EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
 }

@@ -65,7 +65,7 @@ PATH="$work/bin:$PATH" "$cli" --folder "$folder" --open --format htm 2024 > "$wo
   bad "--open failed: $(cat "$work/err")"
 for i in $(seq 1 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
 [ "$(cat "$work/out")" = "$folder/2024年カレンダー.htm" ] &&
-  [ "$(cat "$work/err")" = "ventorel-cli: opening $folder/2024年カレンダー.htm in the browser" ] &&
+  [ "$(cat "$work/err")" = "ventorel-cli: $folder/2024年カレンダー.htm をブラウザーで開きます" ] &&
   [ "$(cat "$work/opened" 2>/dev/null)" = "$folder/2024年カレンダー.htm" ] && ok "--open names the file it hands on" ||
   bad "--open: out $(cat "$work/out"); err $(cat "$work/err"); opened $(cat "$work/opened" 2>/dev/null)"
 
@@ -78,17 +78,17 @@ while IFS='|' read -r options files; do
   status=0
   # shellcheck disable=SC2086
   (cd "$empty" && exec "$cli" $options) > "$work/out" 2> "$work/err" || status=$?
-  line="ventorel-cli: needed data files not found: $files (looked in "
+  line="ventorel-cli: 必要なデータファイル $files が見つからないので、カレンダーは作成していません（探した場所："
   [ "$status" -eq 7 ] && [ "$(wc -l < "$work/err")" -eq 1 ] && grep -qF "$line" "$work/err" &&
-    grep -qF "$empty); no calendar was made" "$work/err" && [ ! -s "$work/out" ] && [ -z "$(ls -A "$empty")" ] &&
+    grep -qF "$empty）" "$work/err" && [ ! -s "$work/out" ] && [ -z "$(ls -A "$empty")" ] &&
     ok "no data files ($options): exit 7, one line, no file" ||
     bad "no data files ($options): exit $status, $(cat "$work/err"), files: $(ls -A "$empty")"
 done << EOF
---format htm 2024|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
---classic --format csv 2024|shuku.dat, gen1.dat, gen2.dat, singetu.dat
---folder $empty --format json 2024|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
---date 2024-05-03|holiday_law.dat, gen1.dat, gen2.dat, era_starts.dat
---classic --holidays 2024|shuku.dat, gen1.dat, gen2.dat, singetu.dat
+--format htm 2024|holiday_law.dat、gen1.dat、gen2.dat、era_starts.dat
+--classic --format csv 2024|shuku.dat、gen1.dat、gen2.dat、singetu.dat
+--folder $empty --format json 2024|holiday_law.dat、gen1.dat、gen2.dat、era_starts.dat
+--date 2024-05-03|holiday_law.dat、gen1.dat、gen2.dat、era_starts.dat
+--classic --holidays 2024|shuku.dat、gen1.dat、gen2.dat、singetu.dat
 EOF
 
 # A second run replaces the file and leaves no temporary file behind.
@@ -107,7 +107,7 @@ printf 'the old page' > "$page"
 status=0
 ( ulimit -f 16; exec "$cli" --folder "$folder" --format htm 2024 ) > /dev/null 2> "$work/err" || status=$?
 [ "$status" -eq 6 ] && ok "a write cut short exits 6" || bad "a write cut short exited $status"
-grep -q "^message: .*" "$work/err" && grep -qF "$page" "$work/err" && grep -q "File too large" "$work/err" &&
+grep -q "^message: .*" "$work/err" && grep -qF "$page" "$work/err" && grep -q "ファイルが大きすぎます" "$work/err" &&
   ok "the message names the file and the reason" || bad "message: $(cat "$work/err")"
 [ "$(cat "$page")" = "the old page" ] && ok "the old page is intact" || bad "the old page was changed"
 [ "$(find "$folder" -name '*.part-*' | wc -l)" -eq 0 ] && ok "no temporary file after the failure" ||
@@ -121,11 +121,11 @@ if [ "$(id -u)" -ne 0 ]; then
   chmod a-w "$folder"
   "$cli" --folder "$folder" --format csv 2024 > /dev/null 2> "$work/err" || status=$?
   chmod u+w "$folder"
-  reason="Permission denied"
+  reason="アクセスが許可されていません"
 elif unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1"' sh "$folder" 2> /dev/null; then
   unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && exec "$2" --folder "$1" --format csv 2024' \
     sh "$folder" "$cli" > /dev/null 2> "$work/err" || status=$?
-  reason="Read-only file system"
+  reason="読み出し専用のファイルシステムです"
 else
   echo "note: no read-only mount possible here; the failed write was tried with the file-size limit only"
   exit $fail

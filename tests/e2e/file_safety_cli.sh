@@ -102,7 +102,7 @@ for row in "444 6" "640 0"; do
     bad "mode $mode: permissions became $(stat -c %a "$page")"
   if [ "$want" -eq 6 ]; then
     [ "$(cat "$page")" = "the old page" ] && ok "mode $mode: old page kept" || bad "mode $mode: old page replaced"
-    grep -qF "「$page」を書き込めませんでした（Permission denied）" "$work/err" && ok "mode $mode: message" ||
+    grep -qF "「$page」を書き込めませんでした（アクセスが許可されていません）" "$work/err" && ok "mode $mode: message" ||
       bad "mode $mode: message $(cat "$work/err")"
   else
     [ "$(cat "$page")" != "the old page" ] && ok "mode $mode: page replaced" || bad "mode $mode: page not replaced"
@@ -165,7 +165,7 @@ for target in "$folder/shuku.dat" "$work/eras.json" "$folder/../program/ini.dat"
   real=$(readlink -f "$target")
   before=$(md5sum < "$real")
   status=0; "$cli" --folder "$folder" --format json --output "$target" 2024 > /dev/null 2> "$work/err" || status=$?
-  [ "$status" -eq 2 ] && [ "$(md5sum < "$real")" = "$before" ] && grep -q "is the data file" "$work/err" &&
+  [ "$status" -eq 2 ] && [ "$(md5sum < "$real")" = "$before" ] && grep -q "のデータファイル .* なので、上書きしません" "$work/err" &&
     ok "--output $target refused" || bad "--output $target: exit $status: $(head -1 "$work/err")"
 done
 for option in --folder --output; do
@@ -209,7 +209,7 @@ if [ "$(id -u)" -eq 0 ] && unshare -m true 2> /dev/null; then
   status=0
   unshare -m sh -c 'mount -t tmpfs -o size=1m tmpfs "$1" && cp "$2"/*.dat "$1" && exec "$3" --folder "$1" --format csv 1..1000' \
     sh "$work/elsewhere" "$folder" "$cli" > /dev/null 2> "$work/err" || status=$?
-  [ "$status" -eq 6 ] && [ "$(grep -c '^message: ' "$work/err")" -eq 1 ] && grep -q "No space left on device" "$work/err" &&
+  [ "$status" -eq 6 ] && [ "$(grep -c '^message: ' "$work/err")" -eq 1 ] && grep -q "ディスクがいっぱいです" "$work/err" &&
     ok "a full disk ends the batch: exit 6, one message" ||
     bad "a full disk: exit $status, $(grep -c '^message: ' "$work/err") messages: $(head -c 300 "$work/err")"
 else

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calendar/calendar_basis.h"
 #include "csv_reader.h"
 
 namespace ventorel {
@@ -16,7 +17,8 @@ TEST(CalendarFile, FileNamesCarryTheYearWithItsBlankOrSign) {
                        {1, ".csv", CalendarBasis::Classic, "/x/y/ 1年カレンダー.csv"},
                        {2024, ".htm", CalendarBasis::True, "/x/y/2024年カレンダー.htm"},
                        {-660, ".json", CalendarBasis::True, "/x/y/-660年カレンダー.json"}}) {
-    const std::string path = calendarPath("/x/y", c.entered, c.extension, c.basis);
+    const std::string path = calendarPath("/x/y", c.entered, c.extension,
+                                          c.basis == CalendarBasis::True ? FileNaming::Plain : FileNaming::LeadingBlank);
     EXPECT_EQ(path, c.path);
     EXPECT_TRUE(isCalendarFileName(path.substr(5))) << path;
   }

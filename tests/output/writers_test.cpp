@@ -234,8 +234,8 @@ TEST(CalendarFiles, AFileThatCannotBeWrittenIsReportedAndNothingIsHandedOn) {
   std::filesystem::create_directory(w.folder.file(" 2024年カレンダー.htm"));
   const RunReport result = w.html();
   EXPECT_EQ(result.status, RunStatus::WriteFailed);
-  EXPECT_NE(result.message.find(w.folder.file(" 2024年カレンダー.htm")), std::string::npos);
-  EXPECT_NE(result.message.find("Is a directory"), std::string::npos) << result.message;
+  EXPECT_NE(result.problem.text().find(w.folder.file(" 2024年カレンダー.htm")), std::string::npos);
+  EXPECT_NE(result.problem.text().find("フォルダーです"), std::string::npos) << result.problem.text();
   EXPECT_TRUE(w.launcher.browserPaths.empty());
   // No temporary file is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(w.folder.path()), {}), 1);
@@ -245,7 +245,7 @@ TEST(CalendarFiles, AFileThatCannotBeWrittenIsReportedAndNothingIsHandedOn) {
   lost.programFolder = lost.folder.file("gone");
   const RunReport lostResult = lost.csv();
   EXPECT_EQ(lostResult.status, RunStatus::WriteFailed);
-  EXPECT_NE(lostResult.message.find("No such file or directory"), std::string::npos);
+  EXPECT_NE(lostResult.problem.text().find("ファイルまたはフォルダーがありません"), std::string::npos);
   EXPECT_TRUE(lost.launcher.spreadsheetPaths.empty());
 }
 
@@ -259,7 +259,7 @@ TEST(CalendarFiles, AWriteCutShortLeavesTheOldFileIntact) {
     result = w.html();
   }
   EXPECT_EQ(result.status, RunStatus::WriteFailed);
-  EXPECT_NE(result.message.find("File too large"), std::string::npos) << result.message;
+  EXPECT_NE(result.problem.text().find("ファイルが大きすぎます"), std::string::npos) << result.problem.text();
   EXPECT_EQ(w.folder.read(" 2024年カレンダー.htm"), "old page");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(w.folder.path()), {}), 1);
 }
@@ -269,8 +269,8 @@ TEST(CalendarFiles, ABrowserThatCannotStartIsReportedAfterTheFileIsWritten) {
   w.launcher.browserFails = true;
   const RunReport result = w.html();
   EXPECT_EQ(result.status, RunStatus::RunError);
-  EXPECT_NE(result.message.find("no browser"), std::string::npos);
-  EXPECT_NE(result.message.find(result.outputPath), std::string::npos);
+  EXPECT_NE(result.problem.text().find("ブラウザーがありません"), std::string::npos);
+  EXPECT_NE(result.problem.text().find(result.outputPath), std::string::npos);
   EXPECT_EQ(count(w.page(" 2024年カレンダー.htm"), "<tr>"), 367u);
 }
 

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "app/program_folder.h"
+#include "data/messages.h"
 #include "support/test_support.h"
 
 namespace ventorel {
@@ -45,7 +47,7 @@ TEST(FileIo, ReplacingKeepsReadOnlyFilesPermissionsAndLinks) {
   const std::vector<Case> cases{
       {"no file yet", [](const TempFolder&) {}, "", "f", fresh, {}},
       {"owner may not write", [](const TempFolder& d) { d.write("f", "old"); fs::permissions(d.file("f"), fs::perms(0044)); },
-       "Permission denied", "f", 0044, {}},
+       "アクセスが許可されていません", "f", 0044, {}},
       {"relative link into a subfolder",
        [](const TempFolder& d) { fs::create_directory(d.file("sub")); d.write("sub/t", "old"); fs::create_symlink("sub/t", d.file("f")); },
        "", "sub/t", fresh, {"f"}},
@@ -55,9 +57,9 @@ TEST(FileIo, ReplacingKeepsReadOnlyFilesPermissionsAndLinks) {
       {"dangling link", [](const TempFolder& d) { fs::create_symlink("t", d.file("f")); }, "", "t", fresh, {"f"}},
       {"link to a read-only file",
        [](const TempFolder& d) { d.write("t", "old"); fs::permissions(d.file("t"), fs::perms(0444)); fs::create_symlink("t", d.file("f")); },
-       "Permission denied", "t", 0444, {"f"}},
+       "アクセスが許可されていません", "t", 0444, {"f"}},
       {"link loop", [](const TempFolder& d) { fs::create_symlink("f", d.file("f")); },
-       "Too many levels of symbolic links", nullptr, 0, {"f"}},
+       "シンボリックリンクが多すぎるか、輪になっています", nullptr, 0, {"f"}},
   };
   // Each case at once, through a batch and streamed: the same checks, the same result.
   for (const char* way : {"at once", "batch", "streamed"})
@@ -193,8 +195,8 @@ TEST(FileIo, AStreamedFileLeavesTheOldFileUntilItsCommit) {
   };
   for (const Case& c : {Case{"committed", End::Committed, "old", false, "new bytes", false, ""},
                         {"destroyed before its commit", End::Abandoned, "old", false, "old", true, ""},
-                        {"disk full halfway", End::DiskFull, "old", false, "old", true, "File too large"},
-                        {"cannot be renamed over", End::RenameFails, "old", false, nullptr, false, "Is a directory"},
+                        {"disk full halfway", End::DiskFull, "old", false, "old", true, "ファイルが大きすぎます"},
+                        {"cannot be renamed over", End::RenameFails, "old", false, nullptr, false, "フォルダーです"},
                         {"same bytes kept", End::Committed, "new bytes", true, "new bytes", true, ""},
                         {"old file longer", End::Committed, "new bytes and more", true, "new bytes", false, ""},
                         {"same bytes, not asked to keep", End::Committed, "new bytes", false, "new bytes", false, ""}}) {
@@ -280,6 +282,16 @@ TEST(FileIo, StaleTemporaryFilesAreSweptOncePerFolderAndList) {
   EXPECT_TRUE(fs::exists(second));
   ASSERT_TRUE(writeFileAtomically(d.file("f"), "3", error)) << error;
   EXPECT_FALSE(fs::exists(second));
+}
+
+// The system's errors a user meets are told in short Japanese; any other by its number.
+TEST(FileIo, SystemErrorsAreToldInJapanese) {
+  const std::pair<int, const char*> cases[] = {
+      {ENOSPC, "ディスクがいっぱいです"}, {EDQUOT, "ディスクの割り当てを使い切りました"},
+      {EROFS, "読み出し専用のファイルシステムです"}, {EXDEV, "別のファイルシステムへは移せません"},
+      {0, "原因はわかりません"}, {EHWPOISON, "エラー番号 133"},
+  };
+  for (const auto& [code, text] : cases) EXPECT_EQ(messages::systemError(code), text) << code;
 }
 
 }  // namespace

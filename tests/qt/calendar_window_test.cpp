@@ -114,7 +114,8 @@ class CalendarWindowTest : public QObject {
     QVERIFY(QFile::remove(folder.file("era_starts.dat")));
     Window w(folder);
     QCOMPARE(w.messages.texts.size(), std::size_t(1));
-    const std::string line = "needed data file not found: era_starts.dat (looked in " + folder.path().toStdString() + ")";
+    const std::string line = "必要なデータファイル era_starts.dat が見つからないので、カレンダーは作成していません（探した場所：" +
+                             folder.path().toStdString() + "）";
     QVERIFY2(w.messages.texts[0].find(line) != std::string::npos, w.messages.texts[0].c_str());
     QVERIFY(w.month()->isHidden());
     QVERIFY(find<QLabel>(w.window, QAccessible::StaticText, QStringLiteral("日付の知らせ"))

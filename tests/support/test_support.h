@@ -92,7 +92,7 @@ struct ShippedProgram {
   ShippedProgram();
   TempFolder folder;
   RecordedRun recorded;
-  std::vector<DataFileProblem> problems;  // the files that could not be loaded
+  std::vector<Problem> problems;  // the files that could not be loaded
 };
 
 }  // namespace ventorel::testing

@@ -215,9 +215,9 @@ void MainWindow::createCalendar() {
   // A file that could not be written, a browser that did not start or a run that
   // could not go on is told in a message box; the refusals are on the window.
   const bool failed = lastReport_.status == RunStatus::WriteFailed || lastReport_.status == RunStatus::RunError;
-  if (failed && !lastReport_.message.empty()) messages_->show(lastReport_.message);
+  if (failed && !lastReport_.problem.ok()) messages_->show(lastReport_.problem.text());
   if (lastReport_.status == RunStatus::DataFileMissing)
-    messages_->show(std::string(MissingFileMessage) + "\n" + lastReport_.message);
+    messages_->show(std::string(MissingFileMessage) + "\n" + lastReport_.problem.text());
   // Clicks and keys that arrived while the run was busy are taken off the queue
   // and dropped, so none of them starts anything after the run.
   surface_->repaint();
