@@ -31,14 +31,18 @@ temps() { find "$1" -maxdepth 1 -name '*.part-*' -printf '%f\n' | sort; }
 "$cli" --folder "$folder" 2024 > /dev/null 2>&1 || bad "the first 2024 run failed"
 
 # A batch killed with -9 part-way. Its files are put in place together every
-# second, so a kill within its first second leaves them all as temporary files; a
-# few tries make sure. Every calendar it was replacing is then old or complete,
+# second, so a kill within its first second leaves them all as temporary files:
+# the kill comes as soon as the first one is seen (a loaded machine may take a
+# while to start the batch), and a few tries make sure. Every calendar it was replacing is then old or complete,
 # never empty or cut: the blank-led file of a year made before goes only once the
 # new one is in place.
 for y in $(seq 1 40); do printf 'the old page' > "$folder/ ${y}年カレンダー.htm"; done
 for try in 1 2 3 4 5; do
   "$cli" --folder "$folder" 1..4000 > /dev/null 2>&1 & batch=$!
-  sleep 0.3
+  for wait in $(seq 1 200); do
+    [ -n "$(temps "$folder")" ] && break
+    sleep 0.02
+  done
   kill -9 "$batch" 2> /dev/null || true
   wait "$batch" 2> /dev/null || true
   [ -n "$(temps "$folder")" ] && break
