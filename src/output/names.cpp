@@ -120,8 +120,8 @@ const char* festivalName(Festival festival) {
   throw std::out_of_range("unknown festival " + std::to_string(static_cast<int>(festival)));
 }
 
-std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu, NameSpelling spelling) {
-  std::vector<const char*> out;
+NameList senjitsuNames(const Senjitsu& senjitsu, NameSpelling spelling) {
+  NameList out;
   if (senjitsu.tensha) out.push_back("天赦日");
   if (senjitsu.ichiryuManbai) out.push_back("一粒万倍日");
   if (senjitsu.fujoju) out.push_back("不成就日");
@@ -129,8 +129,8 @@ std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu, NameSpelling sp
   return out;
 }
 
-std::vector<const char*> selectedDayNames(const CalendarDay& day, NameSpelling spelling) {
-  std::vector<const char*> out = senjitsuNames(day.senjitsu, spelling);
+NameList selectedDayNames(const CalendarDay& day, NameSpelling spelling) {
+  NameList out = senjitsuNames(day.senjitsu, spelling);
   if (day.rekichu)
     for (const char* name : almanacDayNames(*day.rekichu)) out.push_back(name);
   return out;
@@ -184,8 +184,8 @@ const char* shukuName(int shuku) { return nameIn(Shuku, shuku); }
 const char* nacchinName(int nacchin) { return nameIn(Nacchin, nacchin); }
 const char* kouName(int index) { return nameIn(Kou, index); }
 
-std::vector<const char*> almanacDayNames(const Rekichu& rekichu) {
-  std::vector<const char*> names;
+NameList almanacDayNames(const Rekichu& rekichu) {
+  NameList names;
   for (int i = 0; i < AlmanacDayCount; ++i)
     if (rekichu.has(static_cast<AlmanacDay>(i))) names.push_back(AlmanacDays[i]);
   return names;

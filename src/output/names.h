@@ -5,6 +5,8 @@
 // (output/day_texts.h).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +27,25 @@ const char* termKind(int term);
 // The term's month and kind in brackets, after its name: "（1月節気）".
 std::string termNote(int term);
 
+// A day's few names (its 選日 and the almanac's marks), in order, kept in place
+// rather than on the heap: there are at most the four 選日 and every mark.
+class NameList {
+ public:
+  static constexpr std::size_t Capacity = 4 + AlmanacDayCount;
+  void push_back(const char* name) {
+    if (count_ < Capacity) names_[count_++] = name;
+  }
+  const char* const* begin() const { return names_.data(); }
+  const char* const* end() const { return names_.data() + count_; }
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  const char* operator[](std::size_t i) const { return names_[i]; }
+
+ private:
+  std::array<const char*, Capacity> names_{};
+  std::size_t count_ = 0;
+};
+
 // 「彼岸」 names the 中日 of the 彼岸 week, the equinox day; the classic spelling
 // names its five middle days 「彼岸会」, as its files always have.
 const char* zassetsuName(Zassetsu zassetsu, NameSpelling spelling);
@@ -32,9 +53,9 @@ const char* zassetsuName(Zassetsu zassetsu, NameSpelling spelling);
 const char* festivalName(Festival festival);
 // 天赦日, 一粒万倍日, 不成就日, 三りんぼう, in this order, those the day is; the
 // classic spelling is 三りんぽう, as its files always have.
-std::vector<const char*> senjitsuNames(const Senjitsu& senjitsu, NameSpelling spelling);
+NameList senjitsuNames(const Senjitsu& senjitsu, NameSpelling spelling);
 // The day's 選日: senjitsuNames, then those of the almanac books (almanacDayNames).
-std::vector<const char*> selectedDayNames(const CalendarDay& day, NameSpelling spelling);
+NameList selectedDayNames(const CalendarDay& day, NameSpelling spelling);
 // "祝祭日" for a holiday of the decrees before the holiday law, "祝日" after.
 const char* holidayKindName(const DayHoliday& holiday);
 // The basis the year was computed on: "精密計算", "原典の計算（精密計算の範囲外）"
@@ -78,7 +99,7 @@ const char* nacchinName(int nacchin);
 // "東風解凍" .. "鶏始乳" for 1..72.
 const char* kouName(int index);
 // "八専", "十方暮", "天一天上", "大犯土", "小犯土", "庚申", "甲子", "己巳", "土用の丑": those of the day, in this order.
-std::vector<const char*> almanacDayNames(const Rekichu& rekichu);
+NameList almanacDayNames(const Rekichu& rekichu);
 // "丙寅": the 干支 of the day's 節月.
 std::string monthSexagenaryName(const BuiltinTables& names, const Rekichu& rekichu);
 // The day's 暦注 on one line: "一白 建 畢 海中金 丙寅月 八白" and the 候 and the 選日 of

@@ -206,7 +206,7 @@ void appendRekichuCell(std::string& page, const BuiltinTables& names, const Reki
     appendLink(page, "七十二候", kouName(r.kou->index));
     page += "</span>";
   }
-  const std::vector<const char*> marks = almanacDayNames(r);
+  const NameList marks = almanacDayNames(r);
   if (!marks.empty()) {
     page += "<span class=\"marks\">";
     for (std::size_t i = 0; i < marks.size(); ++i) appendPieces(page, i ? "・" : "", marks[i]);
@@ -284,7 +284,7 @@ void appendRow(std::string& page, const BuiltinTables& names, NameSpelling spell
   page += "</td><td class=\"kanshi\">";
   appendLink(page, sign, sign);
   page += "</td><td class=\"senjitsu\">";
-  const std::vector<const char*> senjitsu = senjitsuNames(day.senjitsu, spelling);
+  const NameList senjitsu = senjitsuNames(day.senjitsu, spelling);
   for (std::size_t i = 0; i < senjitsu.size(); ++i) {
     if (i) page += "・";
     appendName(page, senjitsu[i]);

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
+#include "app/program_folder.h"
+#include "support/test_support.h"
+
 namespace ventorel {
 namespace {
 
@@ -63,6 +69,48 @@ TEST(AppSettings, TextKeepsTheOldRecordsAndAddsOnlyWhatIsSet) {
     EXPECT_EQ(back.exportFormats, c.settings.exportFormats);
     EXPECT_EQ(back.windowGeometry, c.settings.windowGeometry);
   }
+}
+
+// Saves the CSV format into the settings file of `folder`; returns the message shown, if any.
+std::string saveCsvFormatIn(const testing::TempFolder& folder) {
+  AppSettings settings;
+  settings.outputFormat = Value(1.0);
+  std::string message;
+  return saveSettings(folder.path(), settings, message) ? "" : message;
+}
+
+TEST(AppSettings, SavingWritesTheSettingsFileAndCreatesAMissingOne) {
+  {
+    testing::TempFolder folder;
+    folder.write("ini.dat", "0\r\n");
+    EXPECT_EQ(saveCsvFormatIn(folder), "");
+    EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
+    AppSettings back;
+    ASSERT_TRUE(readAppSettings(folder.read("ini.dat"), back));
+    EXPECT_TRUE(back.outputFormat.equals(1));
+  }
+  // A file deleted while the window was open (or never there) is created: the choice is kept.
+  for (const char* present : {"", "INI.DAT"}) {
+    testing::TempFolder folder;
+    if (*present) folder.write(present, "0\r\n");
+    EXPECT_EQ(saveCsvFormatIn(folder), "");
+    EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
+  }
+}
+
+TEST(AppSettings, ASettingsFileThatCannotBeWrittenIsReported) {
+  // A full disk, simulated by a file-size limit of 0 (root ignores folder permissions).
+  testing::TempFolder folder;
+  folder.write("ini.dat", "0\r\n");
+  std::string message;
+  {
+    testing::FileSizeLimit full(0);
+    message = saveCsvFormatIn(folder);
+  }
+  EXPECT_EQ(message, std::string(MissingFileMessage) + "\n設定ファイル「" + folder.file("ini.dat") +
+                         "」を書き込めませんでした（ファイルが大きすぎます）。選んだ形式は保存されていません。");
+  EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
 }
 
 }  // namespace

@@ -52,14 +52,6 @@ void writeAll(const TempFolder& folder) {
   folder.write("era_starts.dat", "line,name,kind,first_jdn,first_gregorian,first_old\nboth,令和,era,2458605,2019-05-01,\n");
 }
 
-// Saves the CSV format into the settings file of `folder`; returns the message shown, if any.
-std::string saveCsvFormatIn(const TempFolder& folder) {
-  AppSettings settings;
-  settings.outputFormat = Value(1.0);
-  std::string message;
-  return saveSettings(folder.path(), settings, message) ? "" : message;
-}
-
 TEST(DataFiles, AFolderWithAllSevenFillsEveryTableWithoutAMessage) {
   TempFolder folder;
   writeAll(folder);
@@ -246,40 +238,6 @@ TEST(DataFiles, NewMoonFileNeedsEveryRowAsADateInOrder) {
     EXPECT_TRUE(readDataFile(DataFile::NewMoons, c.text, s));
     EXPECT_TRUE(s.newMoonTable[NewMoonRows]);
   }
-}
-
-TEST(DataFiles, SavingWritesTheSettingsFileAndCreatesAMissingOne) {
-  {
-    TempFolder folder;
-    folder.write("ini.dat", "0\r\n");
-    EXPECT_EQ(saveCsvFormatIn(folder), "");
-    EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
-    AppSettings back;
-    ASSERT_TRUE(readAppSettings(folder.read("ini.dat"), back));
-    EXPECT_TRUE(back.outputFormat.equals(1));
-  }
-  // A file deleted while the window was open (or never there) is created: the choice is kept.
-  for (const char* present : {"", "INI.DAT"}) {
-    TempFolder folder;
-    if (*present) folder.write(present, "0\r\n");
-    EXPECT_EQ(saveCsvFormatIn(folder), "");
-    EXPECT_EQ(folder.read("ini.dat"), "1\r\n0\r\n");
-  }
-}
-
-TEST(DataFiles, ASettingsFileThatCannotBeWrittenIsReported) {
-  // A full disk, simulated by a file-size limit of 0 (root ignores folder permissions).
-  TempFolder folder;
-  folder.write("ini.dat", "0\r\n");
-  std::string message;
-  {
-    testing::FileSizeLimit full(0);
-    message = saveCsvFormatIn(folder);
-  }
-  EXPECT_EQ(message, std::string(MissingFileMessage) + "\n設定ファイル「" + folder.file("ini.dat") +
-                         "」を書き込めませんでした（ファイルが大きすぎます）。選んだ形式は保存されていません。");
-  EXPECT_EQ(folder.read("ini.dat"), "0\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
 }
 
 }  // namespace
