@@ -87,11 +87,6 @@ YearSky SkyCache::year(const CalendarSources& sources, double astronomicalYear) 
   return kept_.back().sky;
 }
 
-SkyCache::~SkyCache() {
-  // A year begun for a batch that ended is waited for, not left running.
-  if (next_ && next_->sky.valid()) next_->sky.wait();
-}
-
 PlaceSky SkyCache::placeSky(int year, const Place& place, PlaceSkyParts parts) {
   std::optional<PlaceSky> sky;
   if (next_ && next_->year == year && next_->place == place && next_->parts == parts) sky = next_->sky.get();

@@ -53,11 +53,6 @@ struct CalendarSources {
 // year's sky is computed three times. Owned by the batch; serves one ReferenceData.
 class SkyCache {
  public:
-  SkyCache() = default;
-  SkyCache(const SkyCache&) = delete;
-  SkyCache& operator=(const SkyCache&) = delete;
-  ~SkyCache();
-
   // The sky of the astronomical year from the sources, computed when not kept.
   YearSky year(const CalendarSources& sources, double astronomicalYear);
 
@@ -72,7 +67,7 @@ class SkyCache {
     int year;
     Place place;
     PlaceSkyParts parts;
-    std::future<PlaceSky> sky;
+    std::future<PlaceSky> sky;  // a year begun for a batch that ended is waited for here, not left running
   };
   std::optional<NextPlaceSky> next_;
 

@@ -9,7 +9,6 @@ namespace ventorel {
 
 PlaceSky placeSkyOf(int year, const Place& place, PlaceSkyParts parts) {
   PlaceSky sky;
-  sky.parts = parts;
   sky.riseSet = riseSetOfYear(year, place.latitude, place.longitude);
   if (parts == PlaceSkyParts::WithEclipses) sky.eclipses = eclipsesOfYear(year, place.latitude, place.longitude);
   return sky;

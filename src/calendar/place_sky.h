@@ -17,7 +17,6 @@ enum class PlaceSkyParts { None, RisesAndSets, WithEclipses };
 struct PlaceSky {
   YearRiseSet riseSet;
   std::vector<Eclipse> eclipses;
-  PlaceSkyParts parts = PlaceSkyParts::RisesAndSets;
 };
 
 // The place's sky of the proleptic Gregorian year (a pure computation).
